@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string>
+
+namespace automation {
+
+// The automation error: what Visual Basic keeps in Err. Procedures that re-raise keep the number and
+// description and prepend their own name to the source, so the source lists the chain of procedures.
+class Error : public std::exception {
+public:
+    Error(long number, QString source, QString description);
+
+    long number() const { return number_; }
+    const QString& source() const { return source_; }
+    const QString& description() const { return description_; }
+
+    void setSource(const QString& source);
+
+    const char* what() const noexcept override { return what_.c_str(); }
+
+private:
+    long number_;
+    QString source_;
+    QString description_;
+    std::string what_;
+};
+
+// Error numbers that callers test for.
+namespace errors {
+constexpr long Overflow = 6;                        // VB: Overflow
+constexpr long TypeMismatch = 13;                   // VB: Type mismatch
+constexpr long InvalidUseOfNull = 94;               // VB: Invalid use of Null
+constexpr long ObjectRequired = 424;                // VB: Object required
+constexpr long IntegrityViolation = -2147217873;    // DB_E_INTEGRITYVIOLATION (0x80040E2F)
+constexpr long RowNotFoundForUpdate = -2147217864;  // DB_E_ROWNOTFOUNDFORUPDATE-style "Row cannot be located for updating"
+constexpr long ProviderError = -2147467259;         // E_FAIL (0x80004005), the provider's generic failure
+constexpr long ArgumentsWrongType = 3001;           // adErrInvalidArgument
+constexpr long BofOrEof = 3021;                     // adErrNoCurrentRecord
+constexpr long ObjectClosed = 3704;                 // adErrObjectClosed
+constexpr long ObjectOpen = 3705;                   // adErrObjectOpen
+constexpr long ItemNotFound = 3265;                 // adErrItemNotFound
+constexpr long OperationNotAllowed = 3219;          // adErrIllegalOperation
+}  // namespace errors
+
+}  // namespace automation

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tsql/result.h"
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+namespace tsql {
+
+// Runs statement text on one open SQLite connection. The data layer's SQLite engine holds one Dialect per
+// connection: the native one runs SQLite's own SQL; the T-SQL one translates SQL Server text first.
+// Failures are automation::Error: constraint failures carry errors::IntegrityViolation, others
+// errors::ProviderError, with SQLite's message as description.
+class Dialect {
+public:
+    virtual ~Dialect() = default;
+
+    // Runs every statement of the text in order. Parameters bind to ?NNN / ? placeholders of a single
+    // statement text (the data layer's own generated statements).
+    virtual BatchResult execute(const QString& text, const std::vector<QVariant>& parameters = {}) = 0;
+};
+
+// SQLite SQL, unchanged. Prepared statements are cached per text.
+std::unique_ptr<Dialect> makeNativeDialect(sqlite3* db);
+
+// Collations and functions every suite connection needs (DATABASE_DEFAULT and the SQL Server
+// functions SQLite lacks). Called once per connection right after it is opened.
+void registerExtensions(sqlite3* db);
+
+}  // namespace tsql

@@ -1,0 +1,214 @@
+#include "tsql/sqlite_statement.h"
+
+#include "automation/error.h"
+#include "automation/variant.h"
+
+#include <sqlite3.h>
+
+namespace tsql {
+
+void throwSqliteError(sqlite3* db, int code) {
+    const int primary = code & 0xff;
+    const long number = primary == SQLITE_CONSTRAINT ? automation::errors::IntegrityViolation
+                                                      : automation::errors::ProviderError;
+    throw automation::Error(number, QStringLiteral("SQLite"), QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+void bindValues(sqlite3* db, sqlite3_stmt* stmt, const std::vector<QVariant>& values) {
+    const int count = sqlite3_bind_parameter_count(stmt);
+    for (int i = 0; i < count && i < static_cast<int>(values.size()); ++i) {
+        const QVariant& v = values[static_cast<std::size_t>(i)];
+        int rc = SQLITE_OK;
+        const int index = i + 1;
+        if (automation::isEmpty(v) || automation::isNull(v)) {
+            rc = sqlite3_bind_null(stmt, index);
+        } else {
+            switch (v.metaType().id()) {
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int64(stmt, index, v.toBool() ? 1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::Long:
+            case QMetaType::LongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::ULong:
+            case QMetaType::ULongLong:
+            case QMetaType::Char:
+            case QMetaType::SChar:
+            case QMetaType::UChar:
+                rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(stmt, index, v.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray bytes = v.toByteArray();
+                rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
+                                         SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray utf8 = v.toString().toUtf8();
+                rc = sqlite3_bind_text64(stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                                         SQLITE_TRANSIENT, SQLITE_UTF8);
+                break;
+            }
+            }
+        }
+        if (rc != SQLITE_OK) throwSqliteError(db, rc);
+    }
+}
+
+namespace {
+
+QString text(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
+
+QVariant columnValue(sqlite3_stmt* stmt, int i) {
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                          sqlite3_column_bytes(stmt, i)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                                   sqlite3_column_bytes(stmt, i)));
+    default:
+        return automation::null();
+    }
+}
+
+bool onlyBlanks(const char* s) {
+    for (; *s; ++s) {
+        if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n' && *s != ';') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
+    const int columns = sqlite3_column_count(stmt);
+    if (rows && columns > 0) {
+        rows->columns.clear();
+        rows->columns.reserve(static_cast<std::size_t>(columns));
+        for (int i = 0; i < columns; ++i) {
+            rows->columns.push_back(Column{text(sqlite3_column_name(stmt, i)), text(sqlite3_column_decltype(stmt, i)),
+                                           text(sqlite3_column_table_name(stmt, i)),
+                                           text(sqlite3_column_origin_name(stmt, i))});
+        }
+    }
+    for (;;) {
+        const int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            if (rows) {
+                Row row;
+                row.reserve(static_cast<std::size_t>(columns));
+                for (int i = 0; i < columns; ++i) row.push_back(columnValue(stmt, i));
+                rows->rows.push_back(std::move(row));
+            }
+            continue;
+        }
+        if (rc == SQLITE_DONE) break;
+        sqlite3_reset(stmt);
+        throwSqliteError(db, sqlite3_extended_errcode(db));
+    }
+    const bool wrote = columns == 0 && !sqlite3_stmt_readonly(stmt);
+    sqlite3_reset(stmt);
+    return wrote ? sqlite3_changes64(db) : -1;
+}
+
+StatementCache::StatementCache(sqlite3* db, std::size_t capacity) : db_(db), capacity_(capacity) {}
+
+StatementCache::~StatementCache() { clear(); }
+
+void StatementCache::clear() {
+    for (auto& [sql, entry] : map_) sqlite3_finalize(entry.stmt);
+    map_.clear();
+    order_.clear();
+}
+
+sqlite3_stmt* StatementCache::prepare(const std::string& sql) {
+    auto it = map_.find(sql);
+    if (it != map_.end()) {
+        order_.splice(order_.begin(), order_, it->second.pos);
+        sqlite3_reset(it->second.stmt);
+        sqlite3_clear_bindings(it->second.stmt);
+        return it->second.stmt;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()) + 1, SQLITE_PREPARE_PERSISTENT,
+                                      &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        throwSqliteError(db_, rc);
+    }
+    if (!stmt) {
+        throw automation::Error(automation::errors::ProviderError, QStringLiteral("SQLite"),
+                                QStringLiteral("The command text holds no statement."));
+    }
+    if (map_.size() >= capacity_) {
+        auto last = map_.find(order_.back());
+        sqlite3_finalize(last->second.stmt);
+        map_.erase(last);
+        order_.pop_back();
+    }
+    order_.push_front(sql);
+    map_.emplace(sql, Entry{stmt, order_.begin()});
+    return stmt;
+}
+
+BatchResult StatementCache::runText(const QString& text, const std::vector<QVariant>& parameters) {
+    BatchResult result;
+    const std::string sql = text.toStdString();
+
+    auto runOne = [&](sqlite3_stmt* stmt) {
+        bindValues(db_, stmt, parameters);
+        ResultSet rows;
+        const long long changed = stepToEnd(db_, stmt, &rows);
+        if (sqlite3_column_count(stmt) > 0) result.resultSets.push_back(std::move(rows));
+        if (changed >= 0) result.rowsAffected = changed;
+    };
+
+    if (map_.count(sql)) {
+        runOne(prepare(sql));
+        return result;
+    }
+
+    const char* head = sql.c_str();
+    const char* end = head + sql.size();
+    bool first = true;
+    while (head < end && !onlyBlanks(head)) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        int rc = sqlite3_prepare_v2(db_, head, static_cast<int>(end - head), &stmt, &tail);
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            throwSqliteError(db_, rc);
+        }
+        if (!stmt) break;  // only comments were left
+        if (first && onlyBlanks(tail)) {
+            // A single statement: keep it prepared for the next time.
+            sqlite3_finalize(stmt);
+            runOne(prepare(sql));
+            return result;
+        }
+        first = false;
+        try {
+            runOne(stmt);
+        } catch (...) {
+            sqlite3_finalize(stmt);
+            throw;
+        }
+        sqlite3_finalize(stmt);
+        head = tail;
+    }
+    return result;
+}
+
+}  // namespace tsql
