@@ -27,6 +27,10 @@ public:
 // SQLite SQL, unchanged. Prepared statements are cached per text.
 std::unique_ptr<Dialect> makeNativeDialect(sqlite3* db);
 
+// SQL Server text (the console's statements), translated to SQLite; the connection's temporary tables
+// live as long as the dialect does.
+std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db);
+
 // Collations and functions every suite connection needs (DATABASE_DEFAULT and the SQL Server
 // functions SQLite lacks). Called once per connection right after it is opened.
 void registerExtensions(sqlite3* db);
