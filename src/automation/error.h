@@ -12,6 +12,10 @@ class Error : public std::exception {
 public:
     Error(long number, QString source, QString description);
 
+    // The error VB itself raises for number, with VB's description ("Overflow" for 6); numbers it
+    // does not know get VB's "Application-defined or object-defined error".
+    static Error fromNumber(long number, QString source = QString());
+
     long number() const { return number_; }
     const QString& source() const { return source_; }
     const QString& description() const { return description_; }
@@ -31,8 +35,11 @@ private:
 namespace errors {
 constexpr long Overflow = 6;                        // VB: Overflow
 constexpr long TypeMismatch = 13;                   // VB: Type mismatch
+constexpr long PathFileAccessError = 75;            // VB: Path/File access error
 constexpr long InvalidUseOfNull = 94;               // VB: Invalid use of Null
 constexpr long ObjectRequired = 424;                // VB: Object required
+constexpr long CannotCreateObject = 429;            // VB: ActiveX component can't create object
+constexpr long MemberNotSupported = 438;            // VB: Object doesn't support this property or method
 constexpr long IntegrityViolation = -2147217873;    // DB_E_INTEGRITYVIOLATION (0x80040E2F)
 constexpr long RowNotFoundForUpdate = -2147217864;  // DB_E_ROWNOTFOUNDFORUPDATE-style "Row cannot be located for updating"
 constexpr long ProviderError = -2147467259;         // E_FAIL (0x80004005), the provider's generic failure
