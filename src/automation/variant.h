@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QVariant>
 
 // Visual Basic meaning for QVariant: Empty is an invalid QVariant(), Null is QVariant::fromValue(nullptr).
@@ -10,5 +11,32 @@ inline QVariant null() { return QVariant::fromValue(nullptr); }
 
 inline bool isEmpty(const QVariant& v) { return !v.isValid(); }
 inline bool isNull(const QVariant& v) { return v.isValid() && v.metaType().id() == QMetaType::Nullptr; }
+
+// Conversions with VB's rules. Numbers are read and written with "." as the decimal separator
+// whatever the user's locale, so that text built from them is the same on every machine.
+// Failures are automation::Error with VB's number and description: Null where a number is
+// needed raises 94 "Invalid use of Null", text that is not a number 13 "Type mismatch", a value
+// outside the target's range 6 "Overflow".
+
+// The host's text conversion: Null and Empty give "", Booleans "True"/"False", numbers as VB
+// prints them (15 significant digits for doubles, 7 for singles; 2.0 gives "2", 1E+15 and 1E-05
+// in exponent form).
+QString cstr(const QVariant& v);
+
+// 16-bit integer. Fractions round to the nearest integer, halves to the even one (2.5 gives 2,
+// 3.5 gives 4); Empty gives 0, True -1; text is read as a number, blanks around it ignored.
+qint16 cint(const QVariant& v);
+
+// 32-bit integer, with the rules of cint.
+qint32 clng(const QVariant& v);
+
+double cdbl(const QVariant& v);
+
+// Empty gives False; numbers are True when not zero; text is "True" or "False" in any case, or a number.
+bool cbool(const QVariant& v);
+
+// VB's Decimal held in a double: a double converts with its first 15 significant digits, as VB
+// does (so 0.1 + 0.2 gives 0.3); beyond Decimal's range raises Overflow.
+double cdec(const QVariant& v);
 
 }  // namespace automation
