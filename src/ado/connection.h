@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ado/error.h"
+#include "ado/types.h"
+#include "automation/error.h"
+
+#include <QString>
+#include <memory>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace ado {
+
+class Engine;
+class Recordset;
+
+// An ADO connection. Objects are shared (std::shared_ptr) as COM objects are reference-counted; recordsets
+// keep the connection they were opened on.
+//
+// Connection strings:
+//   Provider=SQLite;Data Source=PATH[;Dialect=SQLite][;Busy Timeout=MS]
+// The file must exist (it is opened read-write, never created). Statement text is SQL Server text,
+// translated for SQLite, unless Dialect=SQLite asks for SQLite's own SQL. Busy Timeout is how long a
+// statement waits for another connection's lock (default 5000 ms).
+// Driver=... or DSN=... select the ODBC engine.
+//
+// Every failure is an automation::Error; the failures the engine reports also fill errors(), which the
+// next successful call on the connection (or on a recordset using it) clears.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens with the given string, or with connectionString() when it is empty. Raises ObjectOpen when
+    // already open.
+    void open(const QString& connectionString = QString());
+    // Rolls back an open transaction. Closing a closed connection raises ObjectClosed.
+    void close();
+    ObjectState state() const;
+    bool isOpen() const { return state() == ObjectState::Open; }
+
+    QString connectionString() const { return connectionString_; }
+    void setConnectionString(const QString& connectionString);
+
+    // Runs statement text. When the text yields rows the result is an open, read-only recordset over the
+    // last result set; otherwise a closed recordset. recordsAffected receives the rows changed by the last
+    // statement that changed rows, or -1.
+    std::shared_ptr<Recordset> execute(const QString& text, qint64* recordsAffected = nullptr);
+
+    // Write transactions take the database's write lock at once (BEGIN IMMEDIATE). Transactions do not
+    // nest: a second beginTrans() raises errors::InTransaction. Returns the nesting level (1).
+    int beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+    bool inTransaction() const { return inTransaction_; }
+
+    // The Errors collection: what the engine reported for the last failed call.
+    const std::vector<Error>& errors() const { return errors_; }
+
+    // The open engine; raises ObjectClosed when the connection is closed.
+    Engine& engine();
+
+    // Runs an engine call on behalf of this connection or of a recordset using it: a failure is recorded
+    // in errors() and raised again; success clears errors().
+    template <class Call>
+    auto run(Call&& call) -> decltype(call(std::declval<Engine&>())) {
+        Engine& e = engine();
+        try {
+            if constexpr (std::is_void_v<decltype(call(e))>) {
+                call(e);
+                errors_.clear();
+            } else {
+                auto result = call(e);
+                errors_.clear();
+                return result;
+            }
+        } catch (const automation::Error& error) {
+            recordError(error);
+            throw;
+        }
+    }
+
+private:
+    void recordError(const automation::Error& error);
+
+    QString connectionString_;
+    std::unique_ptr<Engine> engine_;
+    bool inTransaction_ = false;
+    std::vector<Error> errors_;
+};
+
+}  // namespace ado
