@@ -33,10 +33,6 @@ TEST(AutomationProcedure, ReraiseTurnsOtherExceptionsIntoProviderErrors) {
     }
 }
 
-TEST(AutomationProcedure, ReraiseReturnsTheBodysResult) {
-    EXPECT_EQ(reraise("SumSize", [] { return 7; }), 7);
-}
-
 // The second step fails on its first run only; the scripted error box answers once.
 TEST(AutomationProcedure, ErrorBoxAnswerDecidesHowTheProcedureGoesOn) {
     struct Case {

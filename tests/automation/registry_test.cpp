@@ -21,6 +21,12 @@ TypeLibrary brondel() {
 
 class AutomationRegistry : public ::testing::Test {
 protected:
+    void registerHostLibrary() {
+        TypeLibrary host("FW_HOST", QVersionNumber(1, 0));
+        host.addClass(ClassInfo("CLSGLOBAL", QVersionNumber(1, 0)));
+        registry.registerLibrary(host, "/opt/suite/libFW_HOST.so");
+    }
+
     QTemporaryDir dir;
     ComponentRegistry registry{dir.filePath("components.json")};
 };
@@ -35,9 +41,7 @@ TEST_F(AutomationRegistry, RegisteredCreatableClassesLeadToTheLibrary) {
 }
 
 TEST_F(AutomationRegistry, ReRegisteringMovesTheClassesAndKeepsOtherLibraries) {
-    TypeLibrary other("FW_HOST", QVersionNumber(1, 0));
-    other.addClass(ClassInfo("CLSGLOBAL", QVersionNumber(1, 0)));
-    registry.registerLibrary(other, "/opt/suite/libFW_HOST.so");
+    registerHostLibrary();
     registry.registerLibrary(brondel(), "/old/libMGUO_BRONDEL.so");
 
     registry.registerLibrary(brondel(), "/new/libMGUO_BRONDEL.so");
@@ -49,9 +53,7 @@ TEST_F(AutomationRegistry, ReRegisteringMovesTheClassesAndKeepsOtherLibraries) {
 }
 
 TEST_F(AutomationRegistry, UnregisterRemovesOnlyTheLibrarysClasses) {
-    TypeLibrary other("FW_HOST", QVersionNumber(1, 0));
-    other.addClass(ClassInfo("CLSGLOBAL", QVersionNumber(1, 0)));
-    registry.registerLibrary(other, "/opt/suite/libFW_HOST.so");
+    registerHostLibrary();
     registry.registerLibrary(brondel(), "/opt/suite/libMGUO_BRONDEL.so");
 
     registry.unregisterLibrary(brondel());
