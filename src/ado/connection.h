@@ -27,7 +27,7 @@ class Recordset;
 //
 // Every failure is an automation::Error; the failures the engine reports also fill errors(), which the
 // next successful call on the connection (or on a recordset using it) clears.
-class Connection {
+class Connection : public std::enable_shared_from_this<Connection> {
 public:
     Connection();
     ~Connection();
@@ -48,10 +48,11 @@ public:
     // Runs statement text. When the text yields rows the result is an open, read-only recordset over the
     // last result set; otherwise a closed recordset. recordsAffected receives the rows changed by the last
     // statement that changed rows, or -1.
+    // The recordset refers back to the connection when the connection is held by a std::shared_ptr.
     std::shared_ptr<Recordset> execute(const QString& text, qint64* recordsAffected = nullptr);
 
     // Write transactions take the database's write lock at once (BEGIN IMMEDIATE). Transactions do not
-    // nest: a second beginTrans() raises errors::InTransaction. Returns the nesting level (1).
+    // nest: a second beginTrans() raises the engine's error. Returns the nesting level (1).
     int beginTrans();
     void commitTrans();
     void rollbackTrans();

@@ -7,6 +7,10 @@
 #include <QVariant>
 #include <memory>
 
+namespace tsql {
+struct ResultSet;
+}
+
 namespace ado {
 
 class Connection;
@@ -125,9 +129,12 @@ public:
     void cancelBatch(Affect affect = Affect::All);
 
 private:
+    friend class Connection;
     friend class Field;
     friend class Fields;
     struct Private;
+
+    void openResult(const QString& source, std::shared_ptr<Connection> connection, tsql::ResultSet&& rows);
 
     std::unique_ptr<Private> d_;
     Fields fields_;

@@ -1,0 +1,105 @@
+#include "ado/connection.h"
+
+#include "ado/connection_string.h"
+#include "ado/engine.h"
+#include "ado/recordset.h"
+#include "ado/sqlite/sqlite_engine.h"
+
+namespace ado {
+
+namespace {
+
+const QString Source = QStringLiteral("ADODB.Connection");
+
+std::unique_ptr<Engine> openEngine(const QString& text) {
+    const ConnectionString settings = ConnectionString::parse(text);
+    if (settings.value(QStringLiteral("provider")).compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0) {
+        return std::make_unique<SqliteEngine>(settings);
+    }
+    const automation::Error base = adoError(errors::ProviderNotFound, Source);
+    const QString provider = settings.value(QStringLiteral("provider"));
+    throw automation::Error(base.number(), base.source(),
+                            base.description() + (provider.isEmpty()
+                                                      ? QStringLiteral(" (ODBC is not available in this build.)")
+                                                      : QStringLiteral(" (\"%1\")").arg(provider)));
+}
+
+}  // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection() {
+    if (engine_ && inTransaction_) {
+        try {
+            engine_->rollbackTransaction();
+        } catch (const automation::Error&) {
+            // The connection goes away either way; the engine drops the transaction when it closes.
+        }
+    }
+}
+
+void Connection::open(const QString& connectionString) {
+    if (engine_) throw adoError(automation::errors::ObjectOpen, Source);
+    const QString text = connectionString.isEmpty() ? connectionString_ : connectionString;
+    try {
+        engine_ = openEngine(text);
+    } catch (const automation::Error& error) {
+        recordError(error);
+        throw;
+    }
+    connectionString_ = text;
+    errors_.clear();
+}
+
+void Connection::close() {
+    if (!engine_) throw adoError(automation::errors::ObjectClosed, Source);
+    if (inTransaction_) {
+        inTransaction_ = false;
+        try {
+            engine_->rollbackTransaction();
+        } catch (const automation::Error&) {
+            // Closing the database below rolls the transaction back regardless.
+        }
+    }
+    engine_.reset();
+}
+
+ObjectState Connection::state() const { return engine_ ? ObjectState::Open : ObjectState::Closed; }
+
+void Connection::setConnectionString(const QString& connectionString) {
+    if (engine_) throw adoError(automation::errors::ObjectOpen, Source);
+    connectionString_ = connectionString;
+}
+
+Engine& Connection::engine() {
+    if (!engine_) throw adoError(automation::errors::ObjectClosed, Source);
+    return *engine_;
+}
+
+std::shared_ptr<Recordset> Connection::execute(const QString& text, qint64* recordsAffected) {
+    tsql::BatchResult result = run([&](Engine& e) { return e.execute(text); });
+    if (recordsAffected) *recordsAffected = result.rowsAffected;
+    auto recordset = std::make_shared<Recordset>();
+    if (!result.resultSets.empty()) recordset->openResult(text, weak_from_this().lock(), std::move(result.resultSets.back()));
+    return recordset;
+}
+
+int Connection::beginTrans() {
+    run([](Engine& e) { e.beginTransaction(); });
+    inTransaction_ = true;
+    return 1;
+}
+
+void Connection::commitTrans() {
+    run([](Engine& e) { e.commitTransaction(); });
+    inTransaction_ = false;
+}
+
+void Connection::rollbackTrans() {
+    run([](Engine& e) { e.rollbackTransaction(); });
+    inTransaction_ = false;
+}
+
+void Connection::recordError(const automation::Error& error) { errors_.assign(1, Error(error)); }
+
+}  // namespace ado

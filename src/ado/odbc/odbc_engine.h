@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ado/engine.h"
+
+#include <memory>
+
+namespace tsql {
+class Dialect;
+}
+
+namespace ado {
+
+// The ODBC engine, for a real SQL Server: statement text goes to the driver unchanged. With translation on
+// (used to run the SQL Server statements against Debian's SQLite ODBC driver), text is translated to SQLite
+// first, exactly as the embedded engine does.
+class OdbcEngine final : public Engine {
+public:
+    // driverConnectionString is what SQLDriverConnect receives ("Driver={SQLite3};Database=..." or
+    // "DSN=..."); dataSourceName names the source in messages.
+    OdbcEngine(const QString& driverConnectionString, bool translateFromTsql);
+    ~OdbcEngine() override;
+
+    QString dataSource() const override;
+    tsql::BatchResult execute(const QString& text) override;
+    tsql::BatchResult executeGenerated(const QString& sql, const std::vector<QVariant>& parameters) override;
+    QStringList primaryKey(const QString& table) override;
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+    QString quoteIdentifier(const QString& name) const override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d_;
+};
+
+}  // namespace ado

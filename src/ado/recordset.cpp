@@ -1,0 +1,464 @@
+#include "ado/recordset.h"
+
+#include "ado/connection.h"
+#include "ado/engine.h"
+#include "ado/error.h"
+#include "ado/recordset_p.h"
+#include "automation/error.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace ado {
+
+namespace {
+
+const QString Source = QStringLiteral("ADODB.Recordset");
+const QString UniqueTable = QStringLiteral("Unique Table");
+
+[[noreturn]] void raise(long number) { throw adoError(number, Source); }
+
+[[noreturn]] void raise(long number, const QString& detail) {
+    const automation::Error base = adoError(number, Source);
+    throw automation::Error(base.number(), base.source(), base.description() + QLatin1Char(' ') + detail);
+}
+
+std::atomic<quint64> serials{0};
+
+}  // namespace
+
+Recordset::Private::Private() : serial(++serials) {}
+
+void Recordset::Private::requireOpen() const {
+    if (!store) raise(automation::errors::ObjectClosed);
+}
+
+void Recordset::Private::requireUpdatable() const {
+    requireOpen();
+    if (store->isReadOnly()) raise(errors::UpdateNotSupported);
+}
+
+const ColumnInfo& Recordset::Private::column(int index) const {
+    const std::vector<ColumnInfo>& columns = store ? store->columns() : appended;
+    if (index < 0 || static_cast<std::size_t>(index) >= columns.size()) raise(automation::errors::ItemNotFound);
+    return columns[static_cast<std::size_t>(index)];
+}
+
+int Recordset::Private::indexOf(const QString& name) const {
+    if (store) return store->indexOf(name);
+    for (std::size_t i = 0; i < appended.size(); ++i) {
+        if (appended[i].name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int Recordset::Private::fieldIndex(const QString& name) const {
+    const int index = indexOf(name);
+    if (index < 0) raise(automation::errors::ItemNotFound, QStringLiteral("(field \"%1\")").arg(name));
+    return index;
+}
+
+void Recordset::Private::sync() {
+    if (store->version() == version) return;
+    if (store->resetVersion() != resetVersion) {
+        rebuild(true);
+        return;
+    }
+    const std::vector<Record>& records = store->records();
+    const auto size = static_cast<qint64>(view.size());
+    std::vector<int> next;
+    next.reserve(view.size() + (records.size() - known));
+    qint64 newPos = pos;
+    for (qint64 i = 0; i < size; ++i) {
+        const int row = view[static_cast<std::size_t>(i)];
+        if (i == pos) newPos = static_cast<qint64>(next.size());
+        if (store->record(row).isVisible()) {
+            next.push_back(row);
+        } else if (i == pos && !onDeleted) {
+            onDeleted = true;
+            deletedRow = row;
+        }
+    }
+    for (std::size_t row = known; row < records.size(); ++row) {
+        const Record& record = records[row];
+        if (record.isVisible() && (!filter || filter->matches(record.values))) next.push_back(static_cast<int>(row));
+    }
+    if (pos >= size) newPos = static_cast<qint64>(next.size());
+    view = std::move(next);
+    pos = newPos;
+    known = records.size();
+    version = store->version();
+}
+
+void Recordset::Private::rebuild(bool keepCurrent) {
+    const int current = keepCurrent && !onDeleted && pos >= 0 && pos < static_cast<qint64>(view.size())
+                            ? view[static_cast<std::size_t>(pos)]
+                            : -1;
+    const std::vector<Record>& records = store->records();
+    view.clear();
+    for (std::size_t row = 0; row < records.size(); ++row) {
+        const Record& record = records[row];
+        if (record.isVisible() && (!filter || filter->matches(record.values))) view.push_back(static_cast<int>(row));
+    }
+    if (sort) {
+        std::stable_sort(view.begin(), view.end(),
+                         [&](int a, int b) { return sort->less(store->record(a).values, store->record(b).values); });
+    }
+    known = records.size();
+    version = store->version();
+    resetVersion = store->resetVersion();
+    onDeleted = false;
+    deletedRow = -1;
+    pos = 0;
+    if (current >= 0) {
+        const auto it = std::find(view.begin(), view.end(), current);
+        if (it != view.end()) pos = it - view.begin();
+    }
+}
+
+void Recordset::Private::compile() {
+    const auto index = [this](const QString& name) { return store->indexOf(name); };
+    filter.reset();
+    sort.reset();
+    if (!filterText.trimmed().isEmpty()) filter = FilterExpression::parse(filterText, index);
+    if (!sortText.trimmed().isEmpty()) sort = SortOrder::parse(sortText, index);
+}
+
+void Recordset::Private::leave() {
+    if (store && store->editRow() >= 0 && store->editOwner() == serial) store->commitEdit();
+}
+
+int Recordset::Private::currentRow() {
+    requireOpen();
+    sync();
+    if (onDeleted) raise(errors::DeletedRow);
+    if (pos < 0 || pos >= static_cast<qint64>(view.size())) raise(automation::errors::BofOrEof);
+    return view[static_cast<std::size_t>(pos)];
+}
+
+std::vector<int> Recordset::Private::scope(Affect affect) {
+    sync();
+    if (affect == Affect::Current) return {onDeleted ? deletedRow : currentRow()};
+    std::vector<int> rows = view;
+    if (onDeleted) rows.push_back(deletedRow);
+    return rows;
+}
+
+Recordset::Recordset() : d_(std::make_unique<Private>()), fields_(this) {}
+
+Recordset::~Recordset() {
+    if (d_->store && d_->store->editOwner() == d_->serial) d_->store->setEditOwner(0);
+}
+
+CursorLocation Recordset::cursorLocation() const { return d_->cursorLocation; }
+void Recordset::setCursorLocation(CursorLocation location) { d_->cursorLocation = location; }
+CursorType Recordset::cursorType() const { return d_->cursorType; }
+void Recordset::setCursorType(CursorType type) {
+    if (type != CursorType::Unspecified) d_->cursorType = type;
+}
+LockType Recordset::lockType() const { return d_->lockType; }
+void Recordset::setLockType(LockType type) {
+    if (d_->store) raise(automation::errors::ObjectOpen);
+    if (type != LockType::Unspecified) d_->lockType = type;
+}
+std::shared_ptr<Connection> Recordset::activeConnection() const { return d_->connection; }
+void Recordset::setActiveConnection(std::shared_ptr<Connection> connection) { d_->connection = std::move(connection); }
+QString Recordset::source() const { return d_->source; }
+
+QVariant Recordset::property(const QString& name) const {
+    if (name.compare(UniqueTable, Qt::CaseInsensitive) != 0) {
+        raise(automation::errors::ItemNotFound, QStringLiteral("(property \"%1\")").arg(name));
+    }
+    return d_->uniqueTable;
+}
+
+void Recordset::setProperty(const QString& name, const QVariant& value) {
+    if (name.compare(UniqueTable, Qt::CaseInsensitive) != 0) {
+        raise(automation::errors::ItemNotFound, QStringLiteral("(property \"%1\")").arg(name));
+    }
+    d_->uniqueTable = value.toString().trimmed();
+    if (d_->store) d_->store->setUniqueTable(d_->uniqueTable);
+}
+
+void Recordset::open(const QString& source, std::shared_ptr<Connection> connection, CursorType cursorType,
+                     LockType lockType) {
+    if (d_->store) raise(automation::errors::ObjectOpen);
+    setCursorType(cursorType);
+    setLockType(lockType);
+    if (connection) d_->connection = std::move(connection);
+    if (source.isEmpty()) {
+        if (d_->appended.empty()) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(no source, no fields)"));
+        d_->store = std::make_shared<RowStore>(d_->appended, std::vector<tsql::Row>(), nullptr, d_->lockType);
+        d_->source.clear();
+        d_->compile();
+        d_->rebuild(false);
+        return;
+    }
+    if (!d_->connection) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(no connection)"));
+    tsql::BatchResult result = d_->connection->run([&](Engine& e) { return e.execute(source); });
+    if (!result.resultSets.empty()) openResult(source, d_->connection, std::move(result.resultSets.back()));
+}
+
+void Recordset::openResult(const QString& source, std::shared_ptr<Connection> connection, tsql::ResultSet&& rows) {
+    std::vector<ColumnInfo> columns;
+    columns.reserve(rows.columns.size());
+    for (std::size_t i = 0; i < rows.columns.size(); ++i) columns.push_back(ColumnInfo::fromResult(rows.columns[i], rows, i));
+    d_->connection = connection;
+    d_->source = source;
+    d_->store = std::make_shared<RowStore>(std::move(columns), std::move(rows.rows), std::move(connection), d_->lockType);
+    d_->store->setUniqueTable(d_->uniqueTable);
+    d_->compile();
+    d_->rebuild(false);
+}
+
+void Recordset::requery() {
+    d_->requireOpen();
+    d_->leave();
+    if (d_->store->isInMemory()) {
+        d_->rebuild(false);
+        return;
+    }
+    std::shared_ptr<RowStore> previous = std::move(d_->store);
+    try {
+        tsql::BatchResult result = d_->connection->run([&](Engine& e) { return e.execute(d_->source); });
+        if (result.resultSets.empty()) return;
+        openResult(d_->source, d_->connection, std::move(result.resultSets.back()));
+    } catch (...) {
+        if (!d_->store) d_->store = std::move(previous);
+        throw;
+    }
+}
+
+void Recordset::close() {
+    d_->requireOpen();
+    if (d_->store->editOwner() == d_->serial) d_->store->setEditOwner(0);
+    d_->store.reset();
+    d_->view.clear();
+    d_->pos = -1;
+    d_->onDeleted = false;
+    d_->filter.reset();
+    d_->sort.reset();
+    d_->filterText.clear();
+    d_->sortText.clear();
+}
+
+ObjectState Recordset::state() const { return d_->store ? ObjectState::Open : ObjectState::Closed; }
+
+std::shared_ptr<Recordset> Recordset::clone() const {
+    d_->requireOpen();
+    auto copy = std::make_shared<Recordset>();
+    Private& c = *copy->d_;
+    c.cursorLocation = d_->cursorLocation;
+    c.cursorType = d_->cursorType;
+    c.lockType = d_->lockType;
+    c.connection = d_->connection;
+    c.source = d_->source;
+    c.uniqueTable = d_->uniqueTable;
+    c.appended = d_->appended;
+    c.store = d_->store;
+    c.rebuild(false);
+    return copy;
+}
+
+bool Recordset::isBof() const {
+    d_->requireOpen();
+    d_->sync();
+    return !d_->onDeleted && (d_->pos < 0 || d_->view.empty());
+}
+
+bool Recordset::isEof() const {
+    d_->requireOpen();
+    d_->sync();
+    return !d_->onDeleted && d_->pos >= static_cast<qint64>(d_->view.size());
+}
+
+qint64 Recordset::recordCount() const {
+    d_->requireOpen();
+    d_->sync();
+    return static_cast<qint64>(d_->view.size());
+}
+
+qint64 Recordset::absolutePosition() const {
+    d_->requireOpen();
+    d_->sync();
+    if (d_->onDeleted) return PosUnknown;
+    if (d_->pos < 0 || d_->view.empty()) return PosBof;
+    if (d_->pos >= static_cast<qint64>(d_->view.size())) return PosEof;
+    return d_->pos + 1;
+}
+
+void Recordset::setAbsolutePosition(qint64 position) {
+    d_->requireOpen();
+    d_->sync();
+    if (position < 1 || position > static_cast<qint64>(d_->view.size())) {
+        raise(automation::errors::ArgumentsWrongType, QStringLiteral("(AbsolutePosition %1)").arg(position));
+    }
+    d_->leave();
+    d_->sync();
+    d_->onDeleted = false;
+    d_->pos = position - 1;
+}
+
+QVariant Recordset::bookmark() const { return QVariant(static_cast<qint64>(d_->currentRow()) + 1); }
+
+void Recordset::setBookmark(const QVariant& bookmark) {
+    d_->requireOpen();
+    bool ok = false;
+    const qint64 row = bookmark.toLongLong(&ok) - 1;
+    d_->leave();
+    d_->sync();
+    const auto it = ok ? std::find(d_->view.begin(), d_->view.end(), row) : d_->view.end();
+    if (it == d_->view.end()) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(Bookmark)"));
+    d_->onDeleted = false;
+    d_->pos = it - d_->view.begin();
+}
+
+void Recordset::moveFirst() {
+    d_->requireOpen();
+    d_->leave();
+    d_->sync();
+    d_->onDeleted = false;
+    d_->pos = 0;
+}
+
+void Recordset::moveLast() {
+    d_->requireOpen();
+    d_->leave();
+    d_->sync();
+    d_->onDeleted = false;
+    d_->pos = static_cast<qint64>(d_->view.size()) - 1;
+}
+
+void Recordset::moveNext() { move(1); }
+
+void Recordset::movePrevious() { move(-1); }
+
+void Recordset::move(qint64 rows) {
+    d_->requireOpen();
+    if (rows == 0) return;
+    d_->sync();
+    const auto size = static_cast<qint64>(d_->view.size());
+    if (!d_->onDeleted && ((rows > 0 && isEof()) || (rows < 0 && isBof()))) raise(automation::errors::BofOrEof);
+    d_->leave();
+    d_->sync();
+    // On a deleted row, pos already is the row after it.
+    const qint64 from = d_->onDeleted && rows > 0 ? d_->pos - 1 : d_->pos;
+    d_->onDeleted = false;
+    d_->pos = std::clamp<qint64>(from + rows, -1, size);
+}
+
+QString Recordset::filter() const { return d_->filterText; }
+
+void Recordset::setFilter(const QString& filter) {
+    d_->requireOpen();
+    d_->leave();
+    const QString previous = d_->filterText;
+    d_->filterText = filter;
+    try {
+        d_->compile();
+    } catch (const automation::Error&) {
+        d_->filterText = previous;
+        d_->compile();
+        throw;
+    }
+    d_->rebuild(false);
+}
+
+QString Recordset::sort() const { return d_->sortText; }
+
+void Recordset::setSort(const QString& sort) {
+    d_->requireOpen();
+    d_->leave();
+    const QString previous = d_->sortText;
+    d_->sortText = sort;
+    try {
+        d_->compile();
+    } catch (const automation::Error&) {
+        d_->sortText = previous;
+        d_->compile();
+        throw;
+    }
+    d_->rebuild(false);
+}
+
+QVariant Recordset::value(int index) const {
+    const Record& record = d_->currentRecord();
+    if (index < 0 || static_cast<std::size_t>(index) >= record.values.size()) raise(automation::errors::ItemNotFound);
+    return record.values[static_cast<std::size_t>(index)];
+}
+
+QVariant Recordset::value(const QString& name) const { return value(d_->fieldIndex(name)); }
+
+void Recordset::setValue(int index, const QVariant& value) {
+    d_->requireUpdatable();
+    const int row = d_->currentRow();
+    d_->column(index);
+    d_->store->setValue(row, index, value, d_->serial);
+}
+
+void Recordset::setValue(const QString& name, const QVariant& value) { setValue(d_->fieldIndex(name), value); }
+
+EditMode Recordset::editMode() const {
+    d_->requireOpen();
+    return d_->store->editMode();
+}
+
+void Recordset::addNew() {
+    d_->requireUpdatable();
+    d_->sync();
+    const int before = !d_->onDeleted && d_->pos >= 0 && d_->pos < static_cast<qint64>(d_->view.size())
+                           ? d_->view[static_cast<std::size_t>(d_->pos)]
+                           : -1;
+    const int row = d_->store->addRow(d_->serial);
+    d_->sync();  // takes the new row in when the filter shows it
+    if (d_->view.empty() || d_->view.back() != row) d_->view.push_back(row);
+    d_->rowBeforeAdd = before;
+    d_->onDeleted = false;
+    d_->pos = static_cast<qint64>(d_->view.size()) - 1;
+}
+
+void Recordset::update() {
+    d_->requireOpen();
+    d_->store->commitEdit();
+}
+
+void Recordset::cancelUpdate() {
+    d_->requireOpen();
+    const bool wasMyAdd = d_->store->editMode() == EditMode::Add && d_->store->editOwner() == d_->serial;
+    d_->store->cancelEdit();
+    d_->sync();
+    if (!wasMyAdd) return;
+    d_->onDeleted = false;
+    const auto it = std::find(d_->view.begin(), d_->view.end(), d_->rowBeforeAdd);
+    d_->pos = it != d_->view.end() ? it - d_->view.begin() : static_cast<qint64>(d_->view.size());
+}
+
+void Recordset::deleteCurrent() {
+    d_->requireUpdatable();
+    d_->store->deleteRow(d_->currentRow());
+    d_->sync();
+}
+
+void Recordset::updateBatch(Affect affect) {
+    d_->requireOpen();
+    if (affect == Affect::All) {
+        d_->store->updateBatch(nullptr);
+    } else {
+        const std::vector<int> rows = d_->scope(affect);
+        d_->store->updateBatch(&rows);
+    }
+    d_->sync();
+}
+
+void Recordset::cancelBatch(Affect affect) {
+    d_->requireOpen();
+    if (affect == Affect::All) {
+        d_->store->cancelBatch(nullptr);
+    } else {
+        const std::vector<int> rows = d_->scope(affect);
+        d_->store->cancelBatch(&rows);
+    }
+    d_->sync();
+}
+
+}  // namespace ado

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ado/column_info.h"
+#include "ado/filter_expression.h"
+#include "ado/recordset.h"
+#include "ado/row_store.h"
+#include "ado/sort_order.h"
+
+#include <optional>
+#include <vector>
+
+namespace ado {
+
+// A recordset's own state: its settings, and its view (filter, sort, position) over the shared rows.
+struct Recordset::Private {
+    quint64 serial;  // identifies the recordset as the owner of a pending edit
+
+    CursorLocation cursorLocation = CursorLocation::Server;
+    CursorType cursorType = CursorType::ForwardOnly;
+    LockType lockType = LockType::ReadOnly;
+    std::shared_ptr<Connection> connection;
+    QString source;
+    QString uniqueTable;
+    std::vector<ColumnInfo> appended;
+
+    std::shared_ptr<RowStore> store;
+    std::vector<int> view;  // visible rows in this recordset's order
+    // Index into view: -1 is BOF, view.size() is EOF. On a deleted row, the index of the row after it.
+    qint64 pos = -1;
+    bool onDeleted = false;
+    int deletedRow = -1;  // the deleted row stood on
+    quint64 version = 0;
+    quint64 resetVersion = 0;
+    std::size_t known = 0;  // rows of the store this view has considered
+    int rowBeforeAdd = -1;
+
+    QString filterText;
+    std::optional<FilterExpression> filter;
+    QString sortText;
+    std::optional<SortOrder> sort;
+
+    Private();
+
+    void requireOpen() const;
+    void requireUpdatable() const;
+    const ColumnInfo& column(int index) const;
+    int indexOf(const QString& name) const;     // -1 when absent
+    int fieldIndex(const QString& name) const;  // raises ItemNotFound
+
+    // Brings the view up to date with rows added or removed through clones.
+    void sync();
+    // Recomputes the view under the filter and sort; stays on the current row when asked and possible,
+    // otherwise goes to the first row.
+    void rebuild(bool keepCurrent);
+    void compile();
+    // Before the cursor moves: a pending edit this recordset started is updated.
+    void leave();
+
+    int currentRow();
+    const Record& currentRecord() { return store->record(currentRow()); }
+    std::vector<int> scope(Affect affect);
+};
+
+}  // namespace ado

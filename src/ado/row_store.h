@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ado/column_info.h"
+#include "ado/record.h"
+#include "ado/row_writer.h"
+#include "ado/types.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace ado {
+
+class Connection;
+
+// The rows a recordset and its clones share, with their one pending edit and their batch changes.
+// Rows are never erased (a row's index is its bookmark); deleted rows stay as Removed.
+// version() changes whenever rows appear or disappear, resetVersion() when hidden rows come back
+// (cancelBatch), so that each recordset can bring its own view up to date.
+class RowStore {
+public:
+    RowStore(std::vector<ColumnInfo> columns, std::vector<tsql::Row> rows, std::shared_ptr<Connection> connection,
+             LockType lockType);
+    RowStore(const RowStore&) = delete;
+    RowStore& operator=(const RowStore&) = delete;
+
+    const std::vector<ColumnInfo>& columns() const { return columns_; }
+    // Case-insensitive; -1 when absent.
+    int indexOf(const QString& name) const;
+
+    const std::vector<Record>& records() const { return records_; }
+    const Record& record(int row) const { return records_[static_cast<std::size_t>(row)]; }
+    quint64 version() const { return version_; }
+    quint64 resetVersion() const { return resetVersion_; }
+
+    const std::shared_ptr<Connection>& connection() const { return connection_; }
+    LockType lockType() const { return lockType_; }
+    // In-memory rows (no connection) accept every change at once.
+    bool isInMemory() const { return !connection_; }
+    bool isReadOnly() const { return connection_ && lockType_ == LockType::ReadOnly; }
+    QString uniqueTable() const { return uniqueTable_; }
+    void setUniqueTable(const QString& table);
+
+    int editRow() const { return editRow_; }
+    EditMode editMode() const { return editRow_ < 0 ? EditMode::None : editMode_; }
+    // The recordset whose moves end the pending edit (0: none).
+    quint64 editOwner() const { return editOwner_; }
+    void setEditOwner(quint64 owner) { editOwner_ = owner; }
+
+    // Writes a value into a row, starting its edit; a pending edit of another row is committed first.
+    void setValue(int row, int column, const QVariant& value, quint64 owner);
+    // Appends a row and starts its edit (a pending edit is committed first); returns the row.
+    int addRow(quint64 owner);
+    void commitEdit();
+    void cancelEdit();
+    void deleteRow(int row);
+    // rows: the rows in scope, or every row when null.
+    void updateBatch(const std::vector<int>* rows);
+    void cancelBatch(const std::vector<int>* rows);
+
+private:
+    Record& at(int row) { return records_[static_cast<std::size_t>(row)]; }
+    bool writesAtOnce() const { return connection_ && lockType_ != LockType::BatchOptimistic; }
+    void accept(Record& record);
+    void remove(Record& record);
+    void endEdit();
+
+    std::vector<ColumnInfo> columns_;
+    QHash<QString, int> exactNames_;
+    QHash<QString, int> foldedNames_;
+    std::vector<Record> records_;
+    std::shared_ptr<Connection> connection_;
+    LockType lockType_;
+    QString uniqueTable_;
+    RowWriter writer_;
+    quint64 version_ = 0;
+    quint64 resetVersion_ = 0;
+
+    int editRow_ = -1;
+    EditMode editMode_ = EditMode::None;
+    quint64 editOwner_ = 0;
+    Record beforeEdit_;
+};
+
+}  // namespace ado

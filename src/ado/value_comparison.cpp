@@ -1,0 +1,107 @@
+#include "ado/value_comparison.h"
+
+#include "automation/variant.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+
+#include <memory>
+
+namespace ado {
+
+namespace {
+
+// The root collator at secondary strength: case-insensitive, accent-sensitive.
+icu::Collator* collator() {
+    static const std::unique_ptr<icu::Collator> instance = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Collator> c(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+        if (c) c->setStrength(icu::Collator::SECONDARY);
+        return c;
+    }();
+    return instance.get();
+}
+
+qsizetype withoutTrailingBlanks(const QString& s) {
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' ')) --n;
+    return n;
+}
+
+bool isNumber(const QVariant& v) {
+    switch (v.metaType().id()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int compareNumbers(const QVariant& a, const QVariant& b) {
+    if (a.metaType().id() == QMetaType::LongLong && b.metaType().id() == QMetaType::LongLong) {
+        const qint64 x = a.toLongLong();
+        const qint64 y = b.toLongLong();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    const double x = a.toDouble();
+    const double y = b.toDouble();
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+bool likeFrom(const QString& text, qsizetype t, qsizetype textEnd, const QString& pattern, qsizetype p) {
+    while (p < pattern.size()) {
+        const QChar c = pattern.at(p);
+        if (c == QLatin1Char('*') || c == QLatin1Char('%')) {
+            while (p < pattern.size() && (pattern.at(p) == QLatin1Char('*') || pattern.at(p) == QLatin1Char('%'))) ++p;
+            if (p == pattern.size()) return true;
+            for (qsizetype k = t; k <= textEnd; ++k) {
+                if (likeFrom(text, k, textEnd, pattern, p)) return true;
+            }
+            return false;
+        }
+        if (t >= textEnd) return false;
+        if (c != QLatin1Char('_') && c != QLatin1Char('?') && c.toCaseFolded() != text.at(t).toCaseFolded()) {
+            return false;
+        }
+        ++t;
+        ++p;
+    }
+    return t == textEnd;
+}
+
+}  // namespace
+
+int compareText(const QString& a, const QString& b) {
+    const qsizetype na = withoutTrailingBlanks(a);
+    const qsizetype nb = withoutTrailingBlanks(b);
+    icu::Collator* c = collator();
+    if (!c) return QStringView(a).left(na).compare(QStringView(b).left(nb), Qt::CaseInsensitive);
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult r = c->compare(reinterpret_cast<const char16_t*>(a.utf16()), static_cast<int32_t>(na),
+                                          reinterpret_cast<const char16_t*>(b.utf16()), static_cast<int32_t>(nb),
+                                          status);
+    return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
+}
+
+int compareValues(const QVariant& a, const QVariant& b) {
+    const bool nullA = automation::isNull(a) || automation::isEmpty(a);
+    const bool nullB = automation::isNull(b) || automation::isEmpty(b);
+    if (nullA || nullB) return nullA == nullB ? 0 : (nullA ? -1 : 1);
+    const bool numberA = isNumber(a);
+    const bool numberB = isNumber(b);
+    if (numberA && numberB) return compareNumbers(a, b);
+    if (numberA != numberB) return numberA ? -1 : 1;
+    return compareText(a.toString(), b.toString());
+}
+
+bool matchesLike(const QString& text, const QString& pattern) {
+    return likeFrom(text, 0, withoutTrailingBlanks(text), pattern, 0);
+}
+
+}  // namespace ado
