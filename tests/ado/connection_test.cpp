@@ -1,0 +1,126 @@
+#include "ado_test_support.h"
+
+#include "ado/error.h"
+
+using namespace ado;
+using namespace ado::test;
+namespace ae = automation::errors;
+
+namespace {
+
+const QString Schema = QStringLiteral("CREATE TABLE T (ID INT PRIMARY KEY, NAME VARCHAR(20));"
+                                     "INSERT INTO T VALUES (1, 'one'), (2, 'two');");
+
+struct OpenFailure {
+    const char* name;
+    QString connectionString;  // %1 is a path in an empty temporary folder
+    long number;
+    QString describedAs;       // part of the description
+};
+
+class ConnectionOpenFailure : public ::testing::TestWithParam<OpenFailure> {};
+
+TEST_P(ConnectionOpenFailure, RaisesAndRecordsTheError) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.db"));
+    Connection connection;
+    const automation::Error error =
+        errorOf([&] { connection.open(QString(GetParam().connectionString).replace(QLatin1String("%1"), missing)); });
+    EXPECT_EQ(error.number(), GetParam().number);
+    EXPECT_TRUE(error.description().contains(QString(GetParam().describedAs).replace(QLatin1String("%1"), missing)))
+        << error.description().toStdString();
+    EXPECT_EQ(connection.state(), ObjectState::Closed);
+    ASSERT_EQ(connection.errors().size(), 1u);
+    EXPECT_EQ(connection.errors().front().number(), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConnectionOpenFailure,
+    ::testing::Values(
+        OpenFailure{"KeyWithoutValue", QStringLiteral("Provider=SQLite;Data Source"), errors::BadInitString,
+                    QStringLiteral("does not conform")},
+        OpenFailure{"UnterminatedQuote", QStringLiteral("Provider=SQLite;Data Source='%1"), errors::BadInitString,
+                    QStringLiteral("does not conform")},
+        OpenFailure{"NoDataSource", QStringLiteral("Provider=SQLite"), errors::BadInitString,
+                    QStringLiteral("Data Source")},
+        OpenFailure{"UnknownDialect", QStringLiteral("Provider=SQLite;Data Source=%1;Dialect=Jet"),
+                    errors::BadInitString, QStringLiteral("Jet")},
+        OpenFailure{"MissingFile", QStringLiteral("Provider=SQLite;Data Source=%1"), ae::ProviderError,
+                    QStringLiteral("\"%1\"")},
+        OpenFailure{"UnknownProvider", QStringLiteral("Provider=Jet;Data Source=%1"), errors::ProviderNotFound,
+                    QStringLiteral("Provider cannot be found")},
+        OpenFailure{"OdbcNotBuilt", QStringLiteral("DSN=suite"), errors::ProviderNotFound,
+                    QStringLiteral("ODBC")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Connection, KeysAnyCaseAndQuotedValues) {
+    TestDatabase db(Schema);
+    Connection connection;
+    connection.open(QStringLiteral(" provider = sqlite ; DATA SOURCE=\"%1\";dialect='SQLite';").arg(db.path()));
+    EXPECT_EQ(connection.state(), ObjectState::Open);
+    EXPECT_EQ(connection.execute(QStringLiteral("SELECT COUNT(*) FROM T"))->value(0).toLongLong(), 2);
+}
+
+TEST(Connection, ExecuteReportsRowsAffectedAndRowsAsReadOnlyRecordset) {
+    TestDatabase db(Schema);
+    auto connection = db.connect();
+    qint64 affected = 0;
+    auto written = connection->execute(QStringLiteral("UPDATE T SET NAME = 'x'"), &affected);
+    EXPECT_EQ(affected, 2);
+    EXPECT_EQ(written->state(), ObjectState::Closed);
+
+    auto rows = connection->execute(QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID"));
+    EXPECT_EQ(rows->state(), ObjectState::Open);
+    EXPECT_EQ(rows->recordCount(), 2);
+    EXPECT_EQ(rows->activeConnection(), connection);
+    EXPECT_EQ(errorOf([&] { rows->setValue(QStringLiteral("NAME"), QStringLiteral("y")); }).number(),
+              errors::UpdateNotSupported);
+}
+
+TEST(Connection, FailedStatementFillsErrorsAndNextSuccessClearsThem) {
+    TestDatabase db(Schema);
+    auto connection = db.connect();
+    const automation::Error error = errorOf([&] { connection->execute(QStringLiteral("INSERT INTO T VALUES (1, 'dup')")); });
+    EXPECT_EQ(error.number(), ae::IntegrityViolation);
+    ASSERT_EQ(connection->errors().size(), 1u);
+    EXPECT_EQ(connection->errors().front().description(), error.description());
+    connection->execute(QStringLiteral("SELECT 1"));
+    EXPECT_TRUE(connection->errors().empty());
+}
+
+TEST(Connection, LockedDatabaseRaisesNamingTheFileAfterTheBusyTimeout) {
+    TestDatabase db(Schema);
+    auto holder = db.connect();
+    holder->beginTrans();
+    holder->execute(QStringLiteral("UPDATE T SET NAME = 'held' WHERE ID = 1"));
+
+    auto waiter = db.connect(QStringLiteral(";Busy Timeout=50"));
+    const automation::Error error = errorOf([&] { waiter->execute(QStringLiteral("UPDATE T SET NAME = 'w' WHERE ID = 2")); });
+    EXPECT_EQ(error.number(), ae::ProviderError);
+    EXPECT_TRUE(error.description().contains(QStringLiteral("locked"))) << error.description().toStdString();
+    EXPECT_TRUE(error.description().contains(db.path())) << error.description().toStdString();
+
+    holder->commitTrans();
+    waiter->execute(QStringLiteral("UPDATE T SET NAME = 'w' WHERE ID = 2"));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT NAME FROM T ORDER BY ID")), QStringLiteral("held;w"));
+}
+
+TEST(Connection, RollbackDiscardsAndCommitKeepsTheTransactionsWrites) {
+    TestDatabase db(Schema);
+    auto connection = db.connect();
+    connection->beginTrans();
+    connection->execute(QStringLiteral("DELETE FROM T WHERE ID = 1"));
+    connection->rollbackTrans();
+    connection->beginTrans();
+    connection->execute(QStringLiteral("DELETE FROM T WHERE ID = 2"));
+    connection->commitTrans();
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT ID FROM T")), QStringLiteral("1"));
+}
+
+TEST(Connection, CallsOnAClosedConnectionRaiseObjectClosed) {
+    Connection connection;
+    EXPECT_EQ(errorOf([&] { connection.execute(QStringLiteral("SELECT 1")); }).number(), ae::ObjectClosed);
+    EXPECT_EQ(errorOf([&] { connection.close(); }).number(), ae::ObjectClosed);
+}
+
+}  // namespace

@@ -1,0 +1,217 @@
+#include "ado_test_support.h"
+
+#include "ado/error.h"
+#include "automation/variant.h"
+
+using namespace ado;
+using namespace ado::test;
+namespace ae = automation::errors;
+
+namespace {
+
+// Rows the cursor and view tests walk: IDs 1..5, mixed case and trailing blanks in text, one Null.
+const QString Schema = QStringLiteral(
+    "CREATE TABLE MG5H_COMPRAGVAR (ID INT PRIMARY KEY, MG5H_SEQOPZIONE SMALLINT, MG5H_OPZIONE_MG5E VARCHAR(20), "
+    "A0 TINYINT, B INT);"
+    "INSERT INTO MG5H_COMPRAGVAR VALUES (1, 3, 'R', 1, 1), (2, 1, 'r  ', 1, 2), (3, 2, 'x', 0, 1),"
+    " (4, 3, 'X', NULL, 2), (5, 5, 'it''s', 1, NULL);");
+
+class RecordsetTest : public ::testing::Test {
+protected:
+    RecordsetTest() : db_(Schema), connection_(db_.connect()) {
+        rs_ = openRecordset(connection_, QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR ORDER BY ID"));
+    }
+
+    TestDatabase db_;
+    std::shared_ptr<Connection> connection_;
+    std::shared_ptr<Recordset> rs_;
+};
+
+TEST_F(RecordsetTest, WalkingPastEitherEndGivesBofOrEofThenRaises) {
+    EXPECT_FALSE(rs_->isBof());
+    EXPECT_EQ(rs_->absolutePosition(), 1);
+    rs_->movePrevious();
+    EXPECT_TRUE(rs_->isBof());
+    EXPECT_EQ(rs_->absolutePosition(), PosBof);
+    EXPECT_EQ(errorOf([&] { rs_->movePrevious(); }).number(), ae::BofOrEof);
+    EXPECT_EQ(errorOf([&] { rs_->value(0); }).number(), ae::BofOrEof);
+    rs_->moveLast();
+    rs_->moveNext();
+    EXPECT_TRUE(rs_->isEof());
+    EXPECT_EQ(rs_->absolutePosition(), PosEof);
+    EXPECT_EQ(errorOf([&] { rs_->moveNext(); }).number(), ae::BofOrEof);
+    rs_->move(-2);
+    EXPECT_EQ(rs_->value(QStringLiteral("ID")).toLongLong(), 4);
+    rs_->move(10);
+    EXPECT_TRUE(rs_->isEof());
+    EXPECT_TRUE(invariantsHold(*rs_));
+}
+
+TEST_F(RecordsetTest, EmptyResultIsBofAndEof) {
+    auto empty = openRecordset(connection_, QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR WHERE ID = 0"));
+    EXPECT_TRUE(empty->isBof());
+    EXPECT_TRUE(empty->isEof());
+    EXPECT_EQ(empty->recordCount(), 0);
+    EXPECT_EQ(empty->absolutePosition(), PosBof);
+    EXPECT_TRUE(invariantsHold(*empty));
+}
+
+TEST_F(RecordsetTest, DeletedRowStaysCurrentUntilTheNextMove) {
+    rs_->setAbsolutePosition(2);
+    rs_->deleteCurrent();
+    EXPECT_FALSE(rs_->isBof());
+    EXPECT_FALSE(rs_->isEof());
+    EXPECT_EQ(rs_->absolutePosition(), PosUnknown);
+    EXPECT_EQ(errorOf([&] { rs_->value(0); }).number(), errors::DeletedRow);
+    EXPECT_EQ(rs_->recordCount(), 4);
+    rs_->moveNext();
+    EXPECT_EQ(rs_->value(QStringLiteral("ID")).toLongLong(), 3);
+    rs_->moveLast();
+    rs_->deleteCurrent();
+    rs_->moveNext();
+    EXPECT_TRUE(rs_->isEof());
+    EXPECT_TRUE(invariantsHold(*rs_));
+}
+
+TEST_F(RecordsetTest, ClonesShareRowsAndEditsButNotPositions) {
+    auto clone = rs_->clone();
+    clone->moveLast();
+    clone->setValue(QStringLiteral("MG5H_OPZIONE_MG5E"), QStringLiteral("changed"));
+    rs_->setBookmark(clone->bookmark());
+    EXPECT_EQ(rs_->value(QStringLiteral("MG5H_OPZIONE_MG5E")).toString(), QStringLiteral("changed"));
+    EXPECT_EQ(rs_->editMode(), EditMode::InProgress);
+    rs_->update();  // ends the edit the clone started
+    EXPECT_EQ(db_.rows(QStringLiteral("SELECT MG5H_OPZIONE_MG5E FROM MG5H_COMPRAGVAR WHERE ID = 5")),
+              QStringLiteral("changed"));
+
+    rs_->moveFirst();
+    clone->addNew();
+    clone->setValue(QStringLiteral("ID"), 6);
+    clone->update();
+    EXPECT_EQ(rs_->recordCount(), 6);
+    EXPECT_EQ(rs_->absolutePosition(), 1);
+    rs_->deleteCurrent();
+    EXPECT_EQ(clone->recordCount(), 5);
+    EXPECT_EQ(clone->value(QStringLiteral("ID")).toLongLong(), 6);
+    EXPECT_TRUE(invariantsHold(*rs_));
+    EXPECT_TRUE(invariantsHold(*clone));
+}
+
+TEST_F(RecordsetTest, ClonesKeepTheirOwnFilterAndSort) {
+    rs_->setFilter(QStringLiteral("B = 1"));
+    auto clone = rs_->clone();
+    EXPECT_EQ(clone->recordCount(), 5);
+    clone->setSort(QStringLiteral("ID DESC"));
+    EXPECT_EQ(column(*rs_, QStringLiteral("ID")), QStringList({"1", "3"}));
+    EXPECT_EQ(column(*clone, QStringLiteral("ID")), QStringList({"5", "4", "3", "2", "1"}));
+}
+
+struct FilterCase {
+    const char* name;
+    QString filter;
+    QStringList ids;
+};
+
+class RecordsetFilter : public RecordsetTest, public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(RecordsetFilter, ShowsTheMatchingRows) {
+    rs_->setFilter(GetParam().filter);
+    EXPECT_EQ(column(*rs_, QStringLiteral("ID")), GetParam().ids);
+    EXPECT_TRUE(invariantsHold(*rs_));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecordsetFilter,
+    ::testing::Values(
+        FilterCase{"BracketedName", QStringLiteral("[A0] = 1"), {"1", "2", "5"}},
+        FilterCase{"TextAndNumber", QStringLiteral("MG5H_OPZIONE_MG5E = 'x' And B <> 1"), {"4"}},
+        FilterCase{"NumberAndText", QStringLiteral("MG5H_SEQOPZIONE = 3 AND MG5H_OPZIONE_MG5E = 'R'"), {"1"}},
+        FilterCase{"CaseAndTrailingBlanksIgnored", QStringLiteral("MG5H_OPZIONE_MG5E = 'R'"), {"1", "2"}},
+        FilterCase{"DoubledQuote", QStringLiteral("MG5H_OPZIONE_MG5E = 'IT''S'"), {"5"}},
+        FilterCase{"OrWithParentheses", QStringLiteral("(B = 2 OR B = 1) and A0 = 0"), {"3"}},
+        FilterCase{"AndBindsTighterThanOr", QStringLiteral("ID = 1 or ID > 3 and B = 2"), {"1", "4"}},
+        FilterCase{"Comparisons", QStringLiteral("ID >= 2 AND ID < 4 AND MG5H_SEQOPZIONE <= 2"), {"2", "3"}},
+        FilterCase{"Like", QStringLiteral("MG5H_OPZIONE_MG5E LIKE 'I*'"), {"5"}},
+        FilterCase{"NullField", QStringLiteral("A0 = Null"), {"4"}},
+        FilterCase{"NullNeverEqualsAValue", QStringLiteral("A0 <> 1"), {"3"}},
+        FilterCase{"TextNumberLiteral", QStringLiteral("MG5H_SEQOPZIONE = '3'"), {"1", "4"}},
+        FilterCase{"EmptyShowsAll", QString(), {"1", "2", "3", "4", "5"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordsetTest, MalformedFilterRaisesAndKeepsThePreviousOne) {
+    rs_->setFilter(QStringLiteral("B = 2"));
+    EXPECT_EQ(errorOf([&] { rs_->setFilter(QStringLiteral("B = = 2")); }).number(), ae::ArgumentsWrongType);
+    EXPECT_EQ(errorOf([&] { rs_->setFilter(QStringLiteral("NOPE = 2")); }).number(), ae::ItemNotFound);
+    EXPECT_EQ(rs_->filter(), QStringLiteral("B = 2"));
+    EXPECT_EQ(rs_->recordCount(), 2);
+}
+
+TEST_F(RecordsetTest, SortOrdersByEachKeyNullFirstTextIgnoringCase) {
+    rs_->setSort(QStringLiteral("MG5H_OPZIONE_MG5E ASC, [ID] DESC"));
+    EXPECT_EQ(column(*rs_, QStringLiteral("ID")), QStringList({"5", "2", "1", "4", "3"}));
+    rs_->setSort(QStringLiteral("A0"));
+    EXPECT_EQ(column(*rs_, QStringLiteral("ID")), QStringList({"4", "3", "1", "2", "5"}));
+    EXPECT_EQ(rs_->absolutePosition(), 1);
+}
+
+TEST_F(RecordsetTest, BookmarkSurvivesSortAndFilter) {
+    rs_->setAbsolutePosition(4);
+    const QVariant bookmark = rs_->bookmark();
+    rs_->setSort(QStringLiteral("ID DESC"));
+    rs_->setBookmark(bookmark);
+    EXPECT_EQ(rs_->value(QStringLiteral("ID")).toLongLong(), 4);
+    EXPECT_EQ(rs_->absolutePosition(), 2);
+    rs_->setFilter(QStringLiteral("B = 2"));
+    rs_->setBookmark(bookmark);
+    EXPECT_EQ(rs_->absolutePosition(), 1);
+    rs_->setFilter(QStringLiteral("B = 1"));
+    EXPECT_EQ(errorOf([&] { rs_->setBookmark(bookmark); }).number(), ae::ArgumentsWrongType);
+}
+
+TEST_F(RecordsetTest, CancelledAddNewReturnsToThePreviousRow) {
+    rs_->setAbsolutePosition(3);
+    rs_->addNew();
+    EXPECT_EQ(rs_->editMode(), EditMode::Add);
+    EXPECT_EQ(rs_->absolutePosition(), 6);
+    EXPECT_TRUE(automation::isNull(rs_->value(QStringLiteral("ID"))));
+    rs_->cancelUpdate();
+    EXPECT_EQ(rs_->editMode(), EditMode::None);
+    EXPECT_EQ(rs_->value(QStringLiteral("ID")).toLongLong(), 3);
+    EXPECT_EQ(rs_->recordCount(), 5);
+}
+
+TEST_F(RecordsetTest, FieldsDescribeTheColumns) {
+    const Fields& fields = rs_->fields();
+    ASSERT_EQ(fields.count(), 5);
+    EXPECT_EQ(fields.item(QStringLiteral("mg5h_opzione_mg5e")).name(), QStringLiteral("MG5H_OPZIONE_MG5E"));
+    EXPECT_EQ(fields.item(2).type(), DataType::VarChar);
+    EXPECT_EQ(fields.item(2).definedSize(), 20);
+    EXPECT_EQ(fields.item(QStringLiteral("MG5H_SEQOPZIONE")).type(), DataType::SmallInt);
+    EXPECT_EQ(fields.item(QStringLiteral("ID")).value(), QVariant(qint64(1)));
+    EXPECT_EQ(errorOf([&] { fields.item(QStringLiteral("NOPE")); }).number(), ae::ItemNotFound);
+}
+
+TEST(InMemoryRecordset, AppendedFieldsHoldRowsAddedUpdatedAndDeleted) {
+    Recordset rs;
+    rs.fields().append(QStringLiteral("MG5F_CODICEVAR"), DataType::VarChar, 20);
+    rs.fields().append(QStringLiteral("FLGOBBLIG"), DataType::Integer);
+    rs.open();
+    EXPECT_TRUE(rs.isBof() && rs.isEof());
+    EXPECT_EQ(rs.fields().item(0).definedSize(), 20);
+    EXPECT_EQ(rs.fields().item(1).type(), DataType::Integer);
+    for (const char* code : {"A1", "A0", "B0"}) {
+        rs.addNew();
+        rs.setValue(QStringLiteral("MG5F_CODICEVAR"), QString::fromLatin1(code));
+        rs.fields().item(QStringLiteral("FLGOBBLIG")).setValue(QStringLiteral("1"));
+        rs.update();
+    }
+    EXPECT_EQ(rs.value(1), QVariant(qint64(1)));
+    rs.setSort(QStringLiteral("MG5F_CODICEVAR"));
+    EXPECT_EQ(column(rs, QStringLiteral("MG5F_CODICEVAR")), QStringList({"A0", "A1", "B0"}));
+    rs.deleteCurrent();
+    rs.setFilter(QStringLiteral("MG5F_CODICEVAR LIKE 'A%'"));
+    EXPECT_EQ(column(rs, QStringLiteral("MG5F_CODICEVAR")), QStringList({"A1"}));
+    EXPECT_TRUE(invariantsHold(rs));
+}
+
+}  // namespace
