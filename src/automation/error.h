@@ -49,6 +49,8 @@ constexpr long ObjectClosed = 3704;                 // adErrObjectClosed
 constexpr long ObjectOpen = 3705;                   // adErrObjectOpen
 constexpr long ItemNotFound = 3265;                 // adErrItemNotFound
 constexpr long OperationNotAllowed = 3219;          // adErrIllegalOperation
+constexpr long SqlSyntaxError = -2147217900;       // DB_E_ERRORSINCOMMAND (0x80040E14): malformed statement text
+constexpr long UnsupportedSqlConstruct = -2147217837;  // DB_E_NOTSUPPORTED (0x80040E53): T-SQL the SQLite dialect lacks
 }  // namespace errors
 
 }  // namespace automation

@@ -1,9 +1,397 @@
 #include "tsql/functions.h"
 
+#include "tsql/sqlite_statement.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QString>
+
 #include <sqlite3.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
 
 namespace tsql {
 
-void registerFunctions(sqlite3* /*db*/) {}
+namespace {
+
+// SQL Server's varchar limit: SPACE and REPLICATE stop there as it does.
+constexpr sqlite3_int64 maxTextLength = 8000;
+
+bool anyNull(int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return true;
+    }
+    return false;
+}
+
+std::string_view utf8(sqlite3_value* v) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(v))) : std::string_view();
+}
+
+QString qstring(sqlite3_value* v) {
+    const std::string_view s = utf8(v);
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void resultText(sqlite3_context* context, std::string_view text) {
+    sqlite3_result_text64(context, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+}
+
+void resultText(sqlite3_context* context, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    resultText(context, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t codePoints(std::string_view s) {
+    std::size_t n = 0;
+    for (char c : s) n += isContinuation(c) ? 0 : 1;
+    return n;
+}
+
+// Byte offset of code point index (0-based), or s.size() past the end.
+std::size_t byteOffset(std::string_view s, std::size_t index) {
+    std::size_t i = 0;
+    for (; i < s.size(); ++i) {
+        if (isContinuation(s[i])) continue;
+        if (index == 0) return i;
+        --index;
+    }
+    return s.size();
+}
+
+// Code points [from, to) of s, clipped to it.
+std::string_view slice(std::string_view s, std::size_t from, std::size_t to) {
+    const std::size_t a = byteOffset(s, from);
+    const std::size_t b = to <= from ? a : a + byteOffset(s.substr(a), to - from);
+    return s.substr(a, b - a);
+}
+
+// LEN: characters without the trailing blanks; numbers count their digits.
+void lenFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    std::string_view s = utf8(argv[0]);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    sqlite3_result_int64(context, static_cast<sqlite3_int64>(codePoints(s)));
+}
+
+// SUBSTRING(text, start, length): positions before 1 still count towards length, as in SQL Server.
+void substringFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
+    const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
+    if (length < 0) {
+        sqlite3_result_error(context, "Invalid length parameter passed to the substring function.", -1);
+        return;
+    }
+    const std::string_view s = utf8(argv[0]);
+    const sqlite3_int64 from = std::max<sqlite3_int64>(start, 1) - 1;
+    const sqlite3_int64 to = length > std::numeric_limits<sqlite3_int64>::max() - start ? std::numeric_limits<sqlite3_int64>::max()
+                                                                                      : start + length - 1;
+    if (to <= from) {
+        resultText(context, std::string_view());
+        return;
+    }
+    resultText(context, slice(s, static_cast<std::size_t>(from), static_cast<std::size_t>(to)));
+}
+
+void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0) {
+        sqlite3_result_error(context, "Invalid length parameter passed to the left function.", -1);
+        return;
+    }
+    resultText(context, slice(utf8(argv[0]), 0, static_cast<std::size_t>(n)));
+}
+
+void rightFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0) {
+        sqlite3_result_error(context, "Invalid length parameter passed to the right function.", -1);
+        return;
+    }
+    const std::string_view s = utf8(argv[0]);
+    const std::size_t count = codePoints(s);
+    const std::size_t keep = std::min(count, static_cast<std::size_t>(n));
+    resultText(context, slice(s, count - keep, count));
+}
+
+// SPACE(n): NULL for a negative count.
+void spaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const sqlite3_int64 n = sqlite3_value_int64(argv[0]);
+    if (n < 0) return;
+    resultText(context, std::string(static_cast<std::size_t>(std::min(n, maxTextLength)), ' '));
+}
+
+void replicateFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0) return;
+    const std::string_view s = utf8(argv[0]);
+    std::string out;
+    for (sqlite3_int64 i = 0; i < n && static_cast<sqlite3_int64>(out.size() + s.size()) <= maxTextLength; ++i) out += s;
+    resultText(context, out);
+}
+
+// STUFF(text, start, length, insert): NULL when start is outside the text or length is negative; a NULL
+// insert deletes without inserting.
+void stuffFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    for (int i = 0; i < 3; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return;
+    }
+    const std::string_view s = utf8(argv[0]);
+    const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
+    const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
+    const auto count = static_cast<sqlite3_int64>(codePoints(s));
+    if (start < 1 || start > count || length < 0) return;
+    const std::size_t headEnd = byteOffset(s, static_cast<std::size_t>(start - 1));
+    const sqlite3_int64 tailStart = std::min(count, start - 1 + length);
+    std::string out(s.substr(0, headEnd));
+    out += utf8(argv[3]);
+    out += s.substr(byteOffset(s, static_cast<std::size_t>(tailStart)));
+    resultText(context, out);
+}
+
+// CHARINDEX(find, text[, start]): 1-based, 0 when absent; compares as the database collation does.
+void charindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const QString find = qstring(argv[0]);
+    const QString text = qstring(argv[1]);
+    qsizetype from = argc > 2 ? static_cast<qsizetype>(sqlite3_value_int64(argv[2])) - 1 : 0;
+    if (from < 0) from = 0;
+    if (find.isEmpty()) {
+        sqlite3_result_int64(context, 0);
+        return;
+    }
+    sqlite3_result_int64(context, text.indexOf(find, from, Qt::CaseInsensitive) + 1);
+}
+
+void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    QString text = qstring(argv[0]);
+    const QString find = qstring(argv[1]);
+    if (!find.isEmpty()) text.replace(find, qstring(argv[2]), Qt::CaseInsensitive);
+    resultText(context, text);
+}
+
+void upperFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    resultText(context, qstring(argv[0]).toUpper());
+}
+
+void lowerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    resultText(context, qstring(argv[0]).toLower());
+}
+
+// NEWID(): a random (version 4) GUID in SQL Server's upper-case 36-character form.
+void newidFunction(sqlite3_context* context, int, sqlite3_value**) {
+    quint32 words[4];
+    QRandomGenerator::global()->fillRange(words);
+    unsigned char bytes[16];
+    std::memcpy(bytes, words, sizeof bytes);
+    bytes[6] = static_cast<unsigned char>((bytes[6] & 0x0F) | 0x40);
+    bytes[8] = static_cast<unsigned char>((bytes[8] & 0x3F) | 0x80);
+    static constexpr char hex[] = "0123456789ABCDEF";
+    char out[36];
+    std::size_t o = 0;
+    for (int i = 0; i < 16; ++i) {
+        if (i == 4 || i == 6 || i == 8 || i == 10) out[o++] = '-';
+        out[o++] = hex[bytes[i] >> 4];
+        out[o++] = hex[bytes[i] & 0x0F];
+    }
+    resultText(context, std::string_view(out, sizeof out));
+}
+
+void getdateFunction(sqlite3_context* context, int, sqlite3_value**) {
+    resultText(context, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+}
+
+bool isNumeric(int type) { return type == SQLITE_INTEGER || type == SQLITE_FLOAT; }
+
+// a + b when the translation could not tell the operands' types: two texts concatenate, a number makes it
+// an addition (the text converted, or SQL Server's conversion error), NULL gives NULL.
+void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const int a = sqlite3_value_type(argv[0]);
+    const int b = sqlite3_value_type(argv[1]);
+    if (!isNumeric(a) && !isNumeric(b)) {
+        std::string out(utf8(argv[0]));
+        out += utf8(argv[1]);
+        resultText(context, out);
+        return;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (isNumeric(sqlite3_value_type(argv[i]))) continue;
+        if (!isNumeric(sqlite3_value_numeric_type(argv[i]))) {
+            const int other = sqlite3_value_type(argv[1 - i]);
+            const std::string message = "Conversion failed when converting the varchar value '" + std::string(utf8(argv[i])) +
+                                        "' to data type " + (other == SQLITE_INTEGER ? "int." : "float.");
+            sqlite3_result_error(context, message.c_str(), -1);
+            return;
+        }
+    }
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER) {
+        sqlite3_int64 sum = 0;
+        if (__builtin_add_overflow(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), &sum)) {
+            sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.", -1);
+            return;
+        }
+        sqlite3_result_int64(context, sum);
+        return;
+    }
+    sqlite3_result_double(context, sqlite3_value_double(argv[0]) + sqlite3_value_double(argv[1]));
+}
+
+// A value as FOR XML PATH writes it: &, <, > and carriage returns escaped.
+void xmlFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const std::string_view s = utf8(argv[0]);
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '\r': out += "&#x0D;"; break;
+        default: out.push_back(c);
+        }
+    }
+    resultText(context, out);
+}
+
+// T-SQL LIKE: % any run, _ any character, [abc] [a-z] [^a] sets, an optional escape character; letters
+// compare without case, as the database collation does.
+class LikeMatcher {
+public:
+    LikeMatcher(const QString& text, const QString& pattern, QChar escape)
+        : text_(text.toCaseFolded()), pattern_(pattern.toCaseFolded()), escape_(escape.toCaseFolded()) {}
+
+    bool matches() const { return match(0, 0); }
+
+private:
+    bool match(qsizetype t, qsizetype p) const {
+        while (p < pattern_.size()) {
+            const QChar c = pattern_[p];
+            if (!escape_.isNull() && c == escape_ && p + 1 < pattern_.size()) {
+                if (t >= text_.size() || text_[t] != pattern_[p + 1]) return false;
+                ++t;
+                p += 2;
+                continue;
+            }
+            if (c == u'%') {
+                while (p < pattern_.size() && pattern_[p] == u'%') ++p;
+                if (p == pattern_.size()) return true;
+                for (qsizetype k = t; k <= text_.size(); ++k) {
+                    if (match(k, p)) return true;
+                }
+                return false;
+            }
+            if (t >= text_.size()) return false;
+            if (c == u'_') {
+                ++t;
+                ++p;
+                continue;
+            }
+            if (c == u'[') {
+                const qsizetype close = pattern_.indexOf(u']', p + 1);
+                if (close > p + 1) {
+                    if (!inSet(text_[t], p + 1, close)) return false;
+                    ++t;
+                    p = close + 1;
+                    continue;
+                }
+            }
+            if (text_[t] != c) return false;
+            ++t;
+            ++p;
+        }
+        return t == text_.size();
+    }
+
+    bool inSet(QChar ch, qsizetype from, qsizetype to) const {
+        bool negate = false;
+        if (pattern_[from] == u'^') {
+            negate = true;
+            ++from;
+        }
+        bool found = false;
+        for (qsizetype i = from; i < to; ++i) {
+            if (i + 2 < to && pattern_[i + 1] == u'-') {
+                if (ch >= pattern_[i] && ch <= pattern_[i + 2]) found = true;
+                i += 2;
+            } else if (pattern_[i] == ch) {
+                found = true;
+            }
+        }
+        return found != negate;
+    }
+
+    QString text_;
+    QString pattern_;
+    QChar escape_;
+};
+
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    QChar escape;
+    if (argc > 2) {
+        const QString e = qstring(argv[2]);
+        if (e.size() != 1) {
+            sqlite3_result_error(context, "The invalid escape character was specified in a LIKE predicate.", -1);
+            return;
+        }
+        escape = e[0];
+    }
+    sqlite3_result_int(context, LikeMatcher(qstring(argv[0]), qstring(argv[1]), escape).matches() ? 1 : 0);
+}
+
+struct Registration {
+    const char* name;
+    int arguments;
+    bool deterministic;
+    void (*function)(sqlite3_context*, int, sqlite3_value**);
+};
+
+constexpr Registration registrations[] = {
+    {"len", 1, true, lenFunction},
+    {"substring", 3, true, substringFunction},
+    {"tsql_left", 2, true, leftFunction},
+    {"tsql_right", 2, true, rightFunction},
+    {"space", 1, true, spaceFunction},
+    {"replicate", 2, true, replicateFunction},
+    {"stuff", 4, true, stuffFunction},
+    {"charindex", 2, true, charindexFunction},
+    {"charindex", 3, true, charindexFunction},
+    {"tsql_replace", 3, true, replaceFunction},
+    {"upper", 1, true, upperFunction},
+    {"lower", 1, true, lowerFunction},
+    {"newid", 0, false, newidFunction},
+    {"getdate", 0, false, getdateFunction},
+    {"tsql_plus", 2, true, plusFunction},
+    {"tsql_xml", 1, true, xmlFunction},
+    {"tsql_like", 2, true, likeFunction},
+    {"tsql_like", 3, true, likeFunction},
+};
+
+}  // namespace
+
+void registerFunctions(sqlite3* db) {
+    for (const Registration& r : registrations) {
+        const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (r.deterministic ? SQLITE_DETERMINISTIC : 0);
+        const int rc = sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr,
+                                                  nullptr, nullptr);
+        if (rc != SQLITE_OK) throwSqliteError(db, rc);
+    }
+}
 
 }  // namespace tsql

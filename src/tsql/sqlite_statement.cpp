@@ -14,57 +14,57 @@ void throwSqliteError(sqlite3* db, int code) {
     throw automation::Error(number, QStringLiteral("SQLite"), QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
+void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& v) {
+    int rc = SQLITE_OK;
+    if (automation::isEmpty(v) || automation::isNull(v)) {
+        rc = sqlite3_bind_null(stmt, index);
+    } else {
+        switch (v.metaType().id()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int64(stmt, index, v.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::ULong:
+        case QMetaType::ULongLong:
+        case QMetaType::Char:
+        case QMetaType::SChar:
+        case QMetaType::UChar:
+            rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt, index, v.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = v.toByteArray();
+            rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray utf8 = v.toString().toUtf8();
+            rc = sqlite3_bind_text64(stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK) throwSqliteError(db, rc);
+}
+
 void bindValues(sqlite3* db, sqlite3_stmt* stmt, const std::vector<QVariant>& values) {
     const int count = sqlite3_bind_parameter_count(stmt);
     for (int i = 0; i < count && i < static_cast<int>(values.size()); ++i) {
-        const QVariant& v = values[static_cast<std::size_t>(i)];
-        int rc = SQLITE_OK;
-        const int index = i + 1;
-        if (automation::isEmpty(v) || automation::isNull(v)) {
-            rc = sqlite3_bind_null(stmt, index);
-        } else {
-            switch (v.metaType().id()) {
-            case QMetaType::Bool:
-                rc = sqlite3_bind_int64(stmt, index, v.toBool() ? 1 : 0);
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::Long:
-            case QMetaType::LongLong:
-            case QMetaType::Short:
-            case QMetaType::UShort:
-            case QMetaType::ULong:
-            case QMetaType::ULongLong:
-            case QMetaType::Char:
-            case QMetaType::SChar:
-            case QMetaType::UChar:
-                rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(stmt, index, v.toDouble());
-                break;
-            case QMetaType::QByteArray: {
-                const QByteArray bytes = v.toByteArray();
-                rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
-                                         SQLITE_TRANSIENT);
-                break;
-            }
-            default: {
-                const QByteArray utf8 = v.toString().toUtf8();
-                rc = sqlite3_bind_text64(stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
-                                         SQLITE_TRANSIENT, SQLITE_UTF8);
-                break;
-            }
-            }
-        }
-        if (rc != SQLITE_OK) throwSqliteError(db, rc);
+        bindValue(db, stmt, i + 1, values[static_cast<std::size_t>(i)]);
     }
 }
 
-namespace {
-
-QString text(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
+void FinalizeStatement::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 
 QVariant columnValue(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
@@ -82,6 +82,10 @@ QVariant columnValue(sqlite3_stmt* stmt, int i) {
         return automation::null();
     }
 }
+
+namespace {
+
+QString text(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
 
 bool onlyBlanks(const char* s) {
     for (; *s; ++s) {

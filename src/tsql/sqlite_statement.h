@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <list>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +20,16 @@ namespace tsql {
 
 // Binds values (Null, Empty, integers, doubles, booleans, text, bytes) to a prepared statement, 1-based.
 void bindValues(sqlite3* db, sqlite3_stmt* stmt, const std::vector<QVariant>& values);
+void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value);
+
+// Column i of the current row as a QVariant: Null, qint64, double, QString or QByteArray.
+QVariant columnValue(sqlite3_stmt* stmt, int i);
+
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt* stmt) const;
+};
+// A prepared statement that finalizes itself.
+using StatementHandle = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
 // Steps a prepared, bound statement to its end. Rows and column descriptions go to the result set when
 // the statement has columns; returns sqlite3_changes() for statements that wrote rows, -1 otherwise.

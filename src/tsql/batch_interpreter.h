@@ -1,0 +1,52 @@
+#pragma once
+
+#include "tsql/global_temporary_tables.h"
+#include "tsql/lexer.h"
+#include "tsql/program.h"
+#include "tsql/result.h"
+#include "tsql/translation_cache.h"
+#include "tsql/translator.h"
+
+#include <QVariant>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace tsql {
+
+// Runs T-SQL batches on one SQLite connection: finds the text's program in the cache (or translates it),
+// binds the text's literals, the caller's parameters and the batch's variables, and runs the steps in order.
+// SELECT @v = keeps the last row's values and leaves @v alone when there is none; EXECUTE(@v) runs the
+// text of @v as a batch of its own, without the caller's variables. Every result set is kept in order: the
+// caller reads the last one.
+class BatchInterpreter {
+public:
+    explicit BatchInterpreter(sqlite3* db);
+
+    BatchResult execute(std::string_view text, const std::vector<QVariant>& parameters);
+
+    // How many batches were translated (not found in the cache): what the cache saves.
+    long long translations() const { return translations_; }
+    // How many SQLite statements were prepared.
+    long long preparations() const { return preparations_; }
+
+private:
+    void run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result, int depth);
+    void runStep(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,
+                 std::vector<QVariant>& values, BatchResult& result);
+    void bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,
+              const std::vector<QVariant>& values);
+
+    sqlite3* db_;
+    Translator translator_;
+    TranslationCache cache_;
+    GlobalTemporaryTables globalTemporaryTables_;
+    std::vector<std::unique_ptr<Lexer>> lexers_;  // one per EXECUTE nesting level, reused
+    long long translations_ = 0;
+    long long preparations_ = 0;
+};
+
+}  // namespace tsql

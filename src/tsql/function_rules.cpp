@@ -1,0 +1,53 @@
+#include "tsql/function_rules.h"
+
+#include <iterator>
+
+namespace tsql {
+
+namespace {
+
+using R = FunctionRule::Result;
+
+constexpr FunctionRule rules[] = {
+    {"ABS", "abs", 1, 1, R::FirstArgument},
+    {"ASCII", "unicode", 1, 1, R::Number},
+    {"AVG", "avg", 1, 1, R::Number},
+    {"CHAR", "char", 1, 1, R::Text},
+    {"CHARINDEX", "charindex", 2, 3, R::Number},
+    {"COALESCE", "coalesce", 2, -1, R::FirstKnown},
+    {"COUNT", "count", 1, 1, R::Number},
+    {"COUNT_BIG", "count", 1, 1, R::Number},
+    {"GETDATE", "getdate", 0, 0, R::Text},
+    {"ISNULL", "ifnull", 2, 2, R::FirstArgument},
+    {"LEFT", "tsql_left", 2, 2, R::Text},
+    {"LEN", "len", 1, 1, R::Number},
+    {"LOWER", "lower", 1, 1, R::Text},
+    {"LTRIM", "ltrim", 1, 1, R::Text},
+    {"MAX", "max", 1, 1, R::FirstArgument},
+    {"MIN", "min", 1, 1, R::FirstArgument},
+    {"NCHAR", "char", 1, 1, R::Text},
+    {"NEWID", "newid", 0, 0, R::Text},
+    {"NULLIF", "nullif", 2, 2, R::FirstArgument},
+    {"REPLACE", "tsql_replace", 3, 3, R::Text},
+    {"REPLICATE", "replicate", 2, 2, R::Text},
+    {"RIGHT", "tsql_right", 2, 2, R::Text},
+    {"RTRIM", "rtrim", 1, 1, R::Text},
+    {"SPACE", "space", 1, 1, R::Text},
+    {"STUFF", "stuff", 4, 4, R::Text},
+    {"SUBSTRING", "substring", 3, 3, R::Text},
+    {"SUM", "sum", 1, 1, R::FirstArgument},
+    {"TRIM", "trim", 1, 1, R::Text},
+    {"UNICODE", "unicode", 1, 1, R::Number},
+    {"UPPER", "upper", 1, 1, R::Text},
+};
+
+}  // namespace
+
+const FunctionRule* findFunctionRule(std::string_view name) {
+    for (const FunctionRule& rule : rules) {
+        if (rule.name == name) return &rule;
+    }
+    return nullptr;
+}
+
+}  // namespace tsql

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+namespace tsql {
+
+// How a T-SQL function translates: the SQLite function that does its job (SQLite's own where it behaves
+// like SQL Server's, else one registered by registerFunctions) and what type its result has, which decides
+// what a + around it means.
+struct FunctionRule {
+    enum class Result : unsigned char { Text, Number, FirstArgument, FirstKnown };
+
+    std::string_view name;    // T-SQL, upper case
+    std::string_view sqlite;  // the function the translation calls
+    int minArguments;
+    int maxArguments;         // -1: no limit
+    Result result;
+};
+
+// The rule of an upper-case T-SQL function name, or nullptr for a function the dialect does not know.
+const FunctionRule* findFunctionRule(std::string_view name);
+
+}  // namespace tsql

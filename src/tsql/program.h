@@ -1,0 +1,50 @@
+#pragma once
+
+#include "tsql/sqlite_statement.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tsql {
+
+// A T-SQL batch translated for SQLite: the steps the batch interpreter runs in order. A program is made once
+// per statement shape and kept, with its prepared statements, by the translation cache; the literal values
+// of each text are bound at run time.
+struct Program {
+    // Where the value of one SQLite parameter comes from.
+    struct Binding {
+        enum class Source : unsigned char { Caller, Literal, Variable };
+        Source source;
+        int index;  // the caller's parameter ordinal, the literal's ordinal, or the variable's slot
+    };
+
+    struct Step {
+        enum class Kind : unsigned char {
+            Sql,      // run sql; its rows are a result set, or assign variables
+            Execute,  // run sql (SELECT text), then run the text in variable slot as a batch of its own
+        };
+        Kind kind = Kind::Sql;
+        std::string sql;
+        std::vector<Binding> bindings;      // ?1, ?2 ... in order
+        std::vector<int> assignTo;          // SELECT @v = ...: the slot of each column; the last row wins
+        bool resultSet = false;
+        int slot = -1;                      // Execute: the slot that receives the text
+        std::string createsGlobalTemporary; // ##name the statement creates, or empty
+        std::string dropsGlobalTemporary;   // ##name the statement drops, or empty
+        StatementHandle prepared;           // prepared on first run, kept with the program
+    };
+
+    std::vector<Step> steps;
+    int slotCount = 0;
+    // Literals the translation wrote into the SQL text instead of binding them (TOP 100 PERCENT, DDL,
+    // FOR XML PATH's element...): the program serves another text of the same shape only when these match.
+    std::vector<int> pinnedLiterals;
+    std::vector<std::string> pinnedValues;
+    // False when the translation read the database's current columns (PIVOT): translated on every run.
+    bool cacheable = true;
+};
+
+using ProgramPtr = std::shared_ptr<Program>;
+
+}  // namespace tsql

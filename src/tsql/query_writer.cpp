@@ -1,0 +1,741 @@
+#include "tsql/query_writer.h"
+
+#include "tsql/function_rules.h"
+#include "tsql/sqlite_statement.h"
+#include "tsql/translation_error.h"
+
+#include <QString>
+
+#include <sqlite3.h>
+
+namespace tsql {
+
+using namespace ast;
+
+namespace {
+
+QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+bool isPlainName(std::string_view name) {
+    if (name.empty()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        if (!letter && !(i > 0 && c >= '0' && c <= '9')) return false;
+    }
+    return !sqlite3_keyword_check(name.data(), static_cast<int>(name.size()));
+}
+
+void quoted(std::string_view text, char quote, std::string& out) {
+    out.push_back(quote);
+    for (char c : text) {
+        out.push_back(c);
+        if (c == quote) out.push_back(quote);
+    }
+    out.push_back(quote);
+}
+
+std::string upperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+bool sameName(std::string_view a, std::string_view b) { return upperAscii(a) == upperAscii(b); }
+
+bool isComparison(const std::string& op) {
+    return op == "=" || op == "<>" || op == "<" || op == ">" || op == "<=" || op == ">=";
+}
+
+const char* joinWord(JoinKind kind) {
+    switch (kind) {
+    case JoinKind::Inner: return " INNER JOIN ";
+    case JoinKind::Left: return " LEFT JOIN ";
+    case JoinKind::Right: return " RIGHT JOIN ";
+    case JoinKind::Full: return " FULL JOIN ";
+    case JoinKind::Cross: return " CROSS JOIN ";
+    }
+    return " JOIN ";
+}
+
+constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
+
+}  // namespace
+
+QueryWriter::QueryWriter(const Lexer& lexer, sqlite3* db, Program& program, const Variables& variables)
+    : lexer_(lexer), db_(db), program_(program), variables_(variables) {}
+
+void QueryWriter::begin(Program::Step& step, bool inlineLiterals) {
+    step_ = &step;
+    inlineLiterals_ = inlineLiterals;
+}
+
+// ------------------------------------------------------------------------------------------------ names
+
+void QueryWriter::name(std::string_view name, std::string& out) const {
+    if (isPlainName(name)) {
+        out.append(name);
+    } else {
+        quoted(name, '"', out);
+    }
+}
+
+void QueryWriter::tableName(std::string_view name, std::string& out, bool creating) const {
+    const bool local = name.size() > 1 && name[0] == '#' && name[1] != '#';
+    if (local && creating) out += "temp.";
+    this->name(name, out);
+}
+
+std::string QueryWriter::collation(std::string_view name) const {
+    const std::string n = upperAscii(name);
+    if (n == "DATABASE_DEFAULT") return n;
+    if (n.find("_BIN") != std::string::npos || n.find("_CS_") != std::string::npos) return "RTRIM";
+    if (n.find("_CI_AS") != std::string::npos) return "DATABASE_DEFAULT";
+    raiseUnsupported(QStringLiteral("collation %1").arg(qtext(name)));
+}
+
+// --------------------------------------------------------------------------------------------- literals
+
+void QueryWriter::bind(Program::Binding::Source source, int index, std::string& out) {
+    step_->bindings.push_back(Program::Binding{source, index});
+    out.push_back('?');
+    out += std::to_string(step_->bindings.size());
+}
+
+std::string QueryWriter::pinnedString(int ordinal) {
+    std::string value = lexer_.literalValue(ordinal);
+    program_.pinnedLiterals.push_back(ordinal);
+    program_.pinnedValues.push_back(value);
+    return value;
+}
+
+void QueryWriter::inlineLiteral(int ordinal, std::string& out) {
+    const bool text = lexer_.literal(ordinal).kind == TokenKind::String;
+    const std::string value = pinnedString(ordinal);
+    if (text) {
+        quoted(value, '\'', out);
+    } else {
+        out += value;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------- queries
+
+void QueryWriter::query(const Select& select, std::string& out, bool resultSet) {
+    if (select.forXmlPath) {
+        out += "SELECT ";
+        forXmlPath(select, out);
+        if (resultSet) out += " AS \"XML_F52E2B61-18A1-11d1-B105-00805F49916B\"";
+        return;
+    }
+    if (select.compounds.empty()) {
+        selectCore(select, out, resultSet, false);
+        orderBy(select.orderBy, out);
+        limit(select, out);
+        return;
+    }
+    // SQLite's LIMIT ends the whole compound: a term with its own TOP becomes a subquery.
+    auto term = [&](const Select& t) {
+        if (t.top) {
+            out += "SELECT * FROM (";
+            selectCore(t, out, resultSet, true);
+            out += ")";
+        } else {
+            selectCore(t, out, resultSet, false);
+        }
+    };
+    term(select);
+    for (const auto& [op, next] : select.compounds) {
+        out += ' ';
+        out += op;
+        out += ' ';
+        if (!next->orderBy.empty() || next->forXmlPath) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'UNION'."));
+        term(*next);
+    }
+    orderBy(select.orderBy, out);
+    if (select.offset) {
+        offsetFetch(select, out);
+    }
+}
+
+void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit) {
+    if (!select.into.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
+    const bool assigning = assigning_;
+    assigning_ = false;
+    out += select.distinct ? "SELECT DISTINCT " : "SELECT ";
+    bool first = true;
+    for (const SelectItem& item : select.items) {
+        if (!item.variable.empty() && !assigning) {
+            raiseSyntaxError(QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
+                                            "combined with data-retrieval operations."));
+        }
+        if (!first) out += ", ";
+        first = false;
+        expression(*item.expr, out);
+        if (item.hasAlias) {
+            out += " AS ";
+            name(item.alias, out);
+        } else if (resultSet && item.expr->kind != ExprKind::Column && item.expr->kind != ExprKind::Star) {
+            out += " AS \"\"";  // SQL Server gives an expression no name
+        }
+    }
+    clauses(select, out);
+    if (withLimit) limit(select, out);
+}
+
+void QueryWriter::assignment(const Select& select, std::string& out) {
+    assigning_ = true;
+    query(select, out, false);
+    assigning_ = false;
+}
+
+void QueryWriter::clauses(const Select& select, std::string& out) {
+    if (!select.from.empty()) {
+        out += " FROM ";
+        tableSources(select.from, out);
+    }
+    if (select.where) {
+        out += " WHERE ";
+        expression(*select.where, out);
+    }
+    if (!select.groupBy.empty()) {
+        out += " GROUP BY ";
+        for (std::size_t i = 0; i < select.groupBy.size(); ++i) {
+            if (i) out += ", ";
+            expression(*select.groupBy[i], out);
+        }
+    }
+    if (select.having) {
+        out += " HAVING ";
+        expression(*select.having, out);
+    }
+}
+
+void QueryWriter::limit(const Select& select, std::string& out) {
+    if (select.top) {
+        if (select.topPercent) {
+            const Expr& top = *select.top;
+            if (top.kind != ExprKind::Literal || top.text != "n" || std::stod(pinnedString(top.index)) != 100.0) {
+                raiseUnsupported(QStringLiteral("TOP n PERCENT"));
+            }
+            return;  // TOP 100 PERCENT: every row
+        }
+        out += " LIMIT ";
+        expression(*select.top, out);
+        return;
+    }
+    if (select.offset) offsetFetch(select, out);
+}
+
+void QueryWriter::offsetFetch(const Select& select, std::string& out) {
+    out += " LIMIT ";
+    if (select.fetch) {
+        expression(*select.fetch, out);
+    } else {
+        out += "-1";
+    }
+    out += " OFFSET ";
+    expression(*select.offset, out);
+}
+
+// Text sorts as the database collation does, also when it is computed.
+void QueryWriter::orderBy(const std::vector<OrderItem>& items, std::string& out) {
+    if (items.empty()) return;
+    out += " ORDER BY ";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i) out += ", ";
+        const Expr& e = *items[i].expr;
+        if (e.kind == ExprKind::Literal && e.text == "n") {
+            inlineLiteral(e.index, out);  // a column's position
+        } else {
+            expression(e, out);
+            if (!hasCollation(e) && typeOf(e) != ValueType::Number) out += databaseDefault;
+        }
+        if (items[i].descending) out += " DESC";
+    }
+}
+
+// FOR XML PATH('element'): the rows' values, XML-escaped, concatenated in the query's order; a named column
+// becomes <name>value</name>; no row gives NULL.
+void QueryWriter::forXmlPath(const Select& select, std::string& out) {
+    if (!select.compounds.empty()) raiseUnsupported(QStringLiteral("FOR XML PATH over a compound query"));
+    const std::string element = select.xmlElement >= 0 ? pinnedString(select.xmlElement) : std::string("row");
+    out += "(SELECT group_concat(v, '') FROM (SELECT ";
+    if (select.distinct) out += "DISTINCT ";
+    std::string row;
+    for (const SelectItem& item : select.items) {
+        const Expr& e = *item.expr;
+        if (e.kind == ExprKind::Star) raiseUnsupported(QStringLiteral("FOR XML PATH with *"));
+        std::string tag = item.hasAlias ? item.alias : e.kind == ExprKind::Column ? e.names.back() : std::string();
+        if (tag == "text()" || tag == "*") tag.clear();
+        if (!tag.empty() && (tag[0] == '@' || tag.find('/') != std::string::npos)) {
+            raiseUnsupported(QStringLiteral("FOR XML PATH attribute or path column"));
+        }
+        if (!row.empty()) row += " || ";
+        row += "ifnull(";
+        if (!tag.empty()) {
+            quoted("<" + tag + ">", '\'', row);
+            row += " || ";
+        }
+        row += "tsql_xml(";
+        expression(e, row);
+        row += ")";
+        if (!tag.empty()) {
+            row += " || ";
+            quoted("</" + tag + ">", '\'', row);
+        }
+        row += ", '')";
+    }
+    if (!element.empty()) {
+        quoted("<" + element + ">", '\'', out);
+        out += " || " + row + " || ";
+        quoted("</" + element + ">", '\'', out);
+    } else {
+        out += row;
+    }
+    out += " AS v";
+    clauses(select, out);
+    orderBy(select.orderBy, out);
+    limit(select, out);
+    out += "))";
+}
+
+void QueryWriter::ctes(const std::vector<Cte>& ctes, std::string& out) {
+    if (ctes.empty()) return;
+    out += "WITH ";
+    for (std::size_t i = 0; i < ctes.size(); ++i) {
+        if (i) out += ", ";
+        name(ctes[i].name, out);
+        if (!ctes[i].columns.empty()) {
+            out += " (";
+            for (std::size_t c = 0; c < ctes[i].columns.size(); ++c) {
+                if (c) out += ", ";
+                name(ctes[i].columns[c], out);
+            }
+            out += ")";
+        }
+        out += " AS (";
+        query(*ctes[i].query, out, false);
+        out += ")";
+    }
+    out += ' ';
+}
+
+void QueryWriter::tableSources(const std::vector<std::unique_ptr<TableRef>>& sources, std::string& out) {
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        if (i) out += ", ";
+        tableRef(*sources[i], out);
+    }
+}
+
+void QueryWriter::tableRef(const TableRef& ref, std::string& out) {
+    switch (ref.kind) {
+    case TableRef::Kind::Table:
+        tableName(ref.name, out);
+        break;
+    case TableRef::Kind::Derived:
+        if (!ref.columnAliases.empty()) raiseUnsupported(QStringLiteral("column list of a derived table"));
+        out += '(';
+        query(*ref.query, out, false);
+        out += ')';
+        break;
+    case TableRef::Kind::Join: {
+        tableRef(*ref.left, out);
+        out += joinWord(ref.join);
+        const bool nested = ref.right->kind == TableRef::Kind::Join;
+        if (nested) out += '(';
+        tableRef(*ref.right, out);
+        if (nested) out += ')';
+        if (ref.on) {
+            out += " ON ";
+            expression(*ref.on, out);
+        }
+        return;
+    }
+    case TableRef::Kind::Pivot:
+        pivot(ref, out);
+        return;
+    }
+    if (!ref.alias.empty()) {
+        out += " AS ";
+        name(ref.alias, out);
+    }
+}
+
+// PIVOT groups by every column of its source but the pivoted and the aggregated one: the source is
+// prepared to learn its columns, so the translation follows the database and is not cached.
+void QueryWriter::pivot(const TableRef& ref, std::string& out) {
+    const std::string function = upperAscii(ref.pivotFunction);
+    if (function != "MAX" && function != "MIN" && function != "SUM" && function != "COUNT" && function != "AVG") {
+        raiseUnsupported(QStringLiteral("PIVOT with %1").arg(qtext(function)));
+    }
+    const TableRef& sourceRef = *ref.left;
+    std::string qualifier;
+    if (sourceRef.kind == TableRef::Kind::Table) {
+        qualifier = sourceRef.alias.empty() ? sourceRef.name : sourceRef.alias;
+    } else if (sourceRef.kind == TableRef::Kind::Derived && !sourceRef.alias.empty()) {
+        qualifier = sourceRef.alias;
+    } else {
+        raiseUnsupported(QStringLiteral("PIVOT over a join"));
+    }
+    std::string source;
+    tableRef(sourceRef, source);
+    const std::string probe = "SELECT * FROM " + source;
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, probe.c_str(), static_cast<int>(probe.size()), &raw, nullptr);
+    StatementHandle statement(raw);
+    if (rc != SQLITE_OK) throwSqliteError(db_, rc);
+    program_.cacheable = false;
+
+    std::string q;
+    name(qualifier, q);
+    q += '.';
+    std::vector<std::string> groups;
+    for (int i = 0; i < sqlite3_column_count(raw); ++i) {
+        const std::string column = sqlite3_column_name(raw, i);
+        if (!sameName(column, ref.pivotColumn) && !sameName(column, ref.pivotValue)) groups.push_back(q + [&] {
+            std::string n;
+            name(column, n);
+            return n;
+        }());
+    }
+    out += "(SELECT ";
+    bool first = true;
+    for (const std::string& g : groups) {
+        if (!first) out += ", ";
+        first = false;
+        out += g;
+    }
+    for (const std::string& value : ref.pivotValues) {
+        if (!first) out += ", ";
+        first = false;
+        out += function + "(CASE WHEN " + q;
+        name(ref.pivotColumn, out);
+        out += " = ";
+        quoted(value, '\'', out);
+        out += std::string(databaseDefault) + " THEN " + q;
+        name(ref.pivotValue, out);
+        out += " END) AS ";
+        name(value, out);
+    }
+    out += " FROM " + source;
+    if (!groups.empty()) {
+        out += " GROUP BY ";
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            if (i) out += ", ";
+            out += groups[i];
+        }
+    }
+    out += ") AS ";
+    name(ref.alias, out);
+}
+
+// ------------------------------------------------------------------------------------------ expressions
+
+bool QueryWriter::hasCollation(const Expr& e) const { return e.kind == ExprKind::Column || e.kind == ExprKind::Collate; }
+
+ValueType QueryWriter::typeOf(const Expr& e) const {
+    switch (e.kind) {
+    case ExprKind::Literal:
+        return e.text == "s" ? ValueType::Text : ValueType::Number;
+    case ExprKind::Null:
+        return ValueType::Null;
+    case ExprKind::Variable: {
+        const auto it = variables_.find(e.text);
+        return it == variables_.end() ? ValueType::Unknown : it->second.type;
+    }
+    case ExprKind::Function: {
+        const FunctionRule* rule = findFunctionRule(e.text);
+        if (!rule) return ValueType::Unknown;
+        switch (rule->result) {
+        case FunctionRule::Result::Text: return ValueType::Text;
+        case FunctionRule::Result::Number: return ValueType::Number;
+        case FunctionRule::Result::FirstArgument: return e.args.empty() ? ValueType::Unknown : typeOf(*e.args[0]);
+        case FunctionRule::Result::FirstKnown:
+            for (const ExprPtr& a : e.args) {
+                const ValueType t = typeOf(*a);
+                if (t == ValueType::Text || t == ValueType::Number) return t;
+            }
+            return ValueType::Unknown;
+        }
+        return ValueType::Unknown;
+    }
+    case ExprKind::Cast:
+        return e.type.category();
+    case ExprKind::Unary:
+        return ValueType::Number;
+    case ExprKind::Binary: {
+        if (e.text != "+") return ValueType::Number;
+        const ValueType l = typeOf(*e.args[0]);
+        const ValueType r = typeOf(*e.args[1]);
+        if (l == ValueType::Number || r == ValueType::Number) return ValueType::Number;
+        if ((l == ValueType::Text || l == ValueType::Null) && (r == ValueType::Text || r == ValueType::Null)) {
+            return ValueType::Text;
+        }
+        return ValueType::Unknown;
+    }
+    case ExprKind::Like:
+    case ExprKind::In:
+    case ExprKind::Between:
+    case ExprKind::IsNull:
+    case ExprKind::Exists:
+        return ValueType::Number;
+    case ExprKind::Subquery:
+        if (e.query->forXmlPath) return ValueType::Text;
+        return e.query->items.empty() ? ValueType::Unknown : typeOf(*e.query->items[0].expr);
+    case ExprKind::Case: {
+        const std::size_t firstResult = e.hasOperand ? 2 : 1;
+        for (std::size_t i = firstResult; i < e.args.size(); i += 2) {
+            const ValueType t = typeOf(*e.args[i]);
+            if (t == ValueType::Text || t == ValueType::Number) return t;
+        }
+        if (e.hasElse) return typeOf(*e.args.back());
+        return ValueType::Unknown;
+    }
+    case ExprKind::Collate:
+        return typeOf(*e.args[0]);
+    case ExprKind::Column:
+    case ExprKind::Star:
+    case ExprKind::Parameter:
+    case ExprKind::Default:
+        return ValueType::Unknown;
+    }
+    return ValueType::Unknown;
+}
+
+// The left side of a comparison: SQLite compares two values that come from no column with BINARY, SQL
+// Server with the database collation.
+void QueryWriter::comparand(const Expr& left, const Expr* right, std::string& out) {
+    expression(left, out);
+    if (hasCollation(left) || (right && hasCollation(*right))) return;
+    if (typeOf(left) == ValueType::Number && (!right || typeOf(*right) == ValueType::Number)) return;
+    out += databaseDefault;
+}
+
+void QueryWriter::expression(const Expr& e, std::string& out) {
+    using Source = Program::Binding::Source;
+    switch (e.kind) {
+    case ExprKind::Literal:
+        if (inlineLiterals_) {
+            inlineLiteral(e.index, out);
+        } else {
+            bind(Source::Literal, e.index, out);
+        }
+        return;
+    case ExprKind::Null:
+        out += "NULL";
+        return;
+    case ExprKind::Column:
+        for (std::size_t i = 0; i < e.names.size(); ++i) {
+            if (i) out += '.';
+            name(e.names[i], out);
+        }
+        return;
+    case ExprKind::Star:
+        for (const std::string& part : e.names) {
+            name(part, out);
+            out += '.';
+        }
+        out += '*';
+        return;
+    case ExprKind::Variable: {
+        const auto it = variables_.find(e.text);
+        if (it == variables_.end()) {
+            raiseSyntaxError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(qtext(e.text)));
+        }
+        if (inlineLiterals_) raiseUnsupported(QStringLiteral("variable in a definition"));
+        bind(Source::Variable, it->second.slot, out);
+        return;
+    }
+    case ExprKind::Parameter:
+        if (inlineLiterals_) raiseUnsupported(QStringLiteral("parameter in a definition"));
+        bind(Source::Caller, e.index, out);
+        return;
+    case ExprKind::Function:
+        function(e, out);
+        return;
+    case ExprKind::Cast:
+        cast(e, out);
+        return;
+    case ExprKind::Unary:
+        out += e.text == "NOT" ? "(NOT " : "(" + e.text;
+        expression(*e.args[0], out);
+        out += ')';
+        return;
+    case ExprKind::Binary:
+        if (e.text == "+") {
+            plus(e, out);
+            return;
+        }
+        out += '(';
+        if (isComparison(e.text)) {
+            comparand(*e.args[0], e.args[1].get(), out);
+        } else {
+            expression(*e.args[0], out);
+        }
+        out += ' ';
+        out += e.text;
+        out += ' ';
+        expression(*e.args[1], out);
+        out += ')';
+        return;
+    case ExprKind::Like:
+        out += e.negated ? "(NOT tsql_like(" : "(tsql_like(";
+        for (std::size_t i = 0; i < e.args.size(); ++i) {
+            if (i) out += ", ";
+            expression(*e.args[i], out);
+        }
+        out += "))";
+        return;
+    case ExprKind::In:
+        out += '(';
+        comparand(*e.args[0], nullptr, out);
+        out += e.negated ? " NOT IN (" : " IN (";
+        if (e.query) {
+            query(*e.query, out, false);
+        } else {
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                if (i > 1) out += ", ";
+                expression(*e.args[i], out);
+            }
+        }
+        out += "))";
+        return;
+    case ExprKind::Between:
+        out += '(';
+        comparand(*e.args[0], nullptr, out);
+        out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
+        expression(*e.args[1], out);
+        out += " AND ";
+        expression(*e.args[2], out);
+        out += ')';
+        return;
+    case ExprKind::IsNull:
+        out += '(';
+        expression(*e.args[0], out);
+        out += e.negated ? " IS NOT NULL)" : " IS NULL)";
+        return;
+    case ExprKind::Exists:
+        out += "EXISTS (";
+        query(*e.query, out, false);
+        out += ')';
+        return;
+    case ExprKind::Subquery:
+        if (e.query->forXmlPath) {
+            forXmlPath(*e.query, out);
+            return;
+        }
+        out += '(';
+        query(*e.query, out, false);
+        out += ')';
+        return;
+    case ExprKind::Case: {
+        out += "CASE";
+        std::size_t i = 0;
+        if (e.hasOperand) {
+            out += ' ';
+            comparand(*e.args[0], nullptr, out);
+            i = 1;
+        }
+        const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
+        for (; i < pairsEnd; i += 2) {
+            out += " WHEN ";
+            expression(*e.args[i], out);
+            out += " THEN ";
+            expression(*e.args[i + 1], out);
+        }
+        if (e.hasElse) {
+            out += " ELSE ";
+            expression(*e.args.back(), out);
+        }
+        out += " END";
+        return;
+    }
+    case ExprKind::Collate:
+        expression(*e.args[0], out);
+        out += " COLLATE ";
+        out += collation(e.text);
+        return;
+    case ExprKind::Default:
+        raiseUnsupported(QStringLiteral("DEFAULT as a value"));
+    }
+}
+
+void QueryWriter::function(const Expr& e, std::string& out) {
+    const FunctionRule* rule = findFunctionRule(e.text);
+    if (!rule) raiseUnsupported(QStringLiteral("function %1").arg(qtext(e.text)));
+    const int count = e.star ? 1 : static_cast<int>(e.args.size());
+    if ((e.star && rule->sqlite != "count") || count < rule->minArguments ||
+        (rule->maxArguments >= 0 && count > rule->maxArguments)) {
+        raiseSyntaxError(QStringLiteral("The %1 function requires %2 argument(s).")
+                             .arg(qtext(e.text).toLower())
+                             .arg(rule->minArguments));
+    }
+    out += rule->sqlite;
+    out += '(';
+    if (e.star) out += '*';
+    if (e.distinct) out += "DISTINCT ";
+    for (std::size_t i = 0; i < e.args.size(); ++i) {
+        if (i) out += ", ";
+        expression(*e.args[i], out);
+    }
+    out += ')';
+}
+
+void QueryWriter::cast(const Expr& e, std::string& out) {
+    const TypeName& type = e.type;
+    const std::string& n = type.name;
+    std::string value = "CAST(";
+    expression(*e.args[0], value);
+    if (type.isText()) {
+        value += " AS TEXT)";
+        if (!type.max && !type.arguments.empty() && n != "UNIQUEIDENTIFIER") {
+            out += "substring(" + value + ", 1, " + std::to_string(type.arguments[0]) + ")";
+        } else {
+            out += value;
+        }
+        return;
+    }
+    if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT") {
+        out += value + " AS INTEGER)";
+        return;
+    }
+    if (n == "BIT") {
+        out += "(" + value + " AS INTEGER) <> 0)";
+        return;
+    }
+    if (n == "FLOAT" || n == "REAL") {
+        out += value + " AS REAL)";
+        return;
+    }
+    if (n == "DECIMAL" || n == "NUMERIC" || n == "MONEY" || n == "SMALLMONEY") {
+        const int scale = n == "MONEY" || n == "SMALLMONEY" ? 4 : type.arguments.size() > 1 ? type.arguments[1] : 0;
+        const std::string rounded = "round(" + value + " AS REAL), " + std::to_string(scale) + ")";
+        out += scale == 0 ? "CAST(" + rounded + " AS INTEGER)" : rounded;
+        return;
+    }
+    raiseUnsupported(QStringLiteral("CAST to %1").arg(qtext(n)));
+}
+
+// + means what SQL Server's types make of it: arithmetic as soon as a number is involved, concatenation of
+// two texts, and a run-time decision (tsql_plus) when the text does not tell.
+void QueryWriter::plus(const Expr& e, std::string& out) {
+    const ValueType l = typeOf(*e.args[0]);
+    const ValueType r = typeOf(*e.args[1]);
+    const auto textual = [](ValueType t) { return t == ValueType::Text || t == ValueType::Null; };
+    const char* op = nullptr;
+    if (l == ValueType::Number || r == ValueType::Number) {
+        op = " + ";
+    } else if (textual(l) && textual(r)) {
+        op = " || ";
+    }
+    out += op ? "(" : "tsql_plus(";
+    expression(*e.args[0], out);
+    out += op ? op : ", ";
+    expression(*e.args[1], out);
+    out += ')';
+}
+
+}  // namespace tsql

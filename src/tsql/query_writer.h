@@ -1,0 +1,76 @@
+#pragma once
+
+#include "tsql/lexer.h"
+#include "tsql/program.h"
+#include "tsql/syntax_tree.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+struct sqlite3;
+
+namespace tsql {
+
+// Writes SQLite SQL for T-SQL queries and expressions: the table-driven rewrites of the dialect. TOP becomes
+// LIMIT at the end of its own query, + becomes || or arithmetic by the operands' types (tsql_plus when the
+// text does not tell), comparisons that involve no column compare as DATABASE_DEFAULT, FOR XML PATH('')
+// becomes group_concat over the ordered query, PIVOT becomes one MAX(CASE ...) column per value, #t and
+// ##t become "#t" and "##t". Literals, the caller's ? and @variables become parameters of the step being
+// written, unless the writer is told to write literals inline (DDL, where SQLite takes no parameters).
+class QueryWriter {
+public:
+    struct Variable {
+        int slot;
+        ast::ValueType type;
+    };
+    using Variables = std::unordered_map<std::string, Variable>;
+
+    QueryWriter(const Lexer& lexer, sqlite3* db, Program& program, const Variables& variables);
+
+    // Parameters met from now on bind to step.
+    void begin(Program::Step& step, bool inlineLiterals = false);
+
+    void query(const ast::Select& select, std::string& out, bool resultSet);
+    // SELECT @v = expr ...: the query without the variables, one column per assignment.
+    void assignment(const ast::Select& select, std::string& out);
+    void ctes(const std::vector<ast::Cte>& ctes, std::string& out);
+    void expression(const ast::Expr& e, std::string& out);
+    void tableSources(const std::vector<std::unique_ptr<ast::TableRef>>& sources, std::string& out);
+    // A table's name as SQLite knows it: "#t" lives in temp (creating: temp."#t"), "##t" and others in main.
+    void tableName(std::string_view name, std::string& out, bool creating = false) const;
+    void name(std::string_view name, std::string& out) const;
+    // The SQLite collation of a T-SQL collation name.
+    std::string collation(std::string_view name) const;
+    ast::ValueType typeOf(const ast::Expr& e) const;
+    // Writes a literal into the text and remembers that the program depends on its value.
+    void inlineLiteral(int ordinal, std::string& out);
+    // The value of a literal the translation depends on (pinned).
+    std::string pinnedString(int ordinal);
+
+private:
+    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit);
+    void clauses(const ast::Select& select, std::string& out);
+    void limit(const ast::Select& select, std::string& out);
+    void offsetFetch(const ast::Select& select, std::string& out);
+    void orderBy(const std::vector<ast::OrderItem>& items, std::string& out);
+    void forXmlPath(const ast::Select& select, std::string& out);
+    void tableRef(const ast::TableRef& ref, std::string& out);
+    void pivot(const ast::TableRef& ref, std::string& out);
+    void function(const ast::Expr& e, std::string& out);
+    void cast(const ast::Expr& e, std::string& out);
+    void plus(const ast::Expr& e, std::string& out);
+    void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
+    void bind(Program::Binding::Source source, int index, std::string& out);
+    bool hasCollation(const ast::Expr& e) const;
+
+    const Lexer& lexer_;
+    sqlite3* db_;
+    Program& program_;
+    const Variables& variables_;
+    Program::Step* step_ = nullptr;
+    bool inlineLiterals_ = false;
+    bool assigning_ = false;  // the next select list may assign variables
+};
+
+}  // namespace tsql

@@ -1,0 +1,20 @@
+#include "tsql/translation_error.h"
+
+#include "automation/error.h"
+
+namespace tsql {
+
+namespace {
+const QString source = QStringLiteral("T-SQL");
+}
+
+void raiseSyntaxError(const QString& description) {
+    throw automation::Error(automation::errors::SqlSyntaxError, source, description);
+}
+
+void raiseUnsupported(const QString& construct) {
+    throw automation::Error(automation::errors::UnsupportedSqlConstruct, source,
+                            QStringLiteral("Unsupported T-SQL construct: %1").arg(construct));
+}
+
+}  // namespace tsql

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace tsql {
+
+// Malformed statement text: automation::errors::SqlSyntaxError with SQL Server's wording where it has one.
+[[noreturn]] void raiseSyntaxError(const QString& description);
+
+// Valid T-SQL that the SQLite dialect does not translate: automation::errors::UnsupportedSqlConstruct,
+// the description naming the construct.
+[[noreturn]] void raiseUnsupported(const QString& construct);
+
+}  // namespace tsql

@@ -1,0 +1,332 @@
+#include "tsql/translator.h"
+
+#include "tsql/global_temporary_tables.h"
+#include "tsql/parser.h"
+#include "tsql/translation_error.h"
+
+#include <QString>
+
+namespace tsql {
+
+using namespace ast;
+
+namespace {
+
+QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+bool isGlobalTemporary(std::string_view name) { return name.size() > 2 && name[0] == '#' && name[1] == '#'; }
+
+int variableSlot(const QueryWriter::Variables& variables, const std::string& name) {
+    const auto it = variables.find(name);
+    if (it == variables.end()) {
+        raiseSyntaxError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(qtext(name)));
+    }
+    return it->second.slot;
+}
+
+}  // namespace
+
+Translator::Translator(sqlite3* db) : db_(db) {}
+
+ProgramPtr Translator::translate(const Lexer& lexer) {
+    Parser parser(lexer);
+    std::vector<Statement> batch = parser.parseBatch();
+    auto program = std::make_shared<Program>();
+    QueryWriter::Variables variables;
+    QueryWriter writer(lexer, db_, *program, variables);
+    for (Statement& s : batch) statement(s, writer, *program, variables);
+    return program;
+}
+
+// A step that evaluates one value into a variable slot: SET, DECLARE ... =, the text of EXECUTE.
+Program::Step& Translator::valueStep(Program& program, QueryWriter& writer, const Expr& value, int slot) {
+    Program::Step& step = program.steps.emplace_back();
+    writer.begin(step);
+    step.sql = "SELECT ";
+    writer.expression(value, step.sql);
+    step.assignTo.push_back(slot);
+    return step;
+}
+
+void Translator::statement(Statement& s, QueryWriter& writer, Program& program, QueryWriter::Variables& variables) {
+    using Kind = Statement::Kind;
+    switch (s.kind) {
+    case Kind::Select:
+        select(s, writer, program, variables);
+        return;
+    case Kind::Declare:
+        for (const Declaration& d : s.declarations) {
+            if (variables.count(d.variable)) {
+                raiseSyntaxError(QStringLiteral("The variable name '%1' has already been declared. Variable names "
+                                                "must be unique within a query batch or stored procedure.")
+                                     .arg(qtext(d.variable)));
+            }
+            const int slot = program.slotCount++;
+            if (d.initial) valueStep(program, writer, *d.initial, slot);
+            variables.emplace(d.variable, QueryWriter::Variable{slot, d.type.category()});
+        }
+        return;
+    case Kind::Set:
+        valueStep(program, writer, *s.assignments[0].value, variableSlot(variables, s.assignments[0].target));
+        return;
+    case Kind::Execute: {
+        const int slot = program.slotCount++;
+        Program::Step& step = valueStep(program, writer, *s.argument, slot);
+        step.kind = Program::Step::Kind::Execute;
+        step.slot = slot;
+        return;
+    }
+    case Kind::NoOp:
+        return;
+    case Kind::DropTable:
+        for (const std::string& table : s.tables) {
+            Program::Step& step = program.steps.emplace_back();
+            writer.begin(step, true);
+            step.sql = s.ifExists ? "DROP TABLE IF EXISTS " : "DROP TABLE ";
+            writer.tableName(table, step.sql, true);
+            if (isGlobalTemporary(table)) step.dropsGlobalTemporary = table;
+        }
+        return;
+    default:
+        break;
+    }
+    Program::Step& step = program.steps.emplace_back();
+    const bool definition = s.kind == Kind::CreateTable || s.kind == Kind::CreateIndex;
+    writer.begin(step, definition);
+    std::string& sql = step.sql;
+    writer.ctes(s.ctes, sql);
+    switch (s.kind) {
+    case Kind::Insert:
+        insert(s, writer, sql);
+        break;
+    case Kind::Update:
+        update(s, writer, sql);
+        break;
+    case Kind::Delete:
+    case Kind::Truncate:
+        sql += "DELETE FROM ";
+        writer.tableName(s.table, sql);
+        if (s.where) {
+            sql += " WHERE ";
+            writer.expression(*s.where, sql);
+        }
+        break;
+    case Kind::CreateTable:
+        createTable(s, writer, sql);
+        if (isGlobalTemporary(s.table)) step.createsGlobalTemporary = s.table;
+        break;
+    case Kind::CreateIndex: {
+        sql += s.uniqueIndex ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
+        const bool local = s.table.size() > 1 && s.table[0] == '#' && s.table[1] != '#';
+        if (local) sql += "temp.";
+        writer.name(s.indexName, sql);
+        sql += " ON ";
+        writer.tableName(s.table, sql);
+        sql += ' ';
+        nameList(s.columns, writer, sql);
+        break;
+    }
+    case Kind::Begin:
+        sql = "BEGIN IMMEDIATE";  // a write transaction from its start: no upgrade that WAL would refuse
+        break;
+    case Kind::Commit:
+        sql = "COMMIT";
+        break;
+    case Kind::Rollback:
+        sql = "ROLLBACK";
+        break;
+    default:
+        break;
+    }
+}
+
+void Translator::select(Statement& s, QueryWriter& writer, Program& program, const QueryWriter::Variables& variables) {
+    Select& query = *s.select;
+    Program::Step& step = program.steps.emplace_back();
+    writer.begin(step);
+    std::string& sql = step.sql;
+    const bool assigns = !query.items.empty() && !query.items[0].variable.empty();
+    if (assigns) {
+        for (const SelectItem& item : query.items) {
+            if (item.variable.empty()) {
+                raiseSyntaxError(QStringLiteral("A SELECT statement that assigns a value to a variable must not "
+                                                "be combined with data-retrieval operations."));
+            }
+            step.assignTo.push_back(variableSlot(variables, item.variable));
+        }
+        writer.ctes(s.ctes, sql);
+        writer.assignment(query, sql);
+        return;
+    }
+    if (!query.into.empty()) {  // SELECT ... INTO table
+        const std::string table = std::move(query.into);
+        query.into.clear();
+        sql += "CREATE TABLE ";
+        writer.tableName(table, sql, true);
+        sql += " AS ";
+        writer.ctes(s.ctes, sql);
+        writer.query(query, sql, false);
+        if (isGlobalTemporary(table)) step.createsGlobalTemporary = table;
+        return;
+    }
+    writer.ctes(s.ctes, sql);
+    writer.query(query, sql, true);
+    step.resultSet = true;
+}
+
+void Translator::insert(const Statement& s, QueryWriter& writer, std::string& sql) {
+    sql += "INSERT INTO ";
+    writer.tableName(s.table, sql);
+    if (!s.columns.empty()) {
+        sql += ' ';
+        nameList(s.columns, writer, sql);
+    }
+    if (s.defaultValues) {
+        sql += " DEFAULT VALUES";
+    } else if (s.select) {
+        sql += ' ';
+        writer.query(*s.select, sql, false);
+    } else {
+        sql += " VALUES ";
+        for (std::size_t r = 0; r < s.values.size(); ++r) {
+            sql += r ? ", (" : "(";
+            for (std::size_t i = 0; i < s.values[r].size(); ++i) {
+                if (i) sql += ", ";
+                writer.expression(*s.values[r][i], sql);
+            }
+            sql += ')';
+        }
+    }
+}
+
+void Translator::update(const Statement& s, QueryWriter& writer, std::string& sql) {
+    sql += "UPDATE ";
+    writer.tableName(s.table, sql);
+    sql += " SET ";
+    for (std::size_t i = 0; i < s.assignments.size(); ++i) {
+        if (i) sql += ", ";
+        writer.name(s.assignments[i].target, sql);
+        sql += " = ";
+        writer.expression(*s.assignments[i].value, sql);
+    }
+    if (!s.from.empty()) {
+        for (const auto& source : s.from) {
+            if (source->kind != TableRef::Kind::Table || QString::fromStdString(source->name).compare(
+                                                             QString::fromStdString(s.table), Qt::CaseInsensitive) == 0) {
+                raiseUnsupported(QStringLiteral("UPDATE with its target or a join in FROM"));
+            }
+        }
+        sql += " FROM ";
+        writer.tableSources(s.from, sql);
+    }
+    if (s.where) {
+        sql += " WHERE ";
+        writer.expression(*s.where, sql);
+    }
+}
+
+void Translator::nameList(const std::vector<std::string>& names, QueryWriter& writer, std::string& sql) {
+    sql += '(';
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i) sql += ", ";
+        const std::string& n = names[i];
+        const bool descending = !n.empty() && n.back() == '\x01';
+        writer.name(descending ? std::string_view(n).substr(0, n.size() - 1) : std::string_view(n), sql);
+        if (descending) sql += " DESC";
+    }
+    sql += ')';
+}
+
+void Translator::references(const std::string& table, const std::vector<std::string>& columns,
+                            const std::vector<std::string>& actions, QueryWriter& writer, std::string& sql) {
+    sql += " REFERENCES ";
+    writer.tableName(table, sql);
+    if (!columns.empty()) {
+        sql += ' ';
+        nameList(columns, writer, sql);
+    }
+    for (const std::string& action : actions) sql += ' ' + action;
+}
+
+// SQL Server's type as declared (SQLite takes its affinity from the name), UNIQUEIDENTIFIER kept as text,
+// and every text column compared as the database does.
+void Translator::columnType(const ColumnDef& column, QueryWriter& writer, std::string& sql) {
+    const TypeName& type = column.type;
+    sql += type.name;
+    if (type.name == "UNIQUEIDENTIFIER") {
+        sql += " TEXT";  // an all-digit GUID must not turn into a number
+    } else if (!type.max && !type.arguments.empty()) {
+        sql += '(' + std::to_string(type.arguments[0]);
+        if (type.arguments.size() > 1) sql += ',' + std::to_string(type.arguments[1]);
+        sql += ')';
+    }
+    if (type.isText() || !column.collation.empty()) {
+        sql += " COLLATE ";
+        sql += column.collation.empty() ? std::string("DATABASE_DEFAULT") : writer.collation(column.collation);
+    }
+}
+
+void Translator::createTable(const Statement& s, QueryWriter& writer, std::string& sql) {
+    sql += "CREATE TABLE ";
+    writer.tableName(s.table, sql, true);
+    sql += " (";
+    if (isGlobalTemporary(s.table)) sql += GlobalTemporaryTables::ownerMarker();
+    bool first = true;
+    for (const ColumnDef& column : s.columnDefs) {
+        if (!first) sql += ", ";
+        first = false;
+        writer.name(column.name, sql);
+        sql += ' ';
+        columnType(column, writer, sql);
+        if (column.notNull) sql += " NOT NULL";
+        if (column.primaryKey) sql += " PRIMARY KEY";
+        if (column.unique) sql += " UNIQUE";
+        if (column.defaultValue) {
+            sql += " DEFAULT ";
+            const ExprKind k = column.defaultValue->kind;
+            const bool simple = k == ExprKind::Literal || k == ExprKind::Null;
+            if (!simple) sql += '(';  // SQLite takes an expression default only in parentheses
+            writer.expression(*column.defaultValue, sql);
+            if (!simple) sql += ')';
+        }
+        if (!column.references.empty()) {
+            references(column.references, column.referencedColumns, column.referentialActions, writer, sql);
+        }
+        if (column.check) {
+            sql += " CHECK (";
+            writer.expression(*column.check, sql);
+            sql += ')';
+        }
+    }
+    for (const TableConstraint& c : s.constraints) {
+        sql += ", ";
+        if (!c.name.empty()) {
+            sql += "CONSTRAINT ";
+            writer.name(c.name, sql);
+            sql += ' ';
+        }
+        switch (c.kind) {
+        case TableConstraint::Kind::PrimaryKey:
+            sql += "PRIMARY KEY ";
+            nameList(c.columns, writer, sql);
+            break;
+        case TableConstraint::Kind::Unique:
+            sql += "UNIQUE ";
+            nameList(c.columns, writer, sql);
+            break;
+        case TableConstraint::Kind::ForeignKey:
+            sql += "FOREIGN KEY ";
+            nameList(c.columns, writer, sql);
+            references(c.references, c.referencedColumns, c.referentialActions, writer, sql);
+            break;
+        case TableConstraint::Kind::Check:
+            sql += "CHECK (";
+            writer.expression(*c.check, sql);
+            sql += ')';
+            break;
+        }
+    }
+    sql += ')';
+}
+
+}  // namespace tsql

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "tsql/lexer.h"
+#include "tsql/program.h"
+#include "tsql/query_writer.h"
+#include "tsql/syntax_tree.h"
+
+struct sqlite3;
+
+namespace tsql {
+
+// Translates a T-SQL batch into a Program: one SQLite statement per data statement (temporary tables named
+// for SQLite, TRUNCATE as DELETE, BEGIN TRAN as BEGIN IMMEDIATE, SQL Server column types with
+// DATABASE_DEFAULT on text columns), DECLARE / SET / SELECT @v = as variable assignments, EXECUTE(@v) as a
+// batch run in turn.
+class Translator {
+public:
+    explicit Translator(sqlite3* db);
+
+    // The program of the batch the lexer holds.
+    ProgramPtr translate(const Lexer& lexer);
+
+private:
+    void statement(ast::Statement& s, QueryWriter& writer, Program& program, QueryWriter::Variables& variables);
+    void select(ast::Statement& s, QueryWriter& writer, Program& program, const QueryWriter::Variables& variables);
+    void insert(const ast::Statement& s, QueryWriter& writer, std::string& sql);
+    void update(const ast::Statement& s, QueryWriter& writer, std::string& sql);
+    void createTable(const ast::Statement& s, QueryWriter& writer, std::string& sql);
+    void columnType(const ast::ColumnDef& column, QueryWriter& writer, std::string& sql);
+    void references(const std::string& table, const std::vector<std::string>& columns,
+                    const std::vector<std::string>& actions, QueryWriter& writer, std::string& sql);
+    void nameList(const std::vector<std::string>& names, QueryWriter& writer, std::string& sql);
+    Program::Step& valueStep(Program& program, QueryWriter& writer, const ast::Expr& value, int slot);
+
+    sqlite3* db_;
+};
+
+}  // namespace tsql
