@@ -9,8 +9,8 @@
 namespace host {
 
 // A grid navigator (GNV_*): the buttons "Nuovo", "Conferma", "Annulla", "Elimina" that drive its frame.
-// While the navigator is disabled (Control::setEnabled(false), as around a frame set-up) it does not
-// follow its frame and no button can be pressed.
+// While the navigator is disabled (Control::setEnabled(false), as around a frame set-up) no button can be
+// pressed.
 class GridNavigator : public Control {
 public:
     // Presses the button with that caption as the user would; returns whether the frame's operation

@@ -1,0 +1,48 @@
+#include "suite/framework/grid_layout_model.h"
+
+namespace suite {
+
+void GridLayoutModel::initialize(std::shared_ptr<host::Cinterface> host, std::shared_ptr<ado::Recordset> recordset,
+                                 const QString& keyField, int option) {
+    host_ = host;
+    recordset_ = std::move(recordset);
+    keyField_ = keyField;
+    option_ = option;
+}
+
+void GridLayoutModel::addColumn(const QString& field, const QString& caption, int kind, int width, bool visible) {
+    host::GridColumn column;
+    column.field = field;
+    column.caption = caption;
+    column.kind = kind;
+    column.width = width;
+    column.visible = visible;
+    columns_.append(column);
+}
+
+void GridLayoutModel::addCheckColumn(const QString& field, const QString& caption, const QString& checkedValue,
+                                     const QString& uncheckedValue, bool selectAllChecked, int width, bool visible) {
+    host::GridColumn column;
+    column.field = field;
+    column.caption = caption;
+    column.kind = host::column_kind::Check;
+    column.width = width;
+    column.visible = visible;
+    column.checkedValue = checkedValue;
+    column.uncheckedValue = uncheckedValue;
+    column.selectAllChecked = selectAllChecked;
+    columns_.append(column);
+}
+
+void GridLayoutModel::addValueListColumn(const QString& field, const QString& statement, const QString& caption,
+                                         int width) {
+    host::GridColumn column;
+    column.field = field;
+    column.caption = caption;
+    column.kind = host::column_kind::ValueList;
+    column.width = width;
+    column.valueListStatement = statement;
+    columns_.append(column);
+}
+
+}  // namespace suite
