@@ -129,6 +129,10 @@ void Recordset::Private::leave() {
 }
 
 int Recordset::Private::currentRow() {
+    // The common case first: open, up to date, on a row.
+    if (store && store->version() == version && !onDeleted && pos >= 0 && pos < static_cast<qint64>(view.size())) {
+        return view[static_cast<std::size_t>(pos)];
+    }
     requireOpen();
     sync();
     if (onDeleted) raise(errors::DeletedRow);
@@ -337,10 +341,15 @@ void Recordset::move(qint64 rows) {
     d_->requireOpen();
     if (rows == 0) return;
     d_->sync();
+    if (!d_->onDeleted && ((rows > 0 && d_->pos >= static_cast<qint64>(d_->view.size())) ||
+                           (rows < 0 && (d_->pos < 0 || d_->view.empty())))) {
+        raise(automation::errors::BofOrEof);
+    }
+    if (d_->store->editRow() >= 0) {
+        d_->leave();
+        d_->sync();
+    }
     const auto size = static_cast<qint64>(d_->view.size());
-    if (!d_->onDeleted && ((rows > 0 && isEof()) || (rows < 0 && isBof()))) raise(automation::errors::BofOrEof);
-    d_->leave();
-    d_->sync();
     // On a deleted row, pos already is the row after it.
     const qint64 from = d_->onDeleted && rows > 0 ? d_->pos - 1 : d_->pos;
     d_->onDeleted = false;

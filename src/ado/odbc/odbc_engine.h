@@ -16,7 +16,7 @@ namespace ado {
 class OdbcEngine final : public Engine {
 public:
     // driverConnectionString is what SQLDriverConnect receives ("Driver={SQLite3};Database=..." or
-    // "DSN=..."); dataSourceName names the source in messages.
+    // "DSN=..."); messages name the source by its DSN or database, never with the password.
     OdbcEngine(const QString& driverConnectionString, bool translateFromTsql);
     ~OdbcEngine() override;
 

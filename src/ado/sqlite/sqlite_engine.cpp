@@ -53,7 +53,7 @@ SqliteEngine::SqliteEngine(const ConnectionString& settings) : path_(settings.va
     }
 
     const QByteArray file = path_.toUtf8();
-    const int rc = sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     try {
         if (rc != SQLITE_OK) {
             throw automation::Error(automation::errors::ProviderError, Source,
