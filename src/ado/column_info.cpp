@@ -1,5 +1,6 @@
 #include "ado/column_info.h"
 
+#include "ado/value_comparison.h"
 #include "automation/error.h"
 #include "automation/variant.h"
 
@@ -10,25 +11,6 @@ namespace ado {
 namespace {
 
 enum class Kind { Integer, Real, Text, Other };
-
-bool isIntegerId(int id) {
-    switch (id) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
-    }
-}
 
 [[noreturn]] void typeMismatch() {
     throw automation::Error::fromNumber(automation::errors::TypeMismatch, QStringLiteral("ADODB.Field"));
@@ -187,12 +169,12 @@ QVariant ColumnInfo::coerce(const QVariant& value) const {
     const int id = value.metaType().id();
     switch (kindOf(type)) {
     case Kind::Integer:
-        if (isIntegerId(id)) return QVariant(value.toLongLong());
+        if (isIntegerType(id)) return QVariant(value.toLongLong());
         if (id == QMetaType::Bool) return QVariant(static_cast<qint64>(value.toBool() ? 1 : 0));
         if (id == QMetaType::Double || id == QMetaType::Float) return QVariant(qRound64(value.toDouble()));
         return QVariant(qRound64(textToNumber(value)));
     case Kind::Real:
-        if (isIntegerId(id) || id == QMetaType::Double || id == QMetaType::Float) return QVariant(value.toDouble());
+        if (isIntegerType(id) || id == QMetaType::Double || id == QMetaType::Float) return QVariant(value.toDouble());
         if (id == QMetaType::Bool) return QVariant(value.toBool() ? 1.0 : 0.0);
         return QVariant(textToNumber(value));
     case Kind::Text:
@@ -200,7 +182,7 @@ QVariant ColumnInfo::coerce(const QVariant& value) const {
     case Kind::Other:
         break;
     }
-    if (isIntegerId(id)) return QVariant(value.toLongLong());
+    if (isIntegerType(id)) return QVariant(value.toLongLong());
     switch (id) {
     case QMetaType::Float:
         return QVariant(value.toDouble());

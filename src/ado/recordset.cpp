@@ -124,6 +124,21 @@ void Recordset::Private::compile() {
     if (!sortText.trimmed().isEmpty()) sort = SortOrder::parse(sortText, index);
 }
 
+void Recordset::Private::setViewText(QString& text, const QString& value) {
+    requireOpen();
+    leave();
+    const QString previous = text;
+    text = value;
+    try {
+        compile();
+    } catch (const automation::Error&) {
+        text = previous;
+        compile();
+        throw;
+    }
+    rebuild(false);
+}
+
 void Recordset::Private::leave() {
     if (store && store->editRow() >= 0 && store->editOwner() == serial) store->commitEdit();
 }
@@ -140,12 +155,22 @@ int Recordset::Private::currentRow() {
     return view[static_cast<std::size_t>(pos)];
 }
 
-std::vector<int> Recordset::Private::scope(Affect affect) {
+void Recordset::Private::applyToScope(Affect affect, void (RowStore::*batch)(const std::vector<int>*)) {
+    requireOpen();
+    if (affect == Affect::All) {
+        (store.get()->*batch)(nullptr);
+    } else {
+        sync();
+        std::vector<int> rows;
+        if (affect == Affect::Current) {
+            rows.push_back(onDeleted ? deletedRow : currentRow());
+        } else {
+            rows = view;
+            if (onDeleted) rows.push_back(deletedRow);
+        }
+        (store.get()->*batch)(&rows);
+    }
     sync();
-    if (affect == Affect::Current) return {onDeleted ? deletedRow : currentRow()};
-    std::vector<int> rows = view;
-    if (onDeleted) rows.push_back(deletedRow);
-    return rows;
 }
 
 Recordset::Recordset() : d_(std::make_unique<Private>()), fields_(this) {}
@@ -358,37 +383,11 @@ void Recordset::move(qint64 rows) {
 
 QString Recordset::filter() const { return d_->filterText; }
 
-void Recordset::setFilter(const QString& filter) {
-    d_->requireOpen();
-    d_->leave();
-    const QString previous = d_->filterText;
-    d_->filterText = filter;
-    try {
-        d_->compile();
-    } catch (const automation::Error&) {
-        d_->filterText = previous;
-        d_->compile();
-        throw;
-    }
-    d_->rebuild(false);
-}
+void Recordset::setFilter(const QString& filter) { d_->setViewText(d_->filterText, filter); }
 
 QString Recordset::sort() const { return d_->sortText; }
 
-void Recordset::setSort(const QString& sort) {
-    d_->requireOpen();
-    d_->leave();
-    const QString previous = d_->sortText;
-    d_->sortText = sort;
-    try {
-        d_->compile();
-    } catch (const automation::Error&) {
-        d_->sortText = previous;
-        d_->compile();
-        throw;
-    }
-    d_->rebuild(false);
-}
+void Recordset::setSort(const QString& sort) { d_->setViewText(d_->sortText, sort); }
 
 QVariant Recordset::value(int index) const {
     const Record& record = d_->currentRecord();
@@ -448,26 +447,8 @@ void Recordset::deleteCurrent() {
     d_->sync();
 }
 
-void Recordset::updateBatch(Affect affect) {
-    d_->requireOpen();
-    if (affect == Affect::All) {
-        d_->store->updateBatch(nullptr);
-    } else {
-        const std::vector<int> rows = d_->scope(affect);
-        d_->store->updateBatch(&rows);
-    }
-    d_->sync();
-}
+void Recordset::updateBatch(Affect affect) { d_->applyToScope(affect, &RowStore::updateBatch); }
 
-void Recordset::cancelBatch(Affect affect) {
-    d_->requireOpen();
-    if (affect == Affect::All) {
-        d_->store->cancelBatch(nullptr);
-    } else {
-        const std::vector<int> rows = d_->scope(affect);
-        d_->store->cancelBatch(&rows);
-    }
-    d_->sync();
-}
+void Recordset::cancelBatch(Affect affect) { d_->applyToScope(affect, &RowStore::cancelBatch); }
 
 }  // namespace ado

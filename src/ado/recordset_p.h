@@ -53,12 +53,17 @@ struct Recordset::Private {
     // otherwise goes to the first row.
     void rebuild(bool keepCurrent);
     void compile();
+    // Sets the filter or sort text (text is filterText or sortText) and goes to the first row; malformed
+    // text raises and leaves the previous one in force.
+    void setViewText(QString& text, const QString& value);
     // Before the cursor moves: a pending edit this recordset started is updated.
     void leave();
 
     int currentRow();
     const Record& currentRecord() { return store->record(currentRow()); }
-    std::vector<int> scope(Affect affect);
+    // Runs a batch operation of the rows on the rows in scope: the current row (also when just deleted),
+    // the rows under the filter, or all.
+    void applyToScope(Affect affect, void (RowStore::*batch)(const std::vector<int>*));
 };
 
 }  // namespace ado

@@ -115,6 +115,15 @@ void RowStore::deleteRow(int row) {
     ++version_;
 }
 
+template <class Call>
+void RowStore::forEachRow(const std::vector<int>* rows, Call&& call) {
+    if (rows) {
+        for (int row : *rows) call(row);
+    } else {
+        for (std::size_t i = 0; i < records_.size(); ++i) call(static_cast<int>(i));
+    }
+}
+
 void RowStore::updateBatch(const std::vector<int>* rows) {
     commitEdit();
     if (!connection_) return;
@@ -137,11 +146,7 @@ void RowStore::updateBatch(const std::vector<int>* rows) {
             break;
         }
     };
-    if (rows) {
-        for (int row : *rows) write(row);
-    } else {
-        for (std::size_t i = 0; i < records_.size(); ++i) write(static_cast<int>(i));
-    }
+    forEachRow(rows, write);
 }
 
 void RowStore::cancelBatch(const std::vector<int>* rows) {
@@ -164,11 +169,7 @@ void RowStore::cancelBatch(const std::vector<int>* rows) {
             break;
         }
     };
-    if (rows) {
-        for (int row : *rows) undo(row);
-    } else {
-        for (std::size_t i = 0; i < records_.size(); ++i) undo(static_cast<int>(i));
-    }
+    forEachRow(rows, undo);
 }
 
 void RowStore::accept(Record& record) {

@@ -62,6 +62,8 @@ public:
 private:
     Record& at(int row) { return records_[static_cast<std::size_t>(row)]; }
     bool writesAtOnce() const { return connection_ && lockType_ != LockType::BatchOptimistic; }
+    template <class Call>
+    void forEachRow(const std::vector<int>* rows, Call&& call);
     void accept(Record& record);
     void remove(Record& record);
     void endEdit();

@@ -29,18 +29,8 @@ qsizetype withoutTrailingBlanks(const QString& s) {
 }
 
 bool isNumber(const QVariant& v) {
-    switch (v.metaType().id()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Bool:
-        return true;
-    default:
-        return false;
-    }
+    const int id = v.metaType().id();
+    return isIntegerType(id) || id == QMetaType::Double || id == QMetaType::Float || id == QMetaType::Bool;
 }
 
 int compareNumbers(const QVariant& a, const QVariant& b) {
@@ -76,6 +66,25 @@ bool likeFrom(const QString& text, qsizetype t, qsizetype textEnd, const QString
 }
 
 }  // namespace
+
+bool isIntegerType(int metaTypeId) {
+    switch (metaTypeId) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        return true;
+    default:
+        return false;
+    }
+}
 
 int compareText(const QString& a, const QString& b) {
     const qsizetype na = withoutTrailingBlanks(a);

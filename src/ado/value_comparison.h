@@ -12,6 +12,9 @@ int compareValues(const QVariant& a, const QVariant& b);
 
 int compareText(const QString& a, const QString& b);
 
+// Whether a QVariant of this meta type holds an integer (of any width or sign).
+bool isIntegerType(int metaTypeId);
+
 // LIKE of a filter: * or % stand for any run of characters, _ and ? for one; case is ignored and trailing
 // blanks of the text are not significant.
 bool matchesLike(const QString& text, const QString& pattern);

@@ -139,6 +139,17 @@ TEST_F(WriteBackTest, ClonesSwapSequencesThroughFilters) {
               QStringLiteral("V;R"));
 }
 
+TEST_F(WriteBackTest, SqlServerTextIsTheDefaultDialectAndWritesBackAlike) {
+    auto connection = std::make_shared<Connection>();
+    connection->open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(db_.path()));
+    auto rs = openRecordset(connection, QStringLiteral("SELECT TOP 1 [MG5E_CODICEVAR_MG5F], MG5E_OPZIONE, MG5E_DESCR"
+                                                       " FROM MG5E_OPZIONI WITH (NOLOCK) WHERE ISNULL(MG5E_DESCR, '') = ''"));
+    ASSERT_EQ(rs->recordCount(), 1);
+    rs->setValue(QStringLiteral("MG5E_DESCR"), QStringLiteral("Blu"));
+    rs->update();
+    EXPECT_EQ(descriptions(), QStringLiteral("B|Blu;G|Giallo;R|Rosso;V|Verde"));
+}
+
 TEST_F(WriteBackTest, BatchChangesWaitForUpdateBatch) {
     auto rs = openRecordset(connection_, Options, LockType::BatchOptimistic);
     rs->setValue(QStringLiteral("MG5E_DESCR"), QStringLiteral("Blu"));

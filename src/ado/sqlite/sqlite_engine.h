@@ -18,7 +18,9 @@ class ConnectionString;
 // The embedded engine: one SQLite database file per connection. The file is opened read-write and never
 // created; the connection runs in WAL mode (synchronous NORMAL: a commit survives a crash of the process,
 // the file stays consistent after a power loss) with foreign keys enforced and the suite's collation and
-// functions registered, and waits up to its busy timeout for another connection's lock.
+// functions registered, and waits up to its busy timeout for another connection's lock. The connection
+// takes no lock of its own around each call (SQLite's "multi-thread" mode): a connection and its
+// recordsets belong to one thread, the user-interface thread.
 class SqliteEngine final : public Engine {
 public:
     static constexpr int DefaultBusyTimeoutMs = 5000;
