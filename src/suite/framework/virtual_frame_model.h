@@ -54,7 +54,7 @@ public:
     void initialize(std::shared_ptr<host::Cinterface> host, std::shared_ptr<ado::Connection> connection,
                     std::shared_ptr<ado::Recordset> recordset, const QVariant& statement, const QString& extra,
                     std::shared_ptr<host::GridNavigator> navigator, std::shared_ptr<host::Grid> grid) override;
-    void addControl(std::shared_ptr<host::DataControl> control, std::shared_ptr<host::DataFormat> format) override;
+    void addControl(std::shared_ptr<host::DataControl> control, std::shared_ptr<host::DataFormat> format = {}) override;
     void setKeyControl(std::shared_ptr<host::DataControl> control) override;
     bool isEditingEnabled() const override { return editingEnabled_; }
     void setEditingEnabled(bool enabled) override { editingEnabled_ = enabled; }
