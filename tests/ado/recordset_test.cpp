@@ -191,6 +191,35 @@ TEST_F(RecordsetTest, FieldsDescribeTheColumns) {
     EXPECT_EQ(errorOf([&] { fields.item(QStringLiteral("NOPE")); }).number(), ae::ItemNotFound);
 }
 
+struct TypeCase {
+    const char* declared;
+    DataType type;
+    qint64 definedSize;
+};
+
+TEST(RecordsetFieldTypes, DeclaredTypesMapToAdoTypesAndSizes) {
+    const std::vector<TypeCase> cases = {
+        {"INT", DataType::Integer, 4},           {"SMALLINT", DataType::SmallInt, 2},
+        {"TINYINT", DataType::UnsignedTinyInt, 1}, {"BIT", DataType::Boolean, 2},
+        {"VARCHAR(20)", DataType::VarChar, 20},  {"NVARCHAR(50)", DataType::VarWChar, 50},
+        {"CHAR(2)", DataType::Char, 2},          {"TEXT", DataType::LongVarChar, 2147483647},
+        {"DECIMAL(18, 5)", DataType::Numeric, 19}, {"FLOAT", DataType::Double, 8},
+        {"DATETIME", DataType::DBTimeStamp, 16},
+    };
+    QString columns;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        columns += QStringLiteral("%1C%2 %3").arg(i ? QStringLiteral(", ") : QString()).arg(i).arg(QLatin1String(cases[i].declared));
+    }
+    TestDatabase db(QStringLiteral("CREATE TABLE T (%1);").arg(columns));
+    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT *, C0 + 1 AS EXPR FROM T"));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Field field = rs->fields().item(static_cast<int>(i));
+        EXPECT_EQ(field.type(), cases[i].type) << cases[i].declared;
+        EXPECT_EQ(field.definedSize(), cases[i].definedSize) << cases[i].declared;
+    }
+    EXPECT_EQ(rs->fields().item(QStringLiteral("EXPR")).type(), DataType::VarWChar);  // no rows to tell
+}
+
 TEST(InMemoryRecordset, AppendedFieldsHoldRowsAddedUpdatedAndDeleted) {
     Recordset rs;
     rs.fields().append(QStringLiteral("MG5F_CODICEVAR"), DataType::VarChar, 20);
