@@ -107,13 +107,7 @@ bool ComboModel::pick(int index) {
     return true;
 }
 
-int ComboModel::pressKey(int keyCode, int shift) {
-    if (!canTakeFocus())
-        return keyCode;
-    takeFocus();
-    KeyDown.raise(keyCode, shift);
-    return keyCode;
-}
+int ComboModel::pressKey(int keyCode, int shift) { return pressKeyOn(KeyDown, keyCode, shift); }
 
 int ComboModel::indexOfCode(const QString& code) const {
     for (int i = 0; i < items_.size(); ++i) {

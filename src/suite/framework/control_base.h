@@ -35,48 +35,23 @@ public:
     std::shared_ptr<host::Control> parent() const override { return parent_.lock(); }
 
     QString caption() const override { return caption_; }
-    void setCaption(const QString& caption) override {
-        if (caption_ == caption)
-            return;
-        caption_ = caption;
-        notifyChanged();
-    }
+    void setCaption(const QString& caption) override { update(caption_, caption); }
 
     QString text() const override { return text_; }
-    void setText(const QString& text) override {
-        if (text_ == text)
-            return;
-        text_ = text;
-        notifyChanged();
-    }
+    void setText(const QString& text) override { update(text_, text); }
     QVariant value() const override { return text().isEmpty() ? automation::null() : QVariant(text()); }
     void setValue(const QVariant& value) override { setText(automation::cstr(value)); }
 
     bool isEnabled() const override { return enabled_; }
-    void setEnabled(bool enabled) override {
-        if (enabled_ == enabled)
-            return;
-        enabled_ = enabled;
-        notifyChanged();
-    }
+    void setEnabled(bool enabled) override { update(enabled_, enabled); }
     bool isVisible() const override { return visible_; }
-    void setVisible(bool visible) override {
-        if (visible_ == visible)
-            return;
-        visible_ = visible;
-        notifyChanged();
-    }
+    void setVisible(bool visible) override { update(visible_, visible); }
 
     bool canTakeFocus() const override {
         auto* self = const_cast<ControlBase*>(this);
         return focusAllowed_ && enabled_ && self->isVisibleInTree() && self->enabledUpTree();
     }
-    void setCanTakeFocus(bool allowed) override {
-        if (focusAllowed_ == allowed)
-            return;
-        focusAllowed_ = allowed;
-        notifyChanged();
-    }
+    void setCanTakeFocus(bool allowed) override { update(focusAllowed_, allowed); }
     bool hasFocus() const override { return const_cast<ControlBase*>(this)->ownsFocus(); }
     // As VB's SetFocus: a control that cannot take the focus raises "Invalid procedure call or argument".
     void setFocus() override {
@@ -87,11 +62,7 @@ public:
 
     host::Geometry geometry() const override { return geometry_; }
     void move(int left, int top, int width, int height) override {
-        const host::Geometry geometry{left, top, width, height};
-        if (geometry_ == geometry)
-            return;
-        geometry_ = geometry;
-        notifyChanged();
+        update(geometry_, host::Geometry{left, top, width, height});
     }
 
     void bringToFront() override {
@@ -104,6 +75,25 @@ public:
 
 protected:
     bool nodeVisible() override { return visible_; }
+
+    // Sets a state member; views hear of it when it changed.
+    template <class T>
+    void update(T& member, const T& value) {
+        if (member == value)
+            return;
+        member = value;
+        notifyChanged();
+    }
+
+    // The key gesture of controls with a KeyDown event: focus, then KeyDown; returns the key code the
+    // handlers left (0: swallowed), or the key itself when the control cannot take it.
+    int pressKeyOn(automation::Event<int&, int>& keyDown, int keyCode, int shift) {
+        if (!canTakeFocus())
+            return keyCode;
+        takeFocus();
+        keyDown.raise(keyCode, shift);
+        return keyCode;
+    }
 
     bool enabledUpTree() {
         for (ModelNode* node = parentNode(); node; node = node->parentNode()) {

@@ -30,12 +30,7 @@ public:
     void setMandatory(bool mandatory) override { mandatory_ = mandatory; }
     QVariant defaultValue() const override { return defaultValue_; }
     bool isValid() const override { return valid_; }
-    void setValid(bool valid) override {
-        if (valid_ == valid)
-            return;
-        valid_ = valid;
-        this->notifyChanged();
-    }
+    void setValid(bool valid) override { this->update(valid_, valid); }
     std::shared_ptr<host::DataFormat> dataFormat() const override { return format_; }
     void setDataFormat(std::shared_ptr<host::DataFormat> format) override { format_ = std::move(format); }
 

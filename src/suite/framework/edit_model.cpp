@@ -99,13 +99,7 @@ bool EditModel::pressEnter() {
     return confirm();
 }
 
-int EditModel::pressKey(int keyCode, int shift) {
-    if (!canTakeFocus())
-        return keyCode;
-    takeFocus();
-    KeyDown.raise(keyCode, shift);
-    return keyCode;
-}
+int EditModel::pressKey(int keyCode, int shift) { return pressKeyOn(KeyDown, keyCode, shift); }
 
 bool EditModel::openLookup() {
     if (!canTakeFocus() || !hasLookup() || !lookupWindows_)

@@ -22,27 +22,17 @@ void GridLayoutModel::addColumn(const QString& field, const QString& caption, in
 
 void GridLayoutModel::addCheckColumn(const QString& field, const QString& caption, const QString& checkedValue,
                                      const QString& uncheckedValue, bool selectAllChecked, int width, bool visible) {
-    host::GridColumn column;
-    column.field = field;
-    column.caption = caption;
-    column.kind = host::column_kind::Check;
-    column.width = width;
-    column.visible = visible;
+    addColumn(field, caption, host::column_kind::Check, width, visible);
+    host::GridColumn& column = columns_.last();
     column.checkedValue = checkedValue;
     column.uncheckedValue = uncheckedValue;
     column.selectAllChecked = selectAllChecked;
-    columns_.append(column);
 }
 
 void GridLayoutModel::addValueListColumn(const QString& field, const QString& statement, const QString& caption,
                                          int width) {
-    host::GridColumn column;
-    column.field = field;
-    column.caption = caption;
-    column.kind = host::column_kind::ValueList;
-    column.width = width;
-    column.valueListStatement = statement;
-    columns_.append(column);
+    addColumn(field, caption, host::column_kind::ValueList, width, true);
+    columns_.last().valueListStatement = statement;
 }
 
 }  // namespace suite

@@ -362,12 +362,6 @@ bool GridModel::clickSelectAll(const QString& field) {
     return true;
 }
 
-int GridModel::pressKey(int keyCode, int shift) {
-    if (!canTakeFocus())
-        return keyCode;
-    takeFocus();
-    KeyDown.raise(keyCode, shift);
-    return keyCode;
-}
+int GridModel::pressKey(int keyCode, int shift) { return pressKeyOn(KeyDown, keyCode, shift); }
 
 }  // namespace suite

@@ -55,12 +55,16 @@ bool GridNavigatorModel::isButtonEnabled(const QString& caption) const {
     return found != buttons_.end() && found->enabled;
 }
 
-void GridNavigatorModel::setButtonEnabled(const QString& caption, bool enabled) {
+void GridNavigatorModel::setButton(const QString& caption, bool Button::*flag, bool value) {
     const auto found = buttons_.find(caption);
     if (found == buttons_.end())
         return;
-    found->enabled = enabled;
+    (*found).*flag = value;
     notifyChanged();
+}
+
+void GridNavigatorModel::setButtonEnabled(const QString& caption, bool enabled) {
+    setButton(caption, &Button::enabled, enabled);
 }
 
 bool GridNavigatorModel::isButtonVisible(const QString& caption) const {
@@ -69,22 +73,12 @@ bool GridNavigatorModel::isButtonVisible(const QString& caption) const {
 }
 
 void GridNavigatorModel::setButtonVisible(const QString& caption, bool visible) {
-    const auto found = buttons_.find(caption);
-    if (found == buttons_.end())
-        return;
-    found->visible = visible;
-    notifyChanged();
+    setButton(caption, &Button::visible, visible);
 }
 
-void GridNavigatorModel::setPendingEdit(bool pending) {
-    pendingEdit_ = pending;
-    notifyChanged();
-}
+void GridNavigatorModel::setPendingEdit(bool pending) { update(pendingEdit_, pending); }
 
-void GridNavigatorModel::setAvailable(bool available) {
-    available_ = available;
-    notifyChanged();
-}
+void GridNavigatorModel::setAvailable(bool available) { update(available_, available); }
 
 void GridNavigatorModel::attachFrame(std::weak_ptr<VirtualFrameModel> frame) {
     frame_ = std::move(frame);
@@ -97,9 +91,6 @@ void GridNavigatorModel::detachFrame() {
     notifyChanged();
 }
 
-void GridNavigatorModel::frameChanged(bool pendingEdit) {
-    pendingEdit_ = pendingEdit;
-    notifyChanged();
-}
+void GridNavigatorModel::frameChanged(bool pendingEdit) { update(pendingEdit_, pendingEdit); }
 
 }  // namespace suite

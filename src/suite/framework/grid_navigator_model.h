@@ -49,6 +49,8 @@ private:
         bool visible = true;
     };
 
+    void setButton(const QString& caption, bool Button::*flag, bool value);
+
     std::weak_ptr<VirtualFrameModel> frame_;
     QHash<QString, Button> buttons_;
     bool pendingEdit_ = false;

@@ -106,6 +106,18 @@ bool VirtualFrameModel::hasCurrentRow() const {
            recordset_->absolutePosition() > 0;
 }
 
+bool VirtualFrameModel::refused(automation::Event<bool&>& before) {
+    bool cancel = false;
+    if (!quiet())
+        before.raise(cancel);
+    return cancel;
+}
+
+void VirtualFrameModel::announce(automation::Event<bool>& after, bool success) {
+    if (!quiet())
+        after.raise(success);
+}
+
 void VirtualFrameModel::changeStatus(qint16 newStatus, qint32 reason) {
     status_ = newStatus;
     if (auto* model = dynamic_cast<GridNavigatorModel*>(navigator_.get()))
@@ -184,10 +196,7 @@ bool VirtualFrameModel::addNew() {
         return false;
     if (status_ != status::Browse && !save(true, true))
         return false;
-    bool cancel = false;
-    if (!quiet())
-        BeforeAddNew.raise(cancel);
-    if (cancel)
+    if (refused(BeforeAddNew))
         return false;
     recordset_->addNew();
     for (const Binding& binding : bindings_) {
@@ -196,8 +205,7 @@ bool VirtualFrameModel::addNew() {
             recordset_->setValue(binding.control->boundColumn(), value);
     }
     status_ = status::Adding;
-    if (!quiet())
-        AfterAddNew.raise(true);
+    announce(AfterAddNew, true);
     if (status_ == status::Adding)
         changeStatus(status::Adding, host::status_reason::Gesture);
     if (status_ != status::Adding)
@@ -216,20 +224,15 @@ bool VirtualFrameModel::save(bool check, bool) {
     takeRowFromControls();
     if (check && !mandatoryFieldsFilled())
         return false;
-    bool cancel = false;
-    if (!quiet())
-        BeforeUpdate.raise(cancel);
-    if (cancel)
+    if (refused(BeforeUpdate))
         return false;
     try {
         writePending();
     } catch (const automation::Error&) {
-        if (!quiet())
-            AfterUpdate.raise(false);
+        announce(AfterUpdate, false);
         throw;
     }
-    if (!quiet())
-        AfterUpdate.raise(true);
+    announce(AfterUpdate, true);
     changeStatus(status::Browse, host::status_reason::Gesture);
     showRow();
     return true;
@@ -246,16 +249,12 @@ void VirtualFrameModel::commitRow() {
 bool VirtualFrameModel::undo() {
     if (closed_ || status_ == status::Browse)
         return false;
-    bool cancel = false;
-    if (!quiet())
-        BeforeUndo.raise(cancel);
-    if (cancel)
+    if (refused(BeforeUndo))
         return false;
     if (recordset_ && recordset_->isOpen() && recordset_->editMode() != ado::EditMode::None)
         recordset_->cancelUpdate();
     showRow();
-    if (!quiet())
-        AfterUndo.raise(true);
+    announce(AfterUndo, true);
     changeStatus(status::Browse, host::status_reason::Gesture);
     return true;
 }
@@ -263,10 +262,7 @@ bool VirtualFrameModel::undo() {
 bool VirtualFrameModel::deleteRow() {
     if (closed_ || status_ != status::Browse || !hasCurrentRow())
         return false;
-    bool cancel = false;
-    if (!quiet())
-        BeforeDelete.raise(cancel);
-    if (cancel)
+    if (refused(BeforeDelete))
         return false;
     const std::shared_ptr<ado::Recordset> rows = recordset_;
     try {
@@ -276,8 +272,7 @@ bool VirtualFrameModel::deleteRow() {
     } catch (const automation::Error&) {
         if (rows->lockType() == ado::LockType::BatchOptimistic)
             rows->cancelBatch(ado::Affect::All);
-        if (!quiet())
-            AfterDelete.raise(false);
+        announce(AfterDelete, false);
         throw;
     }
     if (!rows->isEof())
@@ -285,8 +280,7 @@ bool VirtualFrameModel::deleteRow() {
     if (rows->isEof() && rows->recordCount() > 0)
         rows->moveLast();
     showRow();
-    if (!quiet())
-        AfterDelete.raise(true);
+    announce(AfterDelete, true);
     if (recordset_ && recordset_->isOpen())
         writePending();
     if (grid_)

@@ -93,6 +93,10 @@ private:
     };
 
     bool quiet() const { return bulk_ > 0; }
+    // Raises a Before event (unless quiet); returns whether a handler set Cancel.
+    bool refused(automation::Event<bool&>& before);
+    // Raises an After event (unless quiet).
+    void announce(automation::Event<bool>& after, bool success);
     bool hasColumn(const QString& column) const;
     void changeStatus(qint16 status, qint32 reason);
     void showRow();
