@@ -140,11 +140,8 @@ bool EditModel::confirm() {
     };
     ItemStarted.raise();
     Finish finish{*this};
-    if (hasDecode()) {
-        host::DecodeRequest request;
-        StartDecode.raise(request);
-        runDecode(request);
-    }
+    if (hasDecode())
+        decode();
     bool cancel = false;
     Validate.raise(cancel);
     if (cancel)
@@ -154,6 +151,12 @@ bool EditModel::confirm() {
         return false;
     modified_ = false;
     return true;
+}
+
+void EditModel::decode() {
+    host::DecodeRequest request;
+    StartDecode.raise(request);
+    runDecode(request);
 }
 
 void EditModel::runDecode(const host::DecodeRequest& request) {

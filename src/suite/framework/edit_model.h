@@ -57,6 +57,9 @@ public:
     bool pressEnter();
     // KeyDown only; returns the key code left by the handlers.
     int pressKey(int keyCode, int shift = 0);
+    // Runs the field's decode for its current text (StartDecode, then the statement), without Validate
+    // and AfterItem: what the field does when its frame shows another row.
+    void decode();
     // Opens the lookup (StartLookup, then the lookup window); a picked row's first field becomes the
     // text, which is then confirmed. Returns whether a row was picked.
     bool openLookup();

@@ -1,5 +1,6 @@
 #include "suite/framework/virtual_frame_model.h"
 
+#include "suite/framework/edit_model.h"
 #include "suite/framework/grid_model.h"
 #include "suite/framework/grid_navigator_model.h"
 #include "suite/framework/model_node.h"
@@ -134,6 +135,8 @@ void VirtualFrameModel::showRow() {
         if (!hasColumn(column))
             continue;
         binding.control->setValue(onRow ? recordset_->value(column) : automation::null());
+        if (auto* edit = dynamic_cast<EditModel*>(binding.control.get()); edit && edit->hasDecode())
+            edit->decode();
     }
     if (grid_)
         grid_->redraw();

@@ -25,6 +25,7 @@ class GridNavigatorModel;
 //       happens, status as it was); the recordset adds a row holding the controls' default values;
 //       AfterAddNew(true); status 2 and ChangeStatus(2); the controls show the new row (values written
 //       by the handlers included) and the key control gets the focus.
+// Whenever the controls show a row, edits with a decode decode their new value.
 //   save (navigator "Conferma", save()): the controls' values go into the row; the mandatory check;
 //       BeforeUpdate (Cancel: the row stays in edit, status unchanged); the row is written (a write error
 //       raises AfterUpdate(false) and reaches the caller); AfterUpdate(true), still in the old status;

@@ -4,6 +4,7 @@
 #include "suite/framework/grid_layout_model.h"
 #include "suite/framework/grid_model.h"
 #include "suite/framework/grid_navigator_model.h"
+#include "suite/framework/label_model.h"
 #include "suite/framework/virtual_frame_model.h"
 
 #include "ado/recordset.h"
@@ -362,6 +363,21 @@ TEST_F(FrameTest, ABoundControlShowsTheRowThroughItsDataFormat) {
     description_->typeText("COLORI ESTIVI");
     navigator_->pressButton(button::Save);
     EXPECT_EQ(query(StoredGroupings), Demo);
+}
+
+TEST_F(FrameTest, ShowingARowDecodesTheBoundFields) {
+    auto shown = add<suite::LabelModel>(ControlKind::Label, "LBL_DECODED");
+    auto decoded = add<suite::EditModel>(ControlKind::Edit, "TXT_DECODED", "MG5G_CODRAGGVAR");
+    decoded->StartDecode.connect([&](host::DecodeRequest& request) {
+        request.statement = "SELECT MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
+                            "MG5G_CODICEVAR_MG5F = 'A0' AND MG5G_CODRAGGVAR = '" + decoded->text() + "'";
+        request.fields = {{"MG5G_DESCRRAGGVAR", shown}};
+        request.connectionString = connectionString_;
+    });
+    frame_->addControl(decoded);
+    grid_->selectRow(1);
+    EXPECT_EQ(shown->text(), "COLORI ESTIVI");
+    EXPECT_TRUE(decoded->decodeFound());
 }
 
 }  // namespace
