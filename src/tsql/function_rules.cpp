@@ -35,7 +35,7 @@ constexpr FunctionRule rules[] = {
     {"SPACE", "space", 1, 1, R::Text},
     {"STUFF", "stuff", 4, 4, R::Text},
     {"SUBSTRING", "substring", 3, 3, R::Text},
-    {"SUM", "sum", 1, 1, R::FirstArgument},
+    {"SUM", "sum", 1, 1, R::Number},
     {"TRIM", "trim", 1, 1, R::Text},
     {"UNICODE", "unicode", 1, 1, R::Number},
     {"UPPER", "upper", 1, 1, R::Text},

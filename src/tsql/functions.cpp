@@ -91,8 +91,8 @@ void substringFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     }
     const std::string_view s = utf8(argv[0]);
     const sqlite3_int64 from = std::max<sqlite3_int64>(start, 1) - 1;
-    const sqlite3_int64 to = length > std::numeric_limits<sqlite3_int64>::max() - start ? std::numeric_limits<sqlite3_int64>::max()
-                                                                                      : start + length - 1;
+    sqlite3_int64 to = 0;  // one past the last position, counted from 0
+    if (__builtin_add_overflow(start - 1, length, &to)) to = std::numeric_limits<sqlite3_int64>::max();
     if (to <= from) {
         resultText(context, std::string_view());
         return;

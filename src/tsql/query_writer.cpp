@@ -240,7 +240,8 @@ void QueryWriter::offsetFetch(const Select& select, std::string& out) {
     expression(*select.offset, out);
 }
 
-// Text sorts as the database collation does, also when it is computed.
+// Text sorts as the database collation does, also when it is computed or comes through a derived table
+// (which keeps no collation).
 void QueryWriter::orderBy(const std::vector<OrderItem>& items, std::string& out) {
     if (items.empty()) return;
     out += " ORDER BY ";
@@ -251,7 +252,7 @@ void QueryWriter::orderBy(const std::vector<OrderItem>& items, std::string& out)
             inlineLiteral(e.index, out);  // a column's position
         } else {
             expression(e, out);
-            if (!hasCollation(e) && typeOf(e) != ValueType::Number) out += databaseDefault;
+            if (e.kind != ExprKind::Collate && typeOf(e) != ValueType::Number) out += databaseDefault;
         }
         if (items[i].descending) out += " DESC";
     }
@@ -719,14 +720,14 @@ void QueryWriter::cast(const Expr& e, std::string& out) {
     raiseUnsupported(QStringLiteral("CAST to %1").arg(qtext(n)));
 }
 
-// + means what SQL Server's types make of it: arithmetic as soon as a number is involved, concatenation of
-// two texts, and a run-time decision (tsql_plus) when the text does not tell.
+// + means what SQL Server's types make of it: arithmetic of two numbers, concatenation of two texts, and a
+// run-time decision (tsql_plus) otherwise, which also raises SQL Server's error for a text that is no number.
 void QueryWriter::plus(const Expr& e, std::string& out) {
     const ValueType l = typeOf(*e.args[0]);
     const ValueType r = typeOf(*e.args[1]);
     const auto textual = [](ValueType t) { return t == ValueType::Text || t == ValueType::Null; };
     const char* op = nullptr;
-    if (l == ValueType::Number || r == ValueType::Number) {
+    if (l == ValueType::Number && r == ValueType::Number) {
         op = " + ";
     } else if (textual(l) && textual(r)) {
         op = " || ";

@@ -97,6 +97,9 @@ bool onlyBlanks(const char* s) {
 }  // namespace
 
 long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
+    // The columns are read after the first step: a statement whose tables changed since it was prepared
+    // (SELECT * from a temporary table made again) is prepared anew by that step.
+    int rc = sqlite3_step(stmt);
     const int columns = sqlite3_column_count(stmt);
     if (rows && columns > 0) {
         rows->columns.clear();
@@ -107,18 +110,14 @@ long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
                                            text(sqlite3_column_origin_name(stmt, i))});
         }
     }
-    for (;;) {
-        const int rc = sqlite3_step(stmt);
-        if (rc == SQLITE_ROW) {
-            if (rows) {
-                Row row;
-                row.reserve(static_cast<std::size_t>(columns));
-                for (int i = 0; i < columns; ++i) row.push_back(columnValue(stmt, i));
-                rows->rows.push_back(std::move(row));
-            }
-            continue;
-        }
-        if (rc == SQLITE_DONE) break;
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
+        if (!rows) continue;
+        Row row;
+        row.reserve(static_cast<std::size_t>(columns));
+        for (int i = 0; i < columns; ++i) row.push_back(columnValue(stmt, i));
+        rows->rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
         sqlite3_reset(stmt);
         throwSqliteError(db, sqlite3_extended_errcode(db));
     }
