@@ -3,7 +3,10 @@
 #include "ado/connection_string.h"
 #include "ado/engine.h"
 #include "ado/recordset.h"
+#include "ado/odbc/odbc_engine.h"
 #include "ado/sqlite/sqlite_engine.h"
+
+#include <QRegularExpression>
 
 namespace ado {
 
@@ -13,15 +16,24 @@ const QString Source = QStringLiteral("ADODB.Connection");
 
 std::unique_ptr<Engine> openEngine(const QString& text) {
     const ConnectionString settings = ConnectionString::parse(text);
-    if (settings.value(QStringLiteral("provider")).compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0) {
+    const QString provider = settings.value(QStringLiteral("provider"));
+    if (provider.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0) {
         return std::make_unique<SqliteEngine>(settings);
     }
+    if (provider.isEmpty() && (settings.contains(QStringLiteral("driver")) || settings.contains(QStringLiteral("dsn")))) {
+        // The driver gets the string as written, less the key that only this layer reads.
+        static const QRegularExpression dialectKey(QStringLiteral("(^|;)\\s*Dialect\\s*=[^;]*"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        QString driverText = text;
+        driverText.replace(dialectKey, QStringLiteral("\\1"));
+        const bool translate =
+            settings.value(QStringLiteral("dialect")).compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0;
+        return std::make_unique<OdbcEngine>(driverText, translate);
+    }
     const automation::Error base = adoError(errors::ProviderNotFound, Source);
-    const QString provider = settings.value(QStringLiteral("provider"));
     throw automation::Error(base.number(), base.source(),
-                            base.description() + (provider.isEmpty()
-                                                      ? QStringLiteral(" (ODBC is not available in this build.)")
-                                                      : QStringLiteral(" (\"%1\")").arg(provider)));
+                            base.description() + (provider.isEmpty() ? QStringLiteral(" (no Provider, Driver or DSN given)")
+                                                                     : QStringLiteral(" (\"%1\")").arg(provider)));
 }
 
 }  // namespace

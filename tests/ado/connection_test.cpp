@@ -49,8 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringLiteral("\"%1\"")},
         OpenFailure{"UnknownProvider", QStringLiteral("Provider=Jet;Data Source=%1"), errors::ProviderNotFound,
                     QStringLiteral("Provider cannot be found")},
-        OpenFailure{"OdbcNotBuilt", QStringLiteral("DSN=suite"), errors::ProviderNotFound,
-                    QStringLiteral("ODBC")}),
+        OpenFailure{"NoProviderDriverOrDsn", QStringLiteral("Data Source=%1"), errors::ProviderNotFound,
+                    QStringLiteral("no Provider, Driver or DSN given")},
+        OpenFailure{"UnknownDsn", QStringLiteral("DSN=no_such_suite"), ae::ProviderError,
+                    QStringLiteral("Cannot open the ODBC data source 'no_such_suite'")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Connection, KeysAnyCaseAndQuotedValues) {

@@ -29,7 +29,7 @@ bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WIT
 
 // Reads the first diagnostic record of a handle into an automation error. SQLSTATE class 23 is an integrity
 // constraint violation, which callers test by number.
-[[noreturn]] void raise(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fallback) {
+[[noreturn]] void raise(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fallback, bool sqliteBackend = false) {
     SQLWCHAR state[6] = {};
     SQLWCHAR message[1024] = {};
     SQLINTEGER nativeError = 0;
@@ -41,14 +41,16 @@ bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WIT
         sqlState = fromWide(state, 5);
         description = fromWide(message, std::min<SQLLEN>(length, static_cast<SQLLEN>(std::size(message)) - 1));
     }
-    const long number = sqlState.startsWith(QLatin1String("23")) ? automation::errors::IntegrityViolation
-                                                                 : automation::errors::ProviderError;
+    // SQLite's driver reports every failure as HY000 and gives SQLite's own code as the native error.
+    constexpr SQLINTEGER sqliteConstraint = 19;
+    const bool integrity = sqlState.startsWith(QLatin1String("23")) || (sqliteBackend && nativeError == sqliteConstraint);
+    const long number = integrity ? automation::errors::IntegrityViolation : automation::errors::ProviderError;
     throw automation::Error(number, kSource, description);
 }
 
 class Statement {
 public:
-    explicit Statement(SQLHDBC connection) {
+    Statement(SQLHDBC connection, bool sqliteBackend) : sqliteBackend_(sqliteBackend) {
         if (!succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))
             raise(SQL_HANDLE_DBC, connection, QStringLiteral("Cannot allocate an ODBC statement."));
     }
@@ -58,11 +60,12 @@ public:
 
     SQLHSTMT handle() const { return handle_; }
     void check(SQLRETURN rc, const QString& what) const {
-        if (!succeeded(rc) && rc != SQL_NO_DATA) raise(SQL_HANDLE_STMT, handle_, what);
+        if (!succeeded(rc) && rc != SQL_NO_DATA) raise(SQL_HANDLE_STMT, handle_, what, sqliteBackend_);
     }
 
 private:
     SQLHSTMT handle_ = SQL_NULL_HSTMT;
+    bool sqliteBackend_;
 };
 
 QString columnText(SQLHSTMT stmt, SQLUSMALLINT column, SQLUSMALLINT field) {
@@ -214,9 +217,10 @@ struct OdbcEngine::Private {
     SQLHDBC connection = SQL_NULL_HDBC;
     QString dataSource;
     bool translate = false;
+    bool sqliteBackend = false;  // SQLite behind the driver: its error codes tell constraint failures
 
     void checkConnection(SQLRETURN rc, const QString& what) const {
-        if (!succeeded(rc)) raise(SQL_HANDLE_DBC, connection, what);
+        if (!succeeded(rc)) raise(SQL_HANDLE_DBC, connection, what, sqliteBackend);
     }
     void endTransaction(SQLSMALLINT completion) {
         const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, connection, completion);
@@ -253,6 +257,10 @@ OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFrom
                                     QStringLiteral("Cannot open the ODBC data source '%1': %2").arg(d_->dataSource, error.description()));
         }
     }
+    SQLWCHAR dbms[64] = {};
+    SQLSMALLINT length = 0;
+    if (succeeded(SQLGetInfoW(d_->connection, SQL_DBMS_NAME, dbms, sizeof(dbms), &length)))
+        d_->sqliteBackend = fromWide(dbms, length / 2).startsWith(QLatin1String("SQLite"), Qt::CaseInsensitive);
 }
 
 OdbcEngine::~OdbcEngine() {
@@ -264,7 +272,7 @@ OdbcEngine::~OdbcEngine() {
 QString OdbcEngine::dataSource() const { return d_->dataSource; }
 
 tsql::BatchResult OdbcEngine::execute(const QString& text) {
-    Statement stmt(d_->connection);
+    Statement stmt(d_->connection, d_->sqliteBackend);
     std::u16string sql = wide(text);
     stmt.check(SQLExecDirectW(stmt.handle(), sqlText(sql), static_cast<SQLINTEGER>(sql.size())),
                QStringLiteral("Cannot run the statement."));
@@ -272,7 +280,7 @@ tsql::BatchResult OdbcEngine::execute(const QString& text) {
 }
 
 tsql::BatchResult OdbcEngine::executeGenerated(const QString& sql, const std::vector<QVariant>& parameters) {
-    Statement stmt(d_->connection);
+    Statement stmt(d_->connection, d_->sqliteBackend);
     std::u16string text = wide(sql);
     stmt.check(SQLPrepareW(stmt.handle(), sqlText(text), static_cast<SQLINTEGER>(text.size())),
                QStringLiteral("Cannot prepare the statement."));
@@ -310,7 +318,7 @@ tsql::BatchResult OdbcEngine::executeGenerated(const QString& sql, const std::ve
 }
 
 QStringList OdbcEngine::primaryKey(const QString& table) {
-    Statement stmt(d_->connection);
+    Statement stmt(d_->connection, d_->sqliteBackend);
     std::u16string name = wide(table);
     stmt.check(SQLPrimaryKeysW(stmt.handle(), nullptr, 0, nullptr, 0, sqlText(name), static_cast<SQLSMALLINT>(name.size())),
                QStringLiteral("Cannot read the primary key of %1.").arg(table));
