@@ -3,7 +3,10 @@
 #include "suite/db/suite_database.h"
 #include "suite/db/suite_file.h"
 
+#include "ado/connection.h"
+#include "ado/engine.h"
 #include "automation/error.h"
+#include "automation/variant.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,10 +20,13 @@ namespace {
 
 const char* const kUsage =
     "Usage: suite-db init PATH [--demo] [--force]\n"
+    "       suite-db sql PATH [-c TEXT]\n"
     "       suite-db --help\n"
     "\n"
     "Commands:\n"
     "  init PATH   create a suite database file at PATH with every table, empty\n"
+    "  sql PATH    run one T-SQL batch (standard input, or TEXT after -c) as the console does;\n"
+    "              each result set is printed as tab-separated rows under a header line\n"
     "\n"
     "Options of init:\n"
     "  --demo      fill it with the demo companies 1 and 2\n"
@@ -57,9 +63,52 @@ bool init(const QStringList& arguments, QTextStream& out) {
     return true;
 }
 
+QString cell(const QVariant& value) {
+    return automation::isNull(value) ? QStringLiteral("NULL") : automation::cstr(value);
+}
+
+// Runs a batch through the same connection and dialect layer the console uses, and prints every result set.
+bool sql(const QStringList& arguments, QTextStream& out) {
+    QString path;
+    QString text;
+    bool haveText = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("-c") && i + 1 < arguments.size() && !haveText) {
+            text = arguments[++i];
+            haveText = true;
+        } else if (!arguments[i].startsWith(QLatin1Char('-')) && path.isEmpty()) {
+            path = arguments[i];
+        } else {
+            return false;
+        }
+    }
+    if (path.isEmpty()) return false;
+    if (!haveText) text = QTextStream(stdin).readAll();
+
+    auto connection = std::make_shared<ado::Connection>();
+    connection->open(QStringLiteral("Provider=SQLite;Data Source=") + path);
+    const tsql::BatchResult result = connection->run([&](ado::Engine& engine) { return engine.execute(text); });
+    bool first = true;
+    for (const tsql::ResultSet& set : result.resultSets) {
+        if (!first) out << '\n';
+        first = false;
+        QStringList header;
+        for (const tsql::Column& column : set.columns) header << column.name;
+        out << header.join(QLatin1Char('\t')) << '\n';
+        for (const tsql::Row& row : set.rows) {
+            QStringList cells;
+            for (const QVariant& value : row) cells << cell(value);
+            out << cells.join(QLatin1Char('\t')) << '\n';
+        }
+    }
+    if (result.resultSets.empty() && result.rowsAffected >= 0) out << "(" << result.rowsAffected << " rows affected)\n";
+    return true;
+}
+
 const std::vector<std::pair<QString, Command>>& commands() {
     static const std::vector<std::pair<QString, Command>> list = {
         {QStringLiteral("init"), init},
+        {QStringLiteral("sql"), sql},
     };
     return list;
 }
@@ -83,7 +132,7 @@ int main(int argc, char* argv[]) {
             if (command(arguments.mid(1), out)) return 0;
             err << kUsage;
         } catch (const automation::Error& error) {
-            err << "suite-db: " << error.description();
+            err << "suite-db: error " << error.number() << ": " << error.description();
             if (error.number() == suite::db::FileAlreadyExists) err << " Add --force to replace it.";
             err << '\n';
         }
