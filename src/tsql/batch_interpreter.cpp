@@ -38,8 +38,8 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
     lexer.tokenize(text);
     ProgramPtr program = cache_.find(lexer);
     if (!program) {
-        program = translator_.translate(lexer);
         ++translations_;
+        program = translator_.translate(lexer);
         if (program->cacheable) cache_.insert(lexer, program);
     }
     std::vector<QVariant> values(static_cast<std::size_t>(program->slotCount), automation::null());

@@ -28,7 +28,7 @@ public:
 
     BatchResult execute(std::string_view text, const std::vector<QVariant>& parameters);
 
-    // How many batches were translated (not found in the cache): what the cache saves.
+    // How many texts were not found in the cache and went to the translator: what the cache saves.
     long long translations() const { return translations_; }
     // How many SQLite statements were prepared.
     long long preparations() const { return preparations_; }

@@ -27,8 +27,10 @@ public:
 // SQLite SQL, unchanged. Prepared statements are cached per text.
 std::unique_ptr<Dialect> makeNativeDialect(sqlite3* db);
 
-// SQL Server text (the console's statements), translated to SQLite; the connection's temporary tables
-// live as long as the dialect does.
+// SQL Server text (the console's statements), translated to SQLite (BatchInterpreter): results as SQL Server
+// gives them, an automation::Error with errors::UnsupportedSqlConstruct for T-SQL it does not translate and
+// errors::SqlSyntaxError for malformed text. The ##tables it creates are dropped when it is destroyed,
+// which must happen before the connection closes; creating it drops those left by processes that ended.
 std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db);
 
 // Collations and functions every suite connection needs (DATABASE_DEFAULT and the SQL Server

@@ -270,52 +270,54 @@ void xmlFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 // T-SQL LIKE: % any run, _ any character, [abc] [a-z] [^a] sets, an optional escape character; letters
-// compare without case, as the database collation does.
+// compare without case, as the database collation does. A failed match goes back to the last % only, so
+// the time stays proportional to text times pattern.
 class LikeMatcher {
 public:
     LikeMatcher(const QString& text, const QString& pattern, QChar escape)
         : text_(text.toCaseFolded()), pattern_(pattern.toCaseFolded()), escape_(escape.toCaseFolded()) {}
 
-    bool matches() const { return match(0, 0); }
+    bool matches() const {
+        qsizetype t = 0, p = 0;
+        qsizetype starP = -1, starT = 0;
+        while (t < text_.size()) {
+            if (p < pattern_.size() && pattern_[p] == u'%') {
+                starP = ++p;
+                starT = t;
+                continue;
+            }
+            qsizetype next = 0;
+            if (p < pattern_.size() && single(p, text_[t], &next)) {
+                ++t;
+                p = next;
+                continue;
+            }
+            if (starP < 0) return false;
+            p = starP;
+            t = ++starT;
+        }
+        while (p < pattern_.size() && pattern_[p] == u'%') ++p;
+        return p == pattern_.size();
+    }
 
 private:
-    bool match(qsizetype t, qsizetype p) const {
-        while (p < pattern_.size()) {
-            const QChar c = pattern_[p];
-            if (!escape_.isNull() && c == escape_ && p + 1 < pattern_.size()) {
-                if (t >= text_.size() || text_[t] != pattern_[p + 1]) return false;
-                ++t;
-                p += 2;
-                continue;
-            }
-            if (c == u'%') {
-                while (p < pattern_.size() && pattern_[p] == u'%') ++p;
-                if (p == pattern_.size()) return true;
-                for (qsizetype k = t; k <= text_.size(); ++k) {
-                    if (match(k, p)) return true;
-                }
-                return false;
-            }
-            if (t >= text_.size()) return false;
-            if (c == u'_') {
-                ++t;
-                ++p;
-                continue;
-            }
-            if (c == u'[') {
-                const qsizetype close = pattern_.indexOf(u']', p + 1);
-                if (close > p + 1) {
-                    if (!inSet(text_[t], p + 1, close)) return false;
-                    ++t;
-                    p = close + 1;
-                    continue;
-                }
-            }
-            if (text_[t] != c) return false;
-            ++t;
-            ++p;
+    // Whether the pattern element at p (not %) matches ch; *next is the position after the element.
+    bool single(qsizetype p, QChar ch, qsizetype* next) const {
+        const QChar c = pattern_[p];
+        if (!escape_.isNull() && c == escape_ && p + 1 < pattern_.size()) {
+            *next = p + 2;
+            return ch == pattern_[p + 1];
         }
-        return t == text_.size();
+        *next = p + 1;
+        if (c == u'_') return true;
+        if (c == u'[') {
+            const qsizetype close = pattern_.indexOf(u']', p + 1);
+            if (close > p + 1) {
+                *next = close + 1;
+                return inSet(ch, p + 1, close);
+            }
+        }
+        return ch == c;
     }
 
     bool inSet(QChar ch, qsizetype from, qsizetype to) const {

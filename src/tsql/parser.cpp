@@ -83,6 +83,14 @@ ExprPtr makeBinary(std::string op, ExprPtr left, ExprPtr right) {
 
 Parser::Parser(const Lexer& lexer) : lexer_(lexer), tokens_(lexer.tokens()) {}
 
+Parser::Nesting::Nesting(Parser& parser) : depth_(parser.depth_) {
+    constexpr int maxDepth = 200;
+    if (++depth_ > maxDepth) {
+        raiseSyntaxError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                                        "break it up into smaller queries."));
+    }
+}
+
 // ---------------------------------------------------------------------------------------------- tokens
 
 const Token& Parser::peek(std::size_t ahead) const {
@@ -441,7 +449,7 @@ Statement Parser::createStatement() {
     s.indexName = identifier();
     expectWord("ON");
     s.table = tableName();
-    s.columns = keyColumns();
+    s.keyColumns = keyColumns();
     if (atWord("INCLUDE")) raiseUnsupported(QStringLiteral("INCLUDE columns"));
     if (atWord("WHERE")) raiseUnsupported(QStringLiteral("filtered index"));
     skipStorageOptions();
@@ -510,11 +518,11 @@ void Parser::tableConstraint(Statement& create, std::string name) {
         expectWord("KEY");
         c.kind = TableConstraint::Kind::PrimaryKey;
         if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
-        c.columns = keyColumns();
+        c.keyColumns = keyColumns();
     } else if (acceptWord("UNIQUE")) {
         c.kind = TableConstraint::Kind::Unique;
         if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
-        c.columns = keyColumns();
+        c.keyColumns = keyColumns();
     } else if (acceptWord("FOREIGN")) {
         expectWord("KEY");
         c.kind = TableConstraint::Kind::ForeignKey;
@@ -563,16 +571,14 @@ void Parser::references(std::string& table, std::vector<std::string>& columns, s
     }
 }
 
-std::vector<std::string> Parser::keyColumns() {
-    std::vector<std::string> columns;
+std::vector<KeyColumn> Parser::keyColumns() {
+    std::vector<KeyColumn> columns;
     expectSymbol("(");
     do {
-        std::string column = identifier();
-        if (acceptWord("DESC")) {
-            column += "\x01";  // descending marker, read by the emitter
-        } else {
-            acceptWord("ASC");
-        }
+        KeyColumn column;
+        column.name = identifier();
+        column.descending = acceptWord("DESC");
+        if (!column.descending) acceptWord("ASC");
         columns.push_back(std::move(column));
     } while (acceptSymbol(","));
     expectSymbol(")");
@@ -716,6 +722,7 @@ bool Parser::atQuery(std::size_t ahead) const {
 }
 
 std::unique_ptr<Select> Parser::query() {
+    const Nesting nesting(*this);
     std::unique_ptr<Select> first = queryTerm();
     for (;;) {
         std::string op;
@@ -904,6 +911,7 @@ std::unique_ptr<TableRef> Parser::tableSource() {
 }
 
 std::unique_ptr<TableRef> Parser::tablePrimary() {
+    const Nesting nesting(*this);
     auto ref = std::make_unique<TableRef>();
     if (acceptSymbol("(")) {
         if (atQuery()) {
@@ -993,6 +1001,7 @@ ExprPtr Parser::andExpression() {
 }
 
 ExprPtr Parser::notExpression() {
+    const Nesting nesting(*this);
     if (acceptWord("NOT")) {
         auto e = makeExpr(ExprKind::Unary);
         e->text = "NOT";
@@ -1096,6 +1105,7 @@ ExprPtr Parser::multiplicative() {
 }
 
 ExprPtr Parser::unary() {
+    const Nesting nesting(*this);
     const Token& t = peek();
     if (t.kind == TokenKind::Symbol) {
         const std::string_view op = lexer_.text(t);
@@ -1122,6 +1132,7 @@ ExprPtr Parser::postfix() {
 }
 
 ExprPtr Parser::primary() {
+    const Nesting nesting(*this);
     const Token& t = peek();
     switch (t.kind) {
     case TokenKind::Number:

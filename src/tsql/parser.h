@@ -58,7 +58,7 @@ private:
     void columnDefinition(ast::Statement& create);
     void tableConstraint(ast::Statement& create, std::string name);
     void references(std::string& table, std::vector<std::string>& columns, std::vector<std::string>& actions);
-    std::vector<std::string> keyColumns();
+    std::vector<ast::KeyColumn> keyColumns();
     void skipStorageOptions();
 
     // Queries.
@@ -87,10 +87,23 @@ private:
     ast::ExprPtr caseExpression();
     std::vector<ast::ExprPtr> expressionList();
     bool atQuery(std::size_t ahead = 0) const;
+    // Counts one more level of nesting for the current function; too deep a text is refused rather than
+    // exhausting the stack.
+    class Nesting {
+    public:
+        explicit Nesting(Parser& parser);
+        ~Nesting() { --depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        int& depth_;
+    };
 
     const Lexer& lexer_;
     const std::vector<Token>& tokens_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace tsql

@@ -131,10 +131,17 @@ struct ColumnDef {
     ExprPtr check;
 };
 
+// A column of a key or an index, in its order.
+struct KeyColumn {
+    std::string name;
+    bool descending = false;
+};
+
 struct TableConstraint {
     enum class Kind : unsigned char { PrimaryKey, Unique, ForeignKey, Check } kind = Kind::PrimaryKey;
     std::string name;
-    std::vector<std::string> columns;  // with " DESC" where given
+    std::vector<KeyColumn> keyColumns;  // PrimaryKey, Unique
+    std::vector<std::string> columns;   // ForeignKey
     std::string references;
     std::vector<std::string> referencedColumns;
     std::vector<std::string> referentialActions;
@@ -163,7 +170,8 @@ struct Statement {
     std::string indexName;
     bool uniqueIndex = false;
     bool ifExists = false;
-    std::vector<std::string> columns;                // Insert (columns); CreateIndex
+    std::vector<std::string> columns;                // Insert (columns)
+    std::vector<KeyColumn> keyColumns;               // CreateIndex
     std::vector<std::vector<ExprPtr>> values;        // Insert VALUES rows
     bool defaultValues = false;
     std::vector<Assignment> assignments;             // Update SET; Set

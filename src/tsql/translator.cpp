@@ -123,7 +123,7 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         sql += " ON ";
         writer.tableName(s.table, sql);
         sql += ' ';
-        nameList(s.columns, writer, sql);
+        keyList(s.keyColumns, writer, sql);
         break;
     }
     case Kind::Begin:
@@ -229,10 +229,17 @@ void Translator::nameList(const std::vector<std::string>& names, QueryWriter& wr
     sql += '(';
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i) sql += ", ";
-        const std::string& n = names[i];
-        const bool descending = !n.empty() && n.back() == '\x01';
-        writer.name(descending ? std::string_view(n).substr(0, n.size() - 1) : std::string_view(n), sql);
-        if (descending) sql += " DESC";
+        writer.name(names[i], sql);
+    }
+    sql += ')';
+}
+
+void Translator::keyList(const std::vector<KeyColumn>& columns, QueryWriter& writer, std::string& sql) {
+    sql += '(';
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) sql += ", ";
+        writer.name(columns[i].name, sql);
+        if (columns[i].descending) sql += " DESC";
     }
     sql += ')';
 }
@@ -308,11 +315,11 @@ void Translator::createTable(const Statement& s, QueryWriter& writer, std::strin
         switch (c.kind) {
         case TableConstraint::Kind::PrimaryKey:
             sql += "PRIMARY KEY ";
-            nameList(c.columns, writer, sql);
+            keyList(c.keyColumns, writer, sql);
             break;
         case TableConstraint::Kind::Unique:
             sql += "UNIQUE ";
-            nameList(c.columns, writer, sql);
+            keyList(c.keyColumns, writer, sql);
             break;
         case TableConstraint::Kind::ForeignKey:
             sql += "FOREIGN KEY ";

@@ -30,6 +30,7 @@ private:
     void references(const std::string& table, const std::vector<std::string>& columns,
                     const std::vector<std::string>& actions, QueryWriter& writer, std::string& sql);
     void nameList(const std::vector<std::string>& names, QueryWriter& writer, std::string& sql);
+    void keyList(const std::vector<ast::KeyColumn>& columns, QueryWriter& writer, std::string& sql);
     Program::Step& valueStep(Program& program, QueryWriter& writer, const ast::Expr& value, int slot);
 
     sqlite3* db_;
