@@ -100,26 +100,30 @@ void substringFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     resultText(context, slice(s, static_cast<std::size_t>(from), static_cast<std::size_t>(to)));
 }
 
-void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
-    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
+// The length argument of LEFT and RIGHT: a negative one is SQL Server's error.
+bool lengthArgument(sqlite3_context* context, sqlite3_value* value, const char* function, std::size_t* length) {
+    const sqlite3_int64 n = sqlite3_value_int64(value);
     if (n < 0) {
-        sqlite3_result_error(context, "Invalid length parameter passed to the left function.", -1);
-        return;
+        const std::string message = std::string("Invalid length parameter passed to the ") + function + " function.";
+        sqlite3_result_error(context, message.c_str(), -1);
+        return false;
     }
-    resultText(context, slice(utf8(argv[0]), 0, static_cast<std::size_t>(n)));
+    *length = static_cast<std::size_t>(n);
+    return true;
+}
+
+void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    std::size_t n = 0;
+    if (anyNull(argc, argv) || !lengthArgument(context, argv[1], "left", &n)) return;
+    resultText(context, slice(utf8(argv[0]), 0, n));
 }
 
 void rightFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
-    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
-    if (n < 0) {
-        sqlite3_result_error(context, "Invalid length parameter passed to the right function.", -1);
-        return;
-    }
+    std::size_t n = 0;
+    if (anyNull(argc, argv) || !lengthArgument(context, argv[1], "right", &n)) return;
     const std::string_view s = utf8(argv[0]);
     const std::size_t count = codePoints(s);
-    const std::size_t keep = std::min(count, static_cast<std::size_t>(n));
+    const std::size_t keep = std::min(count, n);
     resultText(context, slice(s, count - keep, count));
 }
 

@@ -319,17 +319,23 @@ Statement Parser::selectStatement() {
     return s;
 }
 
-Statement Parser::insertStatement() {
-    expectWord("INSERT");
-    if (atWord("TOP")) raiseUnsupported(QStringLiteral("INSERT TOP"));
-    acceptWord("INTO");
+// INSERT [INTO], UPDATE, DELETE [FROM] up to the target table and its hints.
+Statement Parser::writeTarget(Kind kind, std::string_view verb, std::string_view optional) {
+    expectWord(verb);
+    if (atWord("TOP")) raiseUnsupported(QStringLiteral("%1 TOP").arg(qtext(verb)));
+    if (!optional.empty()) acceptWord(optional);
     Statement s;
-    s.kind = Kind::Insert;
+    s.kind = kind;
     s.table = tableName();
     if (atWord("WITH") && atSymbol("(", 1)) {
         ++pos_;
         tableHints();
     }
+    return s;
+}
+
+Statement Parser::insertStatement() {
+    Statement s = writeTarget(Kind::Insert, "INSERT", "INTO");
     if (atSymbol("(") && !atQuery(1)) s.columns = nameList();
     if (atWord("OUTPUT")) raiseUnsupported(QStringLiteral("OUTPUT clause"));
     if (acceptWord("VALUES")) {
@@ -356,15 +362,7 @@ Statement Parser::insertStatement() {
 }
 
 Statement Parser::updateStatement() {
-    expectWord("UPDATE");
-    if (atWord("TOP")) raiseUnsupported(QStringLiteral("UPDATE TOP"));
-    Statement s;
-    s.kind = Kind::Update;
-    s.table = tableName();
-    if (atWord("WITH") && atSymbol("(", 1)) {
-        ++pos_;
-        tableHints();
-    }
+    Statement s = writeTarget(Kind::Update, "UPDATE", "");
     expectWord("SET");
     do {
         Assignment a;
@@ -395,16 +393,7 @@ Statement Parser::updateStatement() {
 }
 
 Statement Parser::deleteStatement() {
-    expectWord("DELETE");
-    if (atWord("TOP")) raiseUnsupported(QStringLiteral("DELETE TOP"));
-    acceptWord("FROM");
-    Statement s;
-    s.kind = Kind::Delete;
-    s.table = tableName();
-    if (atWord("WITH") && atSymbol("(", 1)) {
-        ++pos_;
-        tableHints();
-    }
+    Statement s = writeTarget(Kind::Delete, "DELETE", "FROM");
     if (atWord("OUTPUT")) raiseUnsupported(QStringLiteral("OUTPUT clause"));
     if (atWord("FROM")) raiseUnsupported(QStringLiteral("DELETE with a FROM clause"));
     if (acceptWord("WHERE")) {

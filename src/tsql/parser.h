@@ -46,6 +46,7 @@ private:
     ast::Statement statement();
     void withClause(std::vector<ast::Cte>& ctes);
     ast::Statement selectStatement();
+    ast::Statement writeTarget(Kind kind, std::string_view verb, std::string_view optional);
     ast::Statement insertStatement();
     ast::Statement updateStatement();
     ast::Statement deleteStatement();

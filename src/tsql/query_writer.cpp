@@ -202,10 +202,7 @@ void QueryWriter::clauses(const Select& select, std::string& out) {
     }
     if (!select.groupBy.empty()) {
         out += " GROUP BY ";
-        for (std::size_t i = 0; i < select.groupBy.size(); ++i) {
-            if (i) out += ", ";
-            expression(*select.groupBy[i], out);
-        }
+        expressions(select.groupBy, 0, out);
     }
     if (select.having) {
         out += " HAVING ";
@@ -584,10 +581,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         return;
     case ExprKind::Like:
         out += e.negated ? "(NOT tsql_like(" : "(tsql_like(";
-        for (std::size_t i = 0; i < e.args.size(); ++i) {
-            if (i) out += ", ";
-            expression(*e.args[i], out);
-        }
+        expressions(e.args, 0, out);
         out += "))";
         return;
     case ExprKind::In:
@@ -597,10 +591,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         if (e.query) {
             query(*e.query, out, false);
         } else {
-            for (std::size_t i = 1; i < e.args.size(); ++i) {
-                if (i > 1) out += ", ";
-                expression(*e.args[i], out);
-            }
+            expressions(e.args, 1, out);
         }
         out += "))";
         return;
@@ -664,6 +655,13 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
     }
 }
 
+void QueryWriter::expressions(const std::vector<ExprPtr>& list, std::size_t from, std::string& out) {
+    for (std::size_t i = from; i < list.size(); ++i) {
+        if (i > from) out += ", ";
+        expression(*list[i], out);
+    }
+}
+
 void QueryWriter::function(const Expr& e, std::string& out) {
     const FunctionRule* rule = findFunctionRule(e.text);
     if (!rule) raiseUnsupported(QStringLiteral("function %1").arg(qtext(e.text)));
@@ -678,10 +676,7 @@ void QueryWriter::function(const Expr& e, std::string& out) {
     out += '(';
     if (e.star) out += '*';
     if (e.distinct) out += "DISTINCT ";
-    for (std::size_t i = 0; i < e.args.size(); ++i) {
-        if (i) out += ", ";
-        expression(*e.args[i], out);
-    }
+    expressions(e.args, 0, out);
     out += ')';
 }
 

@@ -36,6 +36,8 @@ public:
     void assignment(const ast::Select& select, std::string& out);
     void ctes(const std::vector<ast::Cte>& ctes, std::string& out);
     void expression(const ast::Expr& e, std::string& out);
+    // list[from...] separated by commas.
+    void expressions(const std::vector<ast::ExprPtr>& list, std::size_t from, std::string& out);
     void tableSources(const std::vector<std::unique_ptr<ast::TableRef>>& sources, std::string& out);
     // A table's name as SQLite knows it: "#t" lives in temp (creating: temp."#t"), "##t" and others in main.
     void tableName(std::string_view name, std::string& out, bool creating = false) const;

@@ -190,10 +190,7 @@ void Translator::insert(const Statement& s, QueryWriter& writer, std::string& sq
         sql += " VALUES ";
         for (std::size_t r = 0; r < s.values.size(); ++r) {
             sql += r ? ", (" : "(";
-            for (std::size_t i = 0; i < s.values[r].size(); ++i) {
-                if (i) sql += ", ";
-                writer.expression(*s.values[r][i], sql);
-            }
+            writer.expressions(s.values[r], 0, sql);
             sql += ')';
         }
     }

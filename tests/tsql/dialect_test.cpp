@@ -33,49 +33,55 @@ const QString createWorkingTable = QStringLiteral(
     "CREATE TABLE ##LINGUA_T1\r\n(\r\n       CHIAVE                  UNIQUEIDENTIFIER NOT NULL DEFAULT NEWID()\r\n"
     "     , TBL_DESCRIZIONE         nvarchar(160)        COLLATE DATABASE_DEFAULT NULL\r\n )");
 
-TEST(GlobalTemporaryTable, IsSeenByOtherConnectionsUntilItsConnectionCloses) {
-    DemoDatabase database;
-    sqlite3* other = database.connect();
-    auto owner = tsql::makeTsqlDialect(database.handle());
-    auto reader = tsql::makeTsqlDialect(other);
-    owner->execute(createWorkingTable);
-    owner->execute(QStringLiteral("INSERT INTO ##LINGUA_T1 (TBL_DESCRIZIONE) VALUES ('White')"));
+// A second connection to the same database with its own T-SQL dialect, closed in order.
+struct OtherConnection {
+    explicit OtherConnection(const DemoDatabase& database)
+        : db(database.connect()), dialect(tsql::makeTsqlDialect(db)) {}
+    ~OtherConnection() {
+        dialect.reset();
+        sqlite3_close(db);
+    }
+    sqlite3* db;
+    std::unique_ptr<tsql::Dialect> dialect;
+};
 
-    EXPECT_EQ(scalar(*reader, QStringLiteral("SELECT TBL_DESCRIZIONE FROM ##lingua_t1")), QVariant(QStringLiteral("White")));
-    owner.reset();
-    EXPECT_FALSE(tableExists(other, "##LINGUA_T1"));
-    sqlite3_close(other);
+// The demo database with a T-SQL dialect on its connection.
+class TemporaryTable : public testing::Test {
+protected:
+    DemoDatabase database;
+    std::unique_ptr<tsql::Dialect> dialect = tsql::makeTsqlDialect(database.handle());
+};
+
+TEST_F(TemporaryTable, GlobalIsSeenByOtherConnectionsUntilItsConnectionCloses) {
+    OtherConnection other(database);
+    dialect->execute(createWorkingTable);
+    dialect->execute(QStringLiteral("INSERT INTO ##LINGUA_T1 (TBL_DESCRIZIONE) VALUES ('White')"));
+
+    EXPECT_EQ(scalar(*other.dialect, QStringLiteral("SELECT TBL_DESCRIZIONE FROM ##lingua_t1")),
+              QVariant(QStringLiteral("White")));
+    dialect.reset();
+    EXPECT_FALSE(tableExists(other.db, "##LINGUA_T1"));
 }
 
-TEST(GlobalTemporaryTable, DroppedByItsOwnerIsNotDroppedAgainAtClose) {
-    DemoDatabase database;
-    auto owner = tsql::makeTsqlDialect(database.handle());
-    owner->execute(createWorkingTable);
-    owner->execute(QStringLiteral("DROP TABLE ##LINGUA_T1"));
+TEST_F(TemporaryTable, GlobalDroppedByItsOwnerIsNotDroppedAgainAtClose) {
+    dialect->execute(createWorkingTable);
+    dialect->execute(QStringLiteral("DROP TABLE ##LINGUA_T1"));
     DemoDatabase::exec(database.handle(), QStringLiteral("CREATE TABLE \"##LINGUA_T1\" (X)"));  // someone else's now
-    owner.reset();
+    dialect.reset();
     EXPECT_TRUE(tableExists(database.handle(), "##LINGUA_T1"));
 }
 
-TEST(GlobalTemporaryTable, LeftByAProcessThatEndedIsDroppedWhenAConnectionStarts) {
-    DemoDatabase database;
-    auto owner = tsql::makeTsqlDialect(database.handle());
-    owner->execute(createWorkingTable);  // owned by this live process: kept
-    DemoDatabase::exec(database.handle(),
-                       QStringLiteral("CREATE TABLE \"##CLIFOR_OLD\" (/*tsql-owner 999999999 1 */ X);"
-                                      "CREATE TABLE \"##FOREIGN\" (X);"));
-    sqlite3* other = database.connect();
-    auto starting = tsql::makeTsqlDialect(other);
-    EXPECT_FALSE(tableExists(other, "##CLIFOR_OLD"));
-    EXPECT_TRUE(tableExists(other, "##LINGUA_T1"));
-    EXPECT_TRUE(tableExists(other, "##FOREIGN"));  // not made by this dialect: left alone
-    starting.reset();
-    sqlite3_close(other);
+TEST_F(TemporaryTable, GlobalLeftByAProcessThatEndedIsDroppedWhenAConnectionStarts) {
+    dialect->execute(createWorkingTable);  // owned by this live process: kept
+    DemoDatabase::exec(database.handle(), QStringLiteral("CREATE TABLE \"##CLIFOR_OLD\" (/*tsql-owner 999999999 1 */ X);"
+                                                         "CREATE TABLE \"##FOREIGN\" (X);"));
+    OtherConnection starting(database);
+    EXPECT_FALSE(tableExists(starting.db, "##CLIFOR_OLD"));
+    EXPECT_TRUE(tableExists(starting.db, "##LINGUA_T1"));
+    EXPECT_TRUE(tableExists(starting.db, "##FOREIGN"));  // not made by this dialect: left alone
 }
 
-TEST(GlobalTemporaryTable, ARowReadFromItCanBeWrittenBackByKey) {
-    DemoDatabase database;
-    auto dialect = tsql::makeTsqlDialect(database.handle());
+TEST_F(TemporaryTable, GlobalRowReadCanBeWrittenBackByKey) {
     dialect->execute(createWorkingTable);
     dialect->execute(QStringLiteral("INSERT INTO ##LINGUA_T1 (TBL_DESCRIZIONE) VALUES (NULL)"));
     const tsql::BatchResult read = dialect->execute(QStringLiteral("SELECT * FROM ##LINGUA_T1"));
@@ -90,17 +96,12 @@ TEST(GlobalTemporaryTable, ARowReadFromItCanBeWrittenBackByKey) {
     EXPECT_EQ(scalar(*dialect, QStringLiteral("SELECT TBL_DESCRIZIONE FROM ##LINGUA_T1")), QVariant(QStringLiteral("Bianco")));
 }
 
-TEST(LocalTemporaryTable, BelongsToItsConnectionOnly) {
-    DemoDatabase database;
-    sqlite3* other = database.connect();
-    auto mine = tsql::makeTsqlDialect(database.handle());
-    auto theirs = tsql::makeTsqlDialect(other);
-    mine->execute(QStringLiteral("CREATE TABLE #MG5JJDOC (MG3G_CODDOCUM_MG36 CHAR(14))"));
-    theirs->execute(QStringLiteral("CREATE TABLE #MG5JJDOC (X INT, Y INT)"));
-    EXPECT_EQ(mine->execute(QStringLiteral("SELECT * FROM #MG5JJDOC")).resultSets.back().columns.size(), 1u);
-    EXPECT_EQ(theirs->execute(QStringLiteral("SELECT * FROM #MG5JJDOC")).resultSets.back().columns.size(), 2u);
-    theirs.reset();
-    sqlite3_close(other);
+TEST_F(TemporaryTable, LocalBelongsToItsConnectionOnly) {
+    OtherConnection other(database);
+    dialect->execute(QStringLiteral("CREATE TABLE #MG5JJDOC (MG3G_CODDOCUM_MG36 CHAR(14))"));
+    other.dialect->execute(QStringLiteral("CREATE TABLE #MG5JJDOC (X INT, Y INT)"));
+    EXPECT_EQ(dialect->execute(QStringLiteral("SELECT * FROM #MG5JJDOC")).resultSets.back().columns.size(), 1u);
+    EXPECT_EQ(other.dialect->execute(QStringLiteral("SELECT * FROM #MG5JJDOC")).resultSets.back().columns.size(), 2u);
 }
 
 TEST(TranslationCache, AStatementThatDiffersOnlyInLiteralsIsNeitherTranslatedNorPreparedAgain) {
@@ -161,14 +162,13 @@ TEST(Parameters, AMissingValueIsAnError) {
 
 TEST(Transaction, BeginTakesTheWriteLockAtOnce) {
     DemoDatabase database;
-    sqlite3* other = database.connect();
-    sqlite3_busy_timeout(other, 0);
+    OtherConnection other(database);
+    sqlite3_busy_timeout(other.db, 0);
     auto dialect = tsql::makeTsqlDialect(database.handle());
     dialect->execute(QStringLiteral("BEGIN TRANSACTION"));
-    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_BUSY);
+    EXPECT_EQ(sqlite3_exec(other.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_BUSY);
     dialect->execute(QStringLiteral("ROLLBACK TRANSACTION"));
-    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(other);
+    EXPECT_EQ(sqlite3_exec(other.db, "BEGIN IMMEDIATE; ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
 }
 
 }  // namespace
