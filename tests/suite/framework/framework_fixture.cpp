@@ -1,6 +1,7 @@
 #include "framework_fixture.h"
 
 #include "suite/db/suite_database.h"
+#include "suite/framework/message_service_model.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -10,29 +11,6 @@
 
 namespace framework_test {
 
-QStringList ScriptedMessages::texts() const {
-    QStringList result;
-    for (const Shown& message : shown_)
-        result << message.text;
-    return result;
-}
-
-qint32 ScriptedMessages::showMessage(const QString& text, qint32 style, const QString& title, bool, qint32) {
-    shown_.append({text, style, title});
-    if ((style & 7) == host::message_style::Ok)
-        return host::message_answer::Ok;
-    if (answers_.isEmpty()) {
-        ADD_FAILURE() << "question with no answer queued: " << text.toStdString();
-        return host::message_answer::Cancel;
-    }
-    return answers_.dequeue();
-}
-
-qint32 ScriptedMessages::errorBox(const QString&, const QString&, const QString& procedure, qint32, qint32) {
-    ADD_FAILURE() << "error box shown for " << procedure.toStdString();
-    return host::message_answer::Abort;
-}
-
 void FrameworkTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     const QString path = dir_.filePath(QStringLiteral("suite.db"));
@@ -41,13 +19,16 @@ void FrameworkTest::SetUp() {
     connection_ = std::make_shared<ado::Connection>();
     connection_->open(connectionString_);
     factory_ = std::make_shared<suite::ModelFactory>();
-    factory_->setMessageServiceCreator([messages = messages_] { return messages; });
+    factory_->setMessageServiceCreator(
+        [messages = messages_] { return std::make_shared<suite::MessageServiceModel>(messages); });
     host::ControlDesign design;
     design.kind = host::ControlKind::Form;
     design.name = QStringLiteral("FRM_TEST");
     design.caption = QStringLiteral("Prova");
     form_ = std::dynamic_pointer_cast<suite::FormModel>(factory_->createControl(design));
 }
+
+void FrameworkTest::TearDown() { EXPECT_EQ(messages_->unexpected(), QStringList()); }
 
 std::shared_ptr<ado::Recordset> FrameworkTest::open(const QString& statement) {
     const std::shared_ptr<ado::Recordset> recordset = factory_->recordsetFactory()->createRecordset();

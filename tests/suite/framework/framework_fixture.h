@@ -2,13 +2,10 @@
 
 #include "suite/framework/form_model.h"
 #include "suite/framework/model_factory.h"
-
-#include "brondel/console/host_components/message_service.h"
+#include "suite/framework/scripted_messages.h"
 
 #include <gtest/gtest.h>
 
-#include <QList>
-#include <QQueue>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,37 +18,12 @@ class Recordset;
 
 namespace framework_test {
 
-// A message service whose answers are queued in advance. Every message shown is recorded; a question
-// (any style with more than an OK button) with no answer queued fails the test with its text.
-class ScriptedMessages : public host::MessageService {
-public:
-    struct Shown {
-        QString text;
-        qint32 style;
-        QString title;
-    };
-
-    void answer(qint32 answer) { answers_.enqueue(answer); }
-    const QList<Shown>& shown() const { return shown_; }
-    QStringList texts() const;
-
-    void initialize(std::shared_ptr<host::Cinterface>) override {}
-    qint32 showMessage(const QString& text, qint32 style, const QString& title, bool, qint32) override;
-    void setCurrentError(const automation::Error&) override {}
-    void setDatabaseErrors(std::shared_ptr<ado::Connection>) override {}
-    qint32 errorBox(const QString&, const QString&, const QString& procedure, qint32, qint32) override;
-    void reportError(const automation::Error&, const QString&, const QString&, const QString&) override {}
-
-private:
-    QQueue<qint32> answers_;
-    QList<Shown> shown_;
-};
-
-// A fresh demo suite database, a model factory answering with the scripted messages, and a form to put
-// controls on.
+// A fresh demo suite database, a model factory whose message services are answered by the scripted
+// messages (a message nobody expected fails the test), and a form to put controls on.
 class FrameworkTest : public ::testing::Test {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
     template <class Model>
     std::shared_ptr<Model> add(host::ControlKind kind, const QString& name, const QString& boundColumn = QString(),
@@ -78,7 +50,7 @@ protected:
     QTemporaryDir dir_;
     QString connectionString_;
     std::shared_ptr<ado::Connection> connection_;
-    std::shared_ptr<ScriptedMessages> messages_ = std::make_shared<ScriptedMessages>();
+    std::shared_ptr<suite::ScriptedMessages> messages_ = std::make_shared<suite::ScriptedMessages>();
     std::shared_ptr<suite::ModelFactory> factory_;
     std::shared_ptr<suite::FormModel> form_;
 };
