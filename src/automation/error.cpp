@@ -13,6 +13,7 @@ Error Error::fromNumber(long number, QString source) {
     case errors::Overflow: description = "Overflow"; break;
     case errors::TypeMismatch: description = "Type mismatch"; break;
     case errors::PathFileAccessError: description = "Path/File access error"; break;
+    case errors::ObjectVariableNotSet: description = "Object variable or With block variable not set"; break;
     case errors::InvalidUseOfNull: description = "Invalid use of Null"; break;
     case errors::ObjectRequired: description = "Object required"; break;
     case errors::CannotCreateObject: description = "ActiveX component can't create object"; break;

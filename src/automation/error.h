@@ -36,6 +36,7 @@ namespace errors {
 constexpr long Overflow = 6;                        // VB: Overflow
 constexpr long TypeMismatch = 13;                   // VB: Type mismatch
 constexpr long PathFileAccessError = 75;            // VB: Path/File access error
+constexpr long ObjectVariableNotSet = 91;           // VB: Object variable or With block variable not set
 constexpr long InvalidUseOfNull = 94;               // VB: Invalid use of Null
 constexpr long ObjectRequired = 424;                // VB: Object required
 constexpr long CannotCreateObject = 429;            // VB: ActiveX component can't create object
