@@ -1,0 +1,220 @@
+#pragma once
+
+#include "brondel/console/console_sections.h"
+#include "brondel/console/sidebar_section.h"
+
+#include "automation/error.h"
+#include "automation/event.h"
+#include "automation/procedure.h"
+#include "brondel/console/host_components/control_design.h"
+#include "brondel/console/host_components/sidebar_item.h"
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace ado {
+class Connection;
+}
+
+namespace host {
+class Cinterface;
+class Combo;
+class Control;
+class DataFormat;
+class DecodeService;
+class Form;
+class GlobalObject;
+class HostFactory;
+class Label;
+class LookupService;
+class MdiHost;
+class MessageService;
+class Navigator;
+class Panel;
+class ResizeComponent;
+class Sidebar;
+class VirtualFrame;
+}  // namespace host
+
+namespace brondel {
+
+class CLSMG_BRONDEL;
+
+// The console form: a window of the host (created through the host's factory, with its controls, when
+// the form is first used), its start-up at the first activation, the sidebar that switches between the
+// twelve sections, and the release of everything at unload.
+//
+// Lifecycle: created (FormLoaded False) -> first activation (start-up; FormLoaded True) -> active, every
+// re-activation re-synchronising the host navigator -> closing question (any open section frame or the
+// host script may refuse) -> unload (every object released, the host interface's references cleared).
+//
+// Error conventions: Form_Activate, Form_QueryUnload and SDB_PARAMETRI_OnClickItemLink ask the error box
+// (MostraErrore: abort, retry the failing step, ignore it); Form_Unload, AggiornaStatoNavigatore,
+// ValoreODefault, NascondiPannelli, the placement and resize-registration handlers ignore errors; every
+// other procedure re-raises with its name put in front of the error's source.
+//
+// The sections plug in through ConsoleSection (console_sections.cpp): their controls, grid definitions,
+// set-up, MostraItem procedure and releases run at the places the lifecycle gives them.
+class FRMMG_BRONDEL : public std::enable_shared_from_this<FRMMG_BRONDEL> {
+public:
+    static constexpr int Width = 12660;   // twips, as the host places the form
+    static constexpr int Height = 8730;
+    static constexpr int PanelCount = 12;
+    static constexpr char Name[] = "FRMMG_BRONDEL";
+
+    // The form's caption until the host gives another, and its description for the host's models.
+    static QString description();
+
+    // Form_Initialize: FormLoaded False.
+    static std::shared_ptr<FRMMG_BRONDEL> create();
+    ~FRMMG_BRONDEL();
+    FRMMG_BRONDEL(const FRMMG_BRONDEL&) = delete;
+    FRMMG_BRONDEL& operator=(const FRMMG_BRONDEL&) = delete;
+
+    // The form's window. The first call creates it and its controls through the factory of
+    // HostInterface's global object (raises ObjectVariableNotSet without one).
+    std::shared_ptr<host::Form> window();
+    void setWindowState(int state);
+    void setCaption(const QString& caption);
+    // Shows the window; the first activation runs the start-up. A modal show returns once it is closed.
+    void show(bool modal);
+    // Closes the window (closing question, then unload); false when refused.
+    bool unload();
+
+    // Controls by name (and index, for a member of a control array); raises ObjectRequired naming the
+    // control when the form has none of that name.
+    std::shared_ptr<host::Control> control(const QString& name, int index = -1) const;
+    template <class T>
+    std::shared_ptr<T> controlAs(const QString& name, int index = -1) const {
+        auto typed = std::dynamic_pointer_cast<T>(control(name, index));
+        if (!typed)
+            throw automation::Error::fromNumber(automation::errors::TypeMismatch, name);
+        return typed;
+    }
+    bool hasControl(const QString& name, int index = -1) const;
+    // Creates a control of the form through the host's factory and keeps it under its name.
+    template <class T>
+    std::shared_ptr<T> createControl(const host::ControlDesign& design) {
+        auto typed = std::dynamic_pointer_cast<T>(createAnyControl(design));
+        if (!typed)
+            throw automation::Error::fromNumber(automation::errors::TypeMismatch, design.name);
+        return typed;
+    }
+    // A combo of the coded lists with its design (caption, bound column, default, mandatory).
+    std::shared_ptr<host::Combo> createCodedCombo(const QString& name, const std::shared_ptr<host::Control>& parent,
+                                                 const host::Geometry& geometry);
+
+    // The error box of the procedures that use it.
+    const automation::ErrorBox& errorBox() const { return errorBox_; }
+
+    // Lifecycle.
+    void Form_Activate();
+    void Form_QueryUnload(bool& cancel, int unloadMode);
+    void Form_Unload(bool& cancel);
+    void MDIActiveX1_PlaceForm();
+    QVariant ExecuteFormEvent(const QVariant& eventName);
+    void BuildScript();
+    void ApplicaLayOut();
+    void InitGrid();
+    QVariant AggiornaStatoNavigatore();
+    qint32 MostraErrore(const QString& procName, const automation::Error& error);
+    static QVariant ValoreODefault(const QVariant& value, const QVariant& defaultValue);
+    void NascondiPannelli();
+
+    // Sidebar and enabling.
+    void AggiornaStatoAbilitazioneVociSidebar();
+    void SDB_PARAMETRI_OnClickItemLink(const host::SidebarItem& item);
+    void VisualizzaUI(const QString& key, bool showMessage);
+    void MostraItemMessaggioErrore(const QString& key);
+    void MostraItem(const QString& group, const QString& item);
+    // The section's MostraItem procedure, under its name: the section's own, or VisualizzaUI alone for a
+    // section the library does not have yet.
+    void showSection(const SidebarSection& section);
+
+    // Coded lists.
+    void CaricaCombo();
+    void Carica_CBO_INDELEMENTO();
+
+    // Resizing: registers the controls that follow the window's size with ZYK_RESIZEFORM.
+    void ZYK_RESIZEFORM_RegisterControls();
+
+    // Members the host and the sections use.
+    std::shared_ptr<host::Cinterface> HostInterface;
+    std::shared_ptr<CLSMG_BRONDEL> ConsoleObject;
+    std::shared_ptr<host::MessageService> MessageService;
+    std::shared_ptr<ado::Connection> ConsoleConnection;
+    QString ConnectionString;
+    QVariant CompanyCode;
+    std::shared_ptr<host::LookupService> LookupService;
+    std::shared_ptr<host::DecodeService> DecodeService;
+    std::shared_ptr<host::LookupService> CliForLookupService;
+    std::shared_ptr<host::DecodeService> CliForDecodeService;
+    std::shared_ptr<host::DataFormat> PfmtProg;
+
+    // The sections' frames, set by their set-up.
+    std::shared_ptr<host::VirtualFrame> FME_CONFIGVARIANTI;
+    std::shared_ptr<host::VirtualFrame> FME_RAGGRUPPAMENTI;
+    std::shared_ptr<host::VirtualFrame> FME_OPZIONI;
+    std::shared_ptr<host::VirtualFrame> FME_PRIORLETT;
+    std::shared_ptr<host::VirtualFrame> FME_SUBCODART;
+    std::shared_ptr<host::VirtualFrame> FME_CONFIGARTICOLI;
+    struct FrameSlot {
+        std::shared_ptr<host::VirtualFrame> FRMMG_BRONDEL::*frame;
+        const char* scriptName;  // under which host scripts know it
+    };
+    // The frames in the order they are asked at closing, released at unload and given to host scripts.
+    static const std::array<FrameSlot, 6>& frameSlots();
+
+    // Enabling state of the sidebar items, by item key; built by the first AggiornaStatoAbilitazioneVociSidebar.
+    std::optional<QHash<QString, bool>> VociAbilitate;
+    std::optional<QHash<QString, qint16>> PannelliVoci;
+    std::optional<QHash<QString, QString>> MessaggiVoci;
+
+    bool FormLoaded = false;
+    bool Unloading = false;        // during Form_Unload
+    bool SwitchingSection = false;  // while an item click is handled
+
+    // The form's own controls (the sections' are reached through control()).
+    std::shared_ptr<host::Sidebar> SDB_PARAMETRI;
+    std::shared_ptr<host::Label> TLB_TITOLO;
+    std::array<std::shared_ptr<host::Panel>, PanelCount> PIC_PARAMETRI;
+    std::shared_ptr<host::Panel> PIC_MESSAGGIOERRORE;
+    std::shared_ptr<host::Label> LBL_MESSAGGIOERRORE;
+    std::shared_ptr<host::MdiHost> MDIActiveX1;
+    std::shared_ptr<host::ResizeComponent> ZYK_RESIZEFORM;
+
+private:
+    FRMMG_BRONDEL();
+
+    void load();
+    void createControls();
+    // The controls of a panel whose section is not there yet: its coded combos and command buttons.
+    void createPanelControls(int panel);
+    std::shared_ptr<host::Control> createAnyControl(const host::ControlDesign& design);
+
+    // HostInterface, its global object, the global object's factory, its navigator; each raises
+    // ObjectVariableNotSet when missing.
+    std::shared_ptr<host::Cinterface> hostInterface() const;
+    std::shared_ptr<host::GlobalObject> global() const;
+    std::shared_ptr<host::HostFactory> factory() const;
+    std::shared_ptr<host::Navigator> navigator() const;
+    void closeModule();
+    bool isCallMode(const char* mode) const;
+    void selectGroupingComposition();
+    bool isEnabled(const QString& key) const;
+
+    // Connects a form procedure to a host event; the handler does nothing once the form is gone.
+    template <class... Args>
+    void connect(automation::Event<Args...>& event, void (FRMMG_BRONDEL::*procedure)(Args...));
+
+    automation::ErrorBox errorBox_;
+    std::shared_ptr<host::Form> window_;
+    QHash<QString, std::shared_ptr<host::Control>> controls_;
+    std::array<std::unique_ptr<ConsoleSection>, PanelCount> sections_;
+};
+
+}  // namespace brondel
