@@ -89,11 +89,16 @@ Engine& Connection::engine() {
 }
 
 std::shared_ptr<Recordset> Connection::execute(const QString& text, qint64* recordsAffected) {
-    tsql::BatchResult result = run([&](Engine& e) { return e.execute(text); });
+    tsql::BatchResult result = executeText(text);
     if (recordsAffected) *recordsAffected = result.rowsAffected;
     auto recordset = std::make_shared<Recordset>();
     if (!result.resultSets.empty()) recordset->openResult(text, weak_from_this().lock(), std::move(result.resultSets.back()));
     return recordset;
+}
+
+tsql::BatchResult Connection::executeText(const QString& text) {
+    if (observer_) observer_(text);
+    return run([&](Engine& e) { return e.execute(text); });
 }
 
 int Connection::beginTrans() {

@@ -5,10 +5,15 @@
 #include "automation/error.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+namespace tsql {
+struct BatchResult;
+}
 
 namespace ado {
 
@@ -51,6 +56,13 @@ public:
     // The recordset refers back to the connection when the connection is held by a std::shared_ptr.
     std::shared_ptr<Recordset> execute(const QString& text, qint64* recordsAffected = nullptr);
 
+    // Statement tracing: the observer gets the text of every statement run through execute() or by a
+    // recordset opened (or requeried) on this connection, exactly as given, before any translation.
+    using StatementObserver = std::function<void(const QString&)>;
+    void setStatementObserver(StatementObserver observer) { observer_ = std::move(observer); }
+    // Runs statement text on the engine, for this connection or one of its recordsets.
+    tsql::BatchResult executeText(const QString& text);
+
     // Write transactions take the database's write lock at once (BEGIN IMMEDIATE). Transactions do not
     // nest: a second beginTrans() raises the engine's error. Returns the nesting level (1).
     int beginTrans();
@@ -91,6 +103,7 @@ private:
     std::unique_ptr<Engine> engine_;
     bool inTransaction_ = false;
     std::vector<Error> errors_;
+    StatementObserver observer_;
 };
 
 }  // namespace ado

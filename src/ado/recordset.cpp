@@ -224,7 +224,7 @@ void Recordset::open(const QString& source, std::shared_ptr<Connection> connecti
         return;
     }
     if (!d_->connection) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(no connection)"));
-    tsql::BatchResult result = d_->connection->run([&](Engine& e) { return e.execute(source); });
+    tsql::BatchResult result = d_->connection->executeText(source);
     if (!result.resultSets.empty()) openResult(source, d_->connection, std::move(result.resultSets.back()));
 }
 
@@ -249,7 +249,7 @@ void Recordset::requery() {
     }
     std::shared_ptr<RowStore> previous = std::move(d_->store);
     try {
-        tsql::BatchResult result = d_->connection->run([&](Engine& e) { return e.execute(d_->source); });
+        tsql::BatchResult result = d_->connection->executeText(d_->source);
         if (result.resultSets.empty()) return;
         openResult(d_->source, d_->connection, std::move(result.resultSets.back()));
     } catch (...) {
