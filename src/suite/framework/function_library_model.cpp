@@ -4,39 +4,33 @@
 
 #include <QUuid>
 
+#include <algorithm>
+
 namespace suite {
 
 QString FunctionLibraryModel::toText(const QVariant& value) const { return automation::cstr(value); }
 
+bool FunctionLibraryModel::isNumber(const QVariant& value) {
+    static constexpr int numberTypes[] = {QMetaType::Int,      QMetaType::UInt,   QMetaType::Long,  QMetaType::ULong,
+                                          QMetaType::LongLong, QMetaType::ULongLong, QMetaType::Short, QMetaType::UShort,
+                                          QMetaType::SChar,    QMetaType::UChar,  QMetaType::Double, QMetaType::Float};
+    return std::ranges::find(numberTypes, value.metaType().id()) != std::ranges::end(numberTypes);
+}
+
 QVariant FunctionLibraryModel::number(const QVariant& value) {
-    switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Double:
-    case QMetaType::Float:
+    if (isNumber(value))
         return value;
-    case QMetaType::Bool:
+    if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? -1 : 0;
-    case QMetaType::QString: {
-        const QString text = value.toString().trimmed();
-        bool ok = false;
-        const qint64 integer = text.toLongLong(&ok);
-        if (ok)
-            return integer;
-        const double real = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-        return ok ? QVariant(real) : QVariant(0);
-    }
-    default:
+    if (value.metaType().id() != QMetaType::QString)
         return 0;
-    }
+    const QString text = value.toString().trimmed();
+    bool ok = false;
+    const qint64 integer = text.toLongLong(&ok);
+    if (ok)
+        return integer;
+    const double real = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok ? QVariant(real) : QVariant(0);
 }
 
 void FunctionLibraryModel::lockRedraw(qint64 windowHandle) {

@@ -21,6 +21,8 @@ public:
 
     // toNumber, for code that has no library at hand.
     static QVariant number(const QVariant& value);
+    // Whether value holds a number (of any integer or floating type; not a Boolean).
+    static bool isNumber(const QVariant& value);
 
     // The window whose repainting is stopped; 0 when none.
     qint64 lockedWindow() const { return lockedWindow_; }

@@ -1,5 +1,6 @@
 #include "suite/framework/lookup_window_model.h"
 
+#include "suite/framework/function_library_model.h"
 #include "suite/framework/standard_statements.h"
 
 #include "ado/connection.h"
@@ -22,25 +23,13 @@ automation::Error invalidPick() {
 QString literal(const QVariant& value) {
     if (automation::isEmpty(value) || automation::isNull(value))
         return QStringLiteral("NULL");
-    switch (value.metaType().id()) {
-    case QMetaType::Bool:
+    if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Double:
-    case QMetaType::Float:
+    if (FunctionLibraryModel::isNumber(value))
         return automation::cstr(value);
-    case QMetaType::QDateTime:
+    if (value.metaType().id() == QMetaType::QDateTime)
         return statements::quoted(value.toDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    default:
-        return QLatin1Char('N') + statements::quoted(automation::cstr(value));
-    }
+    return QLatin1Char('N') + statements::quoted(automation::cstr(value));
 }
 
 }  // namespace

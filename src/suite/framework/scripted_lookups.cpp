@@ -23,8 +23,9 @@ QStringList ScriptedLookups::rowTexts(const std::shared_ptr<ado::Recordset>& row
 }
 
 LookupPick ScriptedLookups::choose(const LookupView& view) {
-    shown_.append({view.identifier, view.title, view.statement, view.keyField, view.headers,
-                   view.multipleSelection, rowTexts(view.rows)});
+    Shown shown{view, rowTexts(view.rows)};
+    shown.view.rows.reset();
+    shown_.append(shown);
     if (picks_.isEmpty())
         throw automation::Error(UnexpectedByScript, QStringLiteral("ScriptedLookups"),
                                 QStringLiteral("No pick queued for the lookup: ") + view.title);

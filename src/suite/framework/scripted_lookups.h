@@ -10,17 +10,12 @@
 namespace suite {
 
 // Picks in lookup windows queued in advance, for tests and headless runs. Every window shown is recorded
-// with its set-up and its rows (each row's values as text joined by "|"). A window shown with no pick
-// queued raises UnexpectedByScript (see scripted_messages.h) naming its title.
+// with its set-up (without the recordset) and its rows (each row's values as text joined by "|"). A window
+// shown with no pick queued raises UnexpectedByScript (see scripted_messages.h) naming its title.
 class ScriptedLookups : public LookupPresenter {
 public:
     struct Shown {
-        QString identifier;
-        QString title;
-        QString statement;
-        QString keyField;
-        QList<QStringList> headers;
-        bool multipleSelection = false;
+        LookupView view;
         QStringList rows;
     };
 
