@@ -58,7 +58,7 @@ TEST_P(StandardLookupTest, ListsTheCompanysRowsAndPutsThePickedCodeInTheField) {
     ASSERT_TRUE(field_->openLookup());
     EXPECT_EQ(field_->text(), c.picked);
     const auto& shown = host_->lookups().shown().last();
-    EXPECT_EQ(shown.title, c.title);
+    EXPECT_EQ(shown.view.title, c.title);
     EXPECT_EQ(shown.rows.size(), c.rowCount);
     EXPECT_EQ(shown.rows.mid(0, c.firstRows.size()), c.firstRows);
 }
