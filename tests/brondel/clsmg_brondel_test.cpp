@@ -33,6 +33,8 @@ struct Conversion {
     QVariant expected;
 };
 
+void PrintTo(const Conversion& c, std::ostream* out) { *out << c.property << " = " << automation::cstr(c.value).toStdString(); }
+
 class ConsoleClassProperty : public ::testing::TestWithParam<Conversion> {};
 
 TEST_P(ConsoleClassProperty, StoresTheConvertedValueOrKeepsTheOldOne) {

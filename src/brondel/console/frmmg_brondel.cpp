@@ -63,7 +63,21 @@ FRMMG_BRONDEL::FRMMG_BRONDEL()
     FormLoaded = false;
 }
 
-FRMMG_BRONDEL::~FRMMG_BRONDEL() = default;
+FRMMG_BRONDEL::~FRMMG_BRONDEL() {
+    // A control must not outlive the window that contains it.
+    for (const FrameSlot& slot : frameSlots())
+        (this->*slot.frame).reset();
+    sections_ = {};
+    controls_.clear();
+    SDB_PARAMETRI.reset();
+    TLB_TITOLO.reset();
+    PIC_PARAMETRI = {};
+    PIC_MESSAGGIOERRORE.reset();
+    LBL_MESSAGGIOERRORE.reset();
+    MDIActiveX1.reset();
+    ZYK_RESIZEFORM.reset();
+    window_.reset();
+}
 
 QString FRMMG_BRONDEL::description() { return QStringLiteral("Console parametri varianti"); }
 
@@ -151,7 +165,7 @@ void FRMMG_BRONDEL::Form_Activate() {
         [this] { ConnectionString = required(global()->databaseInfo())->connectionString(); },
         [this] { ConsoleConnection = required(factory()->connectionFactory())->createConnection(); },
         [this] { required(ConsoleConnection)->setConnectionString(ConnectionString); },
-        [this] { ConsoleConnection->open(); },
+        [this] { required(ConsoleConnection)->open(); },
         [this] { hostInterface()->setConnection(ConsoleConnection); },
     };
     const auto append = [&firstActivation](std::vector<Step> steps) {
@@ -162,14 +176,14 @@ void FRMMG_BRONDEL::Form_Activate() {
         [this] { CompanyCode = required(global()->currentCompany())->code(); },
         [this] { PfmtProg = factory()->createDataFormat(); },
         [this] { required(PfmtProg)->setType(host::data_format_type::Custom); },
-        [this] { PfmtProg->setNullValue(QString()); },
+        [this] { required(PfmtProg)->setNullValue(QString()); },
     });
     append(createService(LookupService, &host::HostFactory::createLookupService));
     append(createService(DecodeService, &host::HostFactory::createDecodeService));
     append(createService(CliForLookupService, &host::HostFactory::createLookupService));
     append(createService(CliForDecodeService, &host::HostFactory::createDecodeService));
     append({
-        [this] { CliForDecodeService->setCompany(CompanyCode); },
+        [this] { required(CliForDecodeService)->setCompany(CompanyCode); },
         [this] { AggiornaStatoAbilitazioneVociSidebar(); },
         [this] { CaricaCombo(); },
         [this] { InitGrid(); },

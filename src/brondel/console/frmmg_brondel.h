@@ -2,6 +2,7 @@
 
 #include "brondel/console/console_sections.h"
 #include "brondel/console/sidebar_section.h"
+#include "brondel/host/library_lock.h"
 
 #include "automation/error.h"
 #include "automation/event.h"
@@ -211,6 +212,7 @@ private:
     template <class... Args>
     void connect(automation::Event<Args...>& event, void (FRMMG_BRONDEL::*procedure)(Args...));
 
+    LibraryLock lock_;
     automation::ErrorBox errorBox_;
     std::shared_ptr<host::Form> window_;
     QHash<QString, std::shared_ptr<host::Control>> controls_;

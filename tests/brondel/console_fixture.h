@@ -1,0 +1,54 @@
+#pragma once
+
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/host/clsmg_brondel.h"
+
+#include "suite/framework/headless_host.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace console_test {
+
+// A fresh suite database, a headless host for one of its companies with a factory that journals what the
+// console asks of it (services created, statements sent, controls registered with the resize component,
+// object models built, host script events), and the console class attached to the host.
+class ConsoleTest : public ::testing::Test {
+public:
+    struct Registration {
+        QString control;  // name, with "(index)" for a member of a control array
+        qint32 anchoring;
+    };
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void openHost(bool demo = true, const QVariant& company = 1);
+    // Opens the host on the demo database when no host is open, then showForm.
+    void showConsole();
+
+    brondel::FRMMG_BRONDEL& form() const { return *console->form(); }
+    template <class T>
+    std::shared_ptr<T> model(const QString& name, int index = -1) const {
+        return std::dynamic_pointer_cast<T>(form().control(name, index));
+    }
+    // The keys of the sidebar items switched on.
+    QStringList enabledItems() const;
+    // The visible panel ("PIC_PARAMETRI(3)", "PIC_MESSAGGIOERRORE") or panels, joined by ", ".
+    QString visiblePanels() const;
+    void execute(const QString& statement) const;
+
+    QTemporaryDir dir_;
+    std::unique_ptr<suite::HeadlessHost> host_;
+    std::shared_ptr<brondel::CLSMG_BRONDEL> console;
+    QStringList journal_;
+    QList<Registration> registrations_;
+    // Sidebar items a test's host does not offer.
+    QStringList hiddenItems_;
+};
+
+}  // namespace console_test
