@@ -1,0 +1,92 @@
+#pragma once
+
+#include "suite/app/command_line.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace suite {
+
+class ComponentLoader;
+class HostModelFactory;
+class MainWindow;
+class ModuleWindow;
+class ScriptedLookups;
+class ScriptedMessages;
+class StatementTrace;
+class SuiteSession;
+class ViewFactory;
+
+// suite-host: the session on the suite database, the main window, the modules it opens through the
+// component registry, and, without a person in front of it (--script, --screenshot), scripted answers
+// to message boxes and lookup windows.
+class HostApplication {
+public:
+    // The program of the console.
+    static inline const QString ConsoleProgram = QStringLiteral("MGUO_BRONDEL");
+
+    // Needs a QApplication. Raises automation::Error when the session cannot start.
+    explicit HostApplication(HostOptions options);
+    ~HostApplication();
+    HostApplication(const HostApplication&) = delete;
+    HostApplication& operator=(const HostApplication&) = delete;
+
+    // Opens the console (and runs the script, takes the screenshot) as the options say; returns the exit
+    // code, after the event loop when a person uses the window.
+    int run();
+
+    bool isInteractive() const { return interactive_; }
+    const HostOptions& options() const { return options_; }
+    SuiteSession& session() const { return *session_; }
+    MainWindow& mainWindow() const { return *window_; }
+    // Headless runs only.
+    ScriptedMessages* scriptedMessages() const { return scriptedMessages_.get(); }
+    ScriptedLookups* scriptedLookups() const { return scriptedLookups_.get(); }
+
+    // Opens a program of the menu, or brings its window forward when it is open; nothing when it could
+    // not open (the person was told why). The console opens in the call mode of the options.
+    ModuleWindow* openProgram(const QString& program);
+    // The open module of a program; nullptr when none.
+    ModuleWindow* module(const QString& program) const;
+    // Asks every module to close (CloseForm); false when one refused.
+    bool closeModules();
+    // Syncs the views and saves the main window as a PNG; false when the file could not be written.
+    bool saveScreenshot(const QString& path);
+
+    // The ProgID that serves a menu program: "MGUO_BRONDEL" is "MGUO_BRONDEL.CLSMG_BRONDEL".
+    static QString progIdOf(const QString& program);
+    // Where the demo database and the component registry live: the user's data folder.
+    static QString dataFolder();
+    // The demo database, created on first use.
+    static QString demoDatabase();
+    // Where a component library not yet registered is looked for.
+    static QStringList librarySearchFolders();
+
+private:
+    void loadPrograms();
+    void setCallMode(ModuleWindow& window);
+    ModuleWindow* currentModule() const;
+    bool frameButtonAvailable(const QString& caption) const;
+    void pressFrameButton(const QString& caption);
+    void changeCompany();
+    void exportToOffice();
+    void report(const QString& text) const;
+    int runScript();
+
+    HostOptions options_;
+    bool interactive_;
+    std::shared_ptr<ScriptedMessages> scriptedMessages_;
+    std::shared_ptr<ScriptedLookups> scriptedLookups_;
+    std::shared_ptr<StatementTrace> trace_;
+    std::shared_ptr<HostModelFactory> factory_;
+    std::unique_ptr<ViewFactory> views_;
+    std::unique_ptr<SuiteSession> session_;
+    std::unique_ptr<ComponentLoader> loader_;
+    std::unique_ptr<MainWindow> window_;
+    std::vector<std::unique_ptr<ModuleWindow>> modules_;
+    ModuleWindow* opening_ = nullptr;
+};
+
+}  // namespace suite

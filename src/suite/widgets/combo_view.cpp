@@ -1,0 +1,52 @@
+#include "suite/widgets/combo_view.h"
+
+#include "suite/widgets/key_codes.h"
+
+#include "suite/framework/combo_model.h"
+
+#include <QKeyEvent>
+
+namespace suite {
+
+ComboView::ComboView(ViewHub& hub, std::shared_ptr<ComboModel> model, QWidget* parent)
+    : QComboBox(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (isSyncing())
+            return;
+        gesture([this, index] { model_->pick(index); });
+        sync();
+    });
+    sync();
+}
+
+void ComboView::sync() {
+    ViewBinding::sync();
+    SyncScope scope(*this);
+    bool same = count() == model_->count();
+    for (int i = 0; same && i < count(); ++i)
+        same = itemText(i) == model_->itemText(i);
+    if (!same) {
+        clear();
+        for (int i = 0; i < model_->count(); ++i)
+            addItem(model_->itemText(i));
+    }
+    if (currentIndex() != model_->currentIndex())
+        setCurrentIndex(model_->currentIndex());
+}
+
+void ComboView::keyPressEvent(QKeyEvent* event) {
+    const int code = keyCode(*event);
+    int left = code;
+    if (code != 0)
+        gesture([&] { left = model_->pressKey(code, shiftState(event->modifiers())); });
+    if (left != 0)
+        QComboBox::keyPressEvent(event);
+}
+
+void ComboView::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    focusFromPerson();
+}
+
+}  // namespace suite

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "suite/widgets/view_binding.h"
+
+#include <QComboBox>
+
+namespace suite {
+
+class ComboModel;
+
+// A combo: its entries and chosen entry are the model's; choosing an entry is pick(), keys go to
+// pressKey(). A refused pick shows the entry the model kept.
+class ComboView : public QComboBox, public ViewBinding {
+public:
+    ComboView(ViewHub& hub, std::shared_ptr<ComboModel> model, QWidget* parent);
+
+    void sync() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    std::shared_ptr<ComboModel> model_;
+};
+
+}  // namespace suite

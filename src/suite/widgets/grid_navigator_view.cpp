@@ -1,0 +1,60 @@
+#include "suite/widgets/grid_navigator_view.h"
+
+#include "suite/framework/grid_navigator_model.h"
+
+#include "brondel/console/host_components/types.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QToolButton>
+
+namespace suite {
+
+namespace button = host::navigator_button;
+
+QIcon GridNavigatorView::icon(const QString& caption) {
+    QStyle* style = QApplication::style();
+    if (caption == button::New)
+        return style->standardIcon(QStyle::SP_FileIcon);
+    if (caption == button::Save)
+        return style->standardIcon(QStyle::SP_DialogApplyButton);
+    if (caption == button::Undo)
+        return style->standardIcon(QStyle::SP_DialogCancelButton);
+    if (caption == button::Delete)
+        return style->standardIcon(QStyle::SP_TrashIcon);
+    return {};
+}
+
+GridNavigatorView::GridNavigatorView(ViewHub& hub, std::shared_ptr<GridNavigatorModel> model, QWidget* parent)
+    : QWidget(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    row->addStretch(1);
+    for (const QString& caption : GridNavigatorModel::buttons()) {
+        auto* press = new QToolButton(this);
+        press->setText(caption);
+        press->setIcon(icon(caption));
+        press->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        press->setAutoRaise(false);
+        press->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        connect(press, &QToolButton::clicked, this, [this, caption] {
+            gesture([this, caption] { model_->pressButton(caption); });
+        });
+        row->addWidget(press);
+        buttons_.insert(caption, press);
+    }
+    setFocusPolicy(Qt::NoFocus);
+    sync();
+}
+
+void GridNavigatorView::sync() {
+    ViewBinding::sync();
+    for (auto it = buttons_.cbegin(); it != buttons_.cend(); ++it) {
+        it.value()->setVisible(model_->isButtonVisible(it.key()));
+        it.value()->setEnabled(model_->isButtonAvailable(it.key()));
+    }
+}
+
+}  // namespace suite

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "suite/widgets/view_binding.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QToolButton;
+
+namespace suite {
+
+class GridNavigatorModel;
+
+// A grid navigator: its four buttons, each enabled while the model says it is available; a click is
+// pressButton() with the button's caption.
+class GridNavigatorView : public QWidget, public ViewBinding {
+public:
+    GridNavigatorView(ViewHub& hub, std::shared_ptr<GridNavigatorModel> model, QWidget* parent);
+
+    void sync() override;
+    QToolButton* button(const QString& caption) const { return buttons_.value(caption); }
+
+    // The icon the suite shows for a navigator button (also on the host's toolbar).
+    static QIcon icon(const QString& caption);
+
+private:
+    std::shared_ptr<GridNavigatorModel> model_;
+    QHash<QString, QToolButton*> buttons_;
+};
+
+}  // namespace suite

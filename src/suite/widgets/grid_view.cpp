@@ -1,0 +1,104 @@
+#include "suite/widgets/grid_view.h"
+
+#include "suite/widgets/grid_table_model.h"
+#include "suite/widgets/key_codes.h"
+#include "suite/widgets/view_hub.h"
+
+#include "suite/framework/grid_model.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace suite {
+
+GridView::GridView(ViewHub& hub, std::shared_ptr<GridModel> model, QWidget* parent)
+    : QTableView(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
+    rows_ = new GridTableModel(hub, model_, this);
+    setModel(rows_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (!rows_->isCheckColumn(section))
+            return;
+        const QString field = rows_->column(section).field;
+        gesture([this, field] { model_->clickSelectAll(field); });
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (isSyncing() || !current.isValid())
+            return;
+        const int row = rows_->gridRow(current.row());
+        if (row >= 0 && row != model_->currentRow())
+            gesture([this, row] { model_->selectRow(row); });
+        showCurrentRow();
+    });
+    sync();
+}
+
+void GridView::sync() {
+    ViewBinding::sync();
+    SyncScope scope(*this);
+    if (updatesEnabled() != model_->isRedrawEnabled())
+        setUpdatesEnabled(model_->isRedrawEnabled());
+    if (!model_->isRedrawEnabled())
+        return;
+    if (state() == QAbstractItemView::EditingState)
+        return;  // the rows are read again once the edit is confirmed
+    if (rows_->refresh())
+        applyLayout();
+    showCurrentRow();
+}
+
+void GridView::modelChanged() { hub().scheduleSync(); }
+
+void GridView::applyLayout() {
+    clearSpans();
+    for (int section = 0; section < rows_->columnCount(); ++section)
+        setColumnWidth(section, std::max(toPixels(rows_->column(section).width), 24));
+    for (int row = 0; row < rows_->rowCount(); ++row) {
+        if (rows_->isHeading(row) && rows_->columnCount() > 1)
+            setSpan(row, 0, 1, rows_->columnCount());
+    }
+}
+
+void GridView::showCurrentRow() {
+    SyncScope scope(*this);
+    const int row = rows_->viewRow(model_->currentRow());
+    if (row < 0) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() == row)
+        return;
+    const int column = current.isValid() ? current.column() : 0;
+    selectionModel()->setCurrentIndex(rows_->index(row, column),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(rows_->index(row, column));
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const int code = keyCode(*event);
+    int left = code;
+    if (code != 0 && state() != QAbstractItemView::EditingState)
+        gesture([&] { left = model_->pressKey(code, shiftState(event->modifiers())); });
+    if (left != 0)
+        QTableView::keyPressEvent(event);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    focusFromPerson();
+}
+
+}  // namespace suite

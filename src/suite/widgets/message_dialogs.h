@@ -1,0 +1,28 @@
+#pragma once
+
+#include "suite/framework/message_presenter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QMessageBox;
+
+namespace suite {
+
+// Message boxes and the error box as Qt dialogs: the style's icon, buttons and default button, the answer
+// as the standard message box numbers it.
+class MessageDialogs : public MessagePresenter {
+public:
+    explicit MessageDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+    qint32 showMessage(const QString& text, qint32 style, const QString& title) override;
+    qint32 errorBox(const QString& text, qint32 style, const QString& title) override;
+
+    // The dialog for a style, not yet shown; each button carries its answer in the property "answer".
+    static QMessageBox* createBox(const QString& text, qint32 style, const QString& title, QWidget* parent);
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace suite

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "suite/widgets/view_binding.h"
+
+#include <QTreeWidget>
+
+namespace suite {
+
+class SidebarModel;
+
+// The sidebar: its groups as headings that fold and unfold (clickGroup()), their items below
+// (clickItem()), the item selected last highlighted, hidden groups left out.
+class SidebarView : public QTreeWidget, public ViewBinding {
+public:
+    SidebarView(ViewHub& hub, std::shared_ptr<SidebarModel> model, QWidget* parent);
+
+    void sync() override;
+    // The row of an item (or, with an empty item key, of a group); nullptr when not shown.
+    QTreeWidgetItem* row(const QString& groupKey, const QString& itemKey = QString()) const;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void rebuild();
+    // Long captions wrap onto a second line rather than being cut.
+    void fitRows();
+
+    std::shared_ptr<SidebarModel> model_;
+    QStringList shape_;  // what the rows were built from
+};
+
+}  // namespace suite
