@@ -1,0 +1,179 @@
+#include "app_fixture.h"
+
+#include "suite/app/component_loader.h"
+#include "suite/app/control_finder.h"
+#include "suite/app/main_window.h"
+#include "suite/app/module_window.h"
+#include "suite/app/suite_session.h"
+
+#include "suite/widgets/view_hub.h"
+
+#include "suite/framework/form_model.h"
+#include "suite/framework/host_script_model.h"
+#include "suite/framework/scripted_messages.h"
+#include "suite/framework/sidebar_model.h"
+#include "suite/framework/status_bar_model.h"
+
+#include "automation/dispatch.h"
+#include "automation/error.h"
+#include "automation/registry.h"
+#include "brondel/console/host_components/cinterface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMdiSubWindow>
+
+namespace app_test {
+namespace {
+
+using suite::CommandLine;
+using suite::HostApplication;
+
+TEST(CommandLineTest, ReadsEveryOption) {
+    const suite::HostOptions options = CommandLine::parse(
+        {"suite-host", "--db", "/tmp/s.db", "--company", "2", "--lang", "eng", "--caption", "Varianti", "--call",
+         "var.ragvar", "--variant", "A0", "--grouping", "CLASSICI", "--modal", "--script", "a.js", "--screenshot",
+         "a.png", "--trace-sql", "a.sql"});
+    EXPECT_EQ(options.error, "");
+    EXPECT_EQ(options.database, "/tmp/s.db");
+    EXPECT_EQ(options.company, 2);
+    EXPECT_EQ(options.language, "ENG");
+    EXPECT_EQ(options.caption, "Varianti");
+    EXPECT_EQ(options.call, "VAR.RagVar");
+    EXPECT_EQ(options.variant, "A0");
+    EXPECT_EQ(options.grouping, "CLASSICI");
+    EXPECT_TRUE(options.modal);
+    EXPECT_EQ(options.script, "a.js");
+    EXPECT_EQ(options.screenshot, "a.png");
+    EXPECT_EQ(options.traceSql, "a.sql");
+}
+
+TEST(CommandLineTest, RefusesWhatItCannotDo) {
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{"--call", "XYZ"}, "--call wants one of VAR, ART, VAR.RagVar, not \"XYZ\""},
+        {{"--company", "uno"}, "--company wants a positive company code, not \"uno\""},
+        {{"--variant", "A0"}, "--variant and --grouping go with --call VAR.RagVar"},
+        {{"--call", "VAR", "--grouping", "X"}, "--variant and --grouping go with --call VAR.RagVar"},
+        {{"extra"}, "Unexpected argument: extra"},
+        {{"--colour"}, "Unknown option 'colour'."},
+    };
+    for (const auto& [arguments, error] : cases)
+        EXPECT_EQ(CommandLine::parse(QStringList("suite-host") + arguments).error, error) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(CommandLine::parse({"suite-host", "--help"}).help);
+}
+
+TEST(ProgIdTest, AProgramIsServedByItsModulesClass) {
+    EXPECT_EQ(HostApplication::progIdOf("MGUO_BRONDEL"), "MGUO_BRONDEL.CLSMG_BRONDEL");
+    EXPECT_EQ(HostApplication::progIdOf("DOUO_DOCUMENTI"), "DOUO_DOCUMENTI.CLSDO_DOCUMENTI");
+}
+
+TEST_F(AppTest, TheLoaderRegistersTheComponentOnFirstUseAndCreatesItsClassByProgId) {
+    const QString registry = dir_.filePath("components.json");
+    suite::ComponentLoader loader(registry, HostApplication::librarySearchFolders());
+    const auto instance = loader.create("MGUO_BRONDEL.CLSMG_BRONDEL");
+    EXPECT_NE(std::dynamic_pointer_cast<host::Cinterface>(instance), nullptr);
+    EXPECT_EQ(instance->classInfo().name(), "CLSMG_BRONDEL");
+    EXPECT_EQ(automation::ComponentRegistry(registry).progIds(),
+              QStringList({"MGUO_BRONDEL.CLSMG_BRONDEL", "MGUO_BRONDEL.CLSMG_PRIORLETT"}));
+    try {
+        loader.create("DOUO_DOCUMENTI.CLSDO_DOCUMENTI");
+        FAIL() << "created a class nobody serves";
+    } catch (const automation::Error& error) {
+        EXPECT_EQ(error.number(), automation::errors::CannotCreateObject);
+        EXPECT_TRUE(error.description().startsWith("ActiveX component can't create object: DOUO_DOCUMENTI.CLSDO_DOCUMENTI"));
+    }
+}
+
+TEST_F(AppTest, TheConsoleOpensInTheMdiAreaAtItsSizeWithTheHostsMembersFilled) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    ASSERT_NE(console.subWindow(), nullptr);
+    EXPECT_EQ(console.subWindow()->widget()->size(), QSize(844, 582));
+    EXPECT_EQ(console.subWindow()->pos(), QPoint(0, 0));
+    EXPECT_EQ(console.subWindow()->windowTitle(), "Console parametri varianti");
+    EXPECT_TRUE(console.module()->isActive());
+    EXPECT_FALSE(console.module()->isCalled());
+    EXPECT_EQ(host->mainWindow().statusText(1), "Ditta 1 - Demo Abbigliamento S.p.A.");
+}
+
+TEST_F(AppTest, ResizingTheWindowStretchesTheConsoleAsItsAnchoringSays) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    suite::ControlFinder find(*console.form());
+    const host::Geometry panel = find.byName("PIC_PARAMETRI", 0)->geometry();
+    const host::Geometry sidebar = find.byName("SDB_PARAMETRI")->geometry();
+    console.subWindow()->resize(console.subWindow()->size() + QSize(150, 100));
+    console.hub().syncAll();
+    EXPECT_EQ(console.form()->width(), 12660 + 2250);
+    EXPECT_EQ(console.form()->height(), 8730 + 1500);
+    EXPECT_EQ(find.byName("PIC_PARAMETRI", 0)->width(), panel.width + 2250);
+    EXPECT_EQ(find.byName("PIC_PARAMETRI", 0)->height(), panel.height + 1500);
+    EXPECT_EQ(find.byName("SDB_PARAMETRI")->width(), sidebar.width);
+    EXPECT_EQ(find.byName("SDB_PARAMETRI")->height(), sidebar.height + 1500);
+    EXPECT_EQ(console.view()->size(), QSize(844 + 150, 582 + 100));
+}
+
+TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
+    suite::HostOptions options = headless();
+    options.call = "ART";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    EXPECT_TRUE(console.module()->isCalled());
+    const auto sidebar = std::dynamic_pointer_cast<suite::SidebarModel>(
+        suite::ControlFinder(*console.form()).byKind(host::ControlKind::Sidebar));
+    EXPECT_EQ(sidebar->selectedItem().key, "ITMCONFIGART");
+    QVariantList none;
+    EXPECT_EQ(console.instance()->invokeByName(u"TipoChiamataConsole", automation::MemberKind::PropertyGet, none), "ART");
+}
+
+TEST_F(AppTest, ClosingTheConsolesWindowAsksTheConsoleWhichMayRefuse) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    host->session().hostScript()->setCancel(true);
+    console.subWindow()->close();
+    QApplication::processEvents();
+    ASSERT_NE(host->module(HostApplication::ConsoleProgram), nullptr);
+    EXPECT_TRUE(console.subWindow()->isVisible());
+    host->session().hostScript()->setCancel(false);
+    EXPECT_TRUE(host->closeModules());
+    EXPECT_EQ(host->module(HostApplication::ConsoleProgram), nullptr);
+}
+
+TEST_F(AppTest, TheToolbarsCompanyAndOfficeButtonsReachTheConsolesNavigatorHandlers) {
+    const auto host = start(headless());
+    openConsole(*host);
+    host->mainWindow().toolbarAction("Cambia ditta")->trigger();
+    host->mainWindow().toolbarAction("Esporta in Office")->trigger();
+    EXPECT_EQ(host->scriptedMessages()->texts(),
+              QStringList({"Il cambio ditta è consentito solo dopo la chiusura del programma in uso!",
+                           "Il programma non implementa la funzionalità di esportazione dei dati verso office"}));
+    EXPECT_EQ(host->session().companyCode(), 1);
+}
+
+TEST_F(AppTest, TheStatusBarsSecondPanelShowsWhatTheModuleWrites) {
+    const auto host = start(headless());
+    host->session().statusBar()->setPanelText(2, "Pronto");
+    EXPECT_EQ(host->mainWindow().statusText(2), "Pronto");
+}
+
+TEST_F(AppTest, TheSqlTraceHoldsEveryStatementAsSentEachFollowedByGo) {
+    suite::HostOptions options = headless();
+    options.traceSql = dir_.filePath("trace.sql");
+    {
+        const auto host = start(options);
+        openConsole(*host);
+        host->closeModules();
+    }
+    QFile file(options.traceSql);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString trace = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(trace.contains("   SELECT\r\n         1 AS ITMCONFIGVAR\r\n       , CASE\r\n           WHEN EXISTS (\r\n"));
+    EXPECT_TRUE(trace.contains("                MG5F_DITTA_CG18 = 1\r\n"));
+    EXPECT_TRUE(trace.endsWith("\nGO\n"));
+    for (const QString& statement : trace.split("\nGO\n", Qt::SkipEmptyParts))
+        EXPECT_FALSE(statement.trimmed().isEmpty());
+}
+
+}  // namespace
+}  // namespace app_test
