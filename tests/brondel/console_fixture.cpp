@@ -23,8 +23,8 @@ class JournalingFactory : public host::HostFactory,
                          public host::ConnectionFactory,
                          public std::enable_shared_from_this<JournalingFactory> {
 public:
-    JournalingFactory(std::shared_ptr<suite::ModelFactory> inner, QStringList& journal)
-        : inner_(std::move(inner)), journal_(journal) {}
+    JournalingFactory(std::shared_ptr<suite::ModelFactory> inner, QStringList& journal, QStringList& statements)
+        : inner_(std::move(inner)), journal_(journal), statements_(statements) {}
 
     std::shared_ptr<host::Control> createControl(const host::ControlDesign& design) override {
         return inner_->createControl(design);
@@ -59,7 +59,8 @@ public:
     std::shared_ptr<ado::Connection> createConnection() override {
         journal_ << QStringLiteral("connection");
         std::shared_ptr<ado::Connection> connection = inner_->connectionFactory()->createConnection();
-        connection->setStatementObserver([&journal = journal_](const QString& text) {
+        connection->setStatementObserver([&journal = journal_, &statements = statements_](const QString& text) {
+            statements << text;
             journal << (text.contains(QLatin1String("AS ITMCONFIGVAR")) ? QStringLiteral("enabling query")
                                                                          : QStringLiteral("statement: ") + text);
         });
@@ -69,6 +70,7 @@ public:
 private:
     std::shared_ptr<suite::ModelFactory> inner_;
     QStringList& journal_;
+    QStringList& statements_;
 };
 
 // A resize component that also lists the controls registered with it, in order.
@@ -143,7 +145,7 @@ void ConsoleTest::openHost(bool demo, const QVariant& company) {
     inner->registerControl(host::ControlKind::Sidebar, [this](const host::ControlDesign& design) {
         return std::make_shared<PartialSidebar>(design, hiddenItems_, journal_);
     });
-    host_->global()->setFactory(std::make_shared<JournalingFactory>(inner, journal_));
+    host_->global()->setFactory(std::make_shared<JournalingFactory>(inner, journal_, statements_));
     host_->navigator()->InitializeScriptObjectModel.connect(
         [this](std::shared_ptr<host::ScriptObjectModel>&) { journal_ << QStringLiteral("script model"); });
     host_->navigator()->InitializeLayoutObjectModel.connect(

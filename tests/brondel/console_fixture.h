@@ -46,6 +46,7 @@ protected:
     std::unique_ptr<suite::HeadlessHost> host_;
     std::shared_ptr<brondel::CLSMG_BRONDEL> console;
     QStringList journal_;
+    QStringList statements_;  // every statement the console's connections sent, as sent
     QList<Registration> registrations_;
     // Sidebar items a test's host does not offer.
     QStringList hiddenItems_;

@@ -13,6 +13,8 @@
 #include "brondel/console/host_components/menu_button.h"
 #include "brondel/console/host_components/panel.h"
 
+#include <QFile>
+
 namespace console_test {
 namespace {
 
@@ -27,6 +29,8 @@ const char* const option =
     "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) VALUES (1, 'A0', 'ROS')";
 const char* const codedSubcode =
     "INSERT INTO MG6F_DIMEART (MG6F_DITTA_CG18, MG6F_PROGR, MG6F_SIZE, MG6F_INDCODIFICA) VALUES (1, 1, 3, 1)";
+
+using ConsoleSections = ConsoleTest;
 
 struct Enabling {
     const char* name;
@@ -77,6 +81,31 @@ INSTANTIATE_TEST_SUITE_P(
                   "INSERT INTO MG6E_SUBCODART (MG6E_DITTA_CG18, MG6E_PROGR_MG6F, MG6E_SUBCODICE) VALUES (1, 1, 'X')"},
                  {"ITMCONFIGVAR", "ITMCONFIGART", "ITMDESLINART"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The statement the corpus of the suite's statements holds for the enabling query of company 1.
+QString corpusEnablingQuery() {
+    QFile file(QStringLiteral(BRONDEL_SIDEBAR_CORPUS));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QString corpus = QString::fromUtf8(file.readAll());
+    QStringList lines;
+    bool inCase = false;
+    for (const QString& line : corpus.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("case: ")))
+            inCase = line == QLatin1String("case: enabling query, a company that uses every section");
+        else if (inCase && line.startsWith(QLatin1Char('|')))
+            lines << line.mid(1);
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+TEST_F(ConsoleSections, EnablingQueryIsSentAsTheSuiteKeepsIt) {
+    showConsole();
+    ASSERT_FALSE(statements_.isEmpty());
+    const QString expected = corpusEnablingQuery();
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(statements_.front(), expected);
+}
 
 // Which panel each item shows: its own when switched on, the message panel when off.
 struct Visit {
@@ -132,8 +161,6 @@ INSTANTIATE_TEST_SUITE_P(Databases, ConsoleSidebarVisit,
                                                  {"ITMRAGGRUP", "ITMOPZVAR", "ITMLINGUAVAR", "ITMCLIFORVAR", "ITMPRIELA",
                                                   "ITMRAGVAR", "ITMSUBCOD", "ITMDESLINART", "ITMOBBDOC", "ITMOBBPRO"}}),
                          [](const auto& info) { return info.param.demo ? "Demo" : "Empty"; });
-
-using ConsoleSections = ConsoleTest;
 
 TEST_F(ConsoleSections, SwitchedOffSectionShowsItsTranslatedMessage) {
     openHost(false);
