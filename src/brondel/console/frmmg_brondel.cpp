@@ -353,7 +353,7 @@ void FRMMG_BRONDEL::Form_Unload(bool&) {
 void FRMMG_BRONDEL::MDIActiveX1_PlaceForm() {
     automation::runIgnoringErrors({[this] {
         required(MDIActiveX1)->move(automation::clng(hostInterface()->left()), automation::clng(hostInterface()->top()),
-                                    Width, Height);
+                                    FormLayout::FormWidth, FormLayout::FormHeight);
     }});
 }
 

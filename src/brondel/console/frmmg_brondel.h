@@ -62,8 +62,6 @@ class CLSMG_BRONDEL;
 // set-up, MostraItem procedure and releases run at the places the lifecycle gives them.
 class FRMMG_BRONDEL : public std::enable_shared_from_this<FRMMG_BRONDEL> {
 public:
-    static constexpr int Width = 12660;   // twips, as the host places the form
-    static constexpr int Height = 8730;
     static constexpr int PanelCount = 12;
     static constexpr char Name[] = "FRMMG_BRONDEL";
 

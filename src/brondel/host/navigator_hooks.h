@@ -18,6 +18,9 @@ class CLSMG_BRONDEL;
 // The console class's handlers of the host navigator's events (gclsActiveNavigator): a change of company
 // is always refused, an export to office is refused while the console is active, and the layout and
 // script object models receive the console form and its data sections. Every handler ignores errors.
+//
+// The form handed to the models is the console's window (the host's own form model); the models may hand
+// back another reference, which the console does not take: its form stays the one it created.
 class NavigatorHooks {
 public:
     explicit NavigatorHooks(CLSMG_BRONDEL& console);
