@@ -45,29 +45,38 @@ QLibrary& ComponentLoader::load(const QString& path) {
     return *library;
 }
 
-QString ComponentLoader::registerFromSearchFolders(const QString& progId) {
-    const QString libraryName = progId.section(QLatin1Char('.'), 0, 0);
-    const QString fileName = QStringLiteral("lib%1.so").arg(libraryName);
+QString ComponentLoader::shippedLibrary(const QString& progId) const {
+    const QString fileName = QStringLiteral("lib%1.so").arg(progId.section(QLatin1Char('.'), 0, 0));
     for (const QString& folder : searchFolders_) {
         const QString path = QDir(folder).absoluteFilePath(fileName);
-        if (!QFileInfo::exists(path))
-            continue;
-        QLibrary& library = load(path);
-        const auto registerServer = entryPoint<automation::DllRegisterServerFunction>(library, "DllRegisterServer", progId);
-        if (registerServer(registryPath_.toUtf8().constData()) != automation::hresult::Ok)
-            throw cannotCreate(progId, QStringLiteral("%1 could not register in %2").arg(path, registryPath_));
-        return path;
+        if (QFileInfo::exists(path))
+            return QFileInfo(path).canonicalFilePath();
     }
-    throw cannotCreate(progId, QStringLiteral("%1 is not registered and no %2 was found in %3")
-                                   .arg(progId, fileName, searchFolders_.join(QStringLiteral(", "))));
+    return QString();
+}
+
+void ComponentLoader::registerLibrary(const QString& path, const QString& progId) {
+    QLibrary& library = load(path);
+    const auto registerServer = entryPoint<automation::DllRegisterServerFunction>(library, "DllRegisterServer", progId);
+    if (registerServer(registryPath_.toUtf8().constData()) != automation::hresult::Ok)
+        throw cannotCreate(progId, QStringLiteral("%1 could not register in %2").arg(path, registryPath_));
 }
 
 QString ComponentLoader::libraryFor(const QString& progId) {
     const automation::ComponentRegistry registry(registryPath_);
     const std::optional<QString> registered = registry.libraryPath(progId);
-    if (registered && QFileInfo::exists(*registered))
+    const QString shipped = shippedLibrary(progId);
+    // The first run registers the library this installation ships; so does a run after another
+    // installation (another build folder) registered its own.
+    const bool current = registered && QFileInfo::exists(*registered) &&
+                         (shipped.isEmpty() || QFileInfo(*registered).canonicalFilePath() == shipped);
+    if (current)
         return *registered;
-    registerFromSearchFolders(progId);
+    if (shipped.isEmpty())
+        throw cannotCreate(progId, QStringLiteral("%1 is not registered and no lib%2.so was found in %3")
+                                       .arg(progId, progId.section(QLatin1Char('.'), 0, 0),
+                                            searchFolders_.join(QStringLiteral(", "))));
+    registerLibrary(shipped, progId);
     const std::optional<QString> now = registry.libraryPath(progId);
     if (!now)
         throw cannotCreate(progId, QStringLiteral("its library does not publish it"));

@@ -15,8 +15,9 @@ namespace suite {
 
 // Creates the suite's components by ProgID ("MGUO_BRONDEL.CLSMG_BRONDEL") through the component registry:
 // the library the registry names is loaded on first use and asked for the class through its entry points.
-// A ProgID the registry does not know (the first run on this machine) or whose library file is gone is
-// registered first, from the library "lib<Library>.so" found in the search folders.
+// The installation ships its libraries ("lib<Library>.so") in the search folders: on the first run, or when
+// the registry names another file (gone, or another installation's), the shipped library registers itself
+// first.
 class ComponentLoader {
 public:
     ComponentLoader(QString registryPath, QStringList searchFolders);
@@ -32,7 +33,9 @@ public:
 
 private:
     QString libraryFor(const QString& progId);
-    QString registerFromSearchFolders(const QString& progId);
+    // The library this installation ships for progId; empty when none.
+    QString shippedLibrary(const QString& progId) const;
+    void registerLibrary(const QString& path, const QString& progId);
     QLibrary& load(const QString& path);
 
     QString registryPath_;

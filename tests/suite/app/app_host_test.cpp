@@ -70,12 +70,18 @@ TEST(ProgIdTest, AProgramIsServedByItsModulesClass) {
 
 TEST_F(AppTest, TheLoaderRegistersTheComponentOnFirstUseAndCreatesItsClassByProgId) {
     const QString registry = dir_.filePath("components.json");
+    QFile stale(registry);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(R"({"classes": {"MGUO_BRONDEL.CLSMG_BRONDEL": {"library": "/nowhere/libMGUO_BRONDEL.so", "version": "1.2"}}})");
+    stale.close();
     suite::ComponentLoader loader(registry, HostApplication::librarySearchFolders());
     const auto instance = loader.create("MGUO_BRONDEL.CLSMG_BRONDEL");
     EXPECT_NE(std::dynamic_pointer_cast<host::Cinterface>(instance), nullptr);
     EXPECT_EQ(instance->classInfo().name(), "CLSMG_BRONDEL");
     EXPECT_EQ(automation::ComponentRegistry(registry).progIds(),
               QStringList({"MGUO_BRONDEL.CLSMG_BRONDEL", "MGUO_BRONDEL.CLSMG_PRIORLETT"}));
+    EXPECT_TRUE(automation::ComponentRegistry(registry).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL")->endsWith("/libMGUO_BRONDEL.so"));
+    EXPECT_NE(*automation::ComponentRegistry(registry).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL"), "/nowhere/libMGUO_BRONDEL.so");
     try {
         loader.create("DOUO_DOCUMENTI.CLSDO_DOCUMENTI");
         FAIL() << "created a class nobody serves";

@@ -1,0 +1,25 @@
+// Pictures of the main window with the console on each section of the sidebar. From the repository's
+// folder: suite-host --db build/demo.db --script docs/screenshots/take.js
+var sections = [
+    ["ITMCONFIGVAR", "01-configuratore-varianti"],
+    ["ITMOPZVAR", "02-opzioni"],
+    ["ITMLINGUAVAR", "03-descrizioni-in-lingua"],
+    ["ITMCLIFORVAR", "04-descrizioni-clienti-fornitori"],
+    ["ITMRAGGRUP", "05-raggruppamenti"],
+    ["ITMRAGVAR", "06-composizione-raggruppamenti"],
+    ["ITMPRIELA", "07-priorita-elaborazione"],
+    ["ITMCONFIGART", "08-configuratore-articolo"],
+    ["ITMSUBCOD", "09-subcodici-articolo"],
+    ["ITMDESLINART", "10-descrizioni-subcodici"],
+    ["ITMOBBDOC", "11-obbligatorieta-documenti"],
+    ["ITMOBBPRO", "12-obbligatorieta-programmi"]
+];
+suite.open();
+suite.screenshot("docs/screenshots/00-apertura.png");
+for (var i = 0; i < sections.length; ++i) {
+    suite.section(sections[i][0]);
+    if (!suite.screenshot("docs/screenshots/" + sections[i][1] + ".png"))
+        throw new Error("cannot write " + sections[i][1]);
+    print(sections[i][0], "->", sections[i][1] + ".png", suite.console.message ? "(message: " + suite.console.message + ")" : "");
+}
+suite.close();
