@@ -12,7 +12,7 @@ QVariant Field::value() const { return recordset_->value(index_); }
 void Field::setValue(const QVariant& value) { recordset_->setValue(index_, value); }
 
 QVariant Field::originalValue() const {
-    const Record& record = recordset_->d_->currentRecord();
+    const Record record = recordset_->d_->currentRecord();
     recordset_->d_->column(index_);
     return record.status == RowStatus::New ? automation::null() : record.original(static_cast<std::size_t>(index_));
 }

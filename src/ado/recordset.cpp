@@ -64,47 +64,50 @@ void Recordset::Private::sync() {
         rebuild(true);
         return;
     }
-    const std::vector<Record>& records = store->records();
+    const auto rows = static_cast<std::size_t>(store->rowCount());
     const auto size = static_cast<qint64>(view.size());
     std::vector<int> next;
-    next.reserve(view.size() + (records.size() - known));
+    next.reserve(view.size() + (rows - known));
     qint64 newPos = pos;
     for (qint64 i = 0; i < size; ++i) {
         const int row = view[static_cast<std::size_t>(i)];
         if (i == pos) newPos = static_cast<qint64>(next.size());
-        if (store->record(row).isVisible()) {
+        if (store->isVisible(row)) {
             next.push_back(row);
         } else if (i == pos && !onDeleted) {
             onDeleted = true;
             deletedRow = row;
         }
     }
-    for (std::size_t row = known; row < records.size(); ++row) {
-        const Record& record = records[row];
-        if (record.isVisible() && (!filter || filter->matches(record.values))) next.push_back(static_cast<int>(row));
+    for (int row = static_cast<int>(known); row < static_cast<int>(rows); ++row) {
+        if (shows(row)) next.push_back(row);
     }
     if (pos >= size) newPos = static_cast<qint64>(next.size());
     view = std::move(next);
     pos = newPos;
-    known = records.size();
+    known = rows;
     version = store->version();
+}
+
+bool Recordset::Private::shows(int row) const {
+    return store->isVisible(row) && (!filter || filter->matches(store->values(row)));
 }
 
 void Recordset::Private::rebuild(bool keepCurrent) {
     const int current = keepCurrent && !onDeleted && pos >= 0 && pos < static_cast<qint64>(view.size())
                             ? view[static_cast<std::size_t>(pos)]
                             : -1;
-    const std::vector<Record>& records = store->records();
+    const int rows = store->rowCount();
     view.clear();
-    for (std::size_t row = 0; row < records.size(); ++row) {
-        const Record& record = records[row];
-        if (record.isVisible() && (!filter || filter->matches(record.values))) view.push_back(static_cast<int>(row));
+    view.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        if (shows(row)) view.push_back(row);
     }
     if (sort) {
         std::stable_sort(view.begin(), view.end(),
-                         [&](int a, int b) { return sort->less(store->record(a).values, store->record(b).values); });
+                         [&](int a, int b) { return sort->less(store->values(a), store->values(b)); });
     }
-    known = records.size();
+    known = static_cast<std::size_t>(rows);
     version = store->version();
     resetVersion = store->resetVersion();
     onDeleted = false;
@@ -390,9 +393,10 @@ QString Recordset::sort() const { return d_->sortText; }
 void Recordset::setSort(const QString& sort) { d_->setViewText(d_->sortText, sort); }
 
 QVariant Recordset::value(int index) const {
-    const Record& record = d_->currentRecord();
-    if (index < 0 || static_cast<std::size_t>(index) >= record.values.size()) raise(automation::errors::ItemNotFound);
-    return record.values[static_cast<std::size_t>(index)];
+    const int row = d_->currentRow();
+    const tsql::Row& values = d_->store->values(row);
+    if (index < 0 || static_cast<std::size_t>(index) >= values.size()) raise(automation::errors::ItemNotFound);
+    return values[static_cast<std::size_t>(index)];
 }
 
 QVariant Recordset::value(const QString& name) const { return value(d_->fieldIndex(name)); }

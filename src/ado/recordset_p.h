@@ -49,6 +49,8 @@ struct Recordset::Private {
 
     // Brings the view up to date with rows added or removed through clones.
     void sync();
+    // Whether a row belongs in the view: visible and passing the filter.
+    bool shows(int row) const;
     // Recomputes the view under the filter and sort; stays on the current row when asked and possible,
     // otherwise goes to the first row.
     void rebuild(bool keepCurrent);
@@ -60,7 +62,7 @@ struct Recordset::Private {
     void leave();
 
     int currentRow();
-    const Record& currentRecord() { return store->record(currentRow()); }
+    Record currentRecord() { return store->record(currentRow()); }
     // Runs a batch operation of the rows on the rows in scope: the current row (also when just deleted),
     // the rows under the filter, or all.
     void applyToScope(Affect affect, void (RowStore::*batch)(const std::vector<int>*));

@@ -8,6 +8,8 @@ namespace ado {
 RowStore::RowStore(std::vector<ColumnInfo> columns, std::vector<tsql::Row> rows, std::shared_ptr<Connection> connection,
                    LockType lockType)
     : columns_(std::move(columns)),
+      values_(std::move(rows)),
+      status_(values_.size(), RowStatus::Unchanged),
       connection_(std::move(connection)),
       lockType_(lockType),
       writer_(columns_) {
@@ -17,8 +19,20 @@ RowStore::RowStore(std::vector<ColumnInfo> columns, std::vector<tsql::Row> rows,
         const QString folded = columns_[i].name.toCaseFolded();
         if (!foldedNames_.contains(folded)) foldedNames_.insert(folded, index);
     }
-    records_.resize(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) records_[i].values = std::move(rows[i]);
+}
+
+Record RowStore::record(int row) const {
+    const auto pending = pending_.find(row);
+    return Record{values(row), status(row), pending == pending_.end() ? nullptr : &pending->second};
+}
+
+PendingChange& RowStore::pendingChange(int row) {
+    auto [it, added] = pending_.try_emplace(row);
+    if (added) {
+        it->second.originals = values(row);
+        it->second.changed.assign(columns_.size(), false);
+    }
+    return it->second;
 }
 
 int RowStore::indexOf(const QString& name) const {
@@ -35,32 +49,27 @@ void RowStore::setUniqueTable(const QString& table) {
 void RowStore::setValue(int row, int column, const QVariant& value, quint64 owner) {
     QVariant coerced = columns_[static_cast<std::size_t>(column)].coerce(value);
     if (editRow_ >= 0 && editRow_ != row) commitEdit();
-    Record& record = at(row);
     if (editRow_ < 0) {
-        beforeEdit_ = record;
+        const auto pending = pending_.find(row);
+        beforeEdit_ = Saved{values(row), status(row),
+                            pending == pending_.end() ? std::nullopt : std::optional<PendingChange>(pending->second)};
         editRow_ = row;
         editMode_ = EditMode::InProgress;
         editOwner_ = owner;
-        if (record.status == RowStatus::Unchanged) {
-            record.originals = record.values;
-            record.changed.assign(columns_.size(), false);
-            record.status = RowStatus::Modified;
-        }
+        if (status(row) == RowStatus::Unchanged) status_[static_cast<std::size_t>(row)] = RowStatus::Modified;
     }
-    record.values[static_cast<std::size_t>(column)] = std::move(coerced);
-    record.changed[static_cast<std::size_t>(column)] = true;
+    pendingChange(row).changed[static_cast<std::size_t>(column)] = true;
+    values_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(coerced);
 }
 
 int RowStore::addRow(quint64 owner) {
     commitEdit();
-    Record record;
-    record.values.assign(columns_.size(), automation::null());
-    record.originals = record.values;
-    record.changed.assign(columns_.size(), false);
-    record.status = RowStatus::New;
-    records_.push_back(std::move(record));
+    const int row = rowCount();
+    values_.emplace_back(columns_.size(), automation::null());
+    status_.push_back(RowStatus::New);
+    pendingChange(row);
     ++version_;
-    editRow_ = static_cast<int>(records_.size()) - 1;
+    editRow_ = row;
     editMode_ = EditMode::Add;
     editOwner_ = owner;
     return editRow_;
@@ -68,27 +77,32 @@ int RowStore::addRow(quint64 owner) {
 
 void RowStore::commitEdit() {
     if (editRow_ < 0) return;
-    Record& record = at(editRow_);
     if (writesAtOnce()) {
-        if (record.status == RowStatus::New) {
-            writer_.insert(*connection_, record);
+        if (status(editRow_) == RowStatus::New) {
+            writer_.insert(*connection_, record(editRow_));
         } else {
-            writer_.update(*connection_, record);
+            writer_.update(*connection_, record(editRow_));
         }
-        accept(record);
+        accept(editRow_);
     } else if (isInMemory()) {
-        accept(record);
+        accept(editRow_);
     }
     endEdit();
 }
 
 void RowStore::cancelEdit() {
     if (editRow_ < 0) return;
-    Record& record = at(editRow_);
     if (editMode_ == EditMode::Add) {
-        remove(record);
+        remove(editRow_);
     } else {
-        record = std::move(beforeEdit_);
+        const auto index = static_cast<std::size_t>(editRow_);
+        values_[index] = std::move(beforeEdit_.values);
+        status_[index] = beforeEdit_.status;
+        if (beforeEdit_.pending) {
+            pending_[editRow_] = std::move(*beforeEdit_.pending);
+        } else {
+            pending_.erase(editRow_);
+        }
     }
     endEdit();
 }
@@ -100,18 +114,17 @@ void RowStore::deleteRow(int row) {
         cancelEdit();
         if (adding) return;
     }
-    Record& record = at(row);
-    if (record.status == RowStatus::New || isInMemory()) {
-        remove(record);
+    if (status(row) == RowStatus::New || isInMemory()) {
+        remove(row);
         return;
     }
     if (writesAtOnce()) {
-        writer_.remove(*connection_, record);
-        remove(record);
+        writer_.remove(*connection_, record(row));
+        remove(row);
         return;
     }
-    if (record.originals.empty()) record.originals = record.values;
-    record.status = RowStatus::Deleted;
+    pendingChange(row);
+    status_[static_cast<std::size_t>(row)] = RowStatus::Deleted;
     ++version_;
 }
 
@@ -120,7 +133,7 @@ void RowStore::forEachRow(const std::vector<int>* rows, Call&& call) {
     if (rows) {
         for (int row : *rows) call(row);
     } else {
-        for (std::size_t i = 0; i < records_.size(); ++i) call(static_cast<int>(i));
+        for (int row = 0; row < rowCount(); ++row) call(row);
     }
 }
 
@@ -128,19 +141,18 @@ void RowStore::updateBatch(const std::vector<int>* rows) {
     commitEdit();
     if (!connection_) return;
     auto write = [&](int row) {
-        Record& record = at(row);
-        switch (record.status) {
+        switch (status(row)) {
         case RowStatus::Deleted:
-            writer_.remove(*connection_, record);
-            remove(record);
+            writer_.remove(*connection_, record(row));
+            remove(row);
             break;
         case RowStatus::New:
-            writer_.insert(*connection_, record);
-            accept(record);
+            writer_.insert(*connection_, record(row));
+            accept(row);
             break;
         case RowStatus::Modified:
-            writer_.update(*connection_, record);
-            accept(record);
+            writer_.update(*connection_, record(row));
+            accept(row);
             break;
         default:
             break;
@@ -152,18 +164,17 @@ void RowStore::updateBatch(const std::vector<int>* rows) {
 void RowStore::cancelBatch(const std::vector<int>* rows) {
     cancelEdit();
     auto undo = [&](int row) {
-        Record& record = at(row);
-        switch (record.status) {
+        switch (status(row)) {
         case RowStatus::New:
-            remove(record);
+            remove(row);
             break;
         case RowStatus::Deleted:
             ++resetVersion_;
             ++version_;
             [[fallthrough]];
         case RowStatus::Modified:
-            record.values = std::move(record.originals);
-            accept(record);
+            values_[static_cast<std::size_t>(row)] = std::move(pending_[row].originals);
+            accept(row);
             break;
         default:
             break;
@@ -172,15 +183,15 @@ void RowStore::cancelBatch(const std::vector<int>* rows) {
     forEachRow(rows, undo);
 }
 
-void RowStore::accept(Record& record) {
-    record.originals.clear();
-    record.changed.clear();
-    record.status = RowStatus::Unchanged;
+void RowStore::accept(int row) {
+    pending_.erase(row);
+    status_[static_cast<std::size_t>(row)] = RowStatus::Unchanged;
 }
 
-void RowStore::remove(Record& record) {
-    record = Record();
-    record.status = RowStatus::Removed;
+void RowStore::remove(int row) {
+    tsql::Row().swap(values_[static_cast<std::size_t>(row)]);
+    pending_.erase(row);
+    status_[static_cast<std::size_t>(row)] = RowStatus::Removed;
     ++version_;
 }
 
@@ -188,7 +199,7 @@ void RowStore::endEdit() {
     editRow_ = -1;
     editMode_ = EditMode::None;
     editOwner_ = 0;
-    beforeEdit_ = Record();
+    beforeEdit_ = Saved();
 }
 
 }  // namespace ado

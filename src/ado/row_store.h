@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace ado {
@@ -15,7 +17,8 @@ namespace ado {
 class Connection;
 
 // The rows a recordset and its clones share, with their one pending edit and their batch changes.
-// Rows are never erased (a row's index is its bookmark); deleted rows stay as Removed.
+// Rows are never erased (a row's index is its bookmark); deleted rows stay as Removed. The values of a
+// result are taken over as they are; what a row remembers of its changes is kept only while it has some.
 // version() changes whenever rows appear or disappear, resetVersion() when hidden rows come back
 // (cancelBatch), so that each recordset can bring its own view up to date.
 class RowStore {
@@ -29,8 +32,11 @@ public:
     // Case-insensitive; -1 when absent.
     int indexOf(const QString& name) const;
 
-    const std::vector<Record>& records() const { return records_; }
-    const Record& record(int row) const { return records_[static_cast<std::size_t>(row)]; }
+    int rowCount() const { return static_cast<int>(values_.size()); }
+    const tsql::Row& values(int row) const { return values_[static_cast<std::size_t>(row)]; }
+    RowStatus status(int row) const { return status_[static_cast<std::size_t>(row)]; }
+    bool isVisible(int row) const { return ado::isVisible(status(row)); }
+    Record record(int row) const;
     quint64 version() const { return version_; }
     quint64 resetVersion() const { return resetVersion_; }
 
@@ -60,18 +66,28 @@ public:
     void cancelBatch(const std::vector<int>* rows);
 
 private:
-    Record& at(int row) { return records_[static_cast<std::size_t>(row)]; }
+    // A row's state before its edit began, put back by cancelEdit().
+    struct Saved {
+        tsql::Row values;
+        RowStatus status = RowStatus::Unchanged;
+        std::optional<PendingChange> pending;
+    };
+
     bool writesAtOnce() const { return connection_ && lockType_ != LockType::BatchOptimistic; }
     template <class Call>
     void forEachRow(const std::vector<int>* rows, Call&& call);
-    void accept(Record& record);
-    void remove(Record& record);
+    // The row's pending change, started from its current values when it has none.
+    PendingChange& pendingChange(int row);
+    void accept(int row);
+    void remove(int row);
     void endEdit();
 
     std::vector<ColumnInfo> columns_;
     QHash<QString, int> exactNames_;
     QHash<QString, int> foldedNames_;
-    std::vector<Record> records_;
+    std::vector<tsql::Row> values_;
+    std::vector<RowStatus> status_;
+    std::unordered_map<int, PendingChange> pending_;
     std::shared_ptr<Connection> connection_;
     LockType lockType_;
     QString uniqueTable_;
@@ -82,7 +98,7 @@ private:
     int editRow_ = -1;
     EditMode editMode_ = EditMode::None;
     quint64 editOwner_ = 0;
-    Record beforeEdit_;
+    Saved beforeEdit_;
 };
 
 }  // namespace ado

@@ -88,7 +88,7 @@ void RowWriter::insert(Connection& connection, const Record& record) {
         std::vector<QVariant> parameters;
         for (int c : table.columns) {
             const auto i = static_cast<std::size_t>(c);
-            if (record.changed.empty() || !record.changed[i]) continue;
+            if (!record.isChanged(i)) continue;
             if (!names.isEmpty()) {
                 names += QLatin1String(", ");
                 marks += QLatin1String(", ");
@@ -106,13 +106,13 @@ void RowWriter::insert(Connection& connection, const Record& record) {
 }
 
 void RowWriter::update(Connection& connection, const Record& record) {
-    if (record.changed.empty()) return;
+    if (!record.pending) return;
     for (Table& table : tables()) {
         QString sql;
         std::vector<QVariant> parameters;
         std::vector<int> changed;
         for (int c : table.columns) {
-            if (record.changed[static_cast<std::size_t>(c)]) changed.push_back(c);
+            if (record.isChanged(static_cast<std::size_t>(c))) changed.push_back(c);
         }
         if (changed.empty()) continue;
         const std::vector<int>& key = keyColumns(connection, table);

@@ -66,21 +66,31 @@ void bindValues(sqlite3* db, sqlite3_stmt* stmt, const std::vector<QVariant>& va
 
 void FinalizeStatement::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 
-QVariant columnValue(sqlite3_stmt* stmt, int i) {
-    switch (sqlite3_column_type(stmt, i)) {
+namespace {
+
+// Reads one SQLite value once, through its own handle, and passes what a QVariant of it is made from to
+// make, so that the QVariant can be built where it is kept.
+template <class Make>
+decltype(auto) withValue(sqlite3_value* value, Make&& make) {
+    switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
-        return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt, i)));
+        return make(static_cast<qlonglong>(sqlite3_value_int64(value)));
     case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt, i));
+        return make(sqlite3_value_double(value));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
-                                          sqlite3_column_bytes(stmt, i)));
+        return make(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                                      sqlite3_value_bytes(value)));
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                                   sqlite3_column_bytes(stmt, i)));
+        return make(QByteArray(static_cast<const char*>(sqlite3_value_blob(value)), sqlite3_value_bytes(value)));
     default:
-        return automation::null();
+        return make(automation::null());
     }
+}
+
+}  // namespace
+
+QVariant columnValue(sqlite3_stmt* stmt, int i) {
+    return withValue(sqlite3_column_value(stmt, i), [](auto&& v) { return QVariant(std::forward<decltype(v)>(v)); });
 }
 
 namespace {
@@ -112,10 +122,11 @@ long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
     }
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
         if (!rows) continue;
-        Row row;
+        Row& row = rows->rows.emplace_back();
         row.reserve(static_cast<std::size_t>(columns));
-        for (int i = 0; i < columns; ++i) row.push_back(columnValue(stmt, i));
-        rows->rows.push_back(std::move(row));
+        for (int i = 0; i < columns; ++i) {
+            withValue(sqlite3_column_value(stmt, i), [&](auto&& v) { row.emplace_back(std::forward<decltype(v)>(v)); });
+        }
     }
     if (rc != SQLITE_DONE) {
         sqlite3_reset(stmt);
