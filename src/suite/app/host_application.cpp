@@ -44,17 +44,6 @@
 
 namespace suite {
 
-namespace {
-
-QString errorText(const automation::Error& error) {
-    QString source = error.source();
-    return QStringLiteral("Errore %1: %2 (%3)")
-        .arg(error.number())
-        .arg(error.description(), source.replace(QStringLiteral("\r\n"), QStringLiteral(" > ")));
-}
-
-}  // namespace
-
 HostApplication::HostApplication(HostOptions options)
     : options_(std::move(options)),
       interactive_(options_.script.isEmpty() && options_.screenshot.isEmpty()),
@@ -100,6 +89,13 @@ HostApplication::HostApplication(HostOptions options)
 HostApplication::~HostApplication() {
     modules_.clear();
     window_.reset();
+}
+
+QString HostApplication::errorText(const automation::Error& error) {
+    QString source = error.source();
+    return QStringLiteral("error %1: %2 (in %3)")
+        .arg(error.number())
+        .arg(error.description(), source.replace(QStringLiteral("\r\n"), QStringLiteral(" > ")));
 }
 
 QString HostApplication::dataFolder() {
@@ -253,15 +249,17 @@ void HostApplication::pressFrameButton(const QString& caption) {
         window->hub().run([&] { navigator->pressButton(caption); });
 }
 
-void HostApplication::changeCompany() {
-    ModuleWindow* window = currentModule();
+bool HostApplication::askNavigator(const std::function<bool()>& request) {
     bool allowed = false;
-    const auto ask = [&] { allowed = session_->navigator()->requestCompanyChange(); };
-    if (window)
-        window->hub().run(ask);
+    if (ModuleWindow* window = currentModule())
+        window->hub().run([&] { allowed = request(); });
     else
-        ask();
-    if (!allowed)
+        allowed = request();
+    return allowed;
+}
+
+void HostApplication::changeCompany() {
+    if (!askNavigator([this] { return session_->navigator()->requestCompanyChange(); }))
         return;
     QStringList names;
     int current = 0;
@@ -279,14 +277,7 @@ void HostApplication::changeCompany() {
 }
 
 void HostApplication::exportToOffice() {
-    ModuleWindow* window = currentModule();
-    bool allowed = false;
-    const auto ask = [&] { allowed = session_->navigator()->requestExportToOffice(); };
-    if (window)
-        window->hub().run(ask);
-    else
-        ask();
-    if (allowed)
+    if (askNavigator([this] { return session_->navigator()->requestExportToOffice(); }))
         QMessageBox::information(window_.get(), QStringLiteral("Esporta in Office"),
                                  QStringLiteral("Nessun programma aperto ha dati da esportare."));
 }

@@ -4,8 +4,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
+
+namespace automation {
+class Error;
+}
 
 namespace suite {
 
@@ -57,6 +62,8 @@ public:
 
     // The ProgID that serves a menu program: "MGUO_BRONDEL" is "MGUO_BRONDEL.CLSMG_BRONDEL".
     static QString progIdOf(const QString& program);
+    // An automation error as the host reports it: number, description and the chain of procedures.
+    static QString errorText(const automation::Error& error);
     // Where the demo database and the component registry live: the user's data folder.
     static QString dataFolder();
     // The demo database, created on first use.
@@ -70,6 +77,8 @@ private:
     ModuleWindow* currentModule() const;
     bool frameButtonAvailable(const QString& caption) const;
     void pressFrameButton(const QString& caption);
+    // Asks the navigator (a toolbar request the current module may refuse); whether it was allowed.
+    bool askNavigator(const std::function<bool()>& request);
     void changeCompany();
     void exportToOffice();
     void report(const QString& text) const;

@@ -26,13 +26,6 @@ namespace suite {
 
 namespace {
 
-QString errorText(const automation::Error& error) {
-    QString source = error.source();
-    return QStringLiteral("error %1: %2 (in %3)")
-        .arg(error.number())
-        .arg(error.description(), source.replace(QStringLiteral("\r\n"), QStringLiteral(" > ")));
-}
-
 QString jsErrorText(const QJSValue& error, const QString& fileName) {
     const int line = error.property(QStringLiteral("lineNumber")).toInt();
     return QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(error.toString());
@@ -71,7 +64,7 @@ bool ScriptHost::gesture(const std::function<void()>& action) {
     try {
         action();
     } catch (const automation::Error& error) {
-        failure = errorText(error);
+        failure = HostApplication::errorText(error);
     } catch (const std::exception& error) {
         failure = QString::fromLocal8Bit(error.what());
     }

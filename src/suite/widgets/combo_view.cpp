@@ -1,7 +1,5 @@
 #include "suite/widgets/combo_view.h"
 
-#include "suite/widgets/key_codes.h"
-
 #include "suite/framework/combo_model.h"
 
 #include <QKeyEvent>
@@ -36,11 +34,7 @@ void ComboView::sync() {
 }
 
 void ComboView::keyPressEvent(QKeyEvent* event) {
-    const int code = keyCode(*event);
-    int left = code;
-    if (code != 0)
-        gesture([&] { left = model_->pressKey(code, shiftState(event->modifiers())); });
-    if (left != 0)
+    if (keyGoesOn(*event, [this](int code, int shift) { return model_->pressKey(code, shift); }))
         QComboBox::keyPressEvent(event);
 }
 

@@ -74,19 +74,16 @@ void EditView::keyPressEvent(QKeyEvent* event) {
         gesture([this] { model_->pressEnter(); });
         return;
     }
-    if (code == 0 || code == TabKey) {
+    if (code == TabKey) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    int left = code;
-    gesture([&] { left = model_->pressKey(code, shiftState(event->modifiers())); });
-    if (left == 0)
+    if (!keyGoesOn(*event, [this](int key, int shift) { return model_->pressKey(key, shift); }))
         return;
-    if (code == host::key::F3) {
+    if (code == host::key::F3)
         lookup();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    else
+        QLineEdit::keyPressEvent(event);
 }
 
 void EditView::focusInEvent(QFocusEvent* event) {

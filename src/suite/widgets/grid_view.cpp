@@ -1,7 +1,6 @@
 #include "suite/widgets/grid_view.h"
 
 #include "suite/widgets/grid_table_model.h"
-#include "suite/widgets/key_codes.h"
 #include "suite/widgets/view_hub.h"
 
 #include "suite/framework/grid_model.h"
@@ -88,11 +87,9 @@ void GridView::showCurrentRow() {
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
-    const int code = keyCode(*event);
-    int left = code;
-    if (code != 0 && state() != QAbstractItemView::EditingState)
-        gesture([&] { left = model_->pressKey(code, shiftState(event->modifiers())); });
-    if (left != 0)
+    // While a cell is edited its keys belong to the editor.
+    if (state() == QAbstractItemView::EditingState ||
+        keyGoesOn(*event, [this](int code, int shift) { return model_->pressKey(code, shift); }))
         QTableView::keyPressEvent(event);
 }
 

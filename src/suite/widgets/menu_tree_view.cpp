@@ -5,7 +5,6 @@
 #include "automation/variant.h"
 
 #include <QHash>
-#include <QHeaderView>
 #include <QStyle>
 
 namespace suite {
@@ -19,18 +18,13 @@ QString idOf(const QVariant& entryId) { return automation::cstr(entryId); }
 }  // namespace
 
 MenuTreeView::MenuTreeView(ViewHub& hub, std::shared_ptr<MenuTreeModel> model, QWidget* parent)
-    : QTreeWidget(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
-    header()->hide();
-    setColumnCount(1);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        if (isSyncing())
-            return;
-        const QVariant entry = item->data(0, EntryRole);
-        gesture([&] { model_->chooseNode(entry); });
-        sync();
-    });
+    : TreeWidgetView(hub, model, parent), model_(std::move(model)) {
     sync();
+}
+
+void MenuTreeView::rowClicked(QTreeWidgetItem* row) {
+    const QVariant entry = row->data(0, EntryRole);
+    gesture([&] { model_->chooseNode(entry); });
 }
 
 void MenuTreeView::rebuild() {
@@ -47,13 +41,7 @@ void MenuTreeView::rebuild() {
     expandAll();
 }
 
-QTreeWidgetItem* MenuTreeView::row(const QVariant& entryId) const {
-    for (QTreeWidgetItemIterator it(const_cast<MenuTreeView*>(this)); *it; ++it) {
-        if (idOf((*it)->data(0, EntryRole)) == idOf(entryId))
-            return *it;
-    }
-    return nullptr;
-}
+QTreeWidgetItem* MenuTreeView::row(const QVariant& entryId) const { return findRow(EntryRole, idOf(entryId)); }
 
 void MenuTreeView::sync() {
     ViewBinding::sync();
@@ -80,11 +68,6 @@ void MenuTreeView::sync() {
     QTreeWidgetItem* selected = row(model_->selectedEntry());
     if (!automation::isEmpty(model_->selectedEntry()) && selected != currentItem())
         setCurrentItem(selected);
-}
-
-void MenuTreeView::focusInEvent(QFocusEvent* event) {
-    QTreeWidget::focusInEvent(event);
-    focusFromPerson();
 }
 
 }  // namespace suite

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "suite/widgets/view_binding.h"
-
-#include <QTreeWidget>
+#include "suite/widgets/tree_widget_view.h"
 
 namespace suite {
 
@@ -10,7 +8,7 @@ class MenuTreeModel;
 
 // The tree of the host's menu programs: folders and programs, the marked entries checked and in bold; a
 // click on an entry is chooseNode().
-class MenuTreeView : public QTreeWidget, public ViewBinding {
+class MenuTreeView : public TreeWidgetView {
 public:
     MenuTreeView(ViewHub& hub, std::shared_ptr<MenuTreeModel> model, QWidget* parent);
 
@@ -18,7 +16,7 @@ public:
     QTreeWidgetItem* row(const QVariant& entryId) const;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
+    void rowClicked(QTreeWidgetItem* row) override;
 
 private:
     void rebuild();

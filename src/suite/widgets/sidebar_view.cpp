@@ -2,7 +2,6 @@
 
 #include "suite/framework/sidebar_model.h"
 
-#include <QHeaderView>
 
 namespace suite {
 
@@ -21,9 +20,7 @@ QString groupCaption(const SidebarModel::Group& group) {
 }  // namespace
 
 SidebarView::SidebarView(ViewHub& hub, std::shared_ptr<SidebarModel> model, QWidget* parent)
-    : QTreeWidget(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
-    header()->hide();
-    setColumnCount(1);
+    : TreeWidgetView(hub, model, parent), model_(std::move(model)) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
@@ -31,21 +28,18 @@ SidebarView::SidebarView(ViewHub& hub, std::shared_ptr<SidebarModel> model, QWid
     setUniformRowHeights(false);
     setWordWrap(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSelectionMode(QAbstractItemView::SingleSelection);
     setFrameShape(QFrame::StyledPanel);
     setStyleSheet(QStringLiteral("QTreeWidget { background: #f4f7fb; } QTreeWidget::item { padding: 2px 2px; }"));
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        if (isSyncing())
-            return;
-        const QString group = item->data(0, GroupRole).toString();
-        const QString key = item->data(0, ItemRole).toString();
-        if (key.isEmpty())
-            gesture([&] { model_->clickGroup(group); });
-        else
-            gesture([&] { model_->clickItem(group, key); });
-        sync();
-    });
     sync();
+}
+
+void SidebarView::rowClicked(QTreeWidgetItem* row) {
+    const QString group = row->data(0, GroupRole).toString();
+    const QString key = row->data(0, ItemRole).toString();
+    if (key.isEmpty())
+        gesture([&] { model_->clickGroup(group); });
+    else
+        gesture([&] { model_->clickItem(group, key); });
 }
 
 QTreeWidgetItem* SidebarView::row(const QString& groupKey, const QString& itemKey) const {
@@ -131,11 +125,6 @@ void SidebarView::sync() {
         if (current)
             current->setSelected(true);
     }
-}
-
-void SidebarView::focusInEvent(QFocusEvent* event) {
-    QTreeWidget::focusInEvent(event);
-    focusFromPerson();
 }
 
 }  // namespace suite

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "suite/widgets/view_binding.h"
-
-#include <QTreeWidget>
+#include "suite/widgets/tree_widget_view.h"
 
 namespace suite {
 
@@ -10,7 +8,7 @@ class SidebarModel;
 
 // The sidebar: its groups as headings that fold and unfold (clickGroup()), their items below
 // (clickItem()), the item selected last highlighted, hidden groups left out.
-class SidebarView : public QTreeWidget, public ViewBinding {
+class SidebarView : public TreeWidgetView {
 public:
     SidebarView(ViewHub& hub, std::shared_ptr<SidebarModel> model, QWidget* parent);
 
@@ -19,7 +17,7 @@ public:
     QTreeWidgetItem* row(const QString& groupKey, const QString& itemKey = QString()) const;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
+    void rowClicked(QTreeWidgetItem* row) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

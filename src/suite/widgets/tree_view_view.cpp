@@ -4,7 +4,6 @@
 
 #include "brondel/console/host_components/image_list.h"
 
-#include <QHeaderView>
 
 namespace suite {
 
@@ -17,17 +16,7 @@ QString keyOf(const QTreeWidgetItem* item) { return item->data(0, KeyRole).toStr
 }  // namespace
 
 TreeViewView::TreeViewView(ViewHub& hub, std::shared_ptr<TreeViewModel> model, QWidget* parent)
-    : QTreeWidget(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
-    header()->hide();
-    setColumnCount(1);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        if (isSyncing())
-            return;
-        const QString key = keyOf(item);
-        gesture([&] { model_->selectNode(key); });
-        sync();
-    });
+    : TreeWidgetView(hub, model, parent), model_(std::move(model)) {
     const auto toggled = [this](QTreeWidgetItem* item) {
         if (isSyncing())
             return;
@@ -39,6 +28,11 @@ TreeViewView::TreeViewView(ViewHub& hub, std::shared_ptr<TreeViewModel> model, Q
     connect(this, &QTreeWidget::itemExpanded, this, toggled);
     connect(this, &QTreeWidget::itemCollapsed, this, toggled);
     sync();
+}
+
+void TreeViewView::rowClicked(QTreeWidgetItem* row) {
+    const QString key = keyOf(row);
+    gesture([&] { model_->selectNode(key); });
 }
 
 QIcon TreeViewView::image(const QString& key) const {
@@ -64,13 +58,7 @@ void TreeViewView::rebuild() {
     addChildren(nullptr, model_->rootKeys());
 }
 
-QTreeWidgetItem* TreeViewView::row(const QString& key) const {
-    for (QTreeWidgetItemIterator it(const_cast<TreeViewView*>(this)); *it; ++it) {
-        if (keyOf(*it) == key)
-            return *it;
-    }
-    return nullptr;
-}
+QTreeWidgetItem* TreeViewView::row(const QString& key) const { return findRow(KeyRole, key); }
 
 void TreeViewView::sync() {
     ViewBinding::sync();
@@ -98,11 +86,6 @@ void TreeViewView::sync() {
     QTreeWidgetItem* selected = model_->selectedKey().isEmpty() ? nullptr : row(model_->selectedKey());
     if (selected != currentItem())
         setCurrentItem(selected);
-}
-
-void TreeViewView::focusInEvent(QFocusEvent* event) {
-    QTreeWidget::focusInEvent(event);
-    focusFromPerson();
 }
 
 }  // namespace suite

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "suite/widgets/view_binding.h"
-
-#include <QTreeWidget>
+#include "suite/widgets/tree_widget_view.h"
 
 namespace suite {
 
@@ -10,7 +8,7 @@ class TreeViewModel;
 
 // A tree view: the model's nodes with their images from the tree's image list; a click on a node is
 // selectNode(), opening or closing a node is toggleNode().
-class TreeViewView : public QTreeWidget, public ViewBinding {
+class TreeViewView : public TreeWidgetView {
 public:
     TreeViewView(ViewHub& hub, std::shared_ptr<TreeViewModel> model, QWidget* parent);
 
@@ -18,7 +16,7 @@ public:
     QTreeWidgetItem* row(const QString& key) const;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
+    void rowClicked(QTreeWidgetItem* row) override;
 
 private:
     void rebuild();

@@ -1,5 +1,6 @@
 #include "suite/widgets/view_binding.h"
 
+#include "suite/widgets/key_codes.h"
 #include "suite/widgets/view_hub.h"
 
 #include "suite/framework/model_node.h"
@@ -7,6 +8,7 @@
 #include "brondel/console/host_components/control.h"
 #include "brondel/console/host_components/types.h"
 
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace suite {
@@ -46,6 +48,15 @@ void ViewBinding::sync() {
 }
 
 bool ViewBinding::gesture(const std::function<void()>& action) { return hub_.run(action); }
+
+bool ViewBinding::keyGoesOn(const QKeyEvent& event, const std::function<int(int, int)>& pressKey) {
+    const int code = keyCode(event);
+    if (code == 0)
+        return true;
+    int left = code;
+    gesture([&] { left = pressKey(code, shiftState(event.modifiers())); });
+    return left != 0;
+}
 
 void ViewBinding::focusFromPerson() {
     if (isSyncing() || control_->hasFocus() || !control_->canTakeFocus())

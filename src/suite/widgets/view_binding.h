@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QWidget;
 
 namespace host {
@@ -61,6 +62,10 @@ protected:
     // Whether a sync is putting the model's state into the widget (the widget's own signals then are not
     // a person's doing).
     bool isSyncing() const { return syncing_ > 0; }
+    // A person's key: the model's pressKey (code, shift) raises KeyDown and gives back the key code its
+    // handlers left. Returns whether the widget goes on with the key (a key KeyDown does not number, or
+    // one the handlers did not swallow).
+    bool keyGoesOn(const QKeyEvent& event, const std::function<int(int, int)>& pressKey);
     // Tells the model the person put the focus here (clicked into the control, tabbed to it).
     void focusFromPerson();
 
