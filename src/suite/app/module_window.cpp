@@ -93,8 +93,8 @@ void ModuleWindow::place() {
     subWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
     subWindow_->installEventFilter(this);
     subWindow_->show();
-    const QSize frame = subWindow_->size() - view_->size();
-    subWindow_->setGeometry(QRect(at, view_->modelSize() + frame));
+    frame_ = subWindow_->size() - view_->size();
+    subWindow_->setGeometry(QRect(at, view_->modelSize() + frame_));
     if (form_->windowState() == 2)
         subWindow_->showMaximized();
     // From now on, a person's resize of the window is the form's resize.
@@ -133,8 +133,14 @@ void ModuleWindow::runModal(FormModel& form) {
 }
 
 void ModuleWindow::followForm() {
-    if (!form_ || form_->isLoaded())
+    if (!form_)
         return;
+    if (form_->isLoaded()) {
+        // The form changed its size (or the person's resize came back from it): the window fits it.
+        if (subWindow_ && view_ && !subWindow_->isMaximized() && subWindow_->size() != view_->modelSize() + frame_)
+            subWindow_->resize(view_->modelSize() + frame_);
+        return;
+    }
     // The form unloaded (through CloseForm or by itself): its window goes.
     if (dialog_)
         dialog_->done(0);

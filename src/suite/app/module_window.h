@@ -79,6 +79,7 @@ private:
     QPointer<QMdiSubWindow> subWindow_;
     QPointer<QDialog> dialog_;
     std::size_t formChanged_ = 0;
+    QSize frame_;  // what the MDI window adds around the form
     bool closing_ = false;
     bool showing_ = false;  // inside showForm (a modal form runs there)
 };

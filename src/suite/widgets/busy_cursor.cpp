@@ -25,13 +25,12 @@ void BusyCursor::follow() {
     if (busy == shown_)
         return;
     shown_ = busy;
-    if (busy) {
+    // No events are processed here: the form is in the middle of its work, and views must not read its
+    // models before it is done.
+    if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        // The form works without returning to the event loop: the cursor must show now.
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    } else {
+    else
         QApplication::restoreOverrideCursor();
-    }
 }
 
 }  // namespace suite
