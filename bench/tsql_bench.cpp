@@ -7,6 +7,7 @@
 #include "tsql/dialect.h"
 #include "tsql/lexer.h"
 #include "tsql/sqlite_statement.h"
+#include "tsql/sqlite_target.h"
 #include "tsql/translation_cache.h"
 #include "tsql/translator.h"
 
@@ -51,7 +52,8 @@ Database& database() {
 const std::vector<std::string>& corpusStatements() {
     static const std::vector<std::string> statements = [] {
         std::vector<std::string> out;
-        tsql::Translator translator(database().handle());
+        tsql::SqliteTarget target(database().handle());
+        tsql::Translator translator(target);
         tsql::Lexer lexer;
         for (const CorpusCase& c : CorpusReader::readFolder(QStringLiteral(TSQL_CORPUS_DIR))) {
             for (const CorpusStatement& s : c.statements) {
@@ -71,7 +73,8 @@ const std::vector<std::string>& corpusStatements() {
 
 void TranslateCold(benchmark::State& state) {
     const auto& statements = corpusStatements();
-    tsql::Translator translator(database().handle());
+    tsql::SqliteTarget target(database().handle());
+    tsql::Translator translator(target);
     tsql::Lexer lexer;
     for (auto _ : state) {
         for (const std::string& text : statements) {
@@ -86,7 +89,8 @@ BENCHMARK(TranslateCold)->Unit(benchmark::kMicrosecond);
 
 void TranslateCached(benchmark::State& state) {
     const auto& statements = corpusStatements();
-    tsql::Translator translator(database().handle());
+    tsql::SqliteTarget target(database().handle());
+    tsql::Translator translator(target);
     tsql::TranslationCache cache;
     tsql::Lexer lexer;
     for (const std::string& text : statements) {

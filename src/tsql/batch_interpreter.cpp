@@ -2,9 +2,7 @@
 
 #include "automation/error.h"
 #include "automation/variant.h"
-#include "tsql/sqlite_statement.h"
-
-#include <sqlite3.h>
+#include "tsql/sqlite_target.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -18,7 +16,10 @@ constexpr int maxNesting = 32;
 
 }  // namespace
 
-BatchInterpreter::BatchInterpreter(sqlite3* db) : db_(db), translator_(db), globalTemporaryTables_(db) {}
+BatchInterpreter::BatchInterpreter(std::unique_ptr<SqlTarget> target)
+    : target_(std::move(target)), translator_(*target_), globalTemporaryTables_(*target_) {}
+
+BatchInterpreter::BatchInterpreter(sqlite3* db) : BatchInterpreter(std::make_unique<SqliteTarget>(db)) {}
 
 BatchResult BatchInterpreter::execute(std::string_view text, const std::vector<QVariant>& parameters) {
     BatchResult result;
@@ -57,35 +58,26 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
                                const std::vector<QVariant>& parameters, std::vector<QVariant>& values,
                                BatchResult& result) {
     if (!step.prepared) {
-        sqlite3_stmt* stmt = nullptr;
-        const int rc = sqlite3_prepare_v3(db_, step.sql.c_str(), static_cast<int>(step.sql.size()) + 1,
-                                          persistent ? SQLITE_PREPARE_PERSISTENT : 0, &stmt, nullptr);
-        StatementHandle handle(stmt);
-        if (rc != SQLITE_OK) throwSqliteError(db_, rc);
-        step.prepared = std::move(handle);
+        step.prepared = target_->prepare(step.sql, persistent);
         ++preparations_;
     }
-    sqlite3_stmt* stmt = step.prepared.get();
+    SqlTarget::Statement& statement = *step.prepared;
     bind(step, lexer, parameters, values);
     if (!step.assignTo.empty()) {
-        for (;;) {
-            const int rc = sqlite3_step(stmt);
-            if (rc == SQLITE_DONE) break;
-            if (rc != SQLITE_ROW) {
-                sqlite3_reset(stmt);
-                throwSqliteError(db_, sqlite3_extended_errcode(db_));
-            }
+        ResultSet rows;
+        statement.run(&rows);
+        if (!rows.rows.empty()) {
+            Row& last = rows.rows.back();
             for (std::size_t i = 0; i < step.assignTo.size(); ++i) {
-                values[static_cast<std::size_t>(step.assignTo[i])] = columnValue(stmt, static_cast<int>(i));
+                values[static_cast<std::size_t>(step.assignTo[i])] = std::move(last[i]);
             }
         }
-        sqlite3_reset(stmt);
     } else if (step.resultSet) {
         ResultSet rows;
-        stepToEnd(db_, stmt, &rows);
+        statement.run(&rows);
         result.resultSets.push_back(std::move(rows));
     } else {
-        const long long changed = stepToEnd(db_, stmt, nullptr);
+        const long long changed = statement.run(nullptr);
         if (changed >= 0) result.rowsAffected = changed;
     }
     if (!step.createsGlobalTemporary.empty()) globalTemporaryTables_.created(step.createsGlobalTemporary);
@@ -94,31 +86,28 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
 
 void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,
                             const std::vector<QVariant>& values) {
-    sqlite3_stmt* stmt = step.prepared.get();
+    SqlTarget::Statement& statement = *step.prepared;
     int index = 0;
     for (const Program::Binding& binding : step.bindings) {
         ++index;
-        int rc = SQLITE_OK;
         switch (binding.source) {
         case Program::Binding::Source::Caller:
             if (binding.index >= static_cast<int>(parameters.size())) {
                 throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
                                         QStringLiteral("No value given for one or more required parameters."));
             }
-            bindValue(db_, stmt, index, parameters[static_cast<std::size_t>(binding.index)]);
+            statement.bind(index, parameters[static_cast<std::size_t>(binding.index)]);
             break;
         case Program::Binding::Source::Variable:
-            bindValue(db_, stmt, index, values[static_cast<std::size_t>(binding.index)]);
+            statement.bind(index, values[static_cast<std::size_t>(binding.index)]);
             break;
         case Program::Binding::Source::Literal: {
             const Token& token = lexer.literal(binding.index);
             if (token.kind == TokenKind::String) {
                 if (token.escaped) {
-                    const std::string value = lexer.stringValue(token);
-                    rc = sqlite3_bind_text64(stmt, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+                    statement.bindText(index, lexer.stringValue(token), false);
                 } else {
-                    const std::string_view value = lexer.rawStringValue(token);
-                    rc = sqlite3_bind_text64(stmt, index, value.data(), value.size(), SQLITE_STATIC, SQLITE_UTF8);
+                    statement.bindText(index, lexer.rawStringValue(token), true);  // the text outlives the run
                 }
                 break;
             }
@@ -126,14 +115,13 @@ void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const
             long long integer = 0;
             const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), integer);
             if (error == std::errc() && end == digits.data() + digits.size()) {
-                rc = sqlite3_bind_int64(stmt, index, integer);
+                statement.bindInteger(index, integer);
             } else {
-                rc = sqlite3_bind_double(stmt, index, std::strtod(std::string(digits).c_str(), nullptr));
+                statement.bindReal(index, std::strtod(std::string(digits).c_str(), nullptr));
             }
             break;
         }
         }
-        if (rc != SQLITE_OK) throwSqliteError(db_, rc);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "tsql/lexer.h"
 #include "tsql/program.h"
 #include "tsql/result.h"
+#include "tsql/sql_target.h"
 #include "tsql/translation_cache.h"
 #include "tsql/translator.h"
 
@@ -17,20 +18,22 @@ struct sqlite3;
 
 namespace tsql {
 
-// Runs T-SQL batches on one SQLite connection: finds the text's program in the cache (or translates it),
+// Runs T-SQL batches on one SQL target (a SQLite connection, directly or through ODBC): finds the text's program in the cache (or translates it),
 // binds the text's literals, the caller's parameters and the batch's variables, and runs the steps in order.
 // SELECT @v = keeps the last row's values and leaves @v alone when there is none; EXECUTE(@v) runs the
 // text of @v as a batch of its own, without the caller's variables. Every result set is kept in order: the
 // caller reads the last one.
 class BatchInterpreter {
 public:
+    explicit BatchInterpreter(std::unique_ptr<SqlTarget> target);
+    // On a SQLite connection that the caller keeps open while the interpreter lives.
     explicit BatchInterpreter(sqlite3* db);
 
     BatchResult execute(std::string_view text, const std::vector<QVariant>& parameters);
 
     // How many texts were not found in the cache and went to the translator: what the cache saves.
     long long translations() const { return translations_; }
-    // How many SQLite statements were prepared.
+    // How many statements were prepared on the target.
     long long preparations() const { return preparations_; }
 
 private:
@@ -40,10 +43,11 @@ private:
     void bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,
               const std::vector<QVariant>& values);
 
-    sqlite3* db_;
+    std::unique_ptr<SqlTarget> target_;
     Translator translator_;
-    TranslationCache cache_;
+    // Before the cache: the ##tables are dropped once the cached statements are gone.
     GlobalTemporaryTables globalTemporaryTables_;
+    TranslationCache cache_;
     std::vector<std::unique_ptr<Lexer>> lexers_;  // one per EXECUTE nesting level, reused
     long long translations_ = 0;
     long long preparations_ = 0;

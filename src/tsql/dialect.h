@@ -11,6 +11,8 @@ struct sqlite3;
 
 namespace tsql {
 
+class SqlTarget;
+
 // Runs statement text on one open SQLite connection. The data layer's SQLite engine holds one Dialect per
 // connection: the native one runs SQLite's own SQL; the T-SQL one translates SQL Server text first.
 // Failures are automation::Error: constraint failures carry errors::IntegrityViolation, others
@@ -32,6 +34,8 @@ std::unique_ptr<Dialect> makeNativeDialect(sqlite3* db);
 // errors::SqlSyntaxError for malformed text. The ##tables it creates are dropped when it is destroyed,
 // which must happen before the connection closes; creating it drops those left by processes that ended.
 std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db);
+// The same on another target (a SQLite database behind an ODBC driver), which the dialect keeps.
+std::unique_ptr<Dialect> makeTsqlDialect(std::unique_ptr<SqlTarget> target);
 
 // Collations and functions every suite connection needs (DATABASE_DEFAULT and the SQL Server
 // functions SQLite lacks). Called once per connection right after it is opened.

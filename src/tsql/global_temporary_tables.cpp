@@ -1,6 +1,7 @@
 #include "tsql/global_temporary_tables.h"
 
-#include <sqlite3.h>
+#include "automation/error.h"
+#include "tsql/sql_target.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -61,21 +62,17 @@ const std::string& GlobalTemporaryTables::ownerMarker() {
     return marker;
 }
 
-GlobalTemporaryTables::GlobalTemporaryTables(sqlite3* db) : db_(db) {
-    sqlite3_stmt* stmt = nullptr;
-    const char* sql = "SELECT name, sql FROM main.sqlite_schema WHERE type = 'table' AND name LIKE '##%'";
-    if (sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(stmt);
+GlobalTemporaryTables::GlobalTemporaryTables(SqlTarget& target) : target_(target) {
+    ResultSet tables;
+    try {
+        target_.prepare("SELECT name, sql FROM main.sqlite_schema WHERE type = 'table' AND name LIKE '##%'", false)
+            ->run(&tables);
+    } catch (const automation::Error&) {
         return;  // best effort: a database that cannot be read now is swept by a later connection
     }
-    std::vector<std::string> orphans;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        const auto* create = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
-        if (name && create && !ownerAlive(create)) orphans.emplace_back(name);
+    for (const Row& table : tables.rows) {
+        if (!ownerAlive(table[1].toString().toStdString())) drop(table[0].toString().toStdString());
     }
-    sqlite3_finalize(stmt);
-    for (const std::string& name : orphans) drop(name);
 }
 
 GlobalTemporaryTables::~GlobalTemporaryTables() {
@@ -99,7 +96,7 @@ void GlobalTemporaryTables::drop(const std::string& name) {
         if (c == '"') sql.push_back('"');
     }
     sql += '"';
-    sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);  // best effort, as at connection close
+    target_.runQuietly(sql);  // best effort, as at connection close
 }
 
 }  // namespace tsql

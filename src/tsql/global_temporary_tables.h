@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-struct sqlite3;
-
 namespace tsql {
+
+class SqlTarget;
 
 // SQL Server's global temporary tables (##name) on SQLite: real tables that every connection sees, dropped
 // when the connection that created them closes. Each one carries its owner (process id and start time) in
@@ -14,7 +14,7 @@ namespace tsql {
 class GlobalTemporaryTables {
 public:
     // Drops the ##tables whose owning process is gone.
-    explicit GlobalTemporaryTables(sqlite3* db);
+    explicit GlobalTemporaryTables(SqlTarget& target);
     // Drops the ##tables this connection created and did not drop.
     ~GlobalTemporaryTables();
     GlobalTemporaryTables(const GlobalTemporaryTables&) = delete;
@@ -29,7 +29,7 @@ public:
 private:
     void drop(const std::string& name);
 
-    sqlite3* db_;
+    SqlTarget& target_;
     std::vector<std::string> owned_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tsql/sqlite_statement.h"
+#include "tsql/sql_target.h"
 
 #include <memory>
 #include <string>
@@ -32,7 +32,7 @@ struct Program {
         int slot = -1;                      // Execute: the slot that receives the text
         std::string createsGlobalTemporary; // ##name the statement creates, or empty
         std::string dropsGlobalTemporary;   // ##name the statement drops, or empty
-        StatementHandle prepared;           // prepared on first run, kept with the program
+        std::unique_ptr<SqlTarget::Statement> prepared;  // prepared on first run, kept with the program
     };
 
     std::vector<Step> steps;

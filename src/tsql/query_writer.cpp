@@ -1,7 +1,7 @@
 #include "tsql/query_writer.h"
 
 #include "tsql/function_rules.h"
-#include "tsql/sqlite_statement.h"
+#include "tsql/sql_target.h"
 #include "tsql/translation_error.h"
 
 #include <QString>
@@ -64,8 +64,8 @@ constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
 
 }  // namespace
 
-QueryWriter::QueryWriter(const Lexer& lexer, sqlite3* db, Program& program, const Variables& variables)
-    : lexer_(lexer), db_(db), program_(program), variables_(variables) {}
+QueryWriter::QueryWriter(const Lexer& lexer, SqlTarget& target, Program& program, const Variables& variables)
+    : lexer_(lexer), target_(target), program_(program), variables_(variables) {}
 
 void QueryWriter::begin(Program::Step& step, bool inlineLiterals) {
     step_ = &step;
@@ -380,19 +380,14 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
     }
     std::string source;
     tableRef(sourceRef, source);
-    const std::string probe = "SELECT * FROM " + source;
-    sqlite3_stmt* raw = nullptr;
-    const int rc = sqlite3_prepare_v2(db_, probe.c_str(), static_cast<int>(probe.size()), &raw, nullptr);
-    StatementHandle statement(raw);
-    if (rc != SQLITE_OK) throwSqliteError(db_, rc);
+    const std::vector<std::string> columns = target_.columnsOf("SELECT * FROM " + source);
     program_.cacheable = false;
 
     std::string q;
     name(qualifier, q);
     q += '.';
     std::vector<std::string> groups;
-    for (int i = 0; i < sqlite3_column_count(raw); ++i) {
-        const std::string column = sqlite3_column_name(raw, i);
+    for (const std::string& column : columns) {
         if (!sameName(column, ref.pivotColumn) && !sameName(column, ref.pivotValue)) groups.push_back(q + [&] {
             std::string n;
             name(column, n);

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <unordered_map>
 
-struct sqlite3;
-
 namespace tsql {
+
+class SqlTarget;
 
 // Writes SQLite SQL for T-SQL queries and expressions: the table-driven rewrites of the dialect. TOP becomes
 // LIMIT at the end of its own query, + becomes || or arithmetic by the operands' types (tsql_plus when the
@@ -26,7 +26,7 @@ public:
     };
     using Variables = std::unordered_map<std::string, Variable>;
 
-    QueryWriter(const Lexer& lexer, sqlite3* db, Program& program, const Variables& variables);
+    QueryWriter(const Lexer& lexer, SqlTarget& target, Program& program, const Variables& variables);
 
     // Parameters met from now on bind to step.
     void begin(Program::Step& step, bool inlineLiterals = false);
@@ -67,7 +67,7 @@ private:
     bool hasCollation(const ast::Expr& e) const;
 
     const Lexer& lexer_;
-    sqlite3* db_;
+    SqlTarget& target_;
     Program& program_;
     const Variables& variables_;
     Program::Step* step_ = nullptr;

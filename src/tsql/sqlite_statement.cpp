@@ -1,9 +1,13 @@
 #include "tsql/sqlite_statement.h"
 
+#include "tsql/sql_target.h"
+
 #include "automation/error.h"
 #include "automation/variant.h"
 
 #include <sqlite3.h>
+
+#include <type_traits>
 
 namespace tsql {
 
@@ -15,45 +19,23 @@ void throwSqliteError(sqlite3* db, int code) {
 }
 
 void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& v) {
-    int rc = SQLITE_OK;
-    if (automation::isEmpty(v) || automation::isNull(v)) {
-        rc = sqlite3_bind_null(stmt, index);
-    } else {
-        switch (v.metaType().id()) {
-        case QMetaType::Bool:
-            rc = sqlite3_bind_int64(stmt, index, v.toBool() ? 1 : 0);
-            break;
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::LongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::ULong:
-        case QMetaType::ULongLong:
-        case QMetaType::Char:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-            rc = sqlite3_bind_int64(stmt, index, v.toLongLong());
-            break;
-        case QMetaType::Double:
-        case QMetaType::Float:
-            rc = sqlite3_bind_double(stmt, index, v.toDouble());
-            break;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = v.toByteArray();
-            rc = sqlite3_bind_blob64(stmt, index, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
-                                     SQLITE_TRANSIENT);
-            break;
+    const int rc = asBindable(v, [&](const auto& value) {
+        using Value = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<Value, std::nullptr_t>) {
+            return sqlite3_bind_null(stmt, index);
+        } else if constexpr (std::is_same_v<Value, qint64>) {
+            return sqlite3_bind_int64(stmt, index, value);
+        } else if constexpr (std::is_same_v<Value, double>) {
+            return sqlite3_bind_double(stmt, index, value);
+        } else if constexpr (std::is_same_v<Value, QByteArray>) {
+            return sqlite3_bind_blob64(stmt, index, value.constData(), static_cast<sqlite3_uint64>(value.size()),
+                                       SQLITE_TRANSIENT);
+        } else {
+            const QByteArray utf8 = value.toUtf8();
+            return sqlite3_bind_text64(stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                                       SQLITE_TRANSIENT, SQLITE_UTF8);
         }
-        default: {
-            const QByteArray utf8 = v.toString().toUtf8();
-            rc = sqlite3_bind_text64(stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
-                                     SQLITE_TRANSIENT, SQLITE_UTF8);
-            break;
-        }
-        }
-    }
+    });
     if (rc != SQLITE_OK) throwSqliteError(db, rc);
 }
 

@@ -26,14 +26,14 @@ int variableSlot(const QueryWriter::Variables& variables, const std::string& nam
 
 }  // namespace
 
-Translator::Translator(sqlite3* db) : db_(db) {}
+Translator::Translator(SqlTarget& target) : target_(target) {}
 
 ProgramPtr Translator::translate(const Lexer& lexer) {
     Parser parser(lexer);
     std::vector<Statement> batch = parser.parseBatch();
     auto program = std::make_shared<Program>();
     QueryWriter::Variables variables;
-    QueryWriter writer(lexer, db_, *program, variables);
+    QueryWriter writer(lexer, target_, *program, variables);
     for (Statement& s : batch) statement(s, writer, *program, variables);
     return program;
 }

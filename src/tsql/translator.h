@@ -5,9 +5,9 @@
 #include "tsql/query_writer.h"
 #include "tsql/syntax_tree.h"
 
-struct sqlite3;
-
 namespace tsql {
+
+class SqlTarget;
 
 // Translates a T-SQL batch into a Program: one SQLite statement per data statement (temporary tables named
 // for SQLite, TRUNCATE as DELETE, BEGIN TRAN as BEGIN IMMEDIATE, SQL Server column types with
@@ -15,7 +15,8 @@ namespace tsql {
 // batch run in turn.
 class Translator {
 public:
-    explicit Translator(sqlite3* db);
+    // The target is asked for the current columns of a PIVOT's source.
+    explicit Translator(SqlTarget& target);
 
     // The program of the batch the lexer holds.
     ProgramPtr translate(const Lexer& lexer);
@@ -33,7 +34,7 @@ private:
     void keyList(const std::vector<ast::KeyColumn>& columns, QueryWriter& writer, std::string& sql);
     Program::Step& valueStep(Program& program, QueryWriter& writer, const ast::Expr& value, int slot);
 
-    sqlite3* db_;
+    SqlTarget& target_;
 };
 
 }  // namespace tsql

@@ -1,5 +1,6 @@
 #include "tsql/batch_interpreter.h"
 #include "tsql/dialect.h"
+#include "tsql/sqlite_target.h"
 
 namespace tsql {
 
@@ -7,7 +8,7 @@ namespace {
 
 class TsqlDialect final : public Dialect {
 public:
-    explicit TsqlDialect(sqlite3* db) : interpreter_(db) {}
+    explicit TsqlDialect(std::unique_ptr<SqlTarget> target) : interpreter_(std::move(target)) {}
 
     BatchResult execute(const QString& text, const std::vector<QVariant>& parameters) override {
         const QByteArray utf8 = text.toUtf8();
@@ -21,6 +22,10 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db) { return std::make_unique<TsqlDialect>(db); }
+std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db) { return makeTsqlDialect(std::make_unique<SqliteTarget>(db)); }
+
+std::unique_ptr<Dialect> makeTsqlDialect(std::unique_ptr<SqlTarget> target) {
+    return std::make_unique<TsqlDialect>(std::move(target));
+}
 
 }  // namespace tsql

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "tsql/sql_target.h"
+
+struct sqlite3;
+
+namespace tsql {
+
+// The embedded engine's target: statements prepared on one SQLite connection, which the caller keeps open
+// while the target and its statements live. Values are read as stepToEnd() reads them.
+class SqliteTarget final : public SqlTarget {
+public:
+    explicit SqliteTarget(sqlite3* db) : db_(db) {}
+
+    std::unique_ptr<Statement> prepare(const std::string& sql, bool persistent) override;
+    std::vector<std::string> columnsOf(const std::string& query) override;
+    void runQuietly(const std::string& sql) noexcept override;
+
+private:
+    sqlite3* db_;
+};
+
+}  // namespace tsql
