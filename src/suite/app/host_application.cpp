@@ -39,10 +39,19 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QTextStream>
 
 namespace suite {
+
+namespace {
+
+// Without a person, a module's failure is not shown in a dialog nobody would close: it goes on to the
+// caller (the script, or the run), as it was raised.
+void rethrow(const automation::Error&) { throw; }
+
+}  // namespace
 
 HostApplication::HostApplication(HostOptions options)
     : options_(std::move(options)),
@@ -190,9 +199,12 @@ ModuleWindow* HostApplication::openProgram(const QString& program) {
     if (program == ConsoleProgram)
         setCallMode(*opened);
     opened->hub().setAfterSync([this] { window_->refreshToolbar(); });
-    opening_ = opened;
-    opened->show(interactive_);
-    opening_ = nullptr;
+    if (!interactive_)
+        opened->hub().setErrorReporter(rethrow);
+    {
+        const QScopedValueRollback<ModuleWindow*> opening(opening_, opened);
+        opened->show(interactive_);
+    }
     window_->refreshToolbar();
     return module(program);
 }

@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTimer>
 
@@ -67,9 +68,10 @@ void ModuleWindow::adoptForm(const std::shared_ptr<FormModel>& form) {
 void ModuleWindow::show(bool interactive) {
     if (!interactive && form_)
         form_->setModalRunner({});
-    showing_ = true;
-    hub_->run([this] { module_->showForm(); });
-    showing_ = false;
+    {
+        const QScopedValueRollback<bool> showing(showing_, true);
+        hub_->run([this] { module_->showForm(); });
+    }
     if (form_ && form_->isLoaded())
         place();
     else
@@ -100,8 +102,14 @@ void ModuleWindow::place() {
     // From now on, a person's resize of the window is the form's resize.
     view_->setResizeGesture([this](int width, int height) { resizeForm(width, height); });
     connect(&area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* activated) {
-        if (activated && activated == subWindow_ && form_ && form_->isLoaded() && !closing_)
+        if (!activated || activated != subWindow_ || !form_ || !form_->isLoaded() || closing_)
+            return;
+        // Nothing may unwind into Qt's signal: a failure the hub hands on is only told.
+        try {
             hub_->run([this] { form_->activate(); });
+        } catch (const std::exception& error) {
+            qWarning("suite-host: %s", error.what());
+        }
     });
     hub_->scheduleSync();
 }
@@ -161,10 +169,11 @@ bool ModuleWindow::eventFilter(QObject* watched, QEvent* event) {
 bool ModuleWindow::close() {
     if (!module_ || closing_)
         return !module_;
-    closing_ = true;
     bool closed = false;
-    hub_->run([&] { closed = automation::cbool(module_->closeForm()); });
-    closing_ = false;
+    {
+        const QScopedValueRollback<bool> closing(closing_, true);
+        hub_->run([&] { closed = automation::cbool(module_->closeForm()); });
+    }
     if (closed && !showing_)
         release(true);
     else if (!closed)
