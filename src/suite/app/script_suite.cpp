@@ -16,6 +16,7 @@
 #include "suite/framework/sidebar_model.h"
 
 #include <QJSEngine>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace suite {
@@ -78,9 +79,15 @@ QJSValue ScriptSuite::control(const QString& name, int index) {
     ModuleWindow* window = requireConsole();
     if (!window)
         return QJSValue();
-    const std::shared_ptr<host::Control> found = ControlFinder(*window->form()).byName(name, index);
+    // A member of a control array may also be named with its index: "PIC_PARAMETRI(3)".
+    static const QRegularExpression member(QStringLiteral("^(\\w+)\\((\\d+)\\)$"));
+    const QRegularExpressionMatch named = member.match(name);
+    const QString base = named.hasMatch() ? named.captured(1) : name;
+    if (named.hasMatch())
+        index = named.captured(2).toInt();
+    const std::shared_ptr<host::Control> found = ControlFinder(*window->form()).byName(base, index);
     if (!found) {
-        const QString which = index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+        const QString which = index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
         host_.engine().throwError(QJSValue::ReferenceError, QStringLiteral("the console has no control %1").arg(which));
         return QJSValue();
     }

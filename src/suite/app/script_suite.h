@@ -15,7 +15,8 @@ class ScriptHost;
 //   suite.console            the open console (opened on first use); null once closed
 //   suite.open()             opens the console (again)
 //   suite.section(key)       clicks the sidebar item with that key
-//   suite.control(name[, i]) a control of the console's form by name (and index in a control array)
+//   suite.control(name[, i]) a control of the console's form by name (and index in a control array, also
+//                            written "NAME(i)")
 //   suite.close()            CloseForm: true when the console closed
 //   suite.answer(code)       queues the answer to the next question (1 OK, 2 Cancel, 6 Yes, 7 No...)
 //   suite.pick(rows)         queues a pick in the next lookup window: a row index, an array of indexes

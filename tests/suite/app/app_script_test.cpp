@@ -9,10 +9,14 @@
 #include "suite/framework/grid_model.h"
 #include "suite/framework/host_script_model.h"
 #include "suite/framework/model_factory.h"
+#include "suite/framework/navigator_model.h"
 #include "suite/framework/scripted_messages.h"
 
 #include "ado/recordset.h"
 #include "brondel/console/host_components/grid_layout.h"
+#include "brondel/console/host_components/recordset_factory.h"
+#include "brondel/console/host_components/script_object_model.h"
+#include "brondel/console/host_components/virtual_frame.h"
 
 #include <QJSEngine>
 
@@ -37,7 +41,7 @@ protected:
 };
 
 TEST_F(ScriptTest, AScriptOpensTheConsoleWalksEverySectionAndClosesIt) {
-    const QString error = run(R"(
+    const QString error = run(R"js(
         var opened = [];
         function bwOpen(name) { opened.push(name); }
         var sections = ["ITMCONFIGVAR", "ITMRAGGRUP", "ITMOPZVAR", "ITMLINGUAVAR", "ITMCLIFORVAR", "ITMPRIELA",
@@ -54,13 +58,13 @@ TEST_F(ScriptTest, AScriptOpensTheConsoleWalksEverySectionAndClosesIt) {
         if (suite.console.caption !== "Console parametri varianti") throw new Error(suite.console.caption);
         if (suite.close() !== true) throw new Error("the console stayed open");
         if (suite.console !== null) throw new Error("a closed console is still there");
-    )");
+    )js");
     EXPECT_EQ(error, "");
     EXPECT_EQ(host_->module(suite::HostApplication::ConsoleProgram), nullptr);
 }
 
 TEST_F(ScriptTest, BwCloseKeepsTheConsoleOpenBySettingTheCancelFlag) {
-    const QString error = run(R"(
+    const QString error = run(R"js(
         var keep = true;
         function bwClose(name) { suite.cancel = keep; }
         var first = suite.close();
@@ -68,12 +72,12 @@ TEST_F(ScriptTest, BwCloseKeepsTheConsoleOpenBySettingTheCancelFlag) {
         keep = false;
         var second = suite.close();
         if (first !== false || !stillOpen || second !== true) throw new Error([first, stillOpen, second].join());
-    )");
+    )js");
     EXPECT_EQ(error, "");
 }
 
 TEST_F(ScriptTest, ControlsAreReachedByNameAndDrivenByTheirGestures) {
-    const QString error = run(R"(
+    const QString error = run(R"js(
         suite.section("ITMCONFIGVAR");
         var natura = suite.control("CBO_NATURA");
         if (!natura.visible || natura.kind !== "combo") throw new Error("CBO_NATURA " + natura.kind);
@@ -81,9 +85,10 @@ TEST_F(ScriptTest, ControlsAreReachedByNameAndDrivenByTheirGestures) {
         natura.selectCode(1);
         if (natura.text !== "1" || natura.selectedIndex !== 1) throw new Error(natura.text);
         if (suite.control("PIC_PARAMETRI", 5).visible) throw new Error("panel 5 shows");
+        if (!suite.control("PIC_PARAMETRI(0)").visible) throw new Error("panel 0 is hidden");
         if (suite.console.title !== "Configuratore varianti") throw new Error(suite.console.title);
         suite.control("NONESISTE");
-    )");
+    )js");
     EXPECT_TRUE(error.endsWith("ReferenceError: the console has no control NONESISTE")) << error.toStdString();
 }
 
@@ -123,7 +128,7 @@ TEST_F(ScriptTest, GridsShowTheirCellsAndTakeTicksSelectionsAndSelectAll) {
     });
     QStringList allClicks;
     grid->SelectAllClickEXT.connect([&](const QString& field, int state) { allClicks << field + QString::number(state); });
-    const QString error = run(R"(
+    const QString error = run(R"js(
         var grid = suite.control("GRD_PROVA");
         var seen = [grid.rowCount, grid.cell(0, "DOC"), grid.value(1, "A0"), grid.colour(0), grid.colour(1)];
         grid.tick(1, "A0");
@@ -134,9 +139,37 @@ TEST_F(ScriptTest, GridsShowTheirCellsAndTakeTicksSelectionsAndSelectAll) {
         grid.selectAll("A0", true);
         if (seen.join() !== "2,bolla,0,-1,255,1,1,0") throw new Error(seen.join());
         grid.cell(5, "DOC");
-    )");
+    )js");
     EXPECT_TRUE(error.endsWith("RangeError: GRD_PROVA has no row 5 (it has 2)")) << error.toStdString();
     EXPECT_EQ(allClicks, QStringList({"A0-1"}));
+}
+
+TEST_F(ScriptTest, DataSectionsAreGlobalsUnderTheirScriptNames) {
+    run("suite.open();");
+    const auto rows = host_->session().factory()->recordsetFactory()->createRecordset();
+    rows->open("SELECT MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 "
+               "ORDER BY MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR",
+               host_->session().factory()->openConnection(host_->session().connectionString()));
+    const auto frame = host_->session().factory()->createVirtualFrame();
+    frame->initialize(nullptr, nullptr, rows, QString(), QString(), nullptr, nullptr);
+    frame->setScriptName("DTS_Raggruppamenti");
+    const auto connection = host_->session().navigator()->InitializeScriptObjectModel.connect(
+        [&](std::shared_ptr<host::ScriptObjectModel>& model) {
+            std::shared_ptr<host::Object> object = frame;
+            model->addObject(frame->scriptName(), object, host::script_kind::DataSection, frame->scriptName());
+        });
+    host_->session().navigator()->buildScript();
+    script_->publishScriptObjects();
+    host_->session().navigator()->InitializeScriptObjectModel.disconnect(connection);
+    EXPECT_EQ(run(R"js(
+        var seen = [DTS_Raggruppamenti.name, DTS_Raggruppamenti.rowCount, DTS_Raggruppamenti.value("MG5G_CODRAGGVAR"),
+                    DTS_Raggruppamenti.status, FRMMG_BRONDEL.caption];
+        DTS_Raggruppamenti.addNew();
+        seen.push(DTS_Raggruppamenti.status);
+        DTS_Raggruppamenti.undo();
+        seen.push(DTS_Raggruppamenti.status);
+        if (seen.join() !== "DTS_Raggruppamenti,4,CLASSICI,0,Console parametri varianti,2,0") throw new Error(seen.join());
+    )js").toStdString(), "");
 }
 
 TEST_F(ScriptTest, AQuestionWithNoAnswerQueuedFailsTheScriptEvenWhenTheConsoleWentOn) {
@@ -156,12 +189,12 @@ TEST_F(ScriptTest, AQuestionWithNoAnswerQueuedFailsTheScriptEvenWhenTheConsoleWe
 }
 
 TEST_F(ScriptTest, TheDatabaseIsReachedOnAConnectionOfItsOwn) {
-    const QString error = run(R"(
+    const QString error = run(R"js(
         var changed = suite.db.exec("UPDATE MG36_DOCUMENTI SET MG36_DESCR = 'Bolla' WHERE MG36_CODDOCUM = 'DDT'");
         var rows = suite.db.query("SELECT MG36_CODDOCUM, MG36_DESCR FROM MG36_DOCUMENTI WHERE MG36_CODDOCUM LIKE 'D%'");
         if (changed !== 1 || rows.length !== 1 || rows[0].MG36_DESCR !== "Bolla") throw new Error(changed + JSON.stringify(rows));
         suite.db.query("SELECT NOPE FROM MG36_DOCUMENTI");
-    )");
+    )js");
     EXPECT_TRUE(error.contains("NOPE")) << error.toStdString();
 }
 
