@@ -28,7 +28,9 @@ class Recordset;
 // The file must exist (it is opened read-write, never created). Statement text is SQL Server text,
 // translated for SQLite, unless Dialect=SQLite asks for SQLite's own SQL. Busy Timeout is how long a
 // statement waits for another connection's lock (default 5000 ms).
-// Driver=... or DSN=... select the ODBC engine.
+// Driver=... or DSN=... select the ODBC engine: the string goes to the driver (less Dialect) and text passes
+// unchanged, for SQL Server; with Dialect=SQLite it is translated as on the embedded engine and the driver's
+// SQLite connection loads the suite's extension module (LoadExt=, see OdbcEngine).
 //
 // Every failure is an automation::Error; the failures the engine reports also fill errors(), which the
 // next successful call on the connection (or on a recordset using it) clears.

@@ -4,15 +4,16 @@
 
 #include <memory>
 
-namespace tsql {
-class Dialect;
-}
-
 namespace ado {
 
 // The ODBC engine, for a real SQL Server: statement text goes to the driver unchanged. With translation on
 // (used to run the SQL Server statements against Debian's SQLite ODBC driver), text is translated to SQLite
-// first, exactly as the embedded engine does.
+// first, exactly as the embedded engine does, and run through the driver (OdbcTarget). The driver's SQLite
+// connection then needs the suite's collation and functions: unless the string names an extension with
+// LoadExt=PATH, the engine adds LoadExt= with the module libbrondelsqlite.so found next to the running
+// program, in ../lib from there, or where the build put it (BRONDEL_SQLITE_EXTENSION); foreign keys are
+// enforced as on the embedded engine. Generated statements (write-back) and transactions go to the driver
+// as they are.
 class OdbcEngine final : public Engine {
 public:
     // driverConnectionString is what SQLDriverConnect receives ("Driver={SQLite3};Database=..." or
