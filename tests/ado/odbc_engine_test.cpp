@@ -7,7 +7,8 @@
 namespace ado::test {
 namespace {
 
-// Debian's SQLite ODBC driver stands in for SQL Server: statement text passes through untranslated.
+// Debian's SQLite ODBC driver stands in for SQL Server: statement text passes through untranslated, unless
+// the connection string asks for the translation (Dialect=SQLite; the T-SQL corpus runs that way too).
 class OdbcEngineTest : public ::testing::Test {
 protected:
     OdbcEngineTest()
@@ -17,11 +18,13 @@ protected:
 
     QString odbcString() const { return QStringLiteral("Driver=SQLite3;Database=") + database_.path(); }
 
-    std::shared_ptr<Connection> connect() const {
+    std::shared_ptr<Connection> connect(const QString& extra = QString()) const {
         auto connection = std::make_shared<Connection>();
-        connection->open(odbcString());
+        connection->open(odbcString() + extra);
         return connection;
     }
+    // SQL Server text translated for the SQLite behind the driver.
+    std::shared_ptr<Connection> connectTranslating() const { return connect(QStringLiteral(";Dialect=SQLite")); }
 
     TestDatabase database_;
 };
@@ -93,6 +96,26 @@ TEST_F(OdbcEngineTest, FailuresCarryTheDriversMessage) {
     const automation::Error duplicate =
         errorOf([&] { connection->execute(QStringLiteral("INSERT INTO T (K, NAME) VALUES (1, 'again')")); });
     EXPECT_EQ(duplicate.number(), automation::errors::IntegrityViolation) << duplicate.description().toStdString();
+}
+
+TEST_F(OdbcEngineTest, TranslatedRecordsetEditsAreWrittenBackByPrimaryKey) {
+    auto connection = connectTranslating();
+    auto recordset = openRecordset(connection, QStringLiteral("SELECT TOP 1 [K], NAME FROM T WITH (NOLOCK) ORDER BY K DESC"));
+    recordset->setValue(QStringLiteral("NAME"), QStringLiteral("due"));
+    recordset->update();
+
+    EXPECT_EQ(database_.rows(QStringLiteral("SELECT K, NAME FROM T ORDER BY K")), QStringLiteral("1|one;2|due"));
+}
+
+TEST_F(OdbcEngineTest, ATranslatedGlobalTemporaryTableGoesWithItsConnection) {
+    auto connection = connectTranslating();
+    connection->execute(QStringLiteral("CREATE TABLE ##WORK (CODE VARCHAR(10))"));
+    connection->execute(QStringLiteral("INSERT INTO ##WORK (CODE) VALUES ('x')"));
+    EXPECT_EQ(database_.rows(QStringLiteral("SELECT CODE FROM \"##WORK\"")), QStringLiteral("x"));
+
+    connection->close();
+    EXPECT_EQ(database_.rows(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE name = '##WORK'")),
+              QStringLiteral("0"));
 }
 
 TEST_F(OdbcEngineTest, AnUnknownDriverIsAClearErrorNamingTheSource) {

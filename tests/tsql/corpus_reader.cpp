@@ -21,11 +21,13 @@ std::string testName(const QString& name, const QString& file) {
 
 bool isKeywordLine(const QString& line) {
     static const QRegularExpression keyword(
-        QStringLiteral("^(case:|setup:|sql:|rows:|rows in any order:|affected:|count:|error:|ok$)"));
+        QStringLiteral("^(case:|setup:|sql:|rows:|rows in any order:|affected:|count:|error:|ok$|odbc:)"));
     return keyword.match(line.trimmed()).hasMatch();
 }
 
 }  // namespace
+
+void PrintTo(const CorpusCase& c, std::ostream* out) { *out << c.name; }
 
 std::vector<QString> CorpusReader::cells(const QString& line) {
     std::vector<QString> out;
@@ -145,6 +147,9 @@ std::vector<CorpusCase> CorpusReader::read(const QString& path) {
             statement().description = rest.mid(space + 1);
         } else if (trimmed == QStringLiteral("ok")) {
             statement().expect = CorpusStatement::Expect::Ok;
+        } else if (trimmed.startsWith(QStringLiteral("odbc:"))) {
+            statement().odbcDeviation = value(QStringLiteral("odbc:"));
+            if (statement().odbcDeviation.isEmpty()) fail(path, n, QStringLiteral("odbc: without a reason"));
         } else {
             fail(path, n, QStringLiteral("unknown line: ") + trimmed);
         }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct CorpusStatement {
     std::vector<QString> origins;            // TABLE.COLUMN or -
     long long number = 0;                    // Affected, Count: the number; Error: the error number
     QString description;                     // Error
+    QString odbcDeviation;                   // why the outcome differs over the SQLite ODBC driver, or empty
     int line = 0;
 };
 
@@ -26,6 +28,9 @@ struct CorpusCase {
     QString setup;  // native SQLite run first
     std::vector<CorpusStatement> statements;
 };
+
+// Names a case in test output.
+void PrintTo(const CorpusCase& c, std::ostream* out);
 
 // Reads the corpus files (format in corpus/README.md) of a folder.
 class CorpusReader {
