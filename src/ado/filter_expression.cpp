@@ -4,6 +4,7 @@
 #include "ado/value_comparison.h"
 #include "automation/error.h"
 #include "automation/variant.h"
+#include "tsql/text_comparison.h"
 
 namespace ado {
 
@@ -26,7 +27,7 @@ int compareWithLiteral(const QVariant& field, const QVariant& literal) {
     if (fieldText == literalText) return compareValues(field, literal);
     bool ok = false;
     const double number = (fieldText ? field : literal).toString().trimmed().toDouble(&ok);
-    if (!ok) return compareText(field.toString(), literal.toString());
+    if (!ok) return tsql::compareText(field.toString(), literal.toString());
     return fieldText ? compareValues(QVariant(number), literal) : compareValues(field, QVariant(number));
 }
 

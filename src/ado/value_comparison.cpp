@@ -1,26 +1,11 @@
 #include "ado/value_comparison.h"
 
 #include "automation/variant.h"
-
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-
-#include <memory>
+#include "tsql/text_comparison.h"
 
 namespace ado {
 
 namespace {
-
-// The root collator at secondary strength: case-insensitive, accent-sensitive.
-icu::Collator* collator() {
-    static const std::unique_ptr<icu::Collator> instance = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Collator> c(icu::Collator::createInstance(icu::Locale::getRoot(), status));
-        if (c) c->setStrength(icu::Collator::SECONDARY);
-        return c;
-    }();
-    return instance.get();
-}
 
 qsizetype withoutTrailingBlanks(const QString& s) {
     qsizetype n = s.size();
@@ -86,18 +71,6 @@ bool isIntegerType(int metaTypeId) {
     }
 }
 
-int compareText(const QString& a, const QString& b) {
-    const qsizetype na = withoutTrailingBlanks(a);
-    const qsizetype nb = withoutTrailingBlanks(b);
-    icu::Collator* c = collator();
-    if (!c) return QStringView(a).left(na).compare(QStringView(b).left(nb), Qt::CaseInsensitive);
-    UErrorCode status = U_ZERO_ERROR;
-    const UCollationResult r = c->compare(reinterpret_cast<const char16_t*>(a.utf16()), static_cast<int32_t>(na),
-                                          reinterpret_cast<const char16_t*>(b.utf16()), static_cast<int32_t>(nb),
-                                          status);
-    return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
-}
-
 int compareValues(const QVariant& a, const QVariant& b) {
     const bool nullA = automation::isNull(a) || automation::isEmpty(a);
     const bool nullB = automation::isNull(b) || automation::isEmpty(b);
@@ -106,7 +79,7 @@ int compareValues(const QVariant& a, const QVariant& b) {
     const bool numberB = isNumber(b);
     if (numberA && numberB) return compareNumbers(a, b);
     if (numberA != numberB) return numberA ? -1 : 1;
-    return compareText(a.toString(), b.toString());
+    return tsql::compareText(a.toString(), b.toString());
 }
 
 bool matchesLike(const QString& text, const QString& pattern) {

@@ -6,11 +6,8 @@
 namespace ado {
 
 // The order of field values for Sort and Filter: Null first, then numbers, then text. Text compares as the
-// database's DATABASE_DEFAULT collation does: case ignored, accents significant, trailing blanks ignored.
-// Returns <0, 0 or >0.
+// database's DATABASE_DEFAULT collation does (tsql::compareText). Returns <0, 0 or >0.
 int compareValues(const QVariant& a, const QVariant& b);
-
-int compareText(const QString& a, const QString& b);
 
 // Whether a QVariant of this meta type holds an integer (of any width or sign).
 bool isIntegerType(int metaTypeId);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringView>
+#include <string_view>
+
+namespace tsql {
+
+// How the suite compares text, as SQL Server's default collation does: case ignored, accents significant,
+// trailing blanks ignored (ICU's root collation at secondary strength). The DATABASE_DEFAULT collation of
+// every suite connection and the data layer's Sort and Filter both compare this way. Returns <0, 0 or >0.
+int compareText(QStringView a, QStringView b);
+// The same for UTF-8 text.
+int compareText(std::string_view a, std::string_view b);
+
+}  // namespace tsql
