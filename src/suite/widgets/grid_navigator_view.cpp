@@ -31,17 +31,17 @@ GridNavigatorView::GridNavigatorView(ViewHub& hub, std::shared_ptr<GridNavigator
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
-    row->addStretch(1);
     for (const QString& caption : GridNavigatorModel::buttons()) {
         auto* press = new QToolButton(this);
         press->setText(caption);
         press->setIcon(icon(caption));
         press->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        press->setToolTip(caption);
         press->setAutoRaise(false);
-        press->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
         connect(press, &QToolButton::clicked, this, [this, caption] {
             gesture([this, caption] { model_->pressButton(caption); });
         });
+        press->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         row->addWidget(press);
         buttons_.insert(caption, press);
     }
@@ -54,6 +54,29 @@ void GridNavigatorView::sync() {
     for (auto it = buttons_.cbegin(); it != buttons_.cend(); ++it) {
         it.value()->setVisible(model_->isButtonVisible(it.key()));
         it.value()->setEnabled(model_->isButtonAvailable(it.key()));
+    }
+    fitCaptions();
+}
+
+void GridNavigatorView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitCaptions();
+}
+
+void GridNavigatorView::fitCaptions() {
+    int shown = 0;
+    int widest = 0;
+    for (QToolButton* press : std::as_const(buttons_)) {
+        press->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        if (press->isHidden())
+            continue;
+        ++shown;
+        widest = std::max(widest, press->sizeHint().width());
+    }
+    const int room = shown > 0 ? (width() - 3 * (shown - 1)) / shown : 0;
+    if (widest > room) {
+        for (QToolButton* press : std::as_const(buttons_))
+            press->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
 }
 

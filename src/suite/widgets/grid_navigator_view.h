@@ -23,7 +23,14 @@ public:
     // The icon the suite shows for a navigator button (also on the host's toolbar).
     static QIcon icon(const QString& caption);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Captions beside the icons when every shown button has room for its caption; icons alone (the
+    // caption in the tooltip) otherwise.
+    void fitCaptions();
+
     std::shared_ptr<GridNavigatorModel> model_;
     QHash<QString, QToolButton*> buttons_;
 };

@@ -235,5 +235,12 @@ TEST_F(NavigatorViewTest, ButtonsAreEnabledWhileTheirOperationIsAvailable) {
     EXPECT_EQ(enabled(), QStringList());
 }
 
+TEST_F(NavigatorViewTest, CaptionsShowBesideTheIconsWhenEveryButtonHasRoomForItsCaption) {
+    EXPECT_EQ(buttons_->button(button::Save)->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(buttons_->button(button::Save)->toolTip(), button::Save);
+    navigator_->move(0, 3200, 9000, 375);
+    EXPECT_EQ(buttons_->button(button::Save)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+}
+
 }  // namespace
 }  // namespace widgets_test
