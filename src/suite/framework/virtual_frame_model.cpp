@@ -177,6 +177,8 @@ void VirtualFrameModel::writePending() {
 }
 
 void VirtualFrameModel::onUserEdited() {
+    if (status_ == status::Adding)
+        newRowEdited_ = true;
     if (closed_ || quiet() || !editingEnabled_ || status_ != status::Browse || !hasCurrentRow())
         return;
     changeStatus(status::Editing, host::status_reason::Gesture);
@@ -208,6 +210,7 @@ bool VirtualFrameModel::addNew() {
             recordset_->setValue(binding.control->boundColumn(), value);
     }
     status_ = status::Adding;
+    newRowEdited_ = false;
     announce(AfterAddNew, true);
     if (status_ == status::Adding)
         changeStatus(status::Adding, host::status_reason::Gesture);
@@ -345,7 +348,7 @@ void VirtualFrameModel::endBulkChange() {
 }
 
 qint32 VirtualFrameModel::queryClose(bool ask, int, bool allowCancel) {
-    if (closed_ || status_ == status::Browse)
+    if (closed_ || status_ == status::Browse || (status_ == status::Adding && !newRowEdited_))
         return -1;
     if (!ask)
         return 0;

@@ -41,6 +41,7 @@ class GridNavigatorModel;
 //   moving to another row in the grid: a pending row is saved first (a refused save refuses the move);
 //       the controls show the new row.
 //   setStatus(0): pending changes are dropped without undo events; ChangeStatus(0).
+//   close query: in browse, or on a new row nobody has typed into, the frame may close without asking.
 // Between beginBulkChange() and endBulkChange() no event is raised.
 //
 // Recordsets of the host's factory keep changes pending until a batch update: the frame writes them
@@ -125,6 +126,7 @@ private:
     std::shared_ptr<host::DataControl> keyControl_;
     bool editingEnabled_ = false;
     qint16 status_ = 0;
+    bool newRowEdited_ = false;  // the user changed a control since the row was added
     int bulk_ = 0;
     bool closed_ = false;
     QString scriptName_;

@@ -96,7 +96,7 @@ TEST_F(ControlsTest, LeavingAChangedFieldDecodesItThenRaisesValidateAndAfterItem
     ASSERT_TRUE(field->leave());
     EXPECT_EQ(log_, QStringList({"ItemStarted", "StartDecode", "Validate", "AfterItem", "ItemFinished"}));
     EXPECT_TRUE(field->decodeFound());
-    EXPECT_EQ(label_->text(), query("SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 "
+    EXPECT_EQ(label_->caption(), query("SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 "
                                     "AND MG5F_CODICEVAR = 'A1'").value(0));
     log_.clear();
     EXPECT_TRUE(field->leave());

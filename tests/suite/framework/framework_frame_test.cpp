@@ -299,6 +299,15 @@ TEST_F(FrameTest, CloseQueryInBrowseAsksNothing) {
     EXPECT_TRUE(messages_->shown().isEmpty());
 }
 
+TEST_F(FrameTest, NewRowNobodyTypedIntoClosesWithoutAsking) {
+    navigator_->pressButton(button::New);
+    EXPECT_EQ(frame_->queryClose(true, 0, true), -1);
+    description_->typeText("INVERNO");
+    messages_->answer(answer::Cancel);
+    EXPECT_EQ(frame_->queryClose(true, 0, true), 0);
+    EXPECT_EQ(messages_->texts(), QStringList({"Il record corrente è stato modificato. Salvare le modifiche?"}));
+}
+
 TEST_F(FrameTest, KeyCheckRefusesAKeyAlreadyPresent) {
     navigator_->pressButton(button::New);
     code_->typeText("estate");
