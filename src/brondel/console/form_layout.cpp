@@ -23,10 +23,11 @@ host::Geometry FormLayout::messageLabel() {
 
 host::Geometry FormLayout::hidden() { return {0, 0, 0, 0}; }
 
-FormLayout::FormLayout(FieldSide side, int rows, int columns) : side_(side), rows_(rows), columns_(columns) {}
+FormLayout::FormLayout(FieldSide side, int rows, int columns, int labelWidth, int fieldWidth)
+    : side_(side), rows_(rows), columns_(columns), labelWidth_(labelWidth), fieldWidth_(fieldWidth) {}
 
 int FormLayout::boxWidth() const {
-    return side_ == FieldSide::Top ? panelWidth : 2 * Margin + columns_ * (LabelWidth + FieldWidth + Margin);
+    return side_ == FieldSide::Top ? panelWidth : 2 * Margin + columns_ * (labelWidth_ + fieldWidth_ + Margin);
 }
 
 int FormLayout::boxHeight() const {
@@ -60,13 +61,13 @@ host::Geometry FormLayout::button(int slot) const {
 }
 
 host::Geometry FormLayout::label(int row, int column) const {
-    return {Margin + column * (LabelWidth + FieldWidth + Margin), BoxHeader + row * RowHeight, LabelWidth,
+    return {Margin + column * (labelWidth_ + fieldWidth_ + Margin), BoxHeader + row * RowHeight, labelWidth_,
             RowHeight - Margin};
 }
 
 host::Geometry FormLayout::field(int row, int column) const {
     const host::Geometry beside = label(row, column);
-    return {beside.left + LabelWidth, beside.top, FieldWidth, beside.height};
+    return {beside.left + labelWidth_, beside.top, fieldWidth_, beside.height};
 }
 
 }  // namespace brondel

@@ -36,7 +36,8 @@ public:
 
     enum class FieldSide { Top, Right };
     // A section panel whose field box has rows and columns of fields (a column: a label and its field).
-    FormLayout(FieldSide side, int rows, int columns = 1);
+    // A section with long labels or wide fields gives its own widths.
+    FormLayout(FieldSide side, int rows, int columns = 1, int labelWidth = LabelWidth, int fieldWidth = FieldWidth);
 
     // In the panel.
     host::Geometry fieldBox() const;
@@ -57,6 +58,8 @@ private:
     FieldSide side_;
     int rows_;
     int columns_;
+    int labelWidth_;
+    int fieldWidth_;
 };
 
 }  // namespace brondel
