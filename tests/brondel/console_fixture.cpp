@@ -14,6 +14,8 @@
 #include "brondel/console/host_components/panel.h"
 #include "brondel/console/host_components/script_object_model.h"
 
+#include <QFile>
+
 namespace console_test {
 
 namespace {
@@ -182,6 +184,23 @@ QString ConsoleTest::visiblePanels() const {
 
 void ConsoleTest::execute(const QString& statement) const {
     host_->factory()->openConnection(host_->connectionString())->execute(statement);
+}
+
+QString corpusStatement(const QString& file, const QString& caseName) {
+    QFile corpus(QStringLiteral(BRONDEL_TSQL_CORPUS) + QLatin1Char('/') + file);
+    if (!corpus.open(QIODevice::ReadOnly))
+        return QString();
+    QStringList lines;
+    bool inCase = false;
+    for (const QString& line : QString::fromUtf8(corpus.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("case: ")))
+            inCase = line.mid(6) == caseName;
+        else if (inCase && line.startsWith(QLatin1Char('|')))
+            lines << line.mid(1);
+        else if (inCase && !lines.isEmpty())
+            break;
+    }
+    return lines.join(QStringLiteral("\r\n")).replace(QStringLiteral("{CR}"), QStringLiteral("\r"));
 }
 
 }  // namespace console_test

@@ -52,4 +52,8 @@ protected:
     QStringList hiddenItems_;
 };
 
+// The first statement of a case of the suite's statement corpus (tests/tsql/corpus/<file>): its "|" lines
+// joined by CR LF, "{CR}" standing for a lone carriage return; empty when the case is not there.
+QString corpusStatement(const QString& file, const QString& caseName);
+
 }  // namespace console_test

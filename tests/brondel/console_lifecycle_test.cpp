@@ -15,6 +15,7 @@
 #include "suite/framework/sidebar_model.h"
 
 #include "ado/connection.h"
+#include "brondel/variants/variant_statements.h"
 #include "brondel/console/host_components/virtual_frame.h"
 
 #include <gmock/gmock.h>
@@ -74,9 +75,13 @@ TEST_F(ConsoleLifecycle, FirstActivationSetsUpInOrder) {
 
     console->showForm();
 
+    // The variant configurator's frame opens on the company's dimensions; showing its first row refreshes the
+    // sidebar's enabling.
     EXPECT_EQ(journal_, (QStringList{"connection", "message service", "data format", "lookup service", "decode service",
-                                     "lookup service", "decode service", "enabling query", "sidebar", "resize",
-                                     "script model", "layout model", "script model", "form event FRMMG_BRONDEL 1"}));
+                                     "lookup service", "decode service", "enabling query",
+                                     "statement: " + brondel::VariantStatements::frameRows("1"), "enabling query",
+                                     "sidebar", "resize", "script model", "layout model", "script model",
+                                     "form event FRMMG_BRONDEL 1"}));
     EXPECT_TRUE(form().FormLoaded);
     EXPECT_EQ(form().CompanyCode, QVariant(1));
     EXPECT_TRUE(form().ConsoleConnection->isOpen());
@@ -120,15 +125,17 @@ TEST_F(ConsoleLifecycle, ConnectionThatFailsAbortsTheStartUpSilentlyAndTheNextAc
 TEST_F(ConsoleLifecycle, StartUpErrorIsShownWithItsProcedureChainAndIgnoreGoesOn) {
     openHost(true, QStringLiteral("x"));
     host_->messages().answer(host::message_answer::Ignore);
+    host_->messages().answer(host::message_answer::Ignore);
 
     console->showForm();
 
-    ASSERT_EQ(host_->messages().shown().size(), 1);
+    ASSERT_EQ(host_->messages().shown().size(), 2);
     const suite::ScriptedMessages::Shown& box = host_->messages().shown().front();
     EXPECT_TRUE(box.errorBox);
     EXPECT_EQ(box.style, 4370);
     EXPECT_TRUE(box.text.contains(QLatin1String("Form_Activate"))) << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(QLatin1String("AggiornaStatoAbilitazioneVociSidebar:"))) << box.text.toStdString();
+    EXPECT_TRUE(host_->messages().shown().back().text.contains(QLatin1String("ConfigurazioneVirtualFrame:")));
     EXPECT_TRUE(form().FormLoaded);
     EXPECT_EQ(model<suite::ComboModel>("CBO_NATURA")->count(), 2) << "the start-up went on after the failing step";
 }
@@ -192,7 +199,8 @@ TEST_F(ConsoleLifecycle, ScriptAndLayoutModelsReceiveTheFormAndTheFramesThatExis
             names << QStringLiteral("%1 %2 %3").arg(entry.name).arg(entry.kind).arg(entry.description);
         return names;
     };
-    EXPECT_EQ(entries(), QStringList{"FRMMG_BRONDEL 0 Console parametri varianti"});
+    EXPECT_EQ(entries(), (QStringList{"FRMMG_BRONDEL 0 Console parametri varianti",
+                                      "DTS_Configurazione_Varianti 3 DTS_Configurazione_Varianti"}));
     const auto layout = std::dynamic_pointer_cast<suite::LayoutObjectModel>(host_->navigator()->layoutObjectModel());
     ASSERT_EQ(layout->entries().size(), 1);
     EXPECT_EQ(layout->entries().front().name, QVariant(QStringLiteral("Console parametri varianti")));

@@ -13,7 +13,6 @@
 #include "brondel/console/host_components/menu_button.h"
 #include "brondel/console/host_components/panel.h"
 
-#include <QFile>
 
 namespace console_test {
 namespace {
@@ -82,27 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"ITMCONFIGVAR", "ITMCONFIGART", "ITMDESLINART"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The statement the corpus of the suite's statements holds for the enabling query of company 1.
-QString corpusEnablingQuery() {
-    QFile file(QStringLiteral(BRONDEL_SIDEBAR_CORPUS));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QString corpus = QString::fromUtf8(file.readAll());
-    QStringList lines;
-    bool inCase = false;
-    for (const QString& line : corpus.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("case: ")))
-            inCase = line == QLatin1String("case: enabling query, a company that uses every section");
-        else if (inCase && line.startsWith(QLatin1Char('|')))
-            lines << line.mid(1);
-    }
-    return lines.join(QStringLiteral("\r\n"));
-}
-
 TEST_F(ConsoleSections, EnablingQueryIsSentAsTheSuiteKeepsIt) {
     showConsole();
     ASSERT_FALSE(statements_.isEmpty());
-    const QString expected = corpusEnablingQuery();
+    const QString expected =
+        corpusStatement(QStringLiteral("sidebar.txt"), QStringLiteral("enabling query, a company that uses every section"));
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(statements_.front(), expected);
 }
@@ -192,6 +175,8 @@ class ConsoleCodedList : public ConsoleTest, public ::testing::WithParamInterfac
 TEST_P(ConsoleCodedList, LoadsItsEntriesInOrder) {
     const ComboLoad& expected = GetParam();
     showConsole();
+    // The variant configurator shows its first row in its combos: load them again to see the lists alone.
+    form().CaricaCombo();
     const auto combo = model<suite::ComboModel>(QString::fromLatin1(expected.combo));
     ASSERT_NE(combo, nullptr);
     QStringList entries;
@@ -232,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.combo); });
 
 TEST_F(ConsoleSections, CodedCombosHandTheirCodesOverAndShowTheirTexts) {
+    openHost(false);
     showConsole();
     const auto description = model<suite::ComboModel>("CBO_INDDESCR");
     description->setText(QStringLiteral("4"));
@@ -262,6 +248,8 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
     QStringList expected = {"SDB_PARAMETRI 11", "TLB_TITOLO 7"};
     for (int panel = 0; panel < 12; ++panel) {
         expected << QStringLiteral("PIC_PARAMETRI(%1) 15").arg(panel);
+        if (panel == 0)
+            expected << "GRD_CONFIGVAR 15" << "GRB_CONFIGVAR 14" << "GNV_CONFIGVAR 12" << "CmdDel 12";
         if (panel == 6)
             expected << QStringLiteral("CMD_RINUMERA 12");
     }

@@ -1,10 +1,14 @@
 #include "brondel/console/console_sections.h"
 
+#include "brondel/variants/variant_configurator.h"
+
 namespace brondel {
 
-std::array<std::unique_ptr<ConsoleSection>, 12> createConsoleSections(FRMMG_BRONDEL&) {
+std::array<std::unique_ptr<ConsoleSection>, 12> createConsoleSections(FRMMG_BRONDEL& form) {
     // Each section's class is created here, in its panel's slot, once the library has it.
-    return {};
+    std::array<std::unique_ptr<ConsoleSection>, 12> sections;
+    sections.at(0) = std::make_unique<VariantConfigurator>(form);
+    return sections;
 }
 
 }  // namespace brondel

@@ -138,6 +138,13 @@ public:
     void CaricaCombo();
     void Carica_CBO_INDELEMENTO();
 
+    // The variant configurator's procedures that other sections call (variants/frmmg_brondel_variants.cpp).
+    static QString CodiceToProgressivo(const QVariant& code);
+    static QString ProgressivoToCodice(const QVariant& rank);
+    qint16 MaxSizeValore(const QString& code);
+    QString Decode_CODICEVAR_MG5F(QString& code);
+    bool ControlloValiditaEliminazione(const QString& optionList);
+
     // Resizing: registers the controls that follow the window's size with ZYK_RESIZEFORM.
     void ZYK_RESIZEFORM_RegisterControls();
 
@@ -205,6 +212,7 @@ private:
     bool isCallMode(const char* mode) const;
     void selectGroupingComposition();
     bool isEnabled(const QString& key) const;
+    class VariantConfigurator& variantConfigurator() const;
 
     // Connects a form procedure to a host event; the handler does nothing once the form is gone.
     template <class... Args>

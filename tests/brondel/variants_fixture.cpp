@@ -1,0 +1,89 @@
+#include "variants_fixture.h"
+
+#include "suite/framework/model_factory.h"
+#include "suite/framework/sidebar_model.h"
+
+#include "ado/connection.h"
+#include "ado/recordset.h"
+#include "automation/variant.h"
+
+namespace console_test {
+
+const QString VariantsTest::caption = QStringLiteral("Console parametri varianti");
+
+void VariantsTest::TearDown() {
+    if (console && console->form() && form().FME_CONFIGVARIANTI &&
+        form().FME_CONFIGVARIANTI->status() != host::frame_status::Browse)
+        navigator()->pressButton(QStringLiteral("Annulla"));
+    ConsoleTest::TearDown();
+}
+
+void VariantsTest::openConfigurator(bool demo, const QStringList& setup) {
+    openHost(demo);
+    for (const QString& statement : setup)
+        execute(statement);
+    // The empty database has no menu entry to give the console its caption.
+    console->setCaption(caption);
+    console->showForm();
+    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMCONFIGVAR"));
+}
+
+QString dimension(const char* code, int size, int gridLevel) {
+    return QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_SIZE, "
+                          "MG5F_INDGRIGLIA) VALUES (1, '%1', 'DIMENSIONE %1', %2, %3)")
+        .arg(QString::fromLatin1(code))
+        .arg(size)
+        .arg(gridLevel);
+}
+
+void VariantsTest::select(const QString& code) const {
+    for (const host::GridRow& row : grid()->rows()) {
+        if (automation::cstr(row.value("MG5F_CODICEVAR")) == code) {
+            ASSERT_TRUE(grid()->selectRow(row.index));
+            return;
+        }
+    }
+    FAIL() << "no row " << code.toStdString();
+}
+
+bool VariantsTest::addDimension(const QString& size, int gridLevel) const {
+    if (!navigator()->pressButton(QStringLiteral("Nuovo")))
+        return false;
+    edit("TXT_DESCR")->typeText(QStringLiteral("nuova"));
+    edit("TXT_SIZE")->typeText(size);
+    combo("CBO_GESTGRIGLIA")->pick(gridLevel);
+    return save();
+}
+
+QStringList VariantsTest::stored(const QString& columns) const {
+    const auto rows = host_->factory()
+                          ->openConnection(host_->connectionString())
+                          ->execute("SELECT " + columns + " FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 ORDER BY MG5F_CODICEVAR");
+    QStringList result;
+    for (; rows->isOpen() && !rows->isEof(); rows->moveNext()) {
+        QStringList values;
+        for (int i = 0; i < rows->fields().count(); ++i)
+            values << automation::cstr(rows->value(i));
+        result << values.join('|');
+    }
+    return result;
+}
+
+QStringList VariantsTest::shown() const {
+    QStringList texts;
+    for (const suite::ScriptedMessages::Shown& message : host_->messages().shown())
+        texts << QString::number(message.style) + ' ' + message.title + ": " + message.text;
+    return texts;
+}
+
+QString VariantsTest::focused() const {
+    const QStringList names = {"TXT_SIZE",   "TXT_VALDEFAULT",  "TXT_POSINI",   "TXT_POSFIN",
+                               "TXT_DESCR",  "CBO_GESTGRIGLIA", "GRD_CONFIGVAR"};
+    for (const QString& name : names) {
+        if (form().control(name)->hasFocus())
+            return name;
+    }
+    return QString();
+}
+
+}  // namespace console_test
