@@ -19,7 +19,7 @@ public:
     static constexpr int RowHeight = 315;
     static constexpr int LabelWidth = 2400;
     static constexpr int FieldWidth = 2400;
-    static constexpr int BoxHeader = 240;  // the group box's caption
+    static constexpr int BoxHeader = 330;  // the group box's caption, clear of its frame line
     static constexpr int ButtonHeight = 375;
     static constexpr int ButtonWidth = 1200;
     static constexpr int NavigatorWidth = 4 * ButtonWidth;
