@@ -214,6 +214,20 @@ TEST_F(VariantCommands, RefusedDeleteKeepsTheReactionsSilentUntilTheNextUndo) {
     EXPECT_FALSE(edit("TXT_NUMINT")->isEnabled());
 }
 
+TEST_F(VariantCommands, UndoneNewRowGivesBackTheFieldsOfTheRowShown) {
+    openConfigurator(true);
+    select("A4");
+    ASSERT_TRUE(navigator()->pressButton("Nuovo"));
+    EXPECT_FALSE(edit("TXT_VALDEFAULT")->isEnabled());
+
+    ASSERT_TRUE(navigator()->pressButton("Annulla"));
+
+    EXPECT_TRUE(edit("TXT_VALDEFAULT")->isEnabled());
+    EXPECT_EQ(edit("TXT_VALDEFAULT")->text(), "LU");
+    EXPECT_TRUE(edit("TXT_SEQCOMP")->isEnabled());
+    EXPECT_EQ(stored().size(), 6);
+}
+
 TEST_F(VariantCommands, DefaultValueIsPickedFromTheDimensionsOptionsAndDecoded) {
     openConfigurator(true);
     select("A4");

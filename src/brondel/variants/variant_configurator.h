@@ -40,7 +40,8 @@ class FRMMG_BRONDEL;
 //
 // The reaction guard is raised by every delete attempt and undo and lowered by AfterDelete and AfterUndo:
 // meanwhile the reactions of CBO_NATURA, CBO_INDDESCR, CHK_FLGVARAUTO and CHK_FLGDEFAULT do nothing
-// (CBO_GESTGRIGLIA always reacts). A refused delete leaves it raised until the next delete or undo.
+// (CBO_GESTGRIGLIA always reacts). A refused delete leaves it raised until the next delete or undo. Once
+// a delete or an undo is over, the fields are switched on and off as the row shown asks, nothing emptied.
 //
 // Error conventions: FME_CONFIGVARIANTI_AfterUpdate, FME_CONFIGVARIANTI_ChangeStatus and
 // ControlloValiditaEliminazione ask the form's error box; every other procedure re-raises with its name.
@@ -140,6 +141,15 @@ private:
     void focusIfEnabled(const QString& name) const;
     void setEnabled(std::initializer_list<const char*> names, bool enabled) const;
     void clearText(std::initializer_list<const char*> names) const;
+    // The field reactions; clear: empty (or, for the automatic variant, reset in the row) the fields that
+    // are switched off, as when the user picks a value.
+    void followNature(bool clear) const;
+    void followDescriptionMode(bool clear) const;
+    void followAutomaticVariant(bool clear) const;
+    void followDefaultFlag(bool clear) const;
+    // The fields switched on and off as the row shown asks, nothing emptied: after a delete or an undo,
+    // whose row change the reactions sat out.
+    void followRow() const;
     // Writes a value into the current row's column of a check and shows it in the check.
     void resetFlag(const char* check, const QVariant& value) const;
 

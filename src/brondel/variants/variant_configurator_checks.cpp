@@ -176,6 +176,7 @@ void VariantConfigurator::FME_CONFIGVARIANTI_BeforeDelete(bool& cancel) {
 void VariantConfigurator::FME_CONFIGVARIANTI_AfterDelete(bool) {
     automation::reraise("FME_CONFIGVARIANTI_AfterDelete", [this] {
         ReazioniSospese = false;
+        followRow();
         form_.AggiornaStatoAbilitazioneVociSidebar();
     });
 }
@@ -185,7 +186,10 @@ void VariantConfigurator::FME_CONFIGVARIANTI_BeforeUndo(bool&) {
 }
 
 void VariantConfigurator::FME_CONFIGVARIANTI_AfterUndo(bool) {
-    automation::reraise("FME_CONFIGVARIANTI_AfterUndo", [this] { ReazioniSospese = false; });
+    automation::reraise("FME_CONFIGVARIANTI_AfterUndo", [this] {
+        ReazioniSospese = false;
+        followRow();
+    });
 }
 
 }  // namespace brondel

@@ -124,38 +124,15 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
 
 void VariantConfigurator::CBO_NATURA_ChangeRow() {
     automation::reraise("CBO_NATURA_ChangeRow", [this] {
-        if (ReazioniSospese)
-            return;
-        const QString nature = combo("CBO_NATURA")->text();
-        if (nature == QLatin1String("0")) {
-            setEnabled({"TXT_NUMINT", "TXT_NUMDEC"}, false);
-            clearText({"TXT_NUMINT", "TXT_NUMDEC"});
-        } else if (nature == QLatin1String("1")) {
-            setEnabled({"TXT_NUMINT", "TXT_NUMDEC"}, true);
-        }
+        if (!ReazioniSospese)
+            followNature(true);
     });
 }
 
 void VariantConfigurator::CBO_INDDESCR_ChangeRow() {
     automation::reraise("CBO_INDDESCR_ChangeRow", [this] {
-        if (ReazioniSospese)
-            return;
-        const QString mode = combo("CBO_INDDESCR")->text();
-        if (mode == QLatin1String("0")) {
-            setEnabled({"TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP", "CBO_INDPRCLIFOR"}, false);
-            clearText({"TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP"});
-        } else if (mode == QLatin1String("1")) {
-            setEnabled({"TXT_SEQCOMP"}, true);
-            setEnabled({"TXT_POSINI", "TXT_POSFIN", "CBO_INDPRCLIFOR"}, false);
-            clearText({"TXT_POSINI", "TXT_POSFIN"});
-        } else if (mode == QLatin1String("2")) {
-            setEnabled({"TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP"}, true);
-            setEnabled({"CBO_INDPRCLIFOR"}, false);
-        } else if (mode == QLatin1String("3") || mode == QLatin1String("4")) {
-            setEnabled({"TXT_SEQCOMP", "CBO_INDPRCLIFOR"}, true);
-            setEnabled({"TXT_POSINI", "TXT_POSFIN"}, false);
-            clearText({"TXT_POSINI", "TXT_POSFIN"});
-        }
+        if (!ReazioniSospese)
+            followDescriptionMode(true);
     });
 }
 
@@ -170,34 +147,79 @@ void VariantConfigurator::CBO_GESTGRIGLIA_ChangeRow() {
 
 void VariantConfigurator::CHK_FLGVARAUTO_Click() {
     automation::reraise("CHK_FLGVARAUTO_Click", [this] {
-        if (ReazioniSospese)
-            return;
-        const QString automatic = check("CHK_FLGVARAUTO")->text();
-        if (automatic == QLatin1String("1")) {
-            setEnabled({"CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO"}, true);
-        } else if (automatic == QLatin1String("0")) {
-            setEnabled({"CHK_FLGCONFERMAVARAUTO"}, false);
-            if (!hasRow(frame()->recordset()))
-                return;
-            const QVariant off = QStringLiteral("0");
-            resetFlag("CHK_FLGCONFERMAVARAUTO", off);
-            setEnabled({"CHK_FLGDESCRVARAUTO"}, false);
-            resetFlag("CHK_FLGDESCRVARAUTO", off);
-        }
+        if (!ReazioniSospese)
+            followAutomaticVariant(true);
     });
 }
 
 void VariantConfigurator::CHK_FLGDEFAULT_Click() {
     automation::reraise("CHK_FLGDEFAULT_Click", [this] {
-        if (ReazioniSospese)
-            return;
-        if (check("CHK_FLGDEFAULT")->text() == QLatin1String("1")) {
-            setEnabled({"TXT_VALDEFAULT"}, true);
-        } else {
-            setEnabled({"TXT_VALDEFAULT"}, false);
-            clearText({"TXT_VALDEFAULT"});
-        }
+        if (!ReazioniSospese)
+            followDefaultFlag(true);
     });
+}
+
+void VariantConfigurator::followNature(bool clear) const {
+    const QString nature = combo("CBO_NATURA")->text();
+    if (nature == QLatin1String("0")) {
+        setEnabled({"TXT_NUMINT", "TXT_NUMDEC"}, false);
+        if (clear)
+            clearText({"TXT_NUMINT", "TXT_NUMDEC"});
+    } else if (nature == QLatin1String("1")) {
+        setEnabled({"TXT_NUMINT", "TXT_NUMDEC"}, true);
+    }
+}
+
+void VariantConfigurator::followDescriptionMode(bool clear) const {
+    const QString mode = combo("CBO_INDDESCR")->text();
+    if (mode == QLatin1String("0")) {
+        setEnabled({"TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP", "CBO_INDPRCLIFOR"}, false);
+        if (clear)
+            clearText({"TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP"});
+    } else if (mode == QLatin1String("1")) {
+        setEnabled({"TXT_SEQCOMP"}, true);
+        setEnabled({"TXT_POSINI", "TXT_POSFIN", "CBO_INDPRCLIFOR"}, false);
+        if (clear)
+            clearText({"TXT_POSINI", "TXT_POSFIN"});
+    } else if (mode == QLatin1String("2")) {
+        setEnabled({"TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP"}, true);
+        setEnabled({"CBO_INDPRCLIFOR"}, false);
+    } else if (mode == QLatin1String("3") || mode == QLatin1String("4")) {
+        setEnabled({"TXT_SEQCOMP", "CBO_INDPRCLIFOR"}, true);
+        setEnabled({"TXT_POSINI", "TXT_POSFIN"}, false);
+        if (clear)
+            clearText({"TXT_POSINI", "TXT_POSFIN"});
+    }
+}
+
+void VariantConfigurator::followAutomaticVariant(bool reset) const {
+    const QString automatic = check("CHK_FLGVARAUTO")->text();
+    if (automatic == QLatin1String("1")) {
+        setEnabled({"CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO"}, true);
+    } else if (automatic == QLatin1String("0")) {
+        setEnabled({"CHK_FLGCONFERMAVARAUTO"}, false);
+        const bool write = reset && hasRow(frame()->recordset());
+        const QVariant off = QStringLiteral("0");
+        if (write)
+            resetFlag("CHK_FLGCONFERMAVARAUTO", off);
+        setEnabled({"CHK_FLGDESCRVARAUTO"}, false);
+        if (write)
+            resetFlag("CHK_FLGDESCRVARAUTO", off);
+    }
+}
+
+void VariantConfigurator::followDefaultFlag(bool clear) const {
+    const bool ticked = check("CHK_FLGDEFAULT")->text() == QLatin1String("1");
+    setEnabled({"TXT_VALDEFAULT"}, ticked);
+    if (!ticked && clear)
+        clearText({"TXT_VALDEFAULT"});
+}
+
+void VariantConfigurator::followRow() const {
+    followNature(false);
+    followDescriptionMode(false);
+    followAutomaticVariant(false);
+    followDefaultFlag(false);
 }
 
 void VariantConfigurator::TXT_VALDEFAULT_StartLookup(host::LookupRequest& request) {

@@ -108,7 +108,7 @@ const Row fieldRows[] = {
     {RowKind::Edit, "TXT_POSFIN", "Posizione finale descr."},
     {RowKind::Edit, "TXT_SEQCOMP", "Sequenza composizione"},
     {RowKind::Combo, "CBO_GESTGRIGLIA"},
-    {RowKind::Combo, "CBO_INDGENGRIDDOC", "Generazione righe documenti"},
+    {RowKind::Combo, "CBO_INDGENGRIDDOC", "Righe corpo documenti"},
     {RowKind::Combo, "CBO_VISCODDESCR", "Mostra codice/descrizione"},
     {RowKind::Combo, "CBO_INDEREDIBA"},
     {RowKind::Check, "CHK_FLGOBBLIG"},
