@@ -21,10 +21,6 @@ namespace ado {
 
 namespace {
 
-bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
-
-SQLWCHAR* sqlText(std::u16string& text) { return reinterpret_cast<SQLWCHAR*>(text.data()); }
-
 const QString ExtensionFile = QStringLiteral("libbrondelsqlite.so");
 
 // The suite's SQLite extension module: next to the running program, in its ../lib, or where the build
@@ -71,7 +67,7 @@ struct OdbcEngine::Private {
     std::unique_ptr<tsql::Dialect> dialect;  // translation to SQLite; null when text passes unchanged
 
     void checkConnection(SQLRETURN rc, const QString& what) const {
-        if (!succeeded(rc)) raiseOdbcError(SQL_HANDLE_DBC, connection, what, sqliteBackend);
+        if (!odbcSucceeded(rc)) raiseOdbcError(SQL_HANDLE_DBC, connection, what, sqliteBackend);
     }
     void endTransaction(SQLSMALLINT completion) {
         const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, connection, completion);
@@ -88,22 +84,22 @@ OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFrom
     const auto match = source.match(driverConnectionString);
     d_->dataSource = match.hasMatch() ? match.captured(2).trimmed() : driverConnectionString.section(QLatin1Char(';'), 0, 0);
 
-    if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &d_->environment)))
+    if (!odbcSucceeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &d_->environment)))
         throw automation::Error(automation::errors::ProviderError, OdbcSource, QStringLiteral("Cannot start ODBC."));
     SQLSetEnvAttr(d_->environment, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    if (!succeeded(SQLAllocHandle(SQL_HANDLE_DBC, d_->environment, &d_->connection))) {
+    if (!odbcSucceeded(SQLAllocHandle(SQL_HANDLE_DBC, d_->environment, &d_->connection))) {
         SQLFreeHandle(SQL_HANDLE_ENV, d_->environment);
         throw automation::Error(automation::errors::ProviderError, OdbcSource, QStringLiteral("Cannot start ODBC."));
     }
     SQLRETURN rc = SQL_ERROR;
     try {
         std::u16string text = odbcText(driverString(driverConnectionString, translateFromTsql));
-        rc = SQLDriverConnectW(d_->connection, nullptr, sqlText(text), static_cast<SQLSMALLINT>(text.size()), nullptr, 0,
+        rc = SQLDriverConnectW(d_->connection, nullptr, odbcChars(text), static_cast<SQLSMALLINT>(text.size()), nullptr, 0,
                                nullptr, SQL_DRIVER_NOPROMPT);
-        if (!succeeded(rc)) raiseOdbcError(SQL_HANDLE_DBC, d_->connection, QStringLiteral("Cannot connect."), false);
+        if (!odbcSucceeded(rc)) raiseOdbcError(SQL_HANDLE_DBC, d_->connection, QStringLiteral("Cannot connect."), false);
         SQLWCHAR dbms[64] = {};
         SQLSMALLINT length = 0;
-        if (succeeded(SQLGetInfoW(d_->connection, SQL_DBMS_NAME, dbms, sizeof(dbms), &length)))
+        if (odbcSucceeded(SQLGetInfoW(d_->connection, SQL_DBMS_NAME, dbms, sizeof(dbms), &length)))
             d_->sqliteBackend = fromOdbcText(dbms, length / 2).startsWith(QLatin1String("SQLite"), Qt::CaseInsensitive);
         if (translateFromTsql) {
             // Set up as the embedded engine sets up its connections: foreign keys enforced.
@@ -111,7 +107,7 @@ OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFrom
             d_->dialect = tsql::makeTsqlDialect(std::make_unique<OdbcTarget>(d_->connection, d_->sqliteBackend));
         }
     } catch (const automation::Error& error) {
-        if (succeeded(rc)) SQLDisconnect(d_->connection);
+        if (odbcSucceeded(rc)) SQLDisconnect(d_->connection);
         SQLFreeHandle(SQL_HANDLE_DBC, d_->connection);
         SQLFreeHandle(SQL_HANDLE_ENV, d_->environment);
         throw automation::Error(error.number(), error.source(),
@@ -147,7 +143,7 @@ tsql::BatchResult OdbcEngine::executeGenerated(const QString& sql, const std::ve
 QStringList OdbcEngine::primaryKey(const QString& table) {
     OdbcStatement statement = d_->statement();
     std::u16string name = odbcText(table);
-    statement.check(SQLPrimaryKeysW(statement.handle(), nullptr, 0, nullptr, 0, sqlText(name),
+    statement.check(SQLPrimaryKeysW(statement.handle(), nullptr, 0, nullptr, 0, odbcChars(name),
                                     static_cast<SQLSMALLINT>(name.size())),
                     QStringLiteral("Cannot read the primary key of %1.").arg(table));
     tsql::ResultSet catalog;

@@ -15,10 +15,6 @@ const QString OdbcSource = QStringLiteral("Microsoft OLE DB Provider for ODBC Dr
 
 namespace {
 
-bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
-
-SQLWCHAR* sqlText(std::u16string& text) { return reinterpret_cast<SQLWCHAR*>(text.data()); }
-
 // SQLite's own message: the driver puts its name before it and SQLite's code after it.
 QString sqliteMessage(QString message) {
     static const QRegularExpression decoration(QStringLiteral(R"(^(\[[^\]]*\])+|\s*\(\d+\)$)"));
@@ -28,7 +24,7 @@ QString sqliteMessage(QString message) {
 QString columnText(SQLHSTMT stmt, SQLUSMALLINT column, SQLUSMALLINT field) {
     SQLWCHAR buffer[256] = {};
     SQLSMALLINT length = 0;
-    if (!succeeded(SQLColAttributeW(stmt, column, field, buffer, sizeof(buffer), &length, nullptr))) return {};
+    if (!odbcSucceeded(SQLColAttributeW(stmt, column, field, buffer, sizeof(buffer), &length, nullptr))) return {};
     return fromOdbcText(buffer, std::min<SQLLEN>(length / static_cast<SQLSMALLINT>(sizeof(SQLWCHAR)), 255));
 }
 
@@ -166,7 +162,7 @@ void raiseOdbcError(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fal
     SQLSMALLINT length = 0;
     QString sqlState;
     QString description = fallback;
-    if (handle && succeeded(SQLGetDiagRecW(handleType, handle, 1, state, &nativeError, message,
+    if (handle && odbcSucceeded(SQLGetDiagRecW(handleType, handle, 1, state, &nativeError, message,
                                           static_cast<SQLSMALLINT>(std::size(message)), &length))) {
         sqlState = fromOdbcText(state, 5);
         description = fromOdbcText(message, std::min<SQLLEN>(length, static_cast<SQLLEN>(std::size(message)) - 1));
@@ -181,19 +177,19 @@ void raiseOdbcError(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fal
 }
 
 OdbcStatement::OdbcStatement(SQLHDBC connection, bool sqliteBackend) : sqliteBackend_(sqliteBackend) {
-    if (!succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))
+    if (!odbcSucceeded(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_)))
         raiseOdbcError(SQL_HANDLE_DBC, connection, QStringLiteral("Cannot allocate an ODBC statement."), sqliteBackend);
 }
 
 OdbcStatement::~OdbcStatement() { SQLFreeHandle(SQL_HANDLE_STMT, handle_); }
 
 void OdbcStatement::check(SQLRETURN rc, const QString& what) const {
-    if (!succeeded(rc) && rc != SQL_NO_DATA) raiseOdbcError(SQL_HANDLE_STMT, handle_, what, sqliteBackend_);
+    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA) raiseOdbcError(SQL_HANDLE_STMT, handle_, what, sqliteBackend_);
 }
 
 tsql::BatchResult OdbcStatement::execute(const QString& text) {
     std::u16string sql = odbcText(text);
-    check(SQLExecDirectW(handle_, sqlText(sql), static_cast<SQLINTEGER>(sql.size())),
+    check(SQLExecDirectW(handle_, odbcChars(sql), static_cast<SQLINTEGER>(sql.size())),
           QStringLiteral("Cannot run the statement."));
     tsql::BatchResult result;
     for (;;) {
@@ -203,7 +199,7 @@ tsql::BatchResult OdbcStatement::execute(const QString& text) {
             readResultSet(result.resultSets.emplace_back());
         } else {
             SQLLEN count = -1;
-            if (succeeded(SQLRowCount(handle_, &count)) && count >= 0) result.rowsAffected = count;
+            if (odbcSucceeded(SQLRowCount(handle_, &count)) && count >= 0) result.rowsAffected = count;
         }
         const SQLRETURN more = SQLMoreResults(handle_);
         if (more == SQL_NO_DATA) break;
@@ -219,7 +215,7 @@ void OdbcStatement::prepare(const QString& sql) {
 }
 
 void OdbcStatement::prepareAgain() {
-    check(SQLPrepareW(handle_, sqlText(sql_), static_cast<SQLINTEGER>(sql_.size())),
+    check(SQLPrepareW(handle_, odbcChars(sql_), static_cast<SQLINTEGER>(sql_.size())),
           QStringLiteral("Cannot prepare the statement."));
     fresh_ = true;
 }
@@ -238,43 +234,30 @@ std::vector<std::string> OdbcStatement::columnNames() const {
     return names;
 }
 
-OdbcStatement::Parameter& OdbcStatement::parameter(int index) {
+OdbcStatement::Parameter& OdbcStatement::parameter(int index, SQLSMALLINT cType, SQLSMALLINT sqlType, SQLLEN indicator) {
     if (parameters_.size() < static_cast<std::size_t>(index)) parameters_.resize(static_cast<std::size_t>(index));
     Parameter& p = parameters_[static_cast<std::size_t>(index - 1)];
     p = Parameter();
+    p.cType = cType;
+    p.sqlType = sqlType;
+    p.indicator = indicator;
     return p;
 }
 
-void OdbcStatement::bindNull(int index) { parameter(index); }
+void OdbcStatement::bindNull(int index) { parameter(index, SQL_C_WCHAR, SQL_WVARCHAR, SQL_NULL_DATA); }
 
-void OdbcStatement::bindInteger(int index, qint64 value) {
-    Parameter& p = parameter(index);
-    p.cType = SQL_C_SBIGINT;
-    p.sqlType = SQL_BIGINT;
-    p.integer = value;
-    p.indicator = 0;
-}
+void OdbcStatement::bindInteger(int index, qint64 value) { parameter(index, SQL_C_SBIGINT, SQL_BIGINT, 0).integer = value; }
 
-void OdbcStatement::bindReal(int index, double value) {
-    Parameter& p = parameter(index);
-    p.cType = SQL_C_DOUBLE;
-    p.sqlType = SQL_DOUBLE;
-    p.real = value;
-    p.indicator = 0;
-}
+void OdbcStatement::bindReal(int index, double value) { parameter(index, SQL_C_DOUBLE, SQL_DOUBLE, 0).real = value; }
 
 void OdbcStatement::bindText(int index, std::string_view utf8, bool) {
-    Parameter& p = parameter(index);
-    p.text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU16String();
-    p.indicator = static_cast<SQLLEN>(p.text.size() * sizeof(char16_t));
+    std::u16string text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU16String();
+    const auto bytes = static_cast<SQLLEN>(text.size() * sizeof(char16_t));
+    parameter(index, SQL_C_WCHAR, SQL_WVARCHAR, bytes).text = std::move(text);
 }
 
 void OdbcStatement::bindBytes(int index, const QByteArray& bytes) {
-    Parameter& p = parameter(index);
-    p.cType = SQL_C_BINARY;
-    p.sqlType = SQL_VARBINARY;
-    p.bytes = bytes;
-    p.indicator = static_cast<SQLLEN>(bytes.size());
+    parameter(index, SQL_C_BINARY, SQL_VARBINARY, static_cast<SQLLEN>(bytes.size())).bytes = bytes;
 }
 
 void OdbcStatement::bindParameters() {
@@ -324,7 +307,7 @@ long long OdbcStatement::run(tsql::ResultSet* rows) {
         return -1;
     }
     SQLLEN count = -1;
-    if (!writesRows_ || !succeeded(SQLRowCount(handle_, &count))) return -1;
+    if (!writesRows_ || !odbcSucceeded(SQLRowCount(handle_, &count))) return -1;
     return std::max<SQLLEN>(count, 0);
 }
 

@@ -15,8 +15,11 @@ namespace ado {
 // What the ODBC engine's errors carry as source.
 extern const QString OdbcSource;
 
+inline bool odbcSucceeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
+
 // Text for ODBC's wide-character calls.
 std::u16string odbcText(const QString& text);
+inline SQLWCHAR* odbcChars(std::u16string& text) { return reinterpret_cast<SQLWCHAR*>(text.data()); }
 QString fromOdbcText(const SQLWCHAR* text, SQLLEN characters);
 
 // Raises the first diagnostic record of a handle as an automation::Error (fallback when there is none).
@@ -71,7 +74,8 @@ private:
         SQLLEN indicator = SQL_NULL_DATA;
     };
 
-    Parameter& parameter(int index);
+    // The parameter at index, emptied and typed for a new value.
+    Parameter& parameter(int index, SQLSMALLINT cType, SQLSMALLINT sqlType, SQLLEN indicator);
     void bindParameters();
     void prepareAgain();
 
