@@ -8,6 +8,9 @@
 #include "ado/recordset.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/button.h"
+#include "brondel/console/host_components/combo.h"
+#include "brondel/console/host_components/edit.h"
+#include "brondel/console/host_components/panel.h"
 #include "brondel/console/host_components/label.h"
 
 namespace console_test {
@@ -292,6 +295,44 @@ TEST_F(VariantCommands, LookupsOtherSectionsCall) {
                                brondel::FRMMG_BRONDEL::ProgressivoToCodice(21)};
     EXPECT_EQ(ranks, (QStringList{"20", "0", "", "B0", "B9", ""}));
 }
+
+// Removing options from grouping CLASSICI of the first dimension, as the grouping composition asks.
+struct OptionRemoval {
+    const char* name;
+    const char* options;
+    QStringList uses;  // where they are in use; none: the removal is allowed
+};
+
+void PrintTo(const OptionRemoval& removal, std::ostream* out) { *out << removal.name; }
+
+class VariantOptionRemoval : public VariantsTest, public ::testing::WithParamInterface<OptionRemoval> {};
+
+TEST_P(VariantOptionRemoval, IsRefusedForOptionsInUse) {
+    const OptionRemoval& c = GetParam();
+    openConfigurator(true);
+    // The grouping composition's selectors, set on the first dimension and its grouping CLASSICI.
+    const auto panel = form().PIC_PARAMETRI.at(6);
+    form().createControl<host::Combo>(brondel::FRMMG_BRONDEL::design("CBO_PROGR_RAGGR", host::ControlKind::Combo, {}, panel))
+        ->setText("1");
+    form().createControl<host::Edit>(brondel::FRMMG_BRONDEL::design("TXT_RAGGRUPP", host::ControlKind::Edit, {}, panel))
+        ->setText("CLASSICI");
+
+    EXPECT_EQ(form().ControlloValiditaEliminazione(c.options), c.uses.isEmpty());
+
+    QString message = "48 " + caption + ": Non è possibile rimuovere un'opzione già in uso.";
+    for (const QString& use : c.uses)
+        message += "\r\n - " + use;
+    EXPECT_EQ(shown(), c.uses.isEmpty() ? QStringList() : QStringList{message});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, VariantOptionRemoval,
+    ::testing::Values(OptionRemoval{"Unused", " ('VER') ", {}},
+                      OptionRemoval{"InADocument", " ('BIA') ", {"Articolo di un documento"}},
+                      OptionRemoval{"EverywhereAndInAnyCase", " ( 'bia', 'NER', 'GRI') ",
+                                    {"Articolo di un documento", "Articolo con distinta base",
+                                     "Articolo presente in una distinta base"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VariantCommands, DeleteCheckStartsAfterTheSizesOfTheLowerCodes) {
     openConfigurator(false, {dimension("A0", 2), dimension("A2", 1), dimension("A1", 3)});

@@ -95,6 +95,9 @@ public:
         return typed;
     }
     bool hasControl(const QString& name, int index = -1) const;
+    // The design of a control: its name, kind, geometry in its parent and index in its control array.
+    static host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
+                                      std::shared_ptr<host::Control> parent, int index = -1);
     // Creates a control of the form through the host's factory and keeps it under its name.
     template <class T>
     std::shared_ptr<T> createControl(const host::ControlDesign& design) {

@@ -27,17 +27,6 @@ QString controlKey(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
-                           std::shared_ptr<host::Control> parent, int index = -1) {
-    host::ControlDesign result;
-    result.name = name;
-    result.kind = kind;
-    result.index = index;
-    result.geometry = geometry;
-    result.parent = std::move(parent);
-    return result;
-}
-
 // Where a panel's fields go while its section is not there: down the right side for the configurators,
 // across the top for the others.
 FormLayout::FieldSide fieldSide(int panel) {
@@ -49,6 +38,17 @@ host::Geometry offset(const host::Geometry& inner, const host::Geometry& box) {
 }
 
 }  // namespace
+
+host::ControlDesign FRMMG_BRONDEL::design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
+                                           std::shared_ptr<host::Control> parent, int index) {
+    host::ControlDesign result;
+    result.name = name;
+    result.kind = kind;
+    result.index = index;
+    result.geometry = geometry;
+    result.parent = std::move(parent);
+    return result;
+}
 
 std::shared_ptr<host::Control> FRMMG_BRONDEL::control(const QString& name, int index) const {
     const std::shared_ptr<host::Control> found = controls_.value(controlKey(name, index));

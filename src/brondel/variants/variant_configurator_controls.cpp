@@ -121,14 +121,11 @@ const Row fieldRows[] = {
 
 constexpr int RowCount = int(std::size(fieldRows));
 
+// A control's design with its caption.
 host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
                            std::shared_ptr<host::Control> parent, const QString& caption = QString()) {
-    host::ControlDesign result;
-    result.name = name;
-    result.kind = kind;
+    host::ControlDesign result = FRMMG_BRONDEL::design(name, kind, geometry, std::move(parent));
     result.caption = caption;
-    result.geometry = geometry;
-    result.parent = std::move(parent);
     return result;
 }
 
