@@ -140,7 +140,7 @@ QString HostApplication::progIdOf(const QString& program) {
 
 void HostApplication::loadPrograms() {
     QList<ProgramEntry> entries;
-    const std::shared_ptr<ado::Recordset> rows = factory_->openConnection(session_->connectionString())->execute(
+    const std::shared_ptr<ado::Recordset> rows = session_->database().execute(
         QStringLiteral("SELECT FW50_IDVOCETS, FW50_IDPADRE, FW50_NOME, FW50_DESCR FROM FW50_MODMENU "
                        "ORDER BY FW50_ORDINE, FW50_IDVOCETS"));
     for (; rows->isOpen() && !rows->isEof(); rows->moveNext())

@@ -43,10 +43,12 @@ SuiteSession::SuiteSession(const QString& databasePath, const QVariant& companyC
       global_(std::make_shared<GlobalObjectModel>()),
       navigator_(std::make_shared<NavigatorModel>()),
       statusBar_(std::make_shared<StatusBarModel>()),
-      hostScript_(std::make_shared<HostScriptModel>()) {
+      hostScript_(std::make_shared<HostScriptModel>()),
+      database_(std::make_shared<ado::Connection>()) {
     if (!QFileInfo::exists(databasePath))
         throw automation::Error(automation::errors::PathFileAccessError, QStringLiteral("suite-host"),
                                 QStringLiteral("The suite database %1 does not exist").arg(databasePath));
+    database_->open(connectionString_);
     installStandardModels(factory_, std::move(messages), std::move(lookups));
     factory_->traceHostConnection(connectionString_);
     global_->setDatabaseInfo(std::make_shared<DatabaseInfoModel>(connectionString_));
@@ -54,7 +56,7 @@ SuiteSession::SuiteSession(const QString& databasePath, const QVariant& companyC
     global_->setCurrentUser(std::make_shared<UserInfoModel>(1, 1));
     global_->setFactory(factory_);
     const std::shared_ptr<ado::Recordset> languages =
-        factory_->openConnection(connectionString_)->execute(QStringLiteral("SELECT MG52_CODLINGUA FROM MG52_LINGUE ORDER BY MG52_CODLINGUA"));
+        database_->execute(QStringLiteral("SELECT MG52_CODLINGUA FROM MG52_LINGUE ORDER BY MG52_CODLINGUA"));
     int languageId = 0;
     for (int number = 1; languages->isOpen() && !languages->isEof(); languages->moveNext(), ++number) {
         if (automation::cstr(languages->value(0)).compare(language, Qt::CaseInsensitive) == 0)
@@ -69,7 +71,7 @@ SuiteSession::SuiteSession(const QString& databasePath, const QVariant& companyC
 SuiteSession::~SuiteSession() = default;
 
 QString SuiteSession::firstValue(const QString& statement) const {
-    const std::shared_ptr<ado::Recordset> rows = factory_->openConnection(connectionString_)->execute(statement);
+    const std::shared_ptr<ado::Recordset> rows = database_->execute(statement);
     return rows->isOpen() && !rows->isEof() ? automation::cstr(rows->value(0)) : QString();
 }
 
@@ -78,7 +80,7 @@ QVariant SuiteSession::companyCode() const { return global_->currentCompany()->c
 QString SuiteSession::companyName() const { return global_->currentCompany()->name(); }
 
 void SuiteSession::setCompany(const QVariant& companyCode) {
-    const std::shared_ptr<ado::Recordset> rows = factory_->openConnection(connectionString_)->execute(
+    const std::shared_ptr<ado::Recordset> rows = database_->execute(
         QStringLiteral("SELECT CG18_RAGSOC FROM CG18_DITTE WHERE CG18_CODDITTA = ") + session::sqlNumber(companyCode));
     if (!rows->isOpen() || rows->isEof())
         throw sessionError(QStringLiteral("The company %1 is not in CG18_DITTE").arg(automation::cstr(companyCode)));
@@ -88,7 +90,7 @@ void SuiteSession::setCompany(const QVariant& companyCode) {
 
 QList<QPair<QVariant, QString>> SuiteSession::companies() const {
     QList<QPair<QVariant, QString>> result;
-    const std::shared_ptr<ado::Recordset> rows = factory_->openConnection(connectionString_)->execute(
+    const std::shared_ptr<ado::Recordset> rows = database_->execute(
         QStringLiteral("SELECT CG18_CODDITTA, CG18_RAGSOC FROM CG18_DITTE ORDER BY CG18_CODDITTA"));
     for (; rows->isOpen() && !rows->isEof(); rows->moveNext())
         result.append({rows->value(0), automation::cstr(rows->value(1))});

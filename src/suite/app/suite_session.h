@@ -6,6 +6,9 @@
 #include <QVariant>
 #include <memory>
 
+namespace ado {
+class Connection;
+}
 namespace host {
 class Cinterface;
 }
@@ -53,6 +56,8 @@ public:
     std::shared_ptr<StatusBarModel> statusBar() const { return statusBar_; }
     std::shared_ptr<HostScriptModel> hostScript() const { return hostScript_; }
 
+    // The host's own connection (its menu, companies, languages), never traced.
+    ado::Connection& database() const { return *database_; }
     // The menu entry of a program of FW50_MODMENU (its description as the caption).
     std::shared_ptr<MenuEntryModel> menuEntry(const QString& program) const;
     // Fills the host's members of a module's Cinterface as the host does before showForm, and makes the
@@ -69,6 +74,7 @@ private:
     std::shared_ptr<NavigatorModel> navigator_;
     std::shared_ptr<StatusBarModel> statusBar_;
     std::shared_ptr<HostScriptModel> hostScript_;
+    std::shared_ptr<ado::Connection> database_;
 };
 
 }  // namespace suite

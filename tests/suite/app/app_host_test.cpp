@@ -23,6 +23,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 namespace app_test {
 namespace {
@@ -157,6 +160,24 @@ TEST_F(AppTest, TheToolbarsCompanyAndOfficeButtonsReachTheConsolesNavigatorHandl
     EXPECT_EQ(host->session().companyCode(), 1);
 }
 
+TEST_F(AppTest, WithAPersonTheConsolesMessagesShowAsDialogs) {
+    suite::HostOptions options;
+    options.database = database_;
+    const auto host = start(options);
+    ASSERT_TRUE(host->isInteractive());
+    openConsole(*host);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->windowTitle() + "|" + box->text();
+        box->defaultButton()->click();
+    });
+    host->mainWindow().toolbarAction("Cambia ditta")->trigger();
+    EXPECT_EQ(shown, "Informazione|Il cambio ditta è consentito solo dopo la chiusura del programma in uso!");
+    EXPECT_TRUE(host->closeModules());
+}
+
 TEST_F(AppTest, TheStatusBarsSecondPanelShowsWhatTheModuleWrites) {
     const auto host = start(headless());
     host->session().statusBar()->setPanelText(2, "Pronto");
@@ -177,6 +198,7 @@ TEST_F(AppTest, TheSqlTraceHoldsEveryStatementAsSentEachFollowedByGo) {
     EXPECT_TRUE(trace.contains("   SELECT\r\n         1 AS ITMCONFIGVAR\r\n       , CASE\r\n           WHEN EXISTS (\r\n"));
     EXPECT_TRUE(trace.contains("                MG5F_DITTA_CG18 = 1\r\n"));
     EXPECT_TRUE(trace.endsWith("\nGO\n"));
+    EXPECT_FALSE(trace.contains("CG18_DITTE")) << "the host's own statements are not the console's";
     for (const QString& statement : trace.split("\nGO\n", Qt::SkipEmptyParts))
         EXPECT_FALSE(statement.trimmed().isEmpty());
 }
