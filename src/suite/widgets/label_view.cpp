@@ -2,6 +2,8 @@
 
 #include "brondel/console/host_components/control.h"
 
+#include <QStyle>
+
 namespace suite {
 
 LabelView::LabelView(ViewHub& hub, std::shared_ptr<host::Control> control, QWidget* parent)
@@ -15,9 +17,9 @@ LabelView::LabelView(ViewHub& hub, std::shared_ptr<host::Control> control, QWidg
         heading.setBold(true);
         heading.setPointSizeF(heading.pointSizeF() * 1.25);
         setFont(heading);
-        setAutoFillBackground(true);
-        setStyleSheet(QStringLiteral("QLabel#titleBar { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                                     "stop:0 #2f5f8f, stop:1 #6f9cc8); color: white; border-radius: 3px; }"));
+        // A title bar without a caption (no section chosen yet) shows nothing rather than an empty band.
+        setStyleSheet(QStringLiteral("QLabel#titleBar[caption=\"true\"] { background: qlineargradient(x1:0, y1:0, "
+                                     "x2:1, y2:0, stop:0 #2f5f8f, stop:1 #6f9cc8); color: white; border-radius: 3px; }"));
     } else {
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
@@ -31,8 +33,14 @@ void LabelView::sync() {
     // Captions come with CR LF line breaks.
     QString caption = control().caption();
     caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text() != caption)
+    if (text() != caption) {
         setText(caption);
+        if (isTitleBar(control().name())) {
+            setProperty("caption", !caption.isEmpty());
+            style()->unpolish(this);
+            style()->polish(this);
+        }
+    }
     const bool severalLines = height() >= 2 * fontMetrics().height();
     if (wordWrap() != severalLines)
         setWordWrap(severalLines);
