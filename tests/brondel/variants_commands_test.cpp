@@ -334,16 +334,5 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Articolo presente in una distinta base"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(VariantCommands, DeleteCheckStartsAfterTheSizesOfTheLowerCodes) {
-    openConfigurator(false, {dimension("A0", 2), dimension("A2", 1), dimension("A1", 3)});
-    select("A2");
-
-    ASSERT_TRUE(navigator()->pressButton("Elimina"));
-
-    const QStringList checks = statements_.filter("MG87_ARTDESC");
-    ASSERT_EQ(checks.size(), 1);
-    EXPECT_TRUE(checks.front().contains("SUBSTRING(MG87_OPZIONE_MG5E,6, LEN")) << checks.front().toStdString();
-}
-
 }  // namespace
 }  // namespace console_test
