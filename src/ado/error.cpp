@@ -31,7 +31,7 @@ automation::Error adoError(long number, const QString& source) {
                       "read.";
         break;
     case errors::BadInitString:
-        description = "Format of the initialization string does not conform to the OLE DB specification.";
+        description = "Format of the initialization string does not conform to the OLE DB connection string syntax.";
         break;
     case errors::DeletedRow:
         description = "Row handle referred to a deleted row or a row marked for deletion.";
