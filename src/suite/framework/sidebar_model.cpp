@@ -32,6 +32,7 @@ QList<SidebarModel::Group> SidebarModel::definition(const QString& programName) 
         Group entry;
         entry.key = group.value(QStringLiteral("key")).toString();
         entry.caption = group.value(QStringLiteral("caption")).toString();
+        entry.expanded = group.value(QStringLiteral("expanded")).toBool();
         for (const QJsonValue& itemValue : group.value(QStringLiteral("items")).toArray()) {
             const QJsonObject item = itemValue.toObject();
             entry.items << host::SidebarItem{entry.key, item.value(QStringLiteral("key")).toString(),
@@ -48,8 +49,9 @@ void SidebarModel::initialize(std::shared_ptr<host::Cinterface> host, bool expan
     QList<Group> groups = definition(program);
     if (groups.isEmpty())
         throw invalidCall(name(), QStringLiteral("no sidebar is defined for the program \"%1\"").arg(program));
+    // The definition says which groups open expanded; expandAll opens the others too.
     for (Group& group : groups)
-        group.expanded = expandAll;
+        group.expanded = group.expanded || expandAll;
     setGroups(groups);
 }
 

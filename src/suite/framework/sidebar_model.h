@@ -11,7 +11,7 @@ namespace suite {
 
 // The sidebar. The suite keeps each program's groups and items in the resource sidebars.json (program
 // name -> groups, each with key, caption and items); initialize() loads those of the module's menu entry,
-// all groups visible, expanded when asked.
+// all groups visible; a group opens expanded when its definition says so, or when asked for all.
 //
 // Gestures: clickItem() as the user clicks an item (OnClickItemLink), clickGroup() on a group's header
 // (folds or unfolds it, then OnClickGroup). selectItem() is the same click from code and raises an

@@ -39,6 +39,16 @@ TEST_F(SidebarTest, TheConsoleGetsItsTwelveSectionsInThreeGroups) {
                                  "GRPCONART.ITMDESLINART", "GRPOBBVAR.ITMOBBDOC", "GRPOBBVAR.ITMOBBPRO"}));
 }
 
+TEST_F(SidebarTest, TheVariantsGroupOpensExpandedAndExpandAllOpensTheOthers) {
+    EXPECT_TRUE(sidebar_->isGroupExpanded("GRPCONVAR"));
+    EXPECT_FALSE(sidebar_->isGroupExpanded("GRPCONART"));
+    EXPECT_FALSE(sidebar_->isGroupExpanded("GRPOBBVAR"));
+
+    sidebar_->initialize(module_, true);
+    EXPECT_TRUE(sidebar_->isGroupExpanded("GRPCONART"));
+    EXPECT_TRUE(sidebar_->isGroupExpanded("GRPOBBVAR"));
+}
+
 TEST_F(SidebarTest, SelectingAnItemRaisesItsLinkWithKeyAndCaption) {
     QString caption;
     sidebar_->OnClickItemLink.connect([&](const host::SidebarItem& item) { caption = item.caption; });
