@@ -18,7 +18,7 @@ constexpr FunctionRule rules[] = {
     {"COUNT", "count", 1, 1, R::Number},
     {"COUNT_BIG", "count", 1, 1, R::Number},
     {"GETDATE", "getdate", 0, 0, R::Text},
-    {"ISNULL", "ifnull", 2, 2, R::FirstArgument},
+    {"ISNULL", "ifnull", 2, 2, R::Replacement},
     {"LEFT", "tsql_left", 2, 2, R::Text},
     {"LEN", "len", 1, 1, R::Number},
     {"LOWER", "lower", 1, 1, R::Text},

@@ -8,7 +8,9 @@ namespace tsql {
 // like SQL Server's, else one registered by registerFunctions) and what type its result has, which decides
 // what a + around it means.
 struct FunctionRule {
-    enum class Result : unsigned char { Text, Number, FirstArgument, FirstKnown };
+    // Replacement: ISNULL, the first argument's type (the second's when the first is NULL); the second is
+    // converted to the first's type.
+    enum class Result : unsigned char { Text, Number, FirstArgument, FirstKnown, Replacement };
 
     std::string_view name;    // T-SQL, upper case
     std::string_view sqlite;  // the function the translation calls

@@ -50,6 +50,11 @@ std::string unescape(std::string_view body, char quote) {
 
 }  // namespace
 
+NumberKind Lexer::numberKind(std::string_view number) {
+    if (number.find_first_of("eE") != std::string_view::npos) return NumberKind::Float;
+    return number.find('.') != std::string_view::npos ? NumberKind::Decimal : NumberKind::Integer;
+}
+
 void Lexer::push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced) {
     Token token;
     token.kind = kind;
@@ -60,7 +65,12 @@ void Lexer::push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced
         token.ordinal = static_cast<int>(literalTokens_.size());
         literalTokens_.push_back(static_cast<std::uint32_t>(tokens_.size()));
         shape_.push_back('\x01');
-        shape_.push_back(kind == TokenKind::String ? 's' : 'n');
+        if (kind == TokenKind::String) {
+            shape_.push_back('s');
+        } else {
+            static constexpr char marker[] = {'n', 'd', 'f'};
+            shape_.push_back(marker[static_cast<int>(numberKind(source_.substr(begin, end - begin)))]);
+        }
     } else {
         if (kind == TokenKind::Parameter) token.ordinal = parameters_++;
         shape_.append(source_.substr(begin, end - begin));

@@ -18,6 +18,10 @@ enum class TokenKind : std::uint8_t {
     Symbol,      // operators and punctuation, one or two characters
 };
 
+// How a number is written decides its SQL Server type: 12 is an int, 1.5 a decimal, 1e3 a float. Texts whose
+// numbers differ in kind have different shapes, so a translation may depend on it.
+enum class NumberKind : std::uint8_t { Integer, Decimal, Float };
+
 struct Token {
     TokenKind kind = TokenKind::End;
     bool national = false;     // N'...'
@@ -52,6 +56,7 @@ public:
     std::string_view rawStringValue(const Token& token) const;
     // A literal's value as text: a String's value, a Number as written.
     std::string literalValue(int ordinal) const;
+    static NumberKind numberKind(std::string_view number);
 
 private:
     void push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced);

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 namespace tsql {
@@ -35,14 +37,6 @@ void quoted(std::string_view text, char quote, std::string& out) {
     out.push_back(quote);
 }
 
-std::string upperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
-
 bool sameName(std::string_view a, std::string_view b) { return upperAscii(a) == upperAscii(b); }
 
 bool isComparison(const std::string& op) {
@@ -64,12 +58,19 @@ constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
 
 }  // namespace
 
-QueryWriter::QueryWriter(const Lexer& lexer, SqlTarget& target, Program& program, const Variables& variables)
-    : lexer_(lexer), target_(target), program_(program), variables_(variables) {}
+QueryWriter::QueryWriter(const Lexer& lexer, SqlTarget& target, ColumnTypes& columnTypes, Program& program,
+                         const Variables& variables)
+    : lexer_(lexer), target_(target), columnTypes_(columnTypes), program_(program), variables_(variables) {}
 
 void QueryWriter::begin(Program::Step& step, bool inlineLiterals) {
     step_ = &step;
     inlineLiterals_ = inlineLiterals;
+    scopes_.clear();
+    cteNames_.clear();
+}
+
+void QueryWriter::pushScope(std::string_view table, const std::vector<std::unique_ptr<TableRef>>* from) {
+    scopes_.push_back(Scope{table, from});
 }
 
 // ------------------------------------------------------------------------------------------------ names
@@ -131,9 +132,11 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
         return;
     }
     if (select.compounds.empty()) {
+        pushScope({}, &select.from);  // ORDER BY may name the query's columns too
         selectCore(select, out, resultSet, false);
         orderBy(select.orderBy, out);
         limit(select, out);
+        popScope();
         return;
     }
     // SQLite's LIMIT ends the whole compound: a term with its own TOP becomes a subquery.
@@ -164,6 +167,7 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
     if (!select.into.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
     const bool assigning = assigning_;
     assigning_ = false;
+    pushScope({}, &select.from);
     out += select.distinct ? "SELECT DISTINCT " : "SELECT ";
     bool first = true;
     for (const SelectItem& item : select.items) {
@@ -183,6 +187,7 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
     }
     clauses(select, out);
     if (withLimit) limit(select, out);
+    popScope();
 }
 
 void QueryWriter::assignment(const Select& select, std::string& out) {
@@ -260,6 +265,7 @@ void QueryWriter::orderBy(const std::vector<OrderItem>& items, std::string& out)
 void QueryWriter::forXmlPath(const Select& select, std::string& out) {
     if (!select.compounds.empty()) raiseUnsupported(QStringLiteral("FOR XML PATH over a compound query"));
     const std::string element = select.xmlElement >= 0 ? pinnedString(select.xmlElement) : std::string("row");
+    pushScope({}, &select.from);
     out += "(SELECT group_concat(v, '') FROM (SELECT ";
     if (select.distinct) out += "DISTINCT ";
     std::string row;
@@ -298,6 +304,7 @@ void QueryWriter::forXmlPath(const Select& select, std::string& out) {
     orderBy(select.orderBy, out);
     limit(select, out);
     out += "))";
+    popScope();
 }
 
 void QueryWriter::ctes(const std::vector<Cte>& ctes, std::string& out) {
@@ -305,6 +312,7 @@ void QueryWriter::ctes(const std::vector<Cte>& ctes, std::string& out) {
     out += "WITH ";
     for (std::size_t i = 0; i < ctes.size(); ++i) {
         if (i) out += ", ";
+        cteNames_.push_back(upperAscii(ctes[i].name));
         name(ctes[i].name, out);
         if (!ctes[i].columns.empty()) {
             out += " (";
@@ -446,6 +454,14 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
         case FunctionRule::Result::Text: return ValueType::Text;
         case FunctionRule::Result::Number: return ValueType::Number;
         case FunctionRule::Result::FirstArgument: return e.args.empty() ? ValueType::Unknown : typeOf(*e.args[0]);
+        case FunctionRule::Result::Replacement: {
+            const ValueType first = typeOf(*e.args[0]);
+            if (first == ValueType::Null) return typeOf(*e.args[1]);
+            if (first != ValueType::Unknown) return first;
+            const ScalarType declared = scalarTypeOf(*e.args[0]);
+            if (declared == ScalarType::Text) return ValueType::Text;
+            return declared == ScalarType::Unknown ? ValueType::Unknown : ValueType::Number;
+        }
         case FunctionRule::Result::FirstKnown:
             for (const ExprPtr& a : e.args) {
                 const ValueType t = typeOf(*a);
@@ -669,10 +685,149 @@ void QueryWriter::function(const Expr& e, std::string& out) {
     }
     out += rule->sqlite;
     out += '(';
+    if (rule->result == FunctionRule::Result::Replacement) {
+        expression(*e.args[0], out);
+        out += ", ";
+        replacement(scalarTypeOf(*e.args[0]), *e.args[1], out);
+        out += ')';
+        return;
+    }
     if (e.star) out += '*';
     if (e.distinct) out += "DISTINCT ";
     expressions(e.args, 0, out);
     out += ')';
+}
+
+// ISNULL's result has its first argument's type, so its replacement is converted to it: '' becomes 0 for an
+// int, 5 becomes '5' for a text. Where the first argument's type is not known here (a variable, a
+// parameter, a column of a derived table, a temporary table or a CTE, a subquery) the replacement stays as
+// it is and the result has its own type.
+void QueryWriter::replacement(ScalarType type, const Expr& e, std::string& out) {
+    const ScalarType own = scalarTypeOf(e);
+    const bool same = own == type || own == ScalarType::Null ||
+                      (type == ScalarType::Decimal && own == ScalarType::Integer);  // stored alike
+    const char* target = nullptr;
+    switch (type) {
+    case ScalarType::Integer: target = " AS INTEGER)"; break;
+    case ScalarType::Decimal: target = " AS NUMERIC)"; break;
+    case ScalarType::Float: target = " AS REAL)"; break;
+    case ScalarType::Text: target = " AS TEXT)"; break;
+    case ScalarType::Unknown:
+    case ScalarType::Null: break;
+    }
+    if (same || !target) {
+        expression(e, out);
+        return;
+    }
+    out += "CAST(";
+    expression(e, out);
+    out += target;
+}
+
+// The type family of a value where the text and the tables' declared types tell it.
+ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
+    const auto numeric = [](ScalarType t) {
+        return t == ScalarType::Integer || t == ScalarType::Decimal || t == ScalarType::Float;
+    };
+    switch (e.kind) {
+    case ExprKind::Literal:
+        if (e.text == "s") return ScalarType::Text;
+        switch (Lexer::numberKind(lexer_.text(lexer_.literal(e.index)))) {
+        case NumberKind::Integer: return ScalarType::Integer;
+        case NumberKind::Decimal: return ScalarType::Decimal;
+        case NumberKind::Float: return ScalarType::Float;
+        }
+        return ScalarType::Unknown;
+    case ExprKind::Null:
+        return ScalarType::Null;
+    case ExprKind::Column:
+        return columnType(e);
+    case ExprKind::Cast:
+        return ColumnTypes::ofTypeName(e.type.name);
+    case ExprKind::Collate:
+        return scalarTypeOf(*e.args[0]);
+    case ExprKind::Unary: {
+        const ScalarType t = scalarTypeOf(*e.args[0]);
+        return e.text != "NOT" && numeric(t) ? t : ScalarType::Unknown;
+    }
+    case ExprKind::Binary: {
+        if (e.text != "+" && e.text != "-" && e.text != "*" && e.text != "/" && e.text != "%") return ScalarType::Unknown;
+        const ScalarType l = scalarTypeOf(*e.args[0]);
+        const ScalarType r = scalarTypeOf(*e.args[1]);
+        if (e.text == "+" && l == ScalarType::Text && r == ScalarType::Text) return ScalarType::Text;
+        if (numeric(l) && numeric(r)) return std::max(l, r);  // int, then decimal, then float
+        if (numeric(l) && r == ScalarType::Text) return l;    // the text converts to the number
+        if (l == ScalarType::Text && numeric(r)) return r;
+        return ScalarType::Unknown;
+    }
+    case ExprKind::Function: {
+        if (e.args.empty()) return ScalarType::Unknown;
+        if (e.text == "SUM" || e.text == "AVG") {
+            const ScalarType t = scalarTypeOf(*e.args[0]);
+            return numeric(t) ? t : ScalarType::Unknown;
+        }
+        const FunctionRule* rule = findFunctionRule(e.text);
+        if (!rule) return ScalarType::Unknown;
+        switch (rule->result) {
+        case FunctionRule::Result::Text: return ScalarType::Text;
+        case FunctionRule::Result::FirstArgument: return scalarTypeOf(*e.args[0]);
+        case FunctionRule::Result::Replacement: {
+            const ScalarType first = scalarTypeOf(*e.args[0]);
+            return first == ScalarType::Null ? scalarTypeOf(*e.args[1]) : first;
+        }
+        case FunctionRule::Result::Number:
+        case FunctionRule::Result::FirstKnown: return ScalarType::Unknown;
+        }
+        return ScalarType::Unknown;
+    }
+    default:
+        return ScalarType::Unknown;
+    }
+}
+
+// A column's declared type, found as SQL Server resolves the name: a qualified one by the alias (or name) of
+// its table, an unqualified one in the innermost query whose tables have it. A source whose columns are not
+// read here (derived table, PIVOT, CTE, temporary table) makes a name it might hold unknown.
+ScalarType QueryWriter::columnType(const Expr& column) const {
+    const std::string name = upperAscii(column.names.back());
+    const bool qualified = column.names.size() >= 2;
+    const std::string qualifier = qualified ? upperAscii(column.names[column.names.size() - 2]) : std::string();
+    for (auto scope = scopes_.rbegin(); scope != scopes_.rend(); ++scope) {
+        bool opaque = false;
+        const ColumnTypes::Columns* found = nullptr;
+        bool matched = false;  // the qualifier names a source of this scope
+        const auto source = [&](std::string_view table, std::string_view alias, bool known) {
+            if (matched || (qualified && upperAscii(alias.empty() ? table : alias) != qualifier)) return;
+            const std::string key = upperAscii(table);
+            const bool temporary = !table.empty() && table[0] == '#';
+            const bool cte = std::find(cteNames_.begin(), cteNames_.end(), key) != cteNames_.end();
+            const ColumnTypes::Columns* columns = known && !temporary && !cte ? columnTypes_.columns(table) : nullptr;
+            matched = qualified;
+            if (!columns) {
+                opaque = true;
+            } else if (!found && columns->count(name)) {
+                found = columns;
+            }
+        };
+        const auto walk = [&](const auto& self, const TableRef& ref) -> void {
+            switch (ref.kind) {
+            case TableRef::Kind::Table: source(ref.name, ref.alias, true); return;
+            case TableRef::Kind::Join:
+                self(self, *ref.left);
+                self(self, *ref.right);
+                return;
+            case TableRef::Kind::Derived:
+            case TableRef::Kind::Pivot: source({}, ref.alias, false); return;
+            }
+        };
+        if (!scope->table.empty()) source(scope->table, {}, true);
+        if (scope->from) {
+            for (const auto& ref : *scope->from) walk(walk, *ref);
+        }
+        if (found) return found->at(name);
+        if (opaque || matched) return ScalarType::Unknown;
+    }
+    return ScalarType::Unknown;
 }
 
 void QueryWriter::cast(const Expr& e, std::string& out) {

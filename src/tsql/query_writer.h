@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tsql/column_types.h"
 #include "tsql/lexer.h"
 #include "tsql/program.h"
 #include "tsql/syntax_tree.h"
@@ -16,7 +17,8 @@ class SqlTarget;
 // LIMIT at the end of its own query, + becomes || or arithmetic by the operands' types (tsql_plus when the
 // text does not tell), comparisons that involve no column compare as DATABASE_DEFAULT, FOR XML PATH('')
 // becomes group_concat over the ordered query, PIVOT becomes one MAX(CASE ...) column per value, #t and
-// ##t become "#t" and "##t". Literals, the caller's ? and @variables become parameters of the step being
+// ##t become "#t" and "##t", ISNULL's replacement takes the type of its first argument where the columns'
+// declared types or the literals tell it. Literals, the caller's ? and @variables become parameters of the step being
 // written, unless the writer is told to write literals inline (DDL, where SQLite takes no parameters).
 class QueryWriter {
 public:
@@ -26,10 +28,16 @@ public:
     };
     using Variables = std::unordered_map<std::string, Variable>;
 
-    QueryWriter(const Lexer& lexer, SqlTarget& target, Program& program, const Variables& variables);
+    QueryWriter(const Lexer& lexer, SqlTarget& target, ColumnTypes& columnTypes, Program& program,
+                const Variables& variables);
 
     // Parameters met from now on bind to step.
     void begin(Program::Step& step, bool inlineLiterals = false);
+
+    // The tables whose columns the expressions written until popScope name: an UPDATE's or DELETE's target
+    // and its FROM (may be null). Queries push their own FROM.
+    void pushScope(std::string_view table, const std::vector<std::unique_ptr<ast::TableRef>>* from);
+    void popScope() { scopes_.pop_back(); }
 
     void query(const ast::Select& select, std::string& out, bool resultSet);
     // SELECT @v = expr ...: the query without the variables, one column per assignment.
@@ -51,6 +59,11 @@ public:
     std::string pinnedString(int ordinal);
 
 private:
+    struct Scope {
+        std::string_view table;
+        const std::vector<std::unique_ptr<ast::TableRef>>* from;
+    };
+
     void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit);
     void clauses(const ast::Select& select, std::string& out);
     void limit(const ast::Select& select, std::string& out);
@@ -65,14 +78,20 @@ private:
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
     void bind(Program::Binding::Source source, int index, std::string& out);
     bool hasCollation(const ast::Expr& e) const;
+    ScalarType scalarTypeOf(const ast::Expr& e) const;
+    ScalarType columnType(const ast::Expr& column) const;
+    void replacement(ScalarType type, const ast::Expr& e, std::string& out);
 
     const Lexer& lexer_;
     SqlTarget& target_;
+    ColumnTypes& columnTypes_;
     Program& program_;
     const Variables& variables_;
     Program::Step* step_ = nullptr;
     bool inlineLiterals_ = false;
     bool assigning_ = false;  // the next select list may assign variables
+    std::vector<Scope> scopes_;          // innermost last
+    std::vector<std::string> cteNames_;  // of the step being written
 };
 
 }  // namespace tsql

@@ -26,14 +26,14 @@ int variableSlot(const QueryWriter::Variables& variables, const std::string& nam
 
 }  // namespace
 
-Translator::Translator(SqlTarget& target) : target_(target) {}
+Translator::Translator(SqlTarget& target) : target_(target), columnTypes_(target) {}
 
 ProgramPtr Translator::translate(const Lexer& lexer) {
     Parser parser(lexer);
     std::vector<Statement> batch = parser.parseBatch();
     auto program = std::make_shared<Program>();
     QueryWriter::Variables variables;
-    QueryWriter writer(lexer, target_, *program, variables);
+    QueryWriter writer(lexer, target_, columnTypes_, *program, variables);
     for (Statement& s : batch) statement(s, writer, *program, variables);
     return program;
 }
@@ -85,6 +85,7 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
             step.sql = s.ifExists ? "DROP TABLE IF EXISTS " : "DROP TABLE ";
             writer.tableName(table, step.sql, true);
             if (isGlobalTemporary(table)) step.dropsGlobalTemporary = table;
+            columnTypes_.forget(table);
         }
         return;
     default:
@@ -108,10 +109,13 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         writer.tableName(s.table, sql);
         if (s.where) {
             sql += " WHERE ";
+            writer.pushScope(s.table, nullptr);
             writer.expression(*s.where, sql);
+            writer.popScope();
         }
         break;
     case Kind::CreateTable:
+        columnTypes_.forget(s.table);
         createTable(s, writer, sql);
         if (isGlobalTemporary(s.table)) step.createsGlobalTemporary = s.table;
         break;
@@ -161,6 +165,7 @@ void Translator::select(Statement& s, QueryWriter& writer, Program& program, con
     if (!query.into.empty()) {  // SELECT ... INTO table
         const std::string table = std::move(query.into);
         query.into.clear();
+        columnTypes_.forget(table);
         sql += "CREATE TABLE ";
         writer.tableName(table, sql, true);
         sql += " AS ";
@@ -199,6 +204,7 @@ void Translator::insert(const Statement& s, QueryWriter& writer, std::string& sq
 void Translator::update(const Statement& s, QueryWriter& writer, std::string& sql) {
     sql += "UPDATE ";
     writer.tableName(s.table, sql);
+    writer.pushScope(s.table, &s.from);
     sql += " SET ";
     for (std::size_t i = 0; i < s.assignments.size(); ++i) {
         if (i) sql += ", ";
@@ -220,6 +226,7 @@ void Translator::update(const Statement& s, QueryWriter& writer, std::string& sq
         sql += " WHERE ";
         writer.expression(*s.where, sql);
     }
+    writer.popScope();
 }
 
 void Translator::nameList(const std::vector<std::string>& names, QueryWriter& writer, std::string& sql) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tsql/column_types.h"
 #include "tsql/lexer.h"
 #include "tsql/program.h"
 #include "tsql/query_writer.h"
@@ -15,7 +16,8 @@ class SqlTarget;
 // batch run in turn.
 class Translator {
 public:
-    // The target is asked for the current columns of a PIVOT's source.
+    // The target is asked for the current columns of a PIVOT's source and for the declared types of the
+    // tables whose columns ISNULL's first argument names.
     explicit Translator(SqlTarget& target);
 
     // The program of the batch the lexer holds.
@@ -35,6 +37,7 @@ private:
     Program::Step& valueStep(Program& program, QueryWriter& writer, const ast::Expr& value, int slot);
 
     SqlTarget& target_;
+    ColumnTypes columnTypes_;
 };
 
 }  // namespace tsql

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace tsql {
+
+class SqlTarget;
+
+// A name in upper case (ASCII letters only): how T-SQL names compare, whatever their case.
+std::string upperAscii(std::string_view text);
+
+// A value's SQL Server type family, as far as the translation can know it: what ISNULL converts its
+// replacement to.
+enum class ScalarType : unsigned char { Unknown, Null, Integer, Decimal, Float, Text };
+
+// The declared types of the database's tables' columns, read through the target once per table and kept
+// for the connection's life: a table's columns do not change under the console's statements, and a
+// translated program keeps the types it was written with. Temporary tables are never read: their
+// definitions differ from batch to batch.
+class ColumnTypes {
+public:
+    using Columns = std::unordered_map<std::string, ScalarType>;  // by upper-case column name
+
+    explicit ColumnTypes(SqlTarget& target);
+
+    // The columns of a table, or nullptr for a name that is no table of the database (yet).
+    const Columns* columns(std::string_view table);
+    // Forgets what was read of a table the batch creates or drops.
+    void forget(std::string_view table);
+
+    // The family of a T-SQL type name (VARCHAR, DECIMAL...), upper case, or of a declared type as SQLite
+    // keeps it ("VARCHAR(20)", "decimal(18, 4) COLLATE ...").
+    static ScalarType ofTypeName(std::string_view declared);
+
+private:
+    SqlTarget& target_;
+    std::unordered_map<std::string, Columns> tables_;  // by upper-case table name
+};
+
+}  // namespace tsql
