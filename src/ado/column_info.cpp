@@ -12,16 +12,14 @@ namespace {
 
 enum class Kind { Integer, Real, Text, Other };
 
-[[noreturn]] void typeMismatch() {
-    throw automation::Error::fromNumber(automation::errors::TypeMismatch, QStringLiteral("ADODB.Field"));
-}
-
-// Numbers in text, read with "." as the decimal separator whatever the locale.
+// Numbers in text, read as VB reads them ("." as the decimal separator whatever the locale).
 double textToNumber(const QVariant& value) {
-    bool ok = false;
-    const double d = value.toString().trimmed().toDouble(&ok);
-    if (!ok) typeMismatch();
-    return d;
+    try {
+        return automation::cdbl(value.toString());
+    } catch (automation::Error& error) {
+        error.setSource(QStringLiteral("ADODB.Field"));
+        throw;
+    }
 }
 
 Kind kindOf(DataType type) {
@@ -171,8 +169,9 @@ QVariant ColumnInfo::coerce(const QVariant& value) const {
     case Kind::Integer:
         if (isIntegerType(id)) return QVariant(value.toLongLong());
         if (id == QMetaType::Bool) return QVariant(static_cast<qint64>(value.toBool() ? 1 : 0));
-        if (id == QMetaType::Double || id == QMetaType::Float) return QVariant(qRound64(value.toDouble()));
-        return QVariant(qRound64(textToNumber(value)));
+        if (id == QMetaType::Double || id == QMetaType::Float)
+            return QVariant(static_cast<qint64>(automation::roundHalfToEven(value.toDouble())));
+        return QVariant(static_cast<qint64>(automation::roundHalfToEven(textToNumber(value))));
     case Kind::Real:
         if (isIntegerType(id) || id == QMetaType::Double || id == QMetaType::Float) return QVariant(value.toDouble());
         if (id == QMetaType::Bool) return QVariant(value.toBool() ? 1.0 : 0.0);

@@ -82,12 +82,6 @@ double toNumber(const QVariant& v) {
     raise(errors::TypeMismatch);
 }
 
-double roundHalfToEven(double x) {
-    if (std::abs(x - std::trunc(x)) == 0.5)
-        return 2.0 * std::round(x / 2.0);
-    return std::round(x);
-}
-
 // The digits VB keeps when it prints a floating-point number or makes a Decimal of it; 0 for other types.
 int significantDigits(const QVariant& v) {
     switch (v.metaType().id()) {
@@ -133,6 +127,12 @@ qint16 cint(const QVariant& v) { return toInteger<qint16>(v); }
 qint32 clng(const QVariant& v) { return toInteger<qint32>(v); }
 
 double cdbl(const QVariant& v) { return toNumber(v); }
+
+double roundHalfToEven(double x) {
+    if (std::abs(x - std::trunc(x)) == 0.5)
+        return 2.0 * std::round(x / 2.0);
+    return std::round(x);
+}
 
 bool cbool(const QVariant& v) {
     if (v.metaType().id() == QMetaType::QString) {

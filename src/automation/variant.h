@@ -32,6 +32,9 @@ qint32 clng(const QVariant& v);
 
 double cdbl(const QVariant& v);
 
+// VB's rounding to a whole number: halves go to the even neighbour (2.5 gives 2, -2.5 gives -2).
+double roundHalfToEven(double x);
+
 // Empty gives False; numbers are True when not zero; text is "True" or "False" in any case, or a number.
 bool cbool(const QVariant& v);
 

@@ -243,4 +243,22 @@ TEST(InMemoryRecordset, AppendedFieldsHoldRowsAddedUpdatedAndDeleted) {
     EXPECT_TRUE(invariantsHold(rs));
 }
 
+TEST(InMemoryRecordset, AnIntegerFieldRoundsHalvesToEvenAndRefusesText) {
+    Recordset rs;
+    rs.fields().append(QStringLiteral("N"), DataType::Integer);
+    rs.open();
+    rs.addNew();
+    const struct {
+        QVariant written;
+        qint64 stored;
+    } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.6, 3}, {QStringLiteral(" 4.5 "), 4}, {QStringLiteral("7"), 7}};
+    for (const auto& c : cases) {
+        rs.setValue(QStringLiteral("N"), c.written);
+        EXPECT_EQ(rs.value(QStringLiteral("N")), QVariant(c.stored)) << c.written.toString().toStdString();
+    }
+    const automation::Error error = errorOf([&] { rs.setValue(QStringLiteral("N"), QStringLiteral("due")); });
+    EXPECT_EQ(error.number(), automation::errors::TypeMismatch);
+    EXPECT_EQ(error.source(), QStringLiteral("ADODB.Field"));
+}
+
 }  // namespace
