@@ -1,5 +1,7 @@
 #include "suite/framework/edit_model.h"
 
+#include "suite/framework/function_library_model.h"
+
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "automation/variant.h"
@@ -33,13 +35,8 @@ QVariant EditModel::value() const {
     if (shown.isEmpty())
         return automation::null();
     if (numeric_) {
-        bool ok = false;
-        const qint64 integer = shown.toLongLong(&ok);
-        if (ok)
-            return integer;
-        const double real = QString(shown).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-        if (ok)
-            return real;
+        if (const auto number = FunctionLibraryModel::numberFromText(shown))
+            return *number;
     }
     return shown;
 }

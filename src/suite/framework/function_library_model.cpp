@@ -24,13 +24,18 @@ QVariant FunctionLibraryModel::number(const QVariant& value) {
         return value.toBool() ? -1 : 0;
     if (value.metaType().id() != QMetaType::QString)
         return 0;
-    const QString text = value.toString().trimmed();
+    return numberFromText(value.toString().trimmed()).value_or(QVariant(0));
+}
+
+std::optional<QVariant> FunctionLibraryModel::numberFromText(const QString& text) {
     bool ok = false;
     const qint64 integer = text.toLongLong(&ok);
     if (ok)
-        return integer;
+        return QVariant(integer);
     const double real = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    return ok ? QVariant(real) : QVariant(0);
+    if (ok)
+        return QVariant(real);
+    return std::nullopt;
 }
 
 void FunctionLibraryModel::lockRedraw(qint64 windowHandle) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 namespace suite {
 
@@ -23,6 +24,9 @@ public:
     static QVariant number(const QVariant& value);
     // Whether value holds a number (of any integer or floating type; not a Boolean).
     static bool isNumber(const QVariant& value);
+    // Text typed as a number: an integer when it is whole, a real otherwise (a comma counts as decimal
+    // point); nothing when the text is not a number.
+    static std::optional<QVariant> numberFromText(const QString& text);
 
     // The window whose repainting is stopped; 0 when none.
     qint64 lockedWindow() const { return lockedWindow_; }
