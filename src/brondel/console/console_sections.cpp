@@ -1,5 +1,8 @@
 #include "brondel/console/console_sections.h"
 
+#include "brondel/options/option_customers_suppliers.h"
+#include "brondel/options/option_languages.h"
+#include "brondel/options/options_section.h"
 #include "brondel/variants/variant_configurator.h"
 
 namespace brondel {
@@ -8,6 +11,10 @@ std::array<std::unique_ptr<ConsoleSection>, 12> createConsoleSections(FRMMG_BRON
     // Each section's class is created here, in its panel's slot, once the library has it.
     std::array<std::unique_ptr<ConsoleSection>, 12> sections;
     sections.at(0) = std::make_unique<VariantConfigurator>(form);
+    sections.at(2) = std::make_unique<OptionsSection>(form);
+    auto languages = std::make_unique<OptionLanguages>(form);
+    sections.at(4) = std::make_unique<OptionCustomersSuppliers>(form, *languages);
+    sections.at(3) = std::move(languages);
     return sections;
 }
 
