@@ -52,10 +52,11 @@ const char* const partyFields[] = {"TXT_RAGSOANAG", "TXT_INDIRIZZO", "TXT_CAP", 
 
 struct FieldDesign {
     const char* name;
-    const char* label;
+    const char* caption;
     int row;
     int column;
     int maxLength;
+    const char* label = nullptr;  // when the caption is too long for the label column
 };
 
 // The field box: the party chosen and its data, read only.
@@ -63,7 +64,7 @@ constexpr int LabelWidth = 2300;
 constexpr int FieldWidth = 2400;
 const FieldDesign fields[] = {
     {"TXT_CLIFOR", "Codice", 1, 0, 8},
-    {"TXT_RAGSOANAG", "Ragione sociale anagrafica", 2, 0, 80},
+    {"TXT_RAGSOANAG", "Ragione sociale anagrafica", 2, 0, 80, "Ragione sociale"},
     {"TXT_INDIRIZZO", "Indirizzo", 3, 0, 60},
     {"TXT_CITTA", "Città", 4, 0, 60},
     {"TXT_CAP", "CAP", 0, 1, 10},
@@ -94,7 +95,7 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
     for (const FieldDesign& field : fields) {
         host::ControlDesign edit =
             FRMMG_BRONDEL::design(field.name, ControlKind::Edit, layout.field(field.row, field.column), group);
-        edit.caption = QString::fromUtf8(field.label);
+        edit.caption = QString::fromUtf8(field.caption);
         edit.maxLength = field.maxLength;
         const bool code = qstrcmp(field.name, "TXT_CLIFOR") == 0;
         edit.numeric = code;
@@ -103,7 +104,7 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
         host::ControlDesign label =
             FRMMG_BRONDEL::design(QStringLiteral("LBL_") + QString::fromLatin1(field.name).mid(4), ControlKind::Label,
                                   layout.label(field.row, field.column), group);
-        label.caption = edit.caption;
+        label.caption = field.label ? QString::fromUtf8(field.label) : edit.caption;
         form_.createControl<host::Label>(label);
     }
     host::Geometry grid = layout.grid();

@@ -64,10 +64,10 @@ struct FieldDesign {
 };
 
 // The field box, one row per field.
-constexpr int LabelWidth = 2700;
-constexpr int FieldWidth = 6600;
+constexpr int LabelWidth = 3100;
+constexpr int FieldWidth = 6200;
 const FieldDesign fields[] = {
-    {"TXT_VAROPZ", "Progressivo posizione variante", "MG5E_CODICEVAR_MG5F", 2, 600, true, true, true},
+    {"TXT_VAROPZ", "Progressivo posizione variante", "MG5E_CODICEVAR_MG5F", 2, 800, true, true, true},
     {"TXT_DESVAROPZ", "Descrizione variante", "", 40, 4200, false, false, false},
     {"TXT_OPZIONE", "Codice Elemento", "MG5E_OPZIONE", 20, 2700, false, true, false},
     {"TXT_DESOPZ", "Descrizione codice elemento", "MG5E_DESCR", 160, FieldWidth, false, true, false},
