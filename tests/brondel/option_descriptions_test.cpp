@@ -1,5 +1,6 @@
 #include "options_fixture.h"
 
+#include "suite/framework/headless_host.h"
 #include "suite/framework/sidebar_model.h"
 
 #include "brondel/console/host_components/types.h"
@@ -110,6 +111,29 @@ TEST_F(LanguageDescriptions, FailingSaveLeavesEveryDescriptionAsItWas) {
     EXPECT_ANY_THROW(grid("GRD_LINGUA")->editCell(languageRow(*this, "Inglese", "Grigio"), "TBL_DESCRIZIONE", "Grey"));
 
     EXPECT_EQ(query(languageDescriptions()), before);
+}
+
+TEST_F(LanguageDescriptions, TwoConsolesOnOneDatabaseKeepTheirOwnWorkingTables) {
+    openSection("ITMLINGUAVAR");
+    suite::HeadlessHost otherHost(dir_.filePath(QStringLiteral("suite.db")), 1);
+    const auto other = brondel::CLSMG_BRONDEL::create();
+    otherHost.attach(other);
+    other->setCaption(QStringLiteral("Console parametri varianti"));
+    other->showForm();
+    ASSERT_TRUE(
+        std::dynamic_pointer_cast<suite::SidebarModel>(other->form()->SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
+    const auto otherGrid =
+        std::dynamic_pointer_cast<suite::GridModel>(other->form()->control(QStringLiteral("GRD_LINGUA")));
+    const int grey = languageRow(*this, "Inglese", "Grigio");
+
+    ASSERT_TRUE(grid("GRD_LINGUA")->editCell(grey, "TBL_DESCRIZIONE", "Grey"));
+    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
+
+    // Each console reads its own table: the other one still shows what it loaded.
+    EXPECT_EQ(grid("GRD_LINGUA")->rows().at(grey).value("TBL_DESCRIZIONE").toString(), "Grey");
+    EXPECT_TRUE(otherGrid->rows().at(grey).value("TBL_DESCRIZIONE").toString().isEmpty());
+    EXPECT_EQ(otherGrid->rowCount(), 75);
+    EXPECT_EQ(other->closeForm(), QVariant(true));
 }
 
 int languageRow(OptionsTest& test, const char* language, const char* option) {
