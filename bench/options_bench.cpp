@@ -91,6 +91,16 @@ void EditLanguageDescription(benchmark::State& state) {
 }
 BENCHMARK(EditLanguageDescription)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// What the grid's view asks when it lays the rows out in their language and variant groups: every row's
+// shown values, each variant through its decode.
+void GroupLanguageRows(benchmark::State& state) {
+    Console console(1, "ITMLINGUAVAR");
+    const auto grid = console.control<suite::GridModel>("GRD_LINGUA");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(grid->groups());
+}
+BENCHMARK(GroupLanguageRows)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
 void OpenVariantOptions(benchmark::State& state) {
     Console console(2, "ITMOPZVAR");
     const auto variant = console.control<suite::EditModel>("TXT_VAROPZ");

@@ -190,6 +190,7 @@ void OptionCustomersSuppliers::LoadDescrizioniCliFor_MG5S() {
     automation::reraise("LoadDescrizioniCliFor_MG5S", [this] {
         const auto grid = control<host::Grid>("GRD_CLIFORVAR");
         grid->setDataSource(nullptr);
+        variantTexts_.clear();
         const QString name = TabellaCliFor();
         execute(OptionStatements::truncate(name));
         execute(OptionStatements::fillCustomerSupplierTable(name, company(), kind(), customerSupplier()));
@@ -276,7 +277,10 @@ void OptionCustomersSuppliers::GRD_CLIFORVAR_DataFormatEXT(QVariant& value, cons
         if (field != QLatin1String("TBL_CODICEVAR"))
             return;
         QString code = automation::cstr(value);
-        value = form_.Decode_CODICEVAR_MG5F(code);
+        auto shown = variantTexts_.find(code);
+        if (shown == variantTexts_.end())
+            shown = variantTexts_.insert(code, form_.Decode_CODICEVAR_MG5F(code));
+        value = *shown;
     });
 }
 

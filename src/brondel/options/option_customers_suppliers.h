@@ -3,6 +3,7 @@
 #include "brondel/console/working_table.h"
 #include "brondel/options/option_section.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -61,6 +62,8 @@ public:
     bool CliForOccupato = false;
 
 private:
+    // The variants as the grid shows them, decoded once per load: the grid asks for every row it lays out.
+    QHash<QString, QString> variantTexts_;
     // The kind and code of the party chosen, as statement text.
     QString kind() const;
     QString customerSupplier() const;

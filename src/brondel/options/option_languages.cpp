@@ -80,6 +80,7 @@ void OptionLanguages::LoadDescrizioniLingua_MG5I() {
     automation::reraise("LoadDescrizioniLingua_MG5I", [this] {
         const auto grid = control<host::Grid>("GRD_LINGUA");
         grid->setDataSource(nullptr);
+        variantTexts_.clear();
         const QString name = TabellaLingua();
         execute(OptionStatements::truncate(name));
         execute(OptionStatements::fillLanguageTable(name, company()));
@@ -159,7 +160,10 @@ void OptionLanguages::GRD_LINGUA_DataFormatEXT(QVariant& value, const QString& f
         if (field != QLatin1String("TBL_CODICEVAR"))
             return;
         QString code = automation::cstr(value);
-        value = form_.Decode_CODICEVAR_MG5F(code);
+        auto shown = variantTexts_.find(code);
+        if (shown == variantTexts_.end())
+            shown = variantTexts_.insert(code, form_.Decode_CODICEVAR_MG5F(code));
+        value = *shown;
     });
 }
 

@@ -3,6 +3,7 @@
 #include "brondel/console/working_table.h"
 #include "brondel/options/option_section.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -47,6 +48,8 @@ public:
     std::shared_ptr<ado::Recordset> RstLingua;
 
 private:
+    // The variants as the grid shows them, decoded once per load: the grid asks for every row it lays out.
+    QHash<QString, QString> variantTexts_;
     WorkingTable table_;
 };
 
