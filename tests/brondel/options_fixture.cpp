@@ -9,15 +9,18 @@
 #include "ado/recordset.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/virtual_frame.h"
+#include "brondel/console/section_frame.h"
 
 namespace console_test {
 
 void OptionsTest::TearDown() {
-    if (console && console->form() && form().FME_OPZIONI &&
-        form().FME_OPZIONI->status() != host::frame_status::Browse)
-        form().FME_OPZIONI->setStatus(host::frame_status::Browse);
+    if (console && console->form() && frame() &&
+        frame()->status() != host::frame_status::Browse)
+        frame()->setStatus(host::frame_status::Browse);
     ConsoleTest::TearDown();
 }
+
+std::shared_ptr<host::VirtualFrame> OptionsTest::frame() const { return sectionFrame("DTS_Opzioni").frame(); }
 
 void OptionsTest::openSection(const QString& item, bool demo, const QStringList& setup) {
     openHost(demo);

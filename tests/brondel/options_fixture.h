@@ -29,6 +29,8 @@ public:
     std::shared_ptr<suite::EditModel> edit(const QString& name) const { return model<suite::EditModel>(name); }
     std::shared_ptr<suite::ComboModel> combo(const QString& name) const { return model<suite::ComboModel>(name); }
     std::shared_ptr<suite::GridModel> grid(const QString& name) const { return model<suite::GridModel>(name); }
+    // FME_OPZIONI; nothing while no variant is open.
+    std::shared_ptr<host::VirtualFrame> frame() const;
     std::shared_ptr<suite::GridNavigatorModel> navigator() const {
         return model<suite::GridNavigatorModel>("GNV_OPZIONI");
     }

@@ -87,7 +87,7 @@ TEST_F(Options, NewOptionGetsItsDescriptionAsAnEditAndEnablesTheDescriptionSecti
                 {"INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_SIZE) "
                  "VALUES (1, 'A0', 'COLORE', 3)"});
     chooseVariant("1");
-    ASSERT_EQ(form().FME_OPZIONI->status(), host::frame_status::Adding);
+    ASSERT_EQ(frame()->status(), host::frame_status::Adding);
     ASSERT_FALSE(form().VociAbilitate->value("ITMLINGUAVAR"));
 
     enter("TXT_OPZIONE", "ros");
@@ -128,9 +128,9 @@ TEST_P(OptionVariantField, OpensTheVariantOrEmptiesTheSection) {
     EXPECT_EQ(edit("TXT_DESVAROPZ")->text(), c.description);
     EXPECT_EQ(grid("GRD_OPZIONI")->rowCount(), c.rows);
     if (c.optionFields) {
-        EXPECT_EQ(form().FME_OPZIONI->status(), c.status);
+        EXPECT_EQ(frame()->status(), c.status);
     } else {
-        EXPECT_EQ(form().FME_OPZIONI, nullptr);
+        EXPECT_EQ(frame(), nullptr);
         EXPECT_TRUE(edit("TXT_OPZIONE")->text().isEmpty());
         EXPECT_FALSE(navigator()->isButtonAvailable("Nuovo"));
     }
@@ -270,11 +270,11 @@ TEST_F(Options, EnterInTheDescriptionConfirmsAnEditAndStartsTheNextOption) {
     edit("TXT_DESOPZ")->typeText("Opaca fine");
 
     edit("TXT_DESOPZ")->pressEnter();
-    EXPECT_EQ(form().FME_OPZIONI->status(), host::frame_status::Browse);
+    EXPECT_EQ(frame()->status(), host::frame_status::Browse);
     edit("TXT_DESOPZ")->pressEnter();
 
     EXPECT_EQ(query(optionsOf("A4")), (QStringList{"LU|Lucida", "OP|Opaca fine", "SA|Satinata"}));
-    EXPECT_EQ(form().FME_OPZIONI->status(), host::frame_status::Adding);
+    EXPECT_EQ(frame()->status(), host::frame_status::Adding);
     EXPECT_TRUE(edit("TXT_OPZIONE")->hasFocus());
 }
 

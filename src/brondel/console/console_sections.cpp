@@ -7,9 +7,9 @@
 
 namespace brondel {
 
-std::array<std::unique_ptr<ConsoleSection>, 12> createConsoleSections(FRMMG_BRONDEL& form) {
+std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FRMMG_BRONDEL& form) {
     // Each section's class is created here, in its panel's slot, once the library has it.
-    std::array<std::unique_ptr<ConsoleSection>, 12> sections;
+    std::array<std::unique_ptr<ConsoleSection>, PanelCount> sections;
     sections.at(0) = std::make_unique<VariantConfigurator>(form);
     sections.at(2) = std::make_unique<OptionsSection>(form);
     auto languages = std::make_unique<OptionLanguages>(form);

@@ -1,10 +1,13 @@
 #include "brondel/options/option_customers_suppliers.h"
 
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
 #include "brondel/options/description_pass.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/option_statements.h"
+#include "brondel/variants/variant_configurator.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -33,14 +36,7 @@ namespace {
 
 const QString descriptionColumn = QStringLiteral("TBL_DESCRIZIONE");
 
-struct Column {
-    const char* field;
-    const char* caption;
-    int width;
-    bool visible;
-};
-
-const Column columns[] = {
+const GridColumn columns[] = {
     {"TBL_CODICEVAR", "Variante", 1000, true},  {"TBL_DESCROPZIONE", "Valore", 2235, true},
     {"TBL_DESCRIZIONE", "Descrizione", 7500, true}, {"TBL_OPZIONE", "opzione", 100, false},
     {"TBL_CLIFOR", "clifor", 100, false},       {"CHIAVE", "chiave", 100, false},
@@ -76,7 +72,7 @@ const FieldDesign fields[] = {
 }  // namespace
 
 OptionCustomersSuppliers::OptionCustomersSuppliers(FRMMG_BRONDEL& form, OptionLanguages& languages)
-    : OptionSection(form),
+    : ConsoleSection(form, 4),
       languages_(languages),
       table_(QStringLiteral("##CLIFOR_"), &OptionStatements::createCustomerSupplierTable) {}
 
@@ -86,12 +82,12 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
     host::ControlDesign box =
         FRMMG_BRONDEL::design("GRB_PARCLIFOR", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
     box.caption = QStringLiteral("Cliente o fornitore");
-    const auto group = form_.createControl<host::GroupBox>(box);
+    const auto group = form().createControl<host::GroupBox>(box);
 
     host::ControlDesign kindLabel = FRMMG_BRONDEL::design("LBL_CLIFOR", ControlKind::Label, layout.label(0), group);
     kindLabel.caption = QStringLiteral("Tipo");
-    form_.createControl<host::Label>(kindLabel);
-    form_.createCodedCombo(QStringLiteral("CBO_CLIFOR"), group, layout.field(0));
+    form().createControl<host::Label>(kindLabel);
+    form().createCodedCombo(QStringLiteral("CBO_CLIFOR"), group, layout.field(0));
     for (const FieldDesign& field : fields) {
         host::ControlDesign edit =
             FRMMG_BRONDEL::design(field.name, ControlKind::Edit, layout.field(field.row, field.column), group);
@@ -100,16 +96,16 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
         const bool code = qstrcmp(field.name, "TXT_CLIFOR") == 0;
         edit.numeric = code;
         edit.enabled = code;
-        form_.createControl<host::Edit>(edit);
+        form().createControl<host::Edit>(edit);
         host::ControlDesign label =
             FRMMG_BRONDEL::design(QStringLiteral("LBL_") + QString::fromLatin1(field.name).mid(4), ControlKind::Label,
                                   layout.label(field.row, field.column), group);
         label.caption = field.label ? QString::fromUtf8(field.label) : edit.caption;
-        form_.createControl<host::Label>(label);
+        form().createControl<host::Label>(label);
     }
     host::Geometry grid = layout.grid();
     grid.height += FormLayout::ButtonHeight + FormLayout::Margin;  // no navigator below it
-    form_.createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_CLIFORVAR", ControlKind::Grid, grid, panel));
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_CLIFORVAR", ControlKind::Grid, grid, panel));
 
     connect(control<host::Combo>("CBO_CLIFOR")->ChangeRow, &OptionCustomersSuppliers::CBO_CLIFOR_ChangeRow);
     const auto code = control<host::Edit>("TXT_CLIFOR");
@@ -136,9 +132,9 @@ QString OptionCustomersSuppliers::kind() const {
 QString OptionCustomersSuppliers::customerSupplier() const { return control<host::Edit>("TXT_CLIFOR")->text(); }
 
 void OptionCustomersSuppliers::MostraItemCliForVar() {
-    form_.VisualizzaUI(QStringLiteral("ITMCLIFORVAR"), false);
+    showPanel();
     languages_.LoadDescrizioniLingua_MG5I();
-    form_.AggiornaStatoNavigatore();
+    form().AggiornaStatoNavigatore();
 }
 
 void OptionCustomersSuppliers::CBO_CLIFOR_ChangeRow() {
@@ -151,17 +147,17 @@ void OptionCustomersSuppliers::TXT_CLIFOR_StartDecode(host::DecodeRequest& reque
     automation::runIgnoringErrors({[&] {
         QList<std::shared_ptr<host::Control>> targets;
         for (const char* field : partyFields)
-            targets << form_.control(QString::fromLatin1(field));
+            targets << control(QString::fromLatin1(field));
         const QVariant code = required(factory()->functionLibrary())->toNumber(customerSupplier());
-        request = required(form_.CliForDecodeService)->customerSupplierDecode(targets, TipoCliFor, code);
-        request.connectionString = form_.ConnectionString;
+        request = required(form().CliForDecodeService)->customerSupplierDecode(targets, TipoCliFor, code);
+        request.connectionString = connectionString();
     }});
 }
 
 void OptionCustomersSuppliers::TXT_CLIFOR_StartLookup(host::LookupRequest& request) {
     automation::runIgnoringErrors({[&] {
-        request = required(form_.CliForLookupService)->customerSupplierLookup(TipoCliFor, QString());
-        request.connectionString = form_.ConnectionString;
+        request = required(form().CliForLookupService)->customerSupplierLookup(TipoCliFor, QString());
+        request.connectionString = connectionString();
         control<host::Edit>("TXT_CLIFOR")->setLookupKey(request.layoutKey);
     }});
 }
@@ -182,7 +178,7 @@ void OptionCustomersSuppliers::TXT_CLIFOR_AfterItem(bool&) {
 
 QString OptionCustomersSuppliers::TabellaCliFor() {
     return automation::reraise("TabellaCliFor", [this] {
-        return table_.name(*required(factory()->functionLibrary()), *required(form_.ConsoleConnection));
+        return table_.name(*required(factory()->functionLibrary()), *connection());
     });
 }
 
@@ -195,7 +191,7 @@ void OptionCustomersSuppliers::LoadDescrizioniCliFor_MG5S() {
         execute(OptionStatements::truncate(name));
         execute(OptionStatements::fillCustomerSupplierTable(name, company(), kind(), customerSupplier()));
         RstCliFor = required(factory()->recordsetFactory())->createRecordset();
-        RstCliFor->open(OptionStatements::workingRows(name), required(form_.ConsoleConnection));
+        RstCliFor->open(OptionStatements::workingRows(name), connection());
         grid->setDataSource(RstCliFor);
         grid->refresh();
     });
@@ -203,16 +199,9 @@ void OptionCustomersSuppliers::LoadDescrizioniCliFor_MG5S() {
 
 void OptionCustomersSuppliers::INITGRID_CLIFOR() {
     automation::reraise("INITGRID_CLIFOR", [this] {
+        defineGridColumns(QStringLiteral("GRD_CLIFORVAR"), QStringLiteral("CHIAVE"), columns);
+        // The grid takes its per-column settings once the definition is closed.
         const auto grid = control<host::Grid>("GRD_CLIFORVAR");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, QStringLiteral("CHIAVE"), 0);
-        grid->setColumnLayout(layout);
-        for (const Column& column : columns) {
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromLatin1(column.caption),
-                              host::column_kind::Text, column.width, column.visible);
-        }
-        // This grid takes its per-column settings once the definition is closed.
-        grid->endColumnDefinition();
         grid->setColumnLevel(QStringLiteral("TBL_CODICEVAR"), 1);
         grid->setEditable(true);
         grid->setColumnEditable(descriptionColumn, 1);
@@ -222,11 +211,11 @@ void OptionCustomersSuppliers::INITGRID_CLIFOR() {
 
 void OptionCustomersSuppliers::GRD_CLIFORVAR_OnEdited(const host::GridRow& row) {
     automation::reraise("GRD_CLIFORVAR_OnEdited", [&] {
-        if (form_.Unloading || CliForOccupato || !RstCliFor)
+        if (form().Unloading || CliForOccupato || !RstCliFor)
             return;
         RstCliFor->setValue(descriptionColumn, automation::cstr(row.value(descriptionColumn)));
         SalvaDescrizioniCliFor_MG5S();
-        if (RstCliFor->absolutePosition() != RstCliFor->recordCount() && !form_.SwitchingSection)
+        if (RstCliFor->absolutePosition() != RstCliFor->recordCount() && !form().SwitchingSection)
             RstCliFor->moveNext();
     });
 }
@@ -245,7 +234,7 @@ void OptionCustomersSuppliers::SalvaDescrizioniCliFor_MG5S() {
         execute(OptionStatements::deleteCustomerSupplierDescription(key(row)));
     };
     writers.exists = [&](const ado::Recordset& row) {
-        return hasRow(execute(OptionStatements::customerSupplierDescriptionExists(key(row))));
+        return returnsRow(OptionStatements::customerSupplierDescriptionExists(key(row)));
     };
     writers.insert = [&](const ado::Recordset& row, const QString& text) {
         Insert_MG5S_VARCLIFOR(key(row).code, key(row).option, text);
@@ -253,7 +242,7 @@ void OptionCustomersSuppliers::SalvaDescrizioniCliFor_MG5S() {
     writers.update = [&](const ado::Recordset& row, const QString& text) {
         Update_MG5S_VARCLIFOR(key(row).code, key(row).option, text);
     };
-    saveDescriptions(*required(form_.ConsoleConnection), required(RstCliFor), descriptionColumn, writers);
+    saveDescriptions(*connection(), required(RstCliFor), descriptionColumn, writers);
 }
 
 void OptionCustomersSuppliers::Insert_MG5S_VARCLIFOR(const QString& code, const QString& option,
@@ -279,7 +268,7 @@ void OptionCustomersSuppliers::GRD_CLIFORVAR_DataFormatEXT(QVariant& value, cons
         QString code = automation::cstr(value);
         auto shown = variantTexts_.find(code);
         if (shown == variantTexts_.end())
-            shown = variantTexts_.insert(code, form_.Decode_CODICEVAR_MG5F(code));
+            shown = variantTexts_.insert(code, form().section<VariantConfigurator>().Decode_CODICEVAR_MG5F(code));
         value = *shown;
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "brondel/console/working_table.h"
-#include "brondel/options/option_section.h"
+#include "brondel/console/console_section.h"
 
 #include <QHash>
 #include <QString>
@@ -28,7 +28,7 @@ class OptionLanguages;
 // "##CLIFOR_" + the console's suffix and shown in the editable grid GRD_CLIFORVAR. Each cell edit writes
 // the whole table back, all or nothing, and moves to the next row. While the code field is being worked on
 // (its decode and reactions), grid edits are not saved.
-class OptionCustomersSuppliers : public OptionSection {
+class OptionCustomersSuppliers : public ConsoleSection {
 public:
     // languages: the language section, which opening this one refills (as the suite does).
     OptionCustomersSuppliers(FRMMG_BRONDEL& form, OptionLanguages& languages);

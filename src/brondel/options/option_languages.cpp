@@ -1,9 +1,12 @@
 #include "brondel/options/option_languages.h"
 
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
 #include "brondel/options/description_pass.h"
 #include "brondel/options/option_statements.h"
+#include "brondel/variants/variant_configurator.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -24,14 +27,7 @@ namespace {
 
 const QString descriptionColumn = QStringLiteral("TBL_DESCRIZIONE");
 
-struct Column {
-    const char* field;
-    const char* caption;
-    int width;
-    bool visible;
-};
-
-const Column columns[] = {
+const GridColumn columns[] = {
     {"TBL_DESCRLINGUA", "Lingua", 1005, true},      {"TBL_CODICEVAR", "Variante", 1005, true},
     {"TBL_DESCROPZIONE", "Valore", 2235, true},     {"TBL_DESCRIZIONE", "Descrizione in lingua", 7260, true},
     {"TBL_OPZIONE", "opzione", 300, false},         {"TBL_CODLINGUA", "codlingua", 300, false},
@@ -47,11 +43,11 @@ OptionStatements::LanguageRow languageRow(const QString& company, const ado::Rec
 }  // namespace
 
 OptionLanguages::OptionLanguages(FRMMG_BRONDEL& form)
-    : OptionSection(form), table_(QStringLiteral("##LINGUA_"), &OptionStatements::createLanguageTable) {}
+    : ConsoleSection(form, 3), table_(QStringLiteral("##LINGUA_"), &OptionStatements::createLanguageTable) {}
 
 void OptionLanguages::createControls(const std::shared_ptr<host::Panel>& panel) {
     const host::Geometry whole = FormLayout::panel();
-    form_.createControl<host::Grid>(
+    form().createControl<host::Grid>(
         FRMMG_BRONDEL::design("GRD_LINGUA", host::ControlKind::Grid, {0, 0, whole.width, whole.height}, panel));
     const auto grid = control<host::Grid>("GRD_LINGUA");
     connect(grid->OnEdited, &OptionLanguages::GRD_LINGUA_OnEdited);
@@ -65,14 +61,14 @@ void OptionLanguages::releaseRecordsets() {
 }
 
 void OptionLanguages::MostraItemLinguaVar() {
-    form_.VisualizzaUI(QStringLiteral("ITMLINGUAVAR"), false);
+    showPanel();
     LoadDescrizioniLingua_MG5I();
-    form_.AggiornaStatoNavigatore();
+    form().AggiornaStatoNavigatore();
 }
 
 QString OptionLanguages::TabellaLingua() {
     return automation::reraise("TabellaLingua", [this] {
-        return table_.name(*required(factory()->functionLibrary()), *required(form_.ConsoleConnection));
+        return table_.name(*required(factory()->functionLibrary()), *connection());
     });
 }
 
@@ -85,7 +81,7 @@ void OptionLanguages::LoadDescrizioniLingua_MG5I() {
         execute(OptionStatements::truncate(name));
         execute(OptionStatements::fillLanguageTable(name, company()));
         RstLingua = required(factory()->recordsetFactory())->createRecordset();
-        RstLingua->open(OptionStatements::workingRows(name), required(form_.ConsoleConnection));
+        RstLingua->open(OptionStatements::workingRows(name), connection());
         grid->setDataSource(RstLingua);
         grid->refresh();
     });
@@ -93,16 +89,9 @@ void OptionLanguages::LoadDescrizioniLingua_MG5I() {
 
 void OptionLanguages::INITGRID_LINGUA() {
     automation::reraise("INITGRID_LINGUA", [this] {
+        defineGridColumns(QStringLiteral("GRD_LINGUA"), QStringLiteral("CHIAVE"), columns);
+        // The grid takes its per-column settings once the definition is closed.
         const auto grid = control<host::Grid>("GRD_LINGUA");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, QStringLiteral("CHIAVE"), 0);
-        grid->setColumnLayout(layout);
-        for (const Column& column : columns) {
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromLatin1(column.caption),
-                              host::column_kind::Text, column.width, column.visible);
-        }
-        // This grid takes its per-column settings once the definition is closed.
-        grid->endColumnDefinition();
         grid->setColumnLevel(QStringLiteral("TBL_DESCRLINGUA"), 1);
         grid->setColumnLevel(QStringLiteral("TBL_CODICEVAR"), 2);
         grid->setEditable(true);
@@ -116,7 +105,7 @@ void OptionLanguages::GRD_LINGUA_OnEdited(const host::GridRow& row) {
         if (RstLingua)
             RstLingua->setValue(descriptionColumn, automation::cstr(row.value(descriptionColumn)));
         SalvaDescrizioniLingua_MG5I();
-        if (!form_.SwitchingSection && !form_.Unloading)
+        if (!form().SwitchingSection && !form().Unloading)
             control<host::Grid>("GRD_LINGUA")->redraw();
     });
 }
@@ -128,7 +117,7 @@ void OptionLanguages::SalvaDescrizioniLingua_MG5I() {
         execute(OptionStatements::deleteLanguageDescription(languageRow(company, row)));
     };
     writers.exists = [this, &company](const ado::Recordset& row) {
-        return hasRow(execute(OptionStatements::languageDescriptionExists(languageRow(company, row))));
+        return returnsRow(OptionStatements::languageDescriptionExists(languageRow(company, row)));
     };
     writers.insert = [this, &company](const ado::Recordset& row, const QString& text) {
         const OptionStatements::LanguageRow key = languageRow(company, row);
@@ -138,7 +127,7 @@ void OptionLanguages::SalvaDescrizioniLingua_MG5I() {
         const OptionStatements::LanguageRow key = languageRow(company, row);
         Update_MG5I_OPZLINGUA(key.code, key.option, key.language, text);
     };
-    saveDescriptions(*required(form_.ConsoleConnection), required(RstLingua), descriptionColumn, writers);
+    saveDescriptions(*connection(), required(RstLingua), descriptionColumn, writers);
 }
 
 void OptionLanguages::Insert_MG5I_OPZLINGUA(const QString& code, const QString& option, const QString& language,
@@ -162,7 +151,7 @@ void OptionLanguages::GRD_LINGUA_DataFormatEXT(QVariant& value, const QString& f
         QString code = automation::cstr(value);
         auto shown = variantTexts_.find(code);
         if (shown == variantTexts_.end())
-            shown = variantTexts_.insert(code, form_.Decode_CODICEVAR_MG5F(code));
+            shown = variantTexts_.insert(code, form().section<VariantConfigurator>().Decode_CODICEVAR_MG5F(code));
         value = *shown;
     });
 }

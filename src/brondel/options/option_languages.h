@@ -1,7 +1,7 @@
 #pragma once
 
 #include "brondel/console/working_table.h"
-#include "brondel/options/option_section.h"
+#include "brondel/console/console_section.h"
 
 #include <QHash>
 #include <QString>
@@ -23,7 +23,7 @@ namespace brondel {
 // into the working table "##LINGUA_" + the console's suffix and shown in the editable grid GRD_LINGUA.
 // Each opening refills the table; each cell edit writes the whole table back (empty descriptions deleted,
 // stored ones updated, new ones inserted), all or nothing.
-class OptionLanguages : public OptionSection {
+class OptionLanguages : public ConsoleSection {
 public:
     explicit OptionLanguages(FRMMG_BRONDEL& form);
 

@@ -1,18 +1,14 @@
 #include "brondel/options/option_statements.h"
 
+#include "brondel/console/sql_text.h"
+
 #include "automation/error.h"
 
 #include <QRegularExpression>
-#include <QStringList>
-#include <initializer_list>
 
 namespace brondel {
 
 namespace {
-
-const QString crlf = QStringLiteral("\r\n");
-
-QString escaped(const QString& value) { return QString(value).replace(QLatin1Char('\''), QStringLiteral("''")); }
 
 // A number written unquoted: anything else would end up as statement text, so it is refused.
 QString number(const QString& value) {
@@ -22,23 +18,9 @@ QString number(const QString& value) {
     return value;
 }
 
-// A description as the suite stores it: without the blanks around it.
-QString description(const QString& value) { return escaped(OptionStatements::trimmed(value)); }
-
-// Pieces each followed by a line break.
-QString linesEachEnded(std::initializer_list<QString> pieces) {
-    QString text;
-    for (const QString& piece : pieces)
-        text += piece + crlf;
-    return text;
-}
-
-QString joined(std::initializer_list<QString> pieces) {
-    QString text;
-    for (const QString& piece : pieces)
-        text += piece;
-    return text;
-}
+// A description as the suite stores it: without the blanks around it (the apostrophes are doubled as
+// every value's are).
+QString description(const QString& value) { return OptionStatements::trimmed(value); }
 
 // The working tables' columns, in creation order.
 const char* const languageColumns[] = {
@@ -64,53 +46,67 @@ const char* const customerSupplierColumns[] = {
 };
 
 template <std::size_t N>
-QString createTable(const QString& name, const char* const (&columns)[N]) {
-    QString text = QStringLiteral("CREATE TABLE ") + name + crlf + QStringLiteral("(") + crlf;
+SqlText createTable(const QString& name, const char* const (&columns)[N]) {
+    SqlText text("CREATE TABLE ", SqlText::verbatim(name));
+    text.line("(");
     for (const char* column : columns)
-        text += QString::fromLatin1(column) + crlf;
-    return text + QStringLiteral(" )");
+        text.line(column);
+    return text.line(" )");
 }
 
-struct TableColumns {
+// The rows of one option in one of the tables that hold it: the table, its prefix and its option column.
+struct OptionTableColumns {
+    const char* head;
     const char* table;
-    const char* prefix;
-    const char* optionColumn;
+    const char* company;
+    const char* code;
+    const char* option;
 };
 
-TableColumns columnsOf(OptionStatements::OptionTable table) {
+OptionTableColumns columnsOf(OptionStatements::OptionTable table) {
     switch (table) {
     case OptionStatements::OptionTable::Languages:
-        return {"MG5I_OPZLINGUA", "MG5I", "MG5I_OPZIONE_MG5E"};
+        return {"  DELETE FROM", "    MG5I_OPZLINGUA", "    MG5I_DITTA_CG18 = ", "    MG5I_CODICEVAR_MG5F = '",
+                "    MG5I_OPZIONE_MG5E = '"};
     case OptionStatements::OptionTable::Groupings:
-        return {"MG5H_COMPRAGVAR", "MG5H", "MG5H_OPZIONE_MG5E"};
+        return {"   DELETE FROM", "    MG5H_COMPRAGVAR", "    MG5H_DITTA_CG18 = ", "    MG5H_CODICEVAR_MG5F = '",
+                "    MG5H_OPZIONE_MG5E = '"};
     case OptionStatements::OptionTable::CustomersSuppliers:
-        return {"MG5S_VARCLIFOR", "MG5S", "MG5S_OPZIONE_MG5E"};
+        return {"   DELETE FROM", "    MG5S_VARCLIFOR", "    MG5S_DITTA_CG18 = ", "    MG5S_CODICEVAR_MG5F = '",
+                "    MG5S_OPZIONE_MG5E = '"};
     case OptionStatements::OptionTable::Options:
         break;
     }
-    return {"MG5E_OPZIONI", "MG5E", "MG5E_OPZIONE"};
+    return {"   DELETE FROM", "    MG5E_OPZIONI", "    MG5E_DITTA_CG18 = ", "    MG5E_CODICEVAR_MG5F = '",
+            "    MG5E_OPZIONE = '"};
 }
 
-QString languageCondition(const OptionStatements::LanguageRow& row) {
-    return QStringLiteral("    MG5I_DITTA_CG18 = ") + number(row.company) + QStringLiteral(" AND") + crlf +
-           QStringLiteral("    MG5I_CODICEVAR_MG5F = '") + escaped(row.code) + QStringLiteral("' AND") + crlf +
-           QStringLiteral("    MG5I_OPZIONE_MG5E = '") + escaped(row.option) + QStringLiteral("' AND") + crlf +
-           QStringLiteral("    MG5I_LINGUA_MG52 = '") + escaped(row.language) + QStringLiteral("'");
+SqlText languageCondition(const OptionStatements::LanguageRow& row) {
+    return SqlText()
+        .line("    MG5I_DITTA_CG18 = ", number(row.company), " AND")
+        .line("    MG5I_CODICEVAR_MG5F = '", row.code, "' AND")
+        .line("    MG5I_OPZIONE_MG5E = '", row.option, "' AND")
+        .line("    MG5I_LINGUA_MG52 = '", row.language, "'");
 }
 
-QString customerSupplierCondition(const OptionStatements::CustomerSupplierRow& row, const QString& indent) {
-    return indent + QStringLiteral("MG5S_DITTA_CG18 = ") + number(row.company) + QStringLiteral(" AND") + crlf +
-           indent + QStringLiteral("MG5S_CODICEVAR_MG5F = '") + escaped(row.code) + QStringLiteral("' AND") + crlf +
-           indent + QStringLiteral("MG5S_OPZIONE_MG5E = '") + escaped(row.option) + QStringLiteral("' AND") + crlf +
-           indent + QStringLiteral("MG5S_TIPOCF_CG44 = ") + number(row.kind) + QStringLiteral(" AND") + crlf +
-           indent + QStringLiteral("MG5S_CLIFOR_CG44 = ") + number(row.customerSupplier);
+// The condition on one option's description for one party; indent before each line.
+SqlText customerSupplierCondition(const OptionStatements::CustomerSupplierRow& row, const char* indent) {
+    return SqlText()
+        .line(indent, "MG5S_DITTA_CG18 = ", number(row.company), " AND")
+        .line(indent, "MG5S_CODICEVAR_MG5F = '", row.code, "' AND")
+        .line(indent, "MG5S_OPZIONE_MG5E = '", row.option, "' AND")
+        .line(indent, "MG5S_TIPOCF_CG44 = ", number(row.kind), " AND")
+        .line(indent, "MG5S_CLIFOR_CG44 = ", number(row.customerSupplier));
 }
 
-// "SELECT TOP 1 1" over a table, its lines spaced as the description passes write it.
-QString existsIn(const char* table, const QString& condition) {
-    return QStringLiteral("SELECT TOP 1") + crlf + crlf + QStringLiteral("    1") + crlf + crlf + QStringLiteral("FROM") +
-           crlf + crlf + QStringLiteral("    ") + QString::fromLatin1(table) + crlf + crlf + QStringLiteral(" WHERE") +
-           crlf + condition;
+// "SELECT TOP 1 1" over a table, its lines spaced as the description passes write them.
+SqlText existsIn(const char* table, const SqlText& condition) {
+    return SqlText("SELECT TOP 1", SqlText::crlf)
+        .line("    1", SqlText::crlf)
+        .line("FROM", SqlText::crlf)
+        .line(table, SqlText::crlf)
+        .line(" WHERE")
+        .line(condition);
 }
 
 }  // namespace
@@ -126,37 +122,36 @@ QString OptionStatements::trimmed(const QString& text) {
 }
 
 QString OptionStatements::frameRows(const QString& company, const QString& code) {
-    return joined({QStringLiteral("SELECT"), crlf, QStringLiteral("    MG5E_DITTA_CG18"), crlf,
-                   QStringLiteral("    ,MG5E_CODICEVAR_MG5F"), crlf, QStringLiteral("    ,MG5E_OPZIONE "), crlf,
-                   QStringLiteral("    ,MG5E_DESCR "), crlf, QStringLiteral("    ,MG5E_IDMEDIA_CG99 "), crlf,
-                   QStringLiteral("    ,MG5E_PREZZO "), crlf, QStringLiteral("    ,MG5E_PERCMAGG "), crlf,
-                   QStringLiteral("    ,MG5E_QTA "), crlf, QStringLiteral("FROM"), crlf, QStringLiteral("    MG5E_OPZIONI "),
-                   crlf, QStringLiteral("WHERE"), crlf, QStringLiteral("    MG5E_DITTA_CG18 = "), number(company),
-                   QStringLiteral(" AND "), crlf, QStringLiteral("   MG5E_CODICEVAR_MG5F = '"), escaped(code),
-                   QStringLiteral("' ")});
+    return SqlText("SELECT")
+        .line("    MG5E_DITTA_CG18")
+        .line("    ,MG5E_CODICEVAR_MG5F")
+        .line("    ,MG5E_OPZIONE ")
+        .line("    ,MG5E_DESCR ")
+        .line("    ,MG5E_IDMEDIA_CG99 ")
+        .line("    ,MG5E_PREZZO ")
+        .line("    ,MG5E_PERCMAGG ")
+        .line("    ,MG5E_QTA ")
+        .line("FROM")
+        .line("    MG5E_OPZIONI ")
+        .line("WHERE")
+        .line("    MG5E_DITTA_CG18 = ", number(company), " AND ")
+        .line("   MG5E_CODICEVAR_MG5F = '", code, "' ");
 }
 
 QString OptionStatements::variantDecode(const QString& hostStatement) {
-    return hostStatement + QStringLiteral(" AND MG5F_INDPROGCONFIG <> 1 ");
+    return SqlText(SqlText::verbatim(hostStatement), " AND MG5F_INDPROGCONFIG <> 1 ");
 }
 
 QString OptionStatements::variantLookup(const QString& hostStatement) {
     return QString(hostStatement)
-        .replace(QStringLiteral("ORDER BY"), QStringLiteral("AND MG5F_INDPROGCONFIG <> 1 ORDER BY"));
+        .replace(QStringLiteral("ORDER BY"), SqlText("AND MG5F_INDPROGCONFIG <> 1 ORDER BY").text());
 }
 
 QString OptionStatements::deleteOption(OptionTable table, const QString& company, const QString& code,
                                        const QString& option) {
-    const TableColumns columns = columnsOf(table);
-    const QString prefix = QString::fromLatin1(columns.prefix);
-    const QString head = table == OptionTable::Languages ? QStringLiteral("  DELETE FROM")
-                                                         : QStringLiteral("   DELETE") + QStringLiteral(" FROM");
-    return joined({head, QStringLiteral("    ") + QString::fromLatin1(columns.table), QStringLiteral(" WHERE"),
-                   QStringLiteral("    ") + prefix + QStringLiteral("_DITTA_CG18 = "), number(company),
-                   QStringLiteral(" AND"), QStringLiteral("    ") + prefix + QStringLiteral("_CODICEVAR_MG5F = '"),
-                   escaped(code), QStringLiteral("' AND"),
-                   QStringLiteral("    ") + QString::fromLatin1(columns.optionColumn) + QStringLiteral(" = '"),
-                   escaped(option), QStringLiteral("'")});
+    const OptionTableColumns columns = columnsOf(table);
+    return SqlText(columns.head, columns.table, " WHERE", columns.company, number(company), " AND", columns.code, code,
+                   "' AND", columns.option, option, "'");
 }
 
 QString OptionStatements::createLanguageTable(const QString& name) { return createTable(name, languageColumns); }
@@ -165,180 +160,188 @@ QString OptionStatements::createCustomerSupplierTable(const QString& name) {
     return createTable(name, customerSupplierColumns);
 }
 
-QString OptionStatements::truncate(const QString& name) { return QStringLiteral("TRUNCATE TABLE ") + name; }
+QString OptionStatements::truncate(const QString& name) {
+    return SqlText("TRUNCATE TABLE ", SqlText::verbatim(name));
+}
 
-QString OptionStatements::workingRows(const QString& name) { return QStringLiteral("SELECT * FROM ") + name; }
+QString OptionStatements::workingRows(const QString& name) { return SqlText("SELECT * FROM ", SqlText::verbatim(name)); }
 
 QString OptionStatements::fillLanguageTable(const QString& name, const QString& company) {
     const QString companyCode = number(company);
-    return QStringLiteral("INSERT INTO ") + name + crlf +
-           linesEachEnded({QStringLiteral("("), QStringLiteral("       CHIAVE"), QStringLiteral("     , TBL_CODLINGUA"),
-                           QStringLiteral("     , TBL_DESCRLINGUA"), QStringLiteral("     , TBL_SIGLALINGUA"),
-                           QStringLiteral("     , TBL_DITTA_CG18"), QStringLiteral("     , TBL_CODICEVAR"),
-                           QStringLiteral("     , TBL_OPZIONE"), QStringLiteral("     , TBL_DESCROPZIONE"),
-                           QStringLiteral("     , TBL_DESCRIZIONE")}) +
-           QStringLiteral(" )") +
-           linesEachEnded({QStringLiteral("     SELECT"), QStringLiteral("         NEWID() "),
-                           QStringLiteral("         ,MG52_CODLINGUA AS CODLINGUA"),
-                           QStringLiteral("         ,MG52_DESCRLINGUA AS DESCRLINGUA"),
-                           QStringLiteral("         ,MG52_SIGLALINGUA AS SIGLALINGUA"),
-                           QStringLiteral("         ,OPZIONI.MG5E_DITTA_CG18 AS DITTA"),
-                           QStringLiteral("         ,OPZIONI.MG5E_CODICEVAR_MG5F AS CODICEVAR"),
-                           QStringLiteral("         ,OPZIONI.MG5E_OPZIONE AS OPZIONE"),
-                           QStringLiteral("         ,OPZIONI.MG5E_DESCR AS DESCROPZIONE"),
-                           QStringLiteral("         ,MG5I_DESCR AS DESCRIZIONE"),
-                           QStringLiteral("     FROM  "),
-                           QStringLiteral("         MG52_LINGUE"),
-                           QStringLiteral("     CROSS JOIN"),
-                           QStringLiteral("         ("),
-                           QStringLiteral("             SELECT MG5E_DITTA_CG18"),
-                           QStringLiteral("                     ,MG5E_CODICEVAR_MG5F"),
-                           QStringLiteral("                     ,MG5E_OPZIONE"),
-                           QStringLiteral("                     ,MG5E_DESCR "),
-                           QStringLiteral("             FROM  "),
-                           QStringLiteral("                 MG5E_OPZIONI "),
-                           QStringLiteral("             WHERE "),
-                           QStringLiteral("                 MG5E_DITTA_CG18 = ") + companyCode,
-                           QStringLiteral("         ) AS OPZIONI"),
-                           QStringLiteral("     INNER JOIN MG47_PARMAGLINGUE "),
-                           QStringLiteral("         ON MG52_CODLINGUA = MG47_CODLINGUA_MG52"),
-                           QStringLiteral("            AND MG47_DITTA_CG18 = ") + companyCode,
-                           QStringLiteral("            AND MG52_CODLINGUA <> 'ITA' "),
-                           QStringLiteral("     LEFT JOIN "),
-                           QStringLiteral("         MG5I_OPZLINGUA"),
-                           QStringLiteral("         ON "),
-                           QStringLiteral("             MG5I_DITTA_CG18 = MG5E_DITTA_CG18"),
-                           QStringLiteral("             AND MG5I_CODICEVAR_MG5F= MG5E_CODICEVAR_MG5F"),
-                           QStringLiteral("             AND MG5I_OPZIONE_MG5E =  MG5E_OPZIONE "),
-                           QStringLiteral("             AND MG5I_LINGUA_MG52 = MG52_CODLINGUA"),
-                           QStringLiteral("     ORDER BY "),
-                           QStringLiteral("         MG52_DESCRLINGUA,"),
-                           QStringLiteral("         OPZIONI.MG5E_DESCR")});
+    // Every line ends with a line break, but the column list's closing parenthesis runs into the SELECT.
+    return SqlText("INSERT INTO ", SqlText::verbatim(name), SqlText::crlf)
+        .add("(", SqlText::crlf)
+        .add("       CHIAVE", SqlText::crlf)
+        .add("     , TBL_CODLINGUA", SqlText::crlf)
+        .add("     , TBL_DESCRLINGUA", SqlText::crlf)
+        .add("     , TBL_SIGLALINGUA", SqlText::crlf)
+        .add("     , TBL_DITTA_CG18", SqlText::crlf)
+        .add("     , TBL_CODICEVAR", SqlText::crlf)
+        .add("     , TBL_OPZIONE", SqlText::crlf)
+        .add("     , TBL_DESCROPZIONE", SqlText::crlf)
+        .add("     , TBL_DESCRIZIONE", SqlText::crlf)
+        .add(" )")
+        .add("     SELECT", SqlText::crlf)
+        .add("         NEWID() ", SqlText::crlf)
+        .add("         ,MG52_CODLINGUA AS CODLINGUA", SqlText::crlf)
+        .add("         ,MG52_DESCRLINGUA AS DESCRLINGUA", SqlText::crlf)
+        .add("         ,MG52_SIGLALINGUA AS SIGLALINGUA", SqlText::crlf)
+        .add("         ,OPZIONI.MG5E_DITTA_CG18 AS DITTA", SqlText::crlf)
+        .add("         ,OPZIONI.MG5E_CODICEVAR_MG5F AS CODICEVAR", SqlText::crlf)
+        .add("         ,OPZIONI.MG5E_OPZIONE AS OPZIONE", SqlText::crlf)
+        .add("         ,OPZIONI.MG5E_DESCR AS DESCROPZIONE", SqlText::crlf)
+        .add("         ,MG5I_DESCR AS DESCRIZIONE", SqlText::crlf)
+        .add("     FROM  ", SqlText::crlf)
+        .add("         MG52_LINGUE", SqlText::crlf)
+        .add("     CROSS JOIN", SqlText::crlf)
+        .add("         (", SqlText::crlf)
+        .add("             SELECT MG5E_DITTA_CG18", SqlText::crlf)
+        .add("                     ,MG5E_CODICEVAR_MG5F", SqlText::crlf)
+        .add("                     ,MG5E_OPZIONE", SqlText::crlf)
+        .add("                     ,MG5E_DESCR ", SqlText::crlf)
+        .add("             FROM  ", SqlText::crlf)
+        .add("                 MG5E_OPZIONI ", SqlText::crlf)
+        .add("             WHERE ", SqlText::crlf)
+        .add("                 MG5E_DITTA_CG18 = ", companyCode, SqlText::crlf)
+        .add("         ) AS OPZIONI", SqlText::crlf)
+        .add("     INNER JOIN MG47_PARMAGLINGUE ", SqlText::crlf)
+        .add("         ON MG52_CODLINGUA = MG47_CODLINGUA_MG52", SqlText::crlf)
+        .add("            AND MG47_DITTA_CG18 = ", companyCode, SqlText::crlf)
+        .add("            AND MG52_CODLINGUA <> 'ITA' ", SqlText::crlf)
+        .add("     LEFT JOIN ", SqlText::crlf)
+        .add("         MG5I_OPZLINGUA", SqlText::crlf)
+        .add("         ON ", SqlText::crlf)
+        .add("             MG5I_DITTA_CG18 = MG5E_DITTA_CG18", SqlText::crlf)
+        .add("             AND MG5I_CODICEVAR_MG5F= MG5E_CODICEVAR_MG5F", SqlText::crlf)
+        .add("             AND MG5I_OPZIONE_MG5E =  MG5E_OPZIONE ", SqlText::crlf)
+        .add("             AND MG5I_LINGUA_MG52 = MG52_CODLINGUA", SqlText::crlf)
+        .add("     ORDER BY ", SqlText::crlf)
+        .add("         MG52_DESCRLINGUA,", SqlText::crlf)
+        .add("         OPZIONI.MG5E_DESCR", SqlText::crlf);
 }
 
 QString OptionStatements::fillCustomerSupplierTable(const QString& name, const QString& company, const QString& kind,
                                                     const QString& customerSupplier) {
     const QString code = number(customerSupplier);
-    const QStringList head{QStringLiteral("INSERT INTO ") + name,  QStringLiteral("("),
-                           QStringLiteral("       CHIAVE"),        QStringLiteral("     , TBL_DITTA_CG18"),
-                           QStringLiteral("     , TBL_CODICEVAR"), QStringLiteral("     , TBL_OPZIONE"),
-                           QStringLiteral("     , TBL_DESCROPZIONE"), QStringLiteral("     , TBL_DESCRIZIONE"),
-                           QStringLiteral("     , TBL_CLIFOR"),    QStringLiteral(" )")};
-    const QStringList body{
-        QStringLiteral("         SELECT"),
-        QStringLiteral("             NEWID()"),
-        QStringLiteral("             ,OPZIONI.MG5E_DITTA_CG18 AS DITTA"),
-        QStringLiteral("             ,OPZIONI.MG5E_CODICEVAR_MG5F AS CODICEVAR"),
-        QStringLiteral("             ,OPZIONI.MG5E_OPZIONE AS OPZIONE"),
-        QStringLiteral("             ,OPZIONI.MG5E_DESCR AS DESCROPZIONE"),
-        QStringLiteral("             ,MG5S_DESCR AS DESCRIZIONE"),
-        QStringLiteral("             ,") + code + QStringLiteral(" AS CLIFOR"),
-        QStringLiteral("         FROM "),
-        QStringLiteral("     "),
-        QStringLiteral("             ("),
-        QStringLiteral("                 SELECT MG5E_DITTA_CG18"),
-        QStringLiteral("                         ,MG5E_CODICEVAR_MG5F"),
-        QStringLiteral("                         ,MG5E_OPZIONE"),
-        QStringLiteral("                         ,MG5E_DESCR "),
-        QStringLiteral("                 FROM  "),
-        QStringLiteral("                     MG5E_OPZIONI "),
-        QStringLiteral("                 WHERE "),
-        QStringLiteral("                     MG5E_DITTA_CG18 = ") + number(company),
-        QStringLiteral("             ) AS OPZIONI"),
-        QStringLiteral("         LEFT JOIN "),
-        QStringLiteral("     MG5S_VARCLIFOR"),
-        QStringLiteral("             ON "),
-        QStringLiteral("                 MG5S_DITTA_CG18 = MG5E_DITTA_CG18"),
-        QStringLiteral("                 AND MG5S_CODICEVAR_MG5F= MG5E_CODICEVAR_MG5F"),
-        QStringLiteral("                 AND MG5S_OPZIONE_MG5E =  MG5E_OPZIONE "),
-        QStringLiteral("                 AND MG5S_TIPOCF_CG44 = ") + number(kind),
-        QStringLiteral("                 AND MG5S_CLIFOR_CG44 = ") + code,
-        QStringLiteral("         ORDER BY "),
-        QStringLiteral("             OPZIONI.MG5E_CODICEVAR_MG5F,"),
-        QStringLiteral("             OPZIONI.MG5E_DESCR"),
-    };
-    // No line break between the column list's closing parenthesis and the SELECT.
-    return head.join(crlf) + body.join(crlf);
+    // Lines separated by line breaks, but the column list's closing parenthesis runs into the SELECT.
+    return SqlText("INSERT INTO ", SqlText::verbatim(name))
+        .line("(")
+        .line("       CHIAVE")
+        .line("     , TBL_DITTA_CG18")
+        .line("     , TBL_CODICEVAR")
+        .line("     , TBL_OPZIONE")
+        .line("     , TBL_DESCROPZIONE")
+        .line("     , TBL_DESCRIZIONE")
+        .line("     , TBL_CLIFOR")
+        .line(" )")
+        .add("         SELECT")
+        .line("             NEWID()")
+        .line("             ,OPZIONI.MG5E_DITTA_CG18 AS DITTA")
+        .line("             ,OPZIONI.MG5E_CODICEVAR_MG5F AS CODICEVAR")
+        .line("             ,OPZIONI.MG5E_OPZIONE AS OPZIONE")
+        .line("             ,OPZIONI.MG5E_DESCR AS DESCROPZIONE")
+        .line("             ,MG5S_DESCR AS DESCRIZIONE")
+        .line("             ,", code, " AS CLIFOR")
+        .line("         FROM ")
+        .line("     ")
+        .line("             (")
+        .line("                 SELECT MG5E_DITTA_CG18")
+        .line("                         ,MG5E_CODICEVAR_MG5F")
+        .line("                         ,MG5E_OPZIONE")
+        .line("                         ,MG5E_DESCR ")
+        .line("                 FROM  ")
+        .line("                     MG5E_OPZIONI ")
+        .line("                 WHERE ")
+        .line("                     MG5E_DITTA_CG18 = ", number(company))
+        .line("             ) AS OPZIONI")
+        .line("         LEFT JOIN ")
+        .line("     MG5S_VARCLIFOR")
+        .line("             ON ")
+        .line("                 MG5S_DITTA_CG18 = MG5E_DITTA_CG18")
+        .line("                 AND MG5S_CODICEVAR_MG5F= MG5E_CODICEVAR_MG5F")
+        .line("                 AND MG5S_OPZIONE_MG5E =  MG5E_OPZIONE ")
+        .line("                 AND MG5S_TIPOCF_CG44 = ", number(kind))
+        .line("                 AND MG5S_CLIFOR_CG44 = ", code)
+        .line("         ORDER BY ")
+        .line("             OPZIONI.MG5E_CODICEVAR_MG5F,")
+        .line("             OPZIONI.MG5E_DESCR");
 }
 
 QString OptionStatements::deleteLanguageDescription(const LanguageRow& row) {
-    return QStringLiteral("  DELETE FROM") + crlf + QStringLiteral("    MG5I_OPZLINGUA") + crlf + QStringLiteral(" WHERE") +
-           crlf + languageCondition(row);
+    return SqlText("  DELETE FROM").line("    MG5I_OPZLINGUA").line(" WHERE").line(languageCondition(row));
 }
 
 QString OptionStatements::languageDescriptionExists(const LanguageRow& row) {
-    return existsIn("MG5I_OPZLINGUA", languageCondition(row));
+    return existsIn("    MG5I_OPZLINGUA", languageCondition(row));
 }
 
 QString OptionStatements::insertLanguageDescription(const LanguageRow& row, const QString& text) {
-    return QStringList{QStringLiteral("INSERT INTO MG5I_OPZLINGUA"),
-                       QStringLiteral("("),
-                       QStringLiteral("    MG5I_DITTA_CG18"),
-                       QStringLiteral("    , MG5I_CODICEVAR_MG5F"),
-                       QStringLiteral("    , MG5I_OPZIONE_MG5E"),
-                       QStringLiteral("    , MG5I_LINGUA_MG52"),
-                       QStringLiteral("    , MG5I_DESCR"),
-                       QStringLiteral("    , MG5I_IDMEDIA_CG99"),
-                       QStringLiteral(")"),
-                       QStringLiteral("VALUES"),
-                       QStringLiteral("("),
-                       QStringLiteral("    ") + number(row.company),
-                       QStringLiteral("    ,'") + escaped(row.code) + QStringLiteral("'"),
-                       QStringLiteral("    ,'") + escaped(row.option) + QStringLiteral("'"),
-                       QStringLiteral("    ,'") + escaped(row.language) + QStringLiteral("'"),
-                       QStringLiteral("    ,'") + description(text) + QStringLiteral("'"),
-                       QStringLiteral("    , NULL "),
-                       QStringLiteral(")")}
-        .join(crlf);
+    return SqlText("INSERT INTO MG5I_OPZLINGUA")
+        .line("(")
+        .line("    MG5I_DITTA_CG18")
+        .line("    , MG5I_CODICEVAR_MG5F")
+        .line("    , MG5I_OPZIONE_MG5E")
+        .line("    , MG5I_LINGUA_MG52")
+        .line("    , MG5I_DESCR")
+        .line("    , MG5I_IDMEDIA_CG99")
+        .line(")")
+        .line("VALUES")
+        .line("(")
+        .line("    ", number(row.company))
+        .line("    ,'", row.code, "'")
+        .line("    ,'", row.option, "'")
+        .line("    ,'", row.language, "'")
+        .line("    ,'", description(text), "'")
+        .line("    , NULL ")
+        .line(")");
 }
 
 QString OptionStatements::updateLanguageDescription(const LanguageRow& row, const QString& text) {
-    return QStringList{QStringLiteral("   UPDATE MG5I_OPZLINGUA"),
-                       QStringLiteral("   SET"),
-                       QStringLiteral("       MG5I_DESCR = N'") + description(text) + QStringLiteral("'"),
-                       QStringLiteral("   WHERE"),
-                       QStringLiteral("       MG5I_DITTA_CG18 = ") + number(row.company) + QStringLiteral(" AND"),
-                       QStringLiteral("       MG5I_CODICEVAR_MG5F = '") + escaped(row.code) + QStringLiteral("' AND"),
-                       QStringLiteral("       MG5I_OPZIONE_MG5E = '") + escaped(row.option) + QStringLiteral("' AND"),
-                       QStringLiteral("       MG5I_LINGUA_MG52 = '") + escaped(row.language) + QStringLiteral("'")}
-        .join(crlf);
+    return SqlText("   UPDATE MG5I_OPZLINGUA")
+        .line("   SET")
+        .line("       MG5I_DESCR = N'", description(text), "'")
+        .line("   WHERE")
+        .line("       MG5I_DITTA_CG18 = ", number(row.company), " AND")
+        .line("       MG5I_CODICEVAR_MG5F = '", row.code, "' AND")
+        .line("       MG5I_OPZIONE_MG5E = '", row.option, "' AND")
+        .line("       MG5I_LINGUA_MG52 = '", row.language, "'");
 }
 
 QString OptionStatements::deleteCustomerSupplierDescription(const CustomerSupplierRow& row) {
-    return QStringLiteral("  DELETE FROM") + crlf + QStringLiteral("    MG5S_VARCLIFOR") + crlf + QStringLiteral(" WHERE") +
-           crlf + customerSupplierCondition(row, QStringLiteral("    "));
+    return SqlText("  DELETE FROM").line("    MG5S_VARCLIFOR").line(" WHERE").line(customerSupplierCondition(row, "    "));
 }
 
 QString OptionStatements::customerSupplierDescriptionExists(const CustomerSupplierRow& row) {
-    return existsIn("MG5S_VARCLIFOR", customerSupplierCondition(row, QStringLiteral("    ")));
+    return existsIn("    MG5S_VARCLIFOR", customerSupplierCondition(row, "    "));
 }
 
 QString OptionStatements::insertCustomerSupplierDescription(const CustomerSupplierRow& row, const QString& text) {
-    return QStringList{QStringLiteral("INSERT INTO MG5S_VARCLIFOR"),
-                       QStringLiteral("("),
-                       QStringLiteral("    MG5S_DITTA_CG18"),
-                       QStringLiteral("    , MG5S_CODICEVAR_MG5F"),
-                       QStringLiteral("    , MG5S_OPZIONE_MG5E"),
-                       QStringLiteral("    , MG5S_TIPOCF_CG44"),
-                       QStringLiteral("    , MG5S_CLIFOR_CG44"),
-                       QStringLiteral("    , MG5S_DESCR"),
-                       QStringLiteral(")"),
-                       QStringLiteral("VALUES"),
-                       QStringLiteral("("),
-                       QStringLiteral("    ") + number(row.company),
-                       QStringLiteral("    ,'") + escaped(row.code) + QStringLiteral("'"),
-                       QStringLiteral("    ,'") + escaped(row.option) + QStringLiteral("'"),
-                       QStringLiteral("    ,") + number(row.kind),
-                       QStringLiteral("    ,") + number(row.customerSupplier),
-                       QStringLiteral("    ,'") + description(text) + QStringLiteral("'"),
-                       QStringLiteral(")")}
-        .join(crlf);
+    return SqlText("INSERT INTO MG5S_VARCLIFOR")
+        .line("(")
+        .line("    MG5S_DITTA_CG18")
+        .line("    , MG5S_CODICEVAR_MG5F")
+        .line("    , MG5S_OPZIONE_MG5E")
+        .line("    , MG5S_TIPOCF_CG44")
+        .line("    , MG5S_CLIFOR_CG44")
+        .line("    , MG5S_DESCR")
+        .line(")")
+        .line("VALUES")
+        .line("(")
+        .line("    ", number(row.company))
+        .line("    ,'", row.code, "'")
+        .line("    ,'", row.option, "'")
+        .line("    ,", number(row.kind))
+        .line("    ,", number(row.customerSupplier))
+        .line("    ,'", description(text), "'")
+        .line(")");
 }
 
 QString OptionStatements::updateCustomerSupplierDescription(const CustomerSupplierRow& row, const QString& text) {
-    return QStringLiteral("   UPDATE MG5S_VARCLIFOR") + crlf + QStringLiteral("   SET") + crlf +
-           QStringLiteral("       MG5S_DESCR = '") + description(text) + QStringLiteral("'") + crlf +
-           QStringLiteral("   WHERE") + crlf + customerSupplierCondition(row, QStringLiteral("       "));
+    return SqlText("   UPDATE MG5S_VARCLIFOR")
+        .line("   SET")
+        .line("       MG5S_DESCR = '", description(text), "'")
+        .line("   WHERE")
+        .line(customerSupplierCondition(row, "       "));
 }
 
 }  // namespace brondel

@@ -2,9 +2,15 @@
 // delete of an option with everything that depends on it.
 #include "brondel/options/options_section.h"
 
+#include "brondel/console/field_box.h"
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/console/object_required.h"
 #include "brondel/options/option_statements.h"
+#include "brondel/variants/variant_code.h"
+#include "brondel/variants/variant_configurator.h"
 #include "brondel/variants/variant_statements.h"
 
 #include "ado/connection.h"
@@ -52,54 +58,40 @@ QString tooLong(qint16 maximum) {
            QString::number(maximum) + QStringLiteral("  , inserimento impossibile!");
 }
 
-struct FieldDesign {
-    const char* name;
-    const char* caption;
-    const char* column;  // empty: not bound
-    int maxLength;
-    int width;
-    bool numeric;
-    bool mandatory;
-    bool enabled;
-};
-
 // The field box, one row per field.
 constexpr int LabelWidth = 3100;
 constexpr int FieldWidth = 6200;
-const FieldDesign fields[] = {
-    {"TXT_VAROPZ", "Progressivo posizione variante", "MG5E_CODICEVAR_MG5F", 2, 800, true, true, true},
-    {"TXT_DESVAROPZ", "Descrizione variante", "", 40, 4200, false, false, false},
-    {"TXT_OPZIONE", "Codice Elemento", "MG5E_OPZIONE", 20, 2700, false, true, false},
-    {"TXT_DESOPZ", "Descrizione codice elemento", "MG5E_DESCR", 160, FieldWidth, false, true, false},
+const EditDesign edits[] = {
+    {"TXT_VAROPZ", "Progressivo posizione variante", "MG5E_CODICEVAR_MG5F", 2, 800, true, false, true},
+    {"TXT_DESVAROPZ", "Descrizione variante", "", 40, 4200, false, false, false, false},
+    {"TXT_OPZIONE", "Codice Elemento", "MG5E_OPZIONE", 20, 2700, false, false, true, false},
+    {"TXT_DESOPZ", "Descrizione codice elemento", "MG5E_DESCR", 160, FieldWidth, false, false, true, false},
+};
+const FieldRow fieldRows[] = {
+    {FieldRow::Kind::Edit, "TXT_VAROPZ"},
+    {FieldRow::Kind::Edit, "TXT_DESVAROPZ"},
+    {FieldRow::Kind::Edit, "TXT_OPZIONE"},
+    {FieldRow::Kind::Edit, "TXT_DESOPZ"},
+};
+
+const GridColumn gridColumns[] = {
+    {"MG5E_OPZIONE", "Valore", 2175},
+    {"MG5E_DESCR", "Descrizione", 7800},
 };
 
 }  // namespace
 
+OptionsSection::OptionsSection(FRMMG_BRONDEL& form) : ConsoleSection(form, 2), frame_(addFrame("DTS_Opzioni")) {}
+
 void OptionsSection::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
-    const FormLayout layout(FormLayout::FieldSide::Top, int(std::size(fields)), 1, LabelWidth, FieldWidth);
-    host::ControlDesign box = FRMMG_BRONDEL::design("GRB_OPZIONI", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
-    box.caption = QStringLiteral("Opzioni della variante");
-    const auto group = form_.createControl<host::GroupBox>(box);
-    for (int row = 0; row < int(std::size(fields)); ++row) {
-        const FieldDesign& field = fields[row];
-        host::Geometry at = layout.field(row);
-        at.width = field.width;
-        host::ControlDesign edit = FRMMG_BRONDEL::design(field.name, ControlKind::Edit, at, group);
-        edit.caption = QString::fromUtf8(field.caption);
-        edit.boundColumn = QString::fromLatin1(field.column);
-        edit.maxLength = field.maxLength;
-        edit.numeric = field.numeric;
-        edit.mandatory = field.mandatory;
-        edit.enabled = field.enabled;
-        form_.createControl<host::Edit>(edit);
-        host::ControlDesign label = FRMMG_BRONDEL::design(QStringLiteral("LBL_") + QString::fromLatin1(field.name).mid(4),
-                                                          ControlKind::Label, layout.label(row), group);
-        label.caption = edit.caption;
-        form_.createControl<host::Label>(label);
-    }
-    form_.createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_OPZIONI", ControlKind::Grid, layout.grid(), panel));
-    form_.createControl<host::GridNavigator>(
+    const FormLayout layout(FormLayout::FieldSide::Top, int(std::size(fieldRows)), 1, LabelWidth, FieldWidth);
+    const auto box = form().createControl<host::GroupBox>(FRMMG_BRONDEL::design(
+        "GRB_OPZIONI", ControlKind::GroupBox, layout.fieldBox(), panel, 0));
+    box->setCaption(QStringLiteral("Opzioni della variante"));
+    createFieldRows(form(), box, layout, {fieldRows, edits, {}});
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_OPZIONI", ControlKind::Grid, layout.grid(), panel));
+    form().createControl<host::GridNavigator>(
         FRMMG_BRONDEL::design("GNV_OPZIONI", ControlKind::GridNavigator, layout.navigator(), panel));
     connectControls();
 }
@@ -119,65 +111,44 @@ void OptionsSection::connectControls() {
     connect(control<host::Edit>("TXT_DESOPZ")->KeyDown, &OptionsSection::TXT_DESOPZ_KeyDown);
 }
 
-void OptionsSection::releaseRecordsets() {
-    if (RstOpzioni && RstOpzioni->isOpen())
-        RstOpzioni->close();
-    RstOpzioni.reset();
+void OptionsSection::connectFrame(host::VirtualFrame& frame) {
+    connect(frame.BeforeAddNew, &OptionsSection::FME_OPZIONI_BeforeAddNew);
+    connect(frame.AfterAddNew, &OptionsSection::FME_OPZIONI_AfterAddNew);
+    connect(frame.BeforeUpdate, &OptionsSection::FME_OPZIONI_BeforeUpdate);
+    connect(frame.AfterUpdate, &OptionsSection::FME_OPZIONI_AfterUpdate);
+    connect(frame.BeforeDelete, &OptionsSection::FME_OPZIONI_BeforeDelete);
+    connect(frame.AfterDelete, &OptionsSection::FME_OPZIONI_AfterDelete);
+    connect(frame.ChangeStatus, &OptionsSection::FME_OPZIONI_ChangeStatus);
 }
 
-void OptionsSection::releaseFrame() {
-    const std::shared_ptr<host::VirtualFrame> old = std::exchange(form_.FME_OPZIONI, nullptr);
-    if (!old)
-        return;
-    old->close();
-    old->detach();
-    const std::shared_ptr<host::Cinterface> host = form_.HostInterface;
-    if (host && host->activeFrame() == old)
-        host->setActiveFrame(nullptr);
-    releaseRecordsets();
-}
+std::shared_ptr<ado::Recordset> OptionsSection::rows() const { return required(frame_.required()->recordset()); }
 
 QString OptionsSection::variantCode() const {
-    return FRMMG_BRONDEL::ProgressivoToCodice(control<host::Edit>("TXT_VAROPZ")->text());
+    return VariantCode::ProgressivoToCodice(control<host::Edit>("TXT_VAROPZ")->text());
 }
 
 void OptionsSection::MostraItemOpzioniVar() {
-    form_.VisualizzaUI(QStringLiteral("ITMOPZVAR"), false);
-    const auto variant = control<host::Edit>("TXT_VAROPZ");
-    if (variant->isEnabled() && variant->canTakeFocus())
-        variant->setFocus();
+    showPanel();
+    focusIfEnabled(QStringLiteral("TXT_VAROPZ"));
 }
 
 void OptionsSection::ConfigurazioneVirtualFrameOpzioni() {
     automation::reraise("ConfigurazioneVirtualFrameOpzioni", [this] {
-        releaseFrame();
-        const QString statement = OptionStatements::frameRows(company(), variantCode());
-        RstOpzioni = required(factory()->recordsetFactory())->createRecordset();
-        RstOpzioni->open(statement, required(form_.ConsoleConnection));
-        RstOpzioni->setProperty(QStringLiteral("Unique Table"), QStringLiteral("MG5E_OPZIONI"));
-
-        const std::shared_ptr<host::VirtualFrame> frame = required(factory()->createVirtualFrame());
-        form_.FME_OPZIONI = frame;
-        connect(frame->BeforeAddNew, &OptionsSection::FME_OPZIONI_BeforeAddNew);
-        connect(frame->AfterAddNew, &OptionsSection::FME_OPZIONI_AfterAddNew);
-        connect(frame->BeforeUpdate, &OptionsSection::FME_OPZIONI_BeforeUpdate);
-        connect(frame->AfterUpdate, &OptionsSection::FME_OPZIONI_AfterUpdate);
-        connect(frame->BeforeDelete, &OptionsSection::FME_OPZIONI_BeforeDelete);
-        connect(frame->AfterDelete, &OptionsSection::FME_OPZIONI_AfterDelete);
-        connect(frame->ChangeStatus, &OptionsSection::FME_OPZIONI_ChangeStatus);
-        const auto navigator = control<host::GridNavigator>("GNV_OPZIONI");
+        const FrameDesign design{OptionStatements::frameRows(company(), variantCode()),
+                                 QStringLiteral("GRD_OPZIONI"),
+                                 QStringLiteral("GNV_OPZIONI"),
+                                 {{QStringLiteral("TXT_OPZIONE")}, {QStringLiteral("TXT_DESOPZ")}},
+                                 QStringLiteral("TXT_OPZIONE")};
+        frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
+        // Edits in the grid and the fields are written to the options' table only.
+        frame_.recordset()->setProperty(QStringLiteral("Unique Table"), QStringLiteral("MG5E_OPZIONI"));
         // A variant that did not decode switched the buttons off.
+        const auto navigator = control<host::GridNavigator>("GNV_OPZIONI");
         for (const char* button : navigatorButtons)
             navigator->setButtonEnabled(QString::fromLatin1(button), true);
-        const auto grid = control<host::Grid>("GRD_OPZIONI");
-        frame->initialize(form_.HostInterface, form_.ConsoleConnection, RstOpzioni, QVariant(statement), QString(),
-                          navigator, grid);
-        frame->addControl(control<host::DataControl>("TXT_OPZIONE"));
-        frame->addControl(control<host::DataControl>("TXT_DESOPZ"));
-        frame->setKeyControl(control<host::DataControl>("TXT_OPZIONE"));
-        frame->setEditingEnabled(true);
-        grid->refresh();
-        if (hasRow(RstOpzioni)) {
+        control<host::Grid>("GRD_OPZIONI")->refresh();
+        const std::shared_ptr<host::VirtualFrame> frame = frame_.required();
+        if (hasCurrentRow(frame_.recordset())) {
             frame->setStatus(host::frame_status::Browse);
             frame->positionOnCurrentRow(false);
         } else {
@@ -188,16 +159,9 @@ void OptionsSection::ConfigurazioneVirtualFrameOpzioni() {
 
 void OptionsSection::INITGRID_OPZIONI() {
     automation::reraise("INITGRID_OPZIONI", [this] {
-        const auto grid = control<host::Grid>("GRD_OPZIONI");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, optionColumn, 0);
-        grid->setColumnLayout(layout);
-        grid->setLayoutKind(3);
-        layout->addColumn(optionColumn, QStringLiteral("Valore"), host::column_kind::Text, 2175, true);
-        layout->addColumn(QStringLiteral("MG5E_DESCR"), QStringLiteral("Descrizione"), host::column_kind::Text, 7800,
-                          true);
-        grid->endColumnDefinition();
-        grid->applyLayout();
+        control<host::Grid>("GRD_OPZIONI")->setLayoutKind(3);
+        defineGridColumns(QStringLiteral("GRD_OPZIONI"), optionColumn, gridColumns);
+        control<host::Grid>("GRD_OPZIONI")->applyLayout();
     });
 }
 
@@ -212,9 +176,9 @@ void OptionsSection::FME_OPZIONI_AfterAddNew(bool success) {
     if (!success)
         return;
     automation::runIgnoringErrors({
-        [this] { required(required(form_.FME_OPZIONI)->recordset())->setValue(companyColumn, form_.CompanyCode); },
-        [this] { required(required(form_.FME_OPZIONI)->recordset())->setValue(codeColumn, variantCode()); },
-        [this] { form_.AggiornaStatoAbilitazioneVociSidebar(); },
+        [this] { rows()->setValue(companyColumn, companyCode()); },
+        [this] { rows()->setValue(codeColumn, variantCode()); },
+        [this] { refreshSidebar(); },
     });
 }
 
@@ -222,19 +186,17 @@ void OptionsSection::TXT_OPZIONE_AfterItem(bool& cancel) {
     automation::reraise("TXT_OPZIONE_AfterItem", [&] {
         const auto option = control<host::Edit>("TXT_OPZIONE");
         if (option->text().contains(QLatin1Char('\''))) {
-            showMessage(apostropheRefused, host::message_style::Exclamation);
-            cancel = true;
-            option->setFocus();
+            refuse(cancel, apostropheRefused, formCaption(), QStringLiteral("TXT_OPZIONE"));
             return;
         }
         option->setText(option->text().toUpper());
         const auto variant = control<host::Edit>("TXT_VAROPZ");
-        const std::shared_ptr<host::VirtualFrame> frame = form_.FME_OPZIONI;
+        const std::shared_ptr<host::VirtualFrame> frame = frame_.frame();
         if (variant->text().isEmpty() || option->text().isEmpty() || !frame ||
             frame->status() != host::frame_status::Adding)
             return;
         required(frame->recordset())
-            ->setValue(variant->boundColumn(), FRMMG_BRONDEL::ProgressivoToCodice(variant->value()));
+            ->setValue(variant->boundColumn(), VariantCode::ProgressivoToCodice(variant->value()));
         // The value alone makes the new option: its description is typed next, as an edit of the saved row,
         // so the description's mandatory check waits for that edit.
         frame->save(false, true);
@@ -244,21 +206,17 @@ void OptionsSection::TXT_OPZIONE_AfterItem(bool& cancel) {
 void OptionsSection::FME_OPZIONI_BeforeUpdate(bool& cancel) {
     automation::reraise("FME_OPZIONI_BeforeUpdate", [&] {
         const QString code = variantCode();
-        const qint16 maximum = form_.MaxSizeValore(code);
+        const qint16 maximum = form().section<VariantConfigurator>().MaxSizeValore(code);
         const auto option = control<host::Edit>("TXT_OPZIONE");
-        const std::shared_ptr<host::VirtualFrame> frame = required(form_.FME_OPZIONI);
+        const std::shared_ptr<host::VirtualFrame> frame = frame_.required();
         const bool adding = frame->status() == host::frame_status::Adding;
         if (OptionStatements::trimmed(option->text()).size() > maximum) {
-            showMessage(tooLong(maximum), host::message_style::Exclamation);
-            cancel = true;
-            option->setFocus();
+            refuse(cancel, tooLong(maximum), formCaption(), QStringLiteral("TXT_OPZIONE"));
             return;
         }
         // A value confirmed without leaving its field meets the same refusal as one left.
         if (adding && option->text().contains(QLatin1Char('\''))) {
-            showMessage(apostropheRefused, host::message_style::Exclamation);
-            cancel = true;
-            option->setFocus();
+            refuse(cancel, apostropheRefused, formCaption(), QStringLiteral("TXT_OPZIONE"));
             return;
         }
         // Two options of one variant cannot share a value: the frame's own key check says so.
@@ -269,7 +227,7 @@ void OptionsSection::FME_OPZIONI_BeforeUpdate(bool& cancel) {
         if (cancel)
             return;
         const std::shared_ptr<ado::Recordset> rows = required(frame->recordset());
-        rows->setValue(companyColumn, form_.CompanyCode);
+        rows->setValue(companyColumn, companyCode());
         if (adding)
             rows->setValue(codeColumn, code);
     });
@@ -278,21 +236,21 @@ void OptionsSection::FME_OPZIONI_BeforeUpdate(bool& cancel) {
 void OptionsSection::FME_OPZIONI_AfterUpdate(bool success) {
     automation::reraise("FME_OPZIONI_AfterUpdate", [&] {
         if (success)
-            form_.AggiornaStatoAbilitazioneVociSidebar();
+            refreshSidebar();
     });
 }
 
 void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
     automation::reraise("FME_OPZIONI_BeforeDelete", [&] {
-        const qint32 answer = showMessage(deleteQuestion, host::message_style::YesNo + host::message_style::Question);
+        const qint32 answer =
+            showMessage(deleteQuestion, host::message_style::YesNo + host::message_style::Question, formCaption());
         cancel = true;
         if (answer != host::message_answer::Yes)
             return;
-        const std::shared_ptr<ado::Recordset> rows = required(required(form_.FME_OPZIONI)->recordset());
-        const QString code = automation::cstr(rows->value(codeColumn));
-        const QString option = automation::cstr(rows->value(optionColumn));
+        const QString code = automation::cstr(rows()->value(codeColumn));
+        const QString option = automation::cstr(rows()->value(optionColumn));
         control<host::Grid>("GRD_OPZIONI")->setDataSource(nullptr);
-        const std::shared_ptr<ado::Connection> connection = required(form_.ConsoleConnection);
+        const std::shared_ptr<ado::Connection> connection = this->connection();
         connection->beginTrans();
         try {
             using Table = OptionStatements::OptionTable;
@@ -303,7 +261,7 @@ void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
             connection->rollbackTrans();
             if (error.number() != automation::errors::IntegrityViolation)
                 throw;
-            showMessage(optionInUse, host::message_style::Exclamation);
+            showMessage(optionInUse, host::message_style::Exclamation, formCaption());
             return;
         }
         // The frame does not delete the row (Cancel), so it raises no AfterDelete: the rows are read again
@@ -313,9 +271,9 @@ void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
 }
 
 void OptionsSection::FME_OPZIONI_AfterDelete(bool) {
-    const std::shared_ptr<host::VirtualFrame> frame = required(form_.FME_OPZIONI);
-    required(RstOpzioni)->requery();
-    control<host::Grid>("GRD_OPZIONI")->setDataSource(RstOpzioni);
+    const std::shared_ptr<host::VirtualFrame> frame = frame_.required();
+    required(frame_.recordset())->requery();
+    control<host::Grid>("GRD_OPZIONI")->setDataSource(frame_.recordset());
     frame->refresh(false);
     frame->positionOnCurrentRow(false);
 }
@@ -343,7 +301,7 @@ void OptionsSection::GRD_OPZIONI_DataFormatEXT(QVariant& value, const QString& f
         if (field != codeColumn)
             return;
         QString code = automation::cstr(value);
-        value = form_.Decode_CODICEVAR_MG5F(code);
+        value = form().section<VariantConfigurator>().Decode_CODICEVAR_MG5F(code);
     });
 }
 
@@ -365,21 +323,21 @@ void OptionsSection::GRD_OPZIONI_KeyDown(int& keyCode, int) {
 
 void OptionsSection::TXT_VAROPZ_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_VAROPZ_StartDecode", [&] {
-        request = required(form_.DecodeService)->variantDecode(variantCode());
+        request = required(form().DecodeService)->variantDecode(variantCode());
         request.statement = OptionStatements::variantDecode(request.statement);
         for (host::DecodeField& field : request.fields) {
             if (field.column == QLatin1String("MG5F_DESCR_VAR"))
-                field.target = form_.control(QStringLiteral("TXT_DESVAROPZ"));
+                field.target = control(QStringLiteral("TXT_DESVAROPZ"));
         }
-        request.connectionString = form_.ConnectionString;
+        request.connectionString = connectionString();
     });
 }
 
 void OptionsSection::TXT_VAROPZ_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_VAROPZ_StartLookup", [&] {
-        request = required(form_.LookupService)->variantLookup(QString());
+        request = required(form().LookupService)->variantLookup(QString());
         request.statement = OptionStatements::variantLookup(request.statement);
-        request.connectionString = form_.ConnectionString;
+        request.connectionString = connectionString();
         control<host::Edit>("TXT_VAROPZ")->setLookupKey(request.layoutKey);
     });
 }
@@ -405,7 +363,7 @@ void OptionsSection::TXT_VAROPZ_AfterItem(bool&) {
         description->setEnabled(false);
         option->setText(QString());
         description->setText(QString());
-        releaseFrame();
+        frame_.release(form());
         for (const char* button : navigatorButtons)
             navigator->setButtonEnabled(QString::fromLatin1(button), false);
         grid->setDataSource(nullptr);
@@ -414,16 +372,14 @@ void OptionsSection::TXT_VAROPZ_AfterItem(bool&) {
 
 void OptionsSection::TXT_OPZIONE_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_OPZIONE_StartLookup", [&] {
-        const std::shared_ptr<ado::Recordset> rows = form_.FME_OPZIONI ? form_.FME_OPZIONI->recordset() : nullptr;
-        const QString code = rows && rows->isOpen() && !rows->isBof() && !rows->isEof()
-                                 ? automation::cstr(rows->value(codeColumn))
-                                 : variantCode();
+        const std::shared_ptr<ado::Recordset> current = frame_.frame() ? frame_.frame()->recordset() : nullptr;
+        const QString code = hasCurrentRow(current) ? automation::cstr(current->value(codeColumn)) : variantCode();
         request.statement = VariantStatements::defaultValueLookup(company(), code);
         request.fields = QStringList{optionColumn, QStringLiteral("MG5E_DESCR")};
         request.headers = {QStringList{QStringLiteral("Variante"), QString()},
                            QStringList{QStringLiteral("Descrizione"), QString()}};
         request.title = translate(QStringLiteral("Elenco varianti"));
-        request.connectionString = form_.ConnectionString;
+        request.connectionString = connectionString();
         control<host::Edit>("TXT_OPZIONE")->setLookupKey(QStringLiteral("lkp_variante") + code);
     });
 }
@@ -434,8 +390,8 @@ void OptionsSection::TXT_DESOPZ_KeyDown(int& keyCode, int) {
     keyCode = 0;
     const auto navigator = [this] { return control<host::GridNavigator>("GNV_OPZIONI"); };
     automation::runSteps(
-        "TXT_DESOPZ_KeyDown", form_.errorBox(),
-        {ifElse([this] { return required(form_.FME_OPZIONI)->status() == host::frame_status::Adding; },
+        "TXT_DESOPZ_KeyDown", errorBox(),
+        {ifElse([this] { return frame_.required()->status() == host::frame_status::Adding; },
                 {[navigator] { navigator()->pressButton(QStringLiteral("Nuovo")); }},
                 {ifElse([navigator] { return navigator()->hasPendingEdit(); },
                         {ifElse([navigator] { return navigator()->isButtonAvailable(QStringLiteral("Conferma")); },

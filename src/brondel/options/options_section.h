@@ -1,6 +1,6 @@
 #pragma once
 
-#include "brondel/options/option_section.h"
+#include "brondel/console/console_section.h"
 
 #include <QString>
 #include <QVariant>
@@ -11,6 +11,7 @@ class Recordset;
 }
 
 namespace host {
+class VirtualFrame;
 struct DecodeRequest;
 struct LookupRequest;
 }  // namespace host
@@ -30,14 +31,13 @@ namespace brondel {
 // Error conventions: TXT_DESOPZ_KeyDown asks the form's error box; FME_OPZIONI_BeforeAddNew,
 // FME_OPZIONI_AfterAddNew, GNV_OPZIONI_AfterButtonClick and GRD_OPZIONI_KeyDown ignore errors; every
 // other procedure re-raises with its name.
-class OptionsSection : public OptionSection {
+class OptionsSection : public ConsoleSection {
 public:
-    explicit OptionsSection(FRMMG_BRONDEL& form) : OptionSection(form) {}
+    explicit OptionsSection(FRMMG_BRONDEL& form);
 
     void createControls(const std::shared_ptr<host::Panel>& panel) override;
     void initGrids() override { INITGRID_OPZIONI(); }
     void show() override { MostraItemOpzioniVar(); }
-    void releaseRecordsets() override;
 
     void MostraItemOpzioniVar();
     void ConfigurazioneVirtualFrameOpzioni();
@@ -60,14 +60,15 @@ public:
     void TXT_OPZIONE_StartLookup(host::LookupRequest& request);
     void TXT_DESOPZ_KeyDown(int& keyCode, int shift);
 
-    // The options of the variant shown.
-    std::shared_ptr<ado::Recordset> RstOpzioni;
-
 private:
     void connectControls();
-    void releaseFrame();
+    void connectFrame(host::VirtualFrame& frame);
+    // The frame's rows.
+    std::shared_ptr<ado::Recordset> rows() const;
     // The code of the variant whose position TXT_VAROPZ shows.
     QString variantCode() const;
+
+    SectionFrame& frame_;  // FME_OPZIONI
 };
 
 }  // namespace brondel
