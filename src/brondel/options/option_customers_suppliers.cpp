@@ -4,7 +4,8 @@
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
-#include "brondel/options/description_pass.h"
+#include "brondel/console/description_pass.h"
+#include "brondel/console/field_box.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/option_statements.h"
 #include "brondel/variants/variant_configurator.h"
@@ -79,29 +80,25 @@ OptionCustomersSuppliers::OptionCustomersSuppliers(FRMMG_BRONDEL& form, OptionLa
 void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, 5, 2, LabelWidth, FieldWidth);
-    host::ControlDesign box =
-        FRMMG_BRONDEL::design("GRB_PARCLIFOR", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
+    host::ControlDesign box = FRMMG_BRONDEL::design("GRB_PARCLIFOR", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
     box.caption = QStringLiteral("Cliente o fornitore");
     const auto group = form().createControl<host::GroupBox>(box);
 
-    host::ControlDesign kindLabel = FRMMG_BRONDEL::design("LBL_CLIFOR", ControlKind::Label, layout.label(0), group);
-    kindLabel.caption = QStringLiteral("Tipo");
-    form().createControl<host::Label>(kindLabel);
+    form().createControl<host::Label>(
+        designWithCaption("LBL_CLIFOR", ControlKind::Label, layout.label(0), group, QStringLiteral("Tipo")));
     form().createCodedCombo(QStringLiteral("CBO_CLIFOR"), group, layout.field(0));
+    // Two columns of fields, beyond what a one-column field box holds.
     for (const FieldDesign& field : fields) {
-        host::ControlDesign edit =
-            FRMMG_BRONDEL::design(field.name, ControlKind::Edit, layout.field(field.row, field.column), group);
-        edit.caption = QString::fromUtf8(field.caption);
+        host::ControlDesign edit = designWithCaption(field.name, ControlKind::Edit, layout.field(field.row, field.column),
+                                                     group, QString::fromUtf8(field.caption));
         edit.maxLength = field.maxLength;
         const bool code = qstrcmp(field.name, "TXT_CLIFOR") == 0;
         edit.numeric = code;
         edit.enabled = code;
         form().createControl<host::Edit>(edit);
-        host::ControlDesign label =
-            FRMMG_BRONDEL::design(QStringLiteral("LBL_") + QString::fromLatin1(field.name).mid(4), ControlKind::Label,
-                                  layout.label(field.row, field.column), group);
-        label.caption = field.label ? QString::fromUtf8(field.label) : edit.caption;
-        form().createControl<host::Label>(label);
+        form().createControl<host::Label>(designWithCaption(labelName(edit.name), ControlKind::Label,
+                                                            layout.label(field.row, field.column), group,
+                                                            field.label ? QString::fromUtf8(field.label) : edit.caption));
     }
     host::Geometry grid = layout.grid();
     grid.height += FormLayout::ButtonHeight + FormLayout::Margin;  // no navigator below it

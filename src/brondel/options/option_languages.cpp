@@ -4,7 +4,7 @@
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
-#include "brondel/options/description_pass.h"
+#include "brondel/console/description_pass.h"
 #include "brondel/options/option_statements.h"
 #include "brondel/variants/variant_configurator.h"
 

@@ -1,4 +1,4 @@
-#include "brondel/options/description_pass.h"
+#include "brondel/console/description_pass.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"

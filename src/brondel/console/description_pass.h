@@ -19,6 +19,9 @@ struct DescriptionWriters {
     std::function<void(const ado::Recordset& row, const QString& text)> update;
 };
 
+// The description sections (option descriptions by language and by customer or supplier, sub-code
+// descriptions by language) edit a working table and write it back after each edit with this pass.
+//
 // Writes every row of a working table's recordset back to its table, from the first row to the last: a
 // description that is empty is deleted, one that is stored is updated, any other is inserted. The pass
 // is all or nothing: a failing statement rolls back the rows written before it and reaches the caller.
