@@ -1,10 +1,10 @@
 #include "brondel/options/option_languages.h"
 
+#include "brondel/console/description_pass.h"
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
-#include "brondel/console/description_pass.h"
 #include "brondel/options/option_statements.h"
 #include "brondel/variants/variant_configurator.h"
 
@@ -14,8 +14,6 @@
 #include "automation/variant.h"
 #include "brondel/console/host_components/function_library.h"
 #include "brondel/console/host_components/grid.h"
-#include "brondel/console/host_components/grid_column.h"
-#include "brondel/console/host_components/grid_layout.h"
 #include "brondel/console/host_components/grid_row.h"
 #include "brondel/console/host_components/host_factory.h"
 #include "brondel/console/host_components/panel.h"

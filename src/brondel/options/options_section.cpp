@@ -6,8 +6,8 @@
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
-#include "brondel/console/section_frame.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/options/option_statements.h"
 #include "brondel/variants/variant_code.h"
 #include "brondel/variants/variant_configurator.h"
@@ -17,23 +17,18 @@
 #include "ado/recordset.h"
 #include "automation/procedure.h"
 #include "automation/variant.h"
-#include "brondel/console/host_components/cinterface.h"
+#include "brondel/console/host_components/decode_service.h"
 #include "brondel/console/host_components/edit.h"
 #include "brondel/console/host_components/event_loop.h"
 #include "brondel/console/host_components/grid.h"
-#include "brondel/console/host_components/grid_column.h"
-#include "brondel/console/host_components/grid_layout.h"
 #include "brondel/console/host_components/grid_navigator.h"
 #include "brondel/console/host_components/group_box.h"
 #include "brondel/console/host_components/host_factory.h"
-#include "brondel/console/host_components/label.h"
 #include "brondel/console/host_components/lookup_service.h"
-#include "brondel/console/host_components/decode_service.h"
 #include "brondel/console/host_components/panel.h"
-#include "brondel/console/host_components/recordset_factory.h"
 #include "brondel/console/host_components/virtual_frame.h"
 
-#include <utility>
+#include <iterator>
 
 namespace brondel {
 
@@ -86,9 +81,9 @@ OptionsSection::OptionsSection(FRMMG_BRONDEL& form) : ConsoleSection(form, 2), f
 void OptionsSection::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, int(std::size(fieldRows)), 1, LabelWidth, FieldWidth);
-    const auto box = form().createControl<host::GroupBox>(FRMMG_BRONDEL::design(
-        "GRB_OPZIONI", ControlKind::GroupBox, layout.fieldBox(), panel, 0));
-    box->setCaption(QStringLiteral("Opzioni della variante"));
+    host::ControlDesign group = FRMMG_BRONDEL::design("GRB_OPZIONI", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
+    group.caption = QStringLiteral("Opzioni della variante");
+    const auto box = form().createControl<host::GroupBox>(group);
     createFieldRows(form(), box, layout, {fieldRows, edits, {}});
     form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_OPZIONI", ControlKind::Grid, layout.grid(), panel));
     form().createControl<host::GridNavigator>(
@@ -263,6 +258,9 @@ void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
                 throw;
             showMessage(optionInUse, host::message_style::Exclamation, formCaption());
             return;
+        } catch (...) {
+            connection->rollbackTrans();
+            throw;
         }
         // The frame does not delete the row (Cancel), so it raises no AfterDelete: the rows are read again
         // here, once the delete is committed.
