@@ -22,6 +22,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -121,6 +123,27 @@ TEST_F(AppTest, ResizingTheWindowStretchesTheConsoleAsItsAnchoringSays) {
     EXPECT_EQ(find.byName("SDB_PARAMETRI")->width(), sidebar.width);
     EXPECT_EQ(find.byName("SDB_PARAMETRI")->height(), sidebar.height + 1500);
     EXPECT_EQ(console.view()->size(), QSize(844 + 150, 582 + 100));
+}
+
+TEST_F(AppTest, AMaximisedConsoleFollowsTheMainWindowWithoutFeedingItsSizeBack) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    main.show();
+    console.subWindow()->showMaximized();
+    for (const QSize size : {QSize(1400, 900), QSize(900, 600), QSize(1600, 1000)}) {
+        main.resize(size);
+        QApplication::processEvents();
+        console.hub().syncAll();
+        const QSize area = host->mainWindow().mdiArea().viewport()->size();
+        EXPECT_LE(console.view()->width(), area.width()) << size.width();
+        EXPECT_EQ(console.form()->width(), console.view()->width() * 15) << size.width();
+    }
+    console.subWindow()->showNormal();
+    QApplication::processEvents();
+    console.hub().syncAll();
+    EXPECT_EQ(console.form()->width(), console.view()->width() * 15);
+    EXPECT_LE(console.subWindow()->width(), host->mainWindow().mdiArea().width());
 }
 
 TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
