@@ -205,6 +205,9 @@ ModuleWindow* HostApplication::openProgram(const QString& program) {
         const QScopedValueRollback<ModuleWindow*> opening(opening_, opened);
         opened->show(interactive_);
     }
+    if (opened->subWindow())
+        QObject::connect(opened->subWindow(), &QMdiSubWindow::windowStateChanged, window_.get(),
+                         [this] { window_->refreshToolbar(); });
     window_->refreshToolbar();
     return module(program);
 }
@@ -243,6 +246,9 @@ namespace {
 
 GridNavigatorModel* frameNavigator(const ModuleWindow* window) {
     if (!window || !window->module())
+        return nullptr;
+    // The toolbar acts on the console a person sees: never on a minimised or hidden one.
+    if (const QMdiSubWindow* shown = window->subWindow(); shown && (shown->isMinimized() || !shown->isVisible()))
         return nullptr;
     auto* frame = dynamic_cast<VirtualFrameModel*>(window->module()->activeFrame().get());
     return frame ? dynamic_cast<GridNavigatorModel*>(frame->navigator().get()) : nullptr;

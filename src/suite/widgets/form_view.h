@@ -31,6 +31,8 @@ public:
     void setResizeGesture(ResizeGesture gesture) { resize_ = std::move(gesture); }
     // The size the form model asks for, in pixels.
     QSize modelSize() const;
+    // The form's own size: what an MDI area's cascade and tile start from.
+    QSize sizeHint() const override { return modelSize(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

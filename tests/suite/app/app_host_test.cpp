@@ -13,6 +13,7 @@
 #include "suite/framework/scripted_messages.h"
 #include "suite/framework/sidebar_model.h"
 #include "suite/framework/status_bar_model.h"
+#include "suite/framework/virtual_frame_model.h"
 
 #include "automation/dispatch.h"
 #include "automation/error.h"
@@ -144,6 +145,44 @@ TEST_F(AppTest, AMaximisedConsoleFollowsTheMainWindowWithoutFeedingItsSizeBack) 
     console.hub().syncAll();
     EXPECT_EQ(console.form()->width(), console.view()->width() * 15);
     EXPECT_LE(console.subWindow()->width(), host->mainWindow().mdiArea().width());
+}
+
+TEST_F(AppTest, CascadingTheWindowsKeepsTheConsoleAtItsSize) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    host->mainWindow().resize(1400, 900);
+    host->mainWindow().show();
+    QApplication::processEvents();
+    const QSize before = console.subWindow()->widget()->size();
+    host->mainWindow().mdiArea().cascadeSubWindows();
+    QApplication::processEvents();
+    console.hub().syncAll();
+    EXPECT_EQ(console.subWindow()->widget()->size(), before);
+    EXPECT_EQ(console.form()->width(), before.width() * 15);
+}
+
+TEST_F(AppTest, TheToolbarsCommandsDoNotActOnAMinimisedConsole) {
+    suite::HostOptions options = headless();
+    options.call = "VAR";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    host->mainWindow().show();
+    const auto frame = std::dynamic_pointer_cast<suite::VirtualFrameModel>(console.module()->activeFrame());
+    ASSERT_NE(frame, nullptr);
+    QAction* add = nullptr;
+    for (QAction* action : host->mainWindow().findChildren<QAction*>())
+        if (action->text() == "Nuovo")
+            add = action;
+    ASSERT_NE(add, nullptr);
+    ASSERT_TRUE(add->isEnabled());
+    console.subWindow()->showMinimized();
+    QApplication::processEvents();
+    EXPECT_FALSE(add->isEnabled());
+    add->trigger();
+    console.subWindow()->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(add->isEnabled());
+    EXPECT_EQ(frame->status(), 0);
 }
 
 TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
