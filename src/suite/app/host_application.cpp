@@ -148,7 +148,10 @@ void HostApplication::loadPrograms() {
     window_->setPrograms(entries);
 }
 
-void HostApplication::report(const QString& text) const {
+void HostApplication::report(const QString& text, const QString& details) const {
+    // The detail is for whoever reads the program's log; the person reads one sentence in the suite's words.
+    if (!details.isEmpty())
+        QTextStream(stderr) << QStringLiteral("suite-host: ") << details << Qt::endl;
     if (interactive_)
         QMessageBox::warning(window_.get(), QStringLiteral("Suite gestionale"), text);
     else
@@ -173,7 +176,10 @@ ModuleWindow* HostApplication::openProgram(const QString& program) {
     try {
         instance = loader_->create(progIdOf(program));
     } catch (const automation::Error& error) {
-        report(QStringLiteral("Il programma %1 non è disponibile.\n%2").arg(program, errorText(error)));
+        report(QStringLiteral("Impossibile avviare il programma %1: non è installato o non è registrato su questo "
+                              "computer.\nRivolgersi all'amministratore del sistema.")
+                   .arg(program),
+               errorText(error));
         return nullptr;
     }
     auto window = std::make_unique<ModuleWindow>(program, instance, window_->mdiArea(), *views_);

@@ -240,6 +240,22 @@ TEST_F(AppTest, WithAPersonTheConsolesMessagesShowAsDialogs) {
     EXPECT_TRUE(host->closeModules());
 }
 
+TEST_F(AppTest, AProgramThatCannotStartIsToldInTheSuitesWordsWithoutTheTechnicalError) {
+    suite::HostOptions options;
+    options.database = database_;
+    const auto host = start(options);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->defaultButton()->click();
+    });
+    EXPECT_EQ(host->openProgram("DOUO_DOCUMENTI"), nullptr);
+    EXPECT_EQ(shown, "Impossibile avviare il programma DOUO_DOCUMENTI: non è installato o non è registrato su questo "
+                     "computer.\nRivolgersi all'amministratore del sistema.");
+}
+
 TEST_F(AppTest, TheStatusBarsSecondPanelShowsWhatTheModuleWrites) {
     const auto host = start(headless());
     host->session().statusBar()->setPanelText(2, "Pronto");
