@@ -22,6 +22,8 @@ GridView::GridView(ViewHub& hub, std::shared_ptr<GridModel> model, QWidget* pare
     setAlternatingRowColors(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid for the next control: the grid is one stop, and Tab never changes its record.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setStretchLastSection(true);

@@ -28,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace app_test {
@@ -183,6 +184,26 @@ TEST_F(AppTest, TheToolbarsCommandsDoNotActOnAMinimisedConsole) {
     QApplication::processEvents();
     EXPECT_TRUE(add->isEnabled());
     EXPECT_EQ(frame->status(), 0);
+}
+
+TEST_F(AppTest, TheNavigatorsCommandsHaveTheirDesktopKeys) {
+    suite::HostOptions options = headless();
+    options.call = "VAR";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const auto frame = std::dynamic_pointer_cast<suite::VirtualFrameModel>(console.module()->activeFrame());
+    ASSERT_NE(frame, nullptr);
+    QTest::keyClick(&main, Qt::Key_N, Qt::ControlModifier);
+    console.hub().syncAll();
+    EXPECT_EQ(frame->status(), 2);
+    QTest::keyClick(&main, Qt::Key_Escape);
+    console.hub().syncAll();
+    EXPECT_EQ(frame->status(), 0);
+    EXPECT_EQ(host->mainWindow().toolbarAction("Conferma")->toolTip(), "Conferma (Ctrl+S)");
 }
 
 TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
