@@ -39,6 +39,9 @@ protected:
 
 private:
     void adoptChildren(host::Control& control, QWidget* parent);
+    // The Tab order a person at the keyboard expects: in each panel its fields top to bottom, the grid,
+    // then the navigator and the buttons.
+    void orderFocus();
 
     std::shared_ptr<FormModel> model_;
     const ViewFactory& factory_;

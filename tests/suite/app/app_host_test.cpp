@@ -6,6 +6,7 @@
 #include "suite/app/module_window.h"
 #include "suite/app/suite_session.h"
 
+#include "suite/widgets/view_binding.h"
 #include "suite/widgets/view_hub.h"
 
 #include "suite/framework/form_model.h"
@@ -15,6 +16,7 @@
 #include "suite/framework/status_bar_model.h"
 #include "suite/framework/virtual_frame_model.h"
 
+#include "ado/recordset.h"
 #include "automation/dispatch.h"
 #include "automation/error.h"
 #include "automation/registry.h"
@@ -204,6 +206,50 @@ TEST_F(AppTest, TheNavigatorsCommandsHaveTheirDesktopKeys) {
     console.hub().syncAll();
     EXPECT_EQ(frame->status(), 0);
     EXPECT_EQ(host->mainWindow().toolbarAction("Conferma")->toolTip(), "Conferma (Ctrl+S)");
+}
+
+TEST_F(AppTest, TabGoesThroughTheFieldsThenTheGridAsOneStopThenTheButtonsWithoutMovingTheRecord) {
+    suite::HostOptions options = headless();
+    options.call = "VAR";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const auto frame = std::dynamic_pointer_cast<suite::VirtualFrameModel>(console.module()->activeFrame());
+    ASSERT_NE(frame, nullptr);
+    const auto grid = suite::ControlFinder(*console.form()).byName("GRD_CONFIGVAR");
+    QWidget* gridView = &console.hub().viewOf(grid.get())->widget();
+    gridView->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 40 && stops.size() < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        QString name = focused ? focused->metaObject()->className() : QString();
+        for (QWidget* w = focused; w; w = w->parentWidget()) {
+            if (auto* view = dynamic_cast<suite::ViewBinding*>(w)) {
+                name = view->control().name();
+                break;
+            }
+        }
+        stops << name;
+        if (focused == gridView)
+            break;
+    }
+    // From the grid: its navigator and buttons, the sidebar, then the fields top to bottom, back to the grid.
+    ASSERT_EQ(stops.back(), "GRD_CONFIGVAR") << stops.join(' ').toStdString();
+    const qsizetype description = stops.indexOf("TXT_DESCR");
+    const qsizetype reserved = stops.indexOf("CHK_INDPROGCONFIG");
+    const qsizetype navigator = stops.indexOf("GNV_CONFIGVAR");
+    const qsizetype sidebar = stops.indexOf("SDB_PARAMETRI");
+    ASSERT_GE(description, 0) << stops.join(' ').toStdString();
+    EXPECT_LT(navigator, sidebar) << stops.join(' ').toStdString();
+    EXPECT_LT(sidebar, description) << stops.join(' ').toStdString();
+    EXPECT_LT(description, reserved) << stops.join(' ').toStdString();
+    EXPECT_EQ(reserved, stops.size() - 2) << stops.join(' ').toStdString();
+    EXPECT_EQ(stops.count("GRD_CONFIGVAR"), 1);
+    EXPECT_EQ(frame->recordset()->absolutePosition(), 1);
 }
 
 TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
