@@ -252,7 +252,7 @@ TEST_F(NavigatorViewTest, ButtonsAreEnabledWhileTheirOperationIsAvailable) {
 
 TEST_F(NavigatorViewTest, CaptionsShowBesideTheIconsWhenEveryButtonHasRoomForItsCaption) {
     EXPECT_EQ(buttons_->button(button::Save)->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    EXPECT_EQ(buttons_->button(button::Save)->toolTip(), button::Save);
+    EXPECT_EQ(buttons_->button(button::Save)->toolTip(), "Conferma (Ctrl+S)");
     navigator_->move(0, 3200, 9000, 375);
     EXPECT_EQ(buttons_->button(button::Save)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
 }
