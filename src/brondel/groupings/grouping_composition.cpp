@@ -98,8 +98,13 @@ constexpr int StripWidth = 780;
 constexpr int CommandWidth = 660;
 constexpr int RenumberWidth = 1500;
 
-// Right-trimmed and in upper case: how the highlight list compares option codes.
-QString highlightKey(const QVariant& option) {
+}  // namespace
+
+GroupingComposition::GroupingComposition(FRMMG_BRONDEL& form) : GroupingSectionBase(form) {}
+
+GroupingComposition::~GroupingComposition() = default;
+
+QString GroupingComposition::optionKey(const QVariant& option) {
     QString text = automation::cstr(option);
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
@@ -107,12 +112,6 @@ QString highlightKey(const QVariant& option) {
     text.truncate(end);
     return text.toUpper();
 }
-
-}  // namespace
-
-GroupingComposition::GroupingComposition(FRMMG_BRONDEL& form) : GroupingSectionBase(form) {}
-
-GroupingComposition::~GroupingComposition() = default;
 
 std::shared_ptr<host::Grid> GroupingComposition::grid(const char* name) const {
     return form_.controlAs<host::Grid>(QString::fromLatin1(name));
@@ -455,10 +454,10 @@ void GroupingComposition::EvidenziaRigheInMG5H() {
         QSet<QString> inGrouping;
         const std::shared_ptr<ado::Recordset> composition = RstRaggr_MG5H->clone();
         for (composition->moveFirst(); !composition->isEof(); composition->moveNext())
-            inGrouping.insert(highlightKey(composition->value(QStringLiteral("MG5H_OPZIONE_MG5E"))));
+            inGrouping.insert(optionKey(composition->value(QStringLiteral("MG5H_OPZIONE_MG5E"))));
         for (RstRaggr_MG5E->moveFirst(); !RstRaggr_MG5E->isEof(); RstRaggr_MG5E->moveNext()) {
             const QVariant option = RstRaggr_MG5E->value(optionColumn);
-            const QString key = highlightKey(option);
+            const QString key = optionKey(option);
             if (inGrouping.contains(key)) {
                 highlighted << automation::cstr(option);
                 highlightedKeys_.insert(key);
@@ -471,7 +470,7 @@ void GroupingComposition::EvidenziaRigheInMG5H() {
 void GroupingComposition::GRD_RAGGR_MG5E_CustomDrawCell(const host::GridRow& row, const QString&, qint32& colour) {
     if (!hasRows(RstRaggr_MG5H))
         return;
-    if (highlightedKeys_.contains(highlightKey(row.value(optionColumn))))
+    if (highlightedKeys_.contains(optionKey(row.value(optionColumn))))
         colour = red;
 }
 

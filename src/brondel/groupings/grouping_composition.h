@@ -128,6 +128,8 @@ private:
     void allOrNothing(const std::function<void()>& work);
     // The list of options a removal hands to the in-use check: " ('A') " or " ( 'A', 'B') ".
     static QString optionList(const QStringList& options);
+    // An option code as the database compares it: right-trimmed, in upper case.
+    static QString optionKey(const QVariant& option);
     // Opens the search list over the variant's options (add) or over the grouping's (remove).
     void openSearchList(bool options);
     // Loads the grouping in TXT_RAGGRUPP when its decode found it, empties the right grid otherwise.
@@ -140,7 +142,7 @@ private:
 
     // Whether the last confirmation of TXT_RAGGRUPP found its grouping.
     bool groupingFound_ = false;
-    // Uppercase, right-trimmed option codes of the highlight list, for drawing.
+    // The highlight list's options as optionKey gives them, for drawing.
     QSet<QString> highlightedKeys_;
 };
 

@@ -119,10 +119,21 @@ void GroupingComposition::BTN_ADDALL_Click() {
             const GroupingComposition& section;
             ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
         } pointer{*this};
+        // Inside one transaction the grouping's options and its highest sequence are read once, not
+        // before each insertion: the same rows, with one statement per option instead of three.
         allOrNothing([this] {
+            QSet<QString> present;
+            const std::shared_ptr<ado::Recordset> current = openRows(GroupingStatements::composition(company(), variant(), grouping()));
+            for (; hasRow(current); current->moveNext())
+                present.insert(optionKey(current->value(compositionOption)));
+            qint16 seq = MaxSequenzaMG5H();
             for (RstRaggr_MG5E->moveFirst(); !RstRaggr_MG5E->isEof(); RstRaggr_MG5E->moveNext()) {
-                if (!EsisteAssociazioneMG5H())
-                    Insert_MG5H_COMPRAGVAR();
+                const QString option = automation::cstr(RstRaggr_MG5E->value(QStringLiteral("MG5E_OPZIONE")));
+                if (present.contains(optionKey(option)))
+                    continue;
+                execute(GroupingStatements::insertOption(company(), variant(), grouping(), seq, option));
+                present.insert(optionKey(option));
+                seq = automation::cint(seq + 1);
             }
         });
         LOADGRID_RAGGR_MG5H();
