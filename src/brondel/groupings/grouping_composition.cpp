@@ -52,8 +52,8 @@ struct CommandDesign {
     const char* caption;
 };
 const CommandDesign commandButtons[] = {
-    {"BTN_CERCASX", "Cerca..."}, {"BTN_ADD", ">"},  {"BTN_ADDALL", ">>"}, {"BTN_DEL", "<"},       {"BTN_DELALL", "<<"},
-    {"BTN_CERCADX", "Cerca..."}, {"BTN_SU", "Su"}, {"BTN_GIU", "Giù"},   {"BTN_VIEW", "Albero"},
+    {"BTN_CERCASX", "Cerca"}, {"BTN_ADD", ">"},  {"BTN_ADDALL", ">>"}, {"BTN_DEL", "<"},       {"BTN_DELALL", "<<"},
+    {"BTN_CERCADX", "Cerca"}, {"BTN_SU", "Su"}, {"BTN_GIU", "Giù"},   {"BTN_VIEW", "Albero"},
 };
 
 struct GridColumn {
@@ -94,8 +94,8 @@ constexpr int LabelWidth = 2100;
 constexpr int FieldWidth = 3000;
 constexpr int CodeWidth = 2400;
 constexpr int OptionsWidth = 3600;
-constexpr int StripWidth = 780;
-constexpr int CommandWidth = 660;
+constexpr int StripWidth = 900;
+constexpr int CommandWidth = 780;
 constexpr int RenumberWidth = 1500;
 
 }  // namespace
@@ -134,7 +134,7 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
     const FormLayout layout(FormLayout::FieldSide::Top, 2, 1, LabelWidth, FieldWidth);
     const host::Geometry boxAt = layout.fieldBox();
     host::ControlDesign box = FRMMG_BRONDEL::design("GRB_RAGVAR", ControlKind::GroupBox, boxAt, panel, 0);
-    box.caption = QStringLiteral("Raggruppamento");
+    box.caption = QStringLiteral("Selezione");
     const auto top = form_.createControl<host::GroupBox>(box);
 
     const auto label = [&](const char* name, const char* caption, int row) {

@@ -36,7 +36,7 @@ const QString apostropheRefused = QStringLiteral("Il codice non può contenere i
 
 constexpr int LabelWidth = 1500;
 constexpr int FieldWidth = 5400;
-constexpr int RankWidth = 600;
+constexpr int RankWidth = 900;  // two digits and the lookup button
 constexpr int CodeWidth = 3000;
 
 struct EditDesign {
@@ -184,7 +184,10 @@ void GroupingList::ConfigurazioneVirtualFrameRaggrup() {
         for (const QString& button : {host::navigator_button::New, host::navigator_button::Save,
                                       host::navigator_button::Undo, host::navigator_button::Delete})
             navigator->setButtonEnabled(button, true);
+        // The host's toolbar follows the frame of the section shown.
+        required(form_.HostInterface)->setActiveFrame(frame);
         frame->setStatus(hasRow(RstRaggruppamenti) ? host::frame_status::Browse : host::frame_status::Adding);
+        form_.AggiornaStatoNavigatore();
     });
 }
 
@@ -206,6 +209,8 @@ void GroupingList::INITGRID_RAGGRUP() {
 void GroupingList::MostraItemRaggruppamenti() {
     automation::reraise("MostraItemRaggruppamenti", [this] {
         form_.VisualizzaUI(QString::fromLatin1(sectionKey), false);
+        if (form_.FME_RAGGRUPPAMENTI)
+            required(form_.HostInterface)->setActiveFrame(form_.FME_RAGGRUPPAMENTI);
         const std::shared_ptr<host::Control> rank = form_.control("TXT_PROGRAGGR");
         if (rank->isEnabled())
             rank->setFocus();
