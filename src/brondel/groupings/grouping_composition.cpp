@@ -260,7 +260,7 @@ void GroupingComposition::MostraItemRagVar() {
         form_.VisualizzaUI(QString::fromLatin1(sectionKey), false);
         Carica_CBO_PROGR_RAGGR();
         const auto selector = form_.controlAs<host::Combo>("CBO_PROGR_RAGGR");
-        if (selector->isEnabled()) {
+        if (selector->isEnabled() && selector->count() > 0) {
             selector->resetSelection();
             selector->setCurrentIndex(0);
         }
