@@ -10,9 +10,8 @@
 namespace console_test {
 
 void GroupingsTest::TearDown() {
-    if (console && console->form() && form().FME_RAGGRUPPAMENTI &&
-        form().FME_RAGGRUPPAMENTI->status() != host::frame_status::Browse)
-        form().FME_RAGGRUPPAMENTI->setStatus(host::frame_status::Browse);
+    if (console && console->form() && groupingFrame() && groupingFrame()->status() != host::frame_status::Browse)
+        groupingFrame()->setStatus(host::frame_status::Browse);
     VariantsTest::TearDown();
 }
 

@@ -17,7 +17,8 @@ protected:
     // A fresh demo database with the rows of setup, the console shown on the section of the item key.
     void openSection(const char* itemKey, const QStringList& setup = {});
 
-    // Groupings: the variant typed by rank and confirmed.
+    // Groupings: the frame (nothing while no variant is decoded), the variant typed by rank and confirmed.
+    std::shared_ptr<host::VirtualFrame> groupingFrame() const { return sectionFrame("DTS_Raggruppamenti").frame(); }
     void enterVariant(const QString& rank) const;
     std::shared_ptr<suite::GridNavigatorModel> groupingNavigator() const {
         return model<suite::GridNavigatorModel>("GNV_RAGGRUP");

@@ -13,7 +13,7 @@ protected:
         return query("SELECT MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
                      "MG5G_CODICEVAR_MG5F = '" + variant + "' ORDER BY MG5G_CODRAGGVAR");
     }
-    qint16 status() const { return form().FME_RAGGRUPPAMENTI ? form().FME_RAGGRUPPAMENTI->status() : -1; }
+    qint16 status() const { return groupingFrame() ? groupingFrame()->status() : -1; }
 };
 
 struct VariantState {

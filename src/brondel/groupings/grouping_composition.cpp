@@ -3,6 +3,8 @@
 #include "brondel/groupings/grouping_composition.h"
 
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
 #include "brondel/groupings/grouping_statements.h"
 #include "brondel/host/clsmg_brondel.h"
@@ -11,6 +13,7 @@
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "automation/procedure.h"
+#include "automation/sql_quote.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/button.h"
 #include "brondel/console/host_components/cinterface.h"
@@ -28,13 +31,13 @@
 #include "brondel/console/host_components/menu_button.h"
 #include "brondel/console/host_components/panel.h"
 #include "brondel/console/host_components/recordset_factory.h"
+#include "brondel/console/host_components/screen.h"
 #include "brondel/console/host_components/tree_view.h"
 
 namespace brondel {
 
 namespace {
 
-constexpr char sectionKey[] = "ITMRAGVAR";
 const QString optionColumn = QStringLiteral("MG5E_OPZIONE");
 const QString editableMessage =
     QStringLiteral("\"") + QStringLiteral("Descrizioni nel raggruppamento") + QStringLiteral("\" editabile in griglia");
@@ -54,13 +57,6 @@ struct CommandDesign {
 const CommandDesign commandButtons[] = {
     {"BTN_CERCASX", "Cerca"}, {"BTN_ADD", ">"},  {"BTN_ADDALL", ">>"}, {"BTN_DEL", "<"},       {"BTN_DELALL", "<<"},
     {"BTN_CERCADX", "Cerca"}, {"BTN_SU", "Su"}, {"BTN_GIU", "Giù"},   {"BTN_VIEW", "Albero"},
-};
-
-struct GridColumn {
-    const char* field;
-    const char* caption;
-    int width;
-    bool visible;
 };
 
 const GridColumn optionColumns[] = {
@@ -100,9 +96,11 @@ constexpr int RenumberWidth = 1500;
 
 }  // namespace
 
-GroupingComposition::GroupingComposition(FRMMG_BRONDEL& form) : GroupingSectionBase(form) {}
+GroupingComposition::GroupingComposition(FRMMG_BRONDEL& form) : ConsoleSection(form, 6) {}
 
 GroupingComposition::~GroupingComposition() = default;
+
+void GroupingComposition::setMousePointer(int pointer) const { required(factory()->screen())->setMousePointer(pointer); }
 
 QString GroupingComposition::optionKey(const QVariant& option) {
     QString text = automation::cstr(option);
@@ -114,16 +112,16 @@ QString GroupingComposition::optionKey(const QVariant& option) {
 }
 
 std::shared_ptr<host::Grid> GroupingComposition::grid(const char* name) const {
-    return form_.controlAs<host::Grid>(QString::fromLatin1(name));
+    return control<host::Grid>(QString::fromLatin1(name));
 }
 
 QString GroupingComposition::variant() const {
-    return VariantCode::ProgressivoToCodice(form_.control("CBO_PROGR_RAGGR")->text());
+    return VariantCode::ProgressivoToCodice(control("CBO_PROGR_RAGGR")->text());
 }
 
-QString GroupingComposition::grouping() const { return automation::cstr(form_.control("TXT_RAGGRUPP")->text()); }
+QString GroupingComposition::grouping() const { return automation::cstr(control("TXT_RAGGRUPP")->text()); }
 
-bool GroupingComposition::compositionShown() const { return form_.control("GRD_RAGGR_MG5H")->isVisible(); }
+bool GroupingComposition::compositionShown() const { return control("GRD_RAGGR_MG5H")->isVisible(); }
 
 bool GroupingComposition::hasRows(const std::shared_ptr<ado::Recordset>& rows) const {
     return rows && rows->isOpen() && rows->recordCount() > 0;
@@ -135,18 +133,18 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
     const host::Geometry boxAt = layout.fieldBox();
     host::ControlDesign box = FRMMG_BRONDEL::design("GRB_RAGVAR", ControlKind::GroupBox, boxAt, panel, 0);
     box.caption = QStringLiteral("Selezione");
-    const auto top = form_.createControl<host::GroupBox>(box);
+    const auto top = form().createControl<host::GroupBox>(box);
 
     const auto label = [&](const char* name, const char* caption, int row) {
         host::ControlDesign design = FRMMG_BRONDEL::design(name, ControlKind::Label, layout.label(row), top);
         design.caption = QString::fromLatin1(caption);
-        form_.createControl<host::Label>(design);
+        form().createControl<host::Label>(design);
     };
     label("LBL_PROGR_RAGGR", "Elemento di variante", 0);
     host::ControlDesign selector = FRMMG_BRONDEL::design("CBO_PROGR_RAGGR", ControlKind::Combo, layout.field(0), top);
     selector.caption = QStringLiteral("Selezione posizione variante");
     selector.maxLength = 70;
-    form_.createControl<host::Combo>(selector);
+    form().createControl<host::Combo>(selector);
 
     label("LBL_RAGGRUPP", "Raggruppamento", 1);
     host::Geometry codeAt = layout.field(1);
@@ -156,7 +154,7 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
     code.maxLength = 25;
     code.upperCase = true;
     code.mandatory = true;
-    form_.createControl<host::Edit>(code);
+    form().createControl<host::Edit>(code);
     const int descriptionLeft = codeAt.left + CodeWidth + FormLayout::Margin;
     host::ControlDesign description = FRMMG_BRONDEL::design(
         "TXT_DESCRRAGGR", ControlKind::Edit,
@@ -164,23 +162,23 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
     description.caption = QStringLiteral("Descrizione variante");
     description.maxLength = 40;
     description.enabled = false;
-    form_.createControl<host::Edit>(description);
+    form().createControl<host::Edit>(description);
 
     const host::Geometry area = layout.grid();
-    form_.createControl<host::Grid>(FRMMG_BRONDEL::design(
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design(
         "GRD_RAGGR_MG5E", ControlKind::Grid, {area.left, area.top, OptionsWidth, area.height}, panel));
     const host::Geometry stripAt{area.left + OptionsWidth + FormLayout::Margin, area.top, StripWidth, area.height};
-    createCommands(form_.createControl<host::GroupBox>(
+    createCommands(form().createControl<host::GroupBox>(
         FRMMG_BRONDEL::design("GRB_RAGVAR", ControlKind::GroupBox, stripAt, panel, 1)));
     const int rightLeft = stripAt.left + StripWidth + FormLayout::Margin;
     const host::Geometry rightAt{rightLeft, area.top, area.width - rightLeft, area.height};
-    form_.createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_RAGGR_MG5H", ControlKind::Grid, rightAt, panel));
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_RAGGR_MG5H", ControlKind::Grid, rightAt, panel));
     host::ControlDesign tree = FRMMG_BRONDEL::design("TvDim", ControlKind::TreeView, rightAt, panel);
     tree.visible = false;
-    const auto treeView = form_.createControl<host::TreeView>(tree);
+    const auto treeView = form().createControl<host::TreeView>(tree);
     host::ControlDesign images = FRMMG_BRONDEL::design("IML_TVDIM", ControlKind::ImageList, FormLayout::hidden(), panel);
     images.visible = false;
-    const auto imageList = form_.createControl<host::ImageList>(images);
+    const auto imageList = form().createControl<host::ImageList>(images);
     for (const auto& image : treeImages)
         imageList->addImage(QString::fromLatin1(image.key), QString::fromLatin1(image.resource));
     treeView->setImageList(imageList);
@@ -190,11 +188,11 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
         "CMD_RINUMERA", ControlKind::MenuButton,
         {bottom.left + bottom.width - RenumberWidth, bottom.top, RenumberWidth, bottom.height}, panel);
     renumber.caption = QStringLiteral("Rinumera");
-    form_.createControl<host::MenuButton>(renumber);
+    form().createControl<host::MenuButton>(renumber);
     host::ControlDesign message = FRMMG_BRONDEL::design(
         "LBL_RAGMES", ControlKind::Label,
         {area.left, bottom.top, bottom.left + bottom.width - RenumberWidth - FormLayout::Margin, bottom.height}, panel);
-    form_.createControl<host::Label>(message);
+    form().createControl<host::Label>(message);
 
     connectControls();
 }
@@ -206,15 +204,15 @@ void GroupingComposition::createCommands(const std::shared_ptr<host::Control>& s
             command.name, host::ControlKind::Button,
             {(StripWidth - CommandWidth) / 2, top, CommandWidth, FormLayout::ButtonHeight}, strip);
         button.caption = QString::fromUtf8(command.caption);
-        form_.createControl<host::Button>(button);
+        form().createControl<host::Button>(button);
         top += FormLayout::ButtonHeight + FormLayout::Margin;
     }
 }
 
 void GroupingComposition::connectControls() {
-    const auto button = [this](const char* name) { return form_.controlAs<host::Button>(QString::fromLatin1(name)); };
-    const auto code = form_.controlAs<host::Edit>("TXT_RAGGRUPP");
-    connect(form_.controlAs<host::Combo>("CBO_PROGR_RAGGR")->ChangeRow, &GroupingComposition::CBO_PROGR_RAGGR_ChangeRow);
+    const auto button = [this](const char* name) { return control<host::Button>(QString::fromLatin1(name)); };
+    const auto code = control<host::Edit>("TXT_RAGGRUPP");
+    connect(control<host::Combo>("CBO_PROGR_RAGGR")->ChangeRow, &GroupingComposition::CBO_PROGR_RAGGR_ChangeRow);
     connect(code->StartDecode, &GroupingComposition::TXT_RAGGRUPP_StartDecode);
     connect(code->StartLookup, &GroupingComposition::TXT_RAGGRUPP_StartLookup);
     connect(code->AfterItem, &GroupingComposition::TXT_RAGGRUPP_AfterItem);
@@ -229,7 +227,7 @@ void GroupingComposition::connectControls() {
     connect(button("BTN_CERCASX")->Click, &GroupingComposition::BTN_CERCASX_Click);
     connect(button("BTN_CERCADX")->Click, &GroupingComposition::BTN_CERCADX_Click);
     connect(button("BTN_VIEW")->Click, &GroupingComposition::BTN_VIEW_Click);
-    connect(form_.controlAs<host::MenuButton>("CMD_RINUMERA")->MenuItemClick,
+    connect(control<host::MenuButton>("CMD_RINUMERA")->MenuItemClick,
             &GroupingComposition::CMD_RINUMERA_MenuItemClick);
 }
 
@@ -257,26 +255,26 @@ void GroupingComposition::releaseObjects() {
 
 void GroupingComposition::MostraItemRagVar() {
     automation::reraise("MostraItemRagVar", [this] {
-        form_.VisualizzaUI(QString::fromLatin1(sectionKey), false);
+        showPanel();
         Carica_CBO_PROGR_RAGGR();
-        const auto selector = form_.controlAs<host::Combo>("CBO_PROGR_RAGGR");
+        const auto selector = control<host::Combo>("CBO_PROGR_RAGGR");
         if (selector->isEnabled() && selector->count() > 0) {
             selector->resetSelection();
             selector->setCurrentIndex(0);
         }
-        form_.control("TvDim")->setVisible(false);
+        control("TvDim")->setVisible(false);
         grid("GRD_RAGGR_MG5H")->setVisible(true);
         if (RstRaggr_MG5H) {
             RstRaggr_MG5H.reset();
             grid("GRD_RAGGR_MG5H")->setDataSource(nullptr);
         }
-        const std::shared_ptr<CLSMG_BRONDEL> console = form_.ConsoleObject;
-        if (required(form_.HostInterface)->isCalled() && console &&
+        const std::shared_ptr<CLSMG_BRONDEL> console = form().ConsoleObject;
+        if (required(form().HostInterface)->isCalled() && console &&
             automation::cstr(FRMMG_BRONDEL::ValoreODefault(console->tipoChiamataConsole(), QString())) ==
                 QLatin1String("VAR.RagVar") &&
             !automation::cstr(console->codiceVariante()).isEmpty() &&
             !automation::cstr(console->codiceRaggruppamento()).isEmpty()) {
-            const auto code = form_.controlAs<host::Edit>("TXT_RAGGRUPP");
+            const auto code = control<host::Edit>("TXT_RAGGRUPP");
             if (selector->isEnabled() && code->isEnabled()) {
                 selector->setText(VariantCode::CodiceToProgressivo(console->codiceVariante()));
                 code->setText(automation::cstr(console->codiceRaggruppamento()));
@@ -284,7 +282,7 @@ void GroupingComposition::MostraItemRagVar() {
                 host::DecodeRequest request;
                 TXT_RAGGRUPP_StartDecode(request);
                 const std::shared_ptr<ado::Recordset> found = execute(request.statement);
-                groupingFound_ = hasRow(found);
+                groupingFound_ = hasCurrentRow(found);
                 if (request.fields.size() > 1 && request.fields[1].target)
                     request.fields[1].target->setText(groupingFound_ ? automation::cstr(found->value(request.fields[1].column))
                                                                      : QString());
@@ -292,16 +290,16 @@ void GroupingComposition::MostraItemRagVar() {
                 openGrouping(cancel);
             }
         }
-        form_.AggiornaStatoNavigatore();
+        form().AggiornaStatoNavigatore();
     });
 }
 
 void GroupingComposition::Carica_CBO_PROGR_RAGGR() {
     automation::reraise("Carica_CBO_PROGR_RAGGR", [this] {
-        const auto selector = form_.controlAs<host::Combo>("CBO_PROGR_RAGGR");
+        const auto selector = control<host::Combo>("CBO_PROGR_RAGGR");
         selector->clear();
         const std::shared_ptr<ado::Recordset> rows = execute(GroupingStatements::selectorVariants(company()));
-        for (; hasRow(rows); rows->moveNext()) {
+        for (; hasCurrentRow(rows); rows->moveNext()) {
             selector->addItem(automation::cstr(rows->value(QStringLiteral("MG5F_DESCR_VAR"))),
                               VariantCode::CodiceToProgressivo(rows->value(QStringLiteral("MG5F_CODICEVAR"))));
         }
@@ -310,26 +308,26 @@ void GroupingComposition::Carica_CBO_PROGR_RAGGR() {
 
 void GroupingComposition::CBO_PROGR_RAGGR_ChangeRow() {
     automation::reraise("CBO_PROGR_RAGGR_ChangeRow", [this] {
-        form_.control("TXT_RAGGRUPP")->setText(QString());
+        control("TXT_RAGGRUPP")->setText(QString());
         // A description beside an emptied code would name a grouping no longer chosen.
-        form_.control("TXT_DESCRRAGGR")->setText(QString());
-        form_.control("LBL_RAGMES")->setCaption(QString());
+        control("TXT_DESCRRAGGR")->setText(QString());
+        control("LBL_RAGMES")->setCaption(QString());
         groupingFound_ = false;
         LOADGRID_RAGGR_MG5E();
         const QVariant flag = IsVarianteDiRaggruppamento(variant());
         const bool admitsGroupings = !automation::isEmpty(flag) && automation::cbool(flag);
         if (admitsGroupings) {
-            form_.control("LBL_RAGMES")->setCaption(translate(editableMessage));
+            control("LBL_RAGMES")->setCaption(translate(editableMessage));
         } else {
             if (RstRaggr_MG5H) {
                 RstRaggr_MG5H.reset();
                 grid("GRD_RAGGR_MG5H")->setDataSource(nullptr);
             }
-            form_.control("LBL_RAGMES")->setCaption(translate(noGroupingsMessage));
+            control("LBL_RAGMES")->setCaption(translate(noGroupingsMessage));
         }
         setEnabled(commands, admitsGroupings);
         grid("GRD_RAGGR_MG5H")->setDataSource(nullptr);
-        form_.controlAs<host::TreeView>("TvDim")->clear();
+        control<host::TreeView>("TvDim")->clear();
         redrawOptions();
     });
 }
@@ -337,7 +335,7 @@ void GroupingComposition::CBO_PROGR_RAGGR_ChangeRow() {
 QVariant GroupingComposition::IsVarianteDiRaggruppamento(const QString& code) {
     return automation::reraise("IsVarianteDiRaggruppamento", [&] {
         const std::shared_ptr<ado::Recordset> rows = execute(GroupingStatements::variant(company(), code));
-        if (!hasRow(rows))
+        if (!hasCurrentRow(rows))
             return QVariant();
         return QVariant(automation::cbool(rows->value(QStringLiteral("MG5F_FLGRAGGR"))));
     });
@@ -345,24 +343,24 @@ QVariant GroupingComposition::IsVarianteDiRaggruppamento(const QString& code) {
 
 void GroupingComposition::TXT_RAGGRUPP_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_RAGGRUPP_StartDecode", [&] {
-        request = required(form_.DecodeService)->groupingDecode(variant(), GroupingStatements::quoted(grouping()));
+        request = required(form().DecodeService)->groupingDecode(variant(), automation::sqlEscaped(grouping()));
         if (request.fields.size() > 1)
-            request.fields[1].target = form_.control("TXT_DESCRRAGGR");
-        request.connectionString = form_.ConnectionString;
+            request.fields[1].target = control("TXT_DESCRRAGGR");
+        request.connectionString = connectionString();
     });
 }
 
 void GroupingComposition::TXT_RAGGRUPP_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_RAGGRUPP_StartLookup", [&] {
-        request = required(form_.LookupService)->groupingLookup(variant(), QVariant());
-        request.connectionString = form_.ConnectionString;
-        form_.controlAs<host::Edit>("TXT_RAGGRUPP")->setLookupKey(request.layoutKey);
+        request = required(form().LookupService)->groupingLookup(variant(), QVariant());
+        request.connectionString = connectionString();
+        control<host::Edit>("TXT_RAGGRUPP")->setLookupKey(request.layoutKey);
     });
 }
 
 void GroupingComposition::TXT_RAGGRUPP_AfterItem(bool& cancel) {
     automation::reraise("TXT_RAGGRUPP_AfterItem", [&] {
-        groupingFound_ = form_.controlAs<host::Edit>("TXT_RAGGRUPP")->decodeFound();
+        groupingFound_ = control<host::Edit>("TXT_RAGGRUPP")->decodeFound();
         openGrouping(cancel);
     });
 }
@@ -381,31 +379,19 @@ void GroupingComposition::openGrouping(bool&) {
 
 void GroupingComposition::INITGRID_RAGGR_MG5E() {
     automation::reraise("INITGRID_RAGGR_MG5E", [this] {
+        defineGridColumns("GRD_RAGGR_MG5E", optionColumn, optionColumns);
         const auto options = grid("GRD_RAGGR_MG5E");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, optionColumn, 0);
-        options->setColumnLayout(layout);
         options->setLayoutKind(3);
-        for (const GridColumn& column : optionColumns)
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromLatin1(column.caption),
-                              host::column_kind::Text, column.width, column.visible);
-        options->endColumnDefinition();
         options->applyLayout();
     });
 }
 
 void GroupingComposition::INITGRID_RAGGR_MG5H() {
     automation::reraise("INITGRID_RAGGR_MG5H", [this] {
+        defineGridColumns("GRD_RAGGR_MG5H", QStringLiteral("MG5H_SEQOPZIONE"), compositionColumns);
         const auto composition = grid("GRD_RAGGR_MG5H");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, QStringLiteral("MG5H_SEQOPZIONE"), 0);
-        layout->setAllowsEditing(true);
-        composition->setColumnLayout(layout);
+        required(composition->columnLayout())->setAllowsEditing(true);
         composition->setLayoutKind(3);
-        for (const GridColumn& column : compositionColumns)
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromLatin1(column.caption),
-                              host::column_kind::Text, column.width, column.visible);
-        composition->endColumnDefinition();
         composition->applyLayout();
         composition->setEditable(true);
         composition->setColumnEditable(QStringLiteral("MG5H_DESCR"), 1);
@@ -417,7 +403,7 @@ std::shared_ptr<ado::Recordset> GroupingComposition::openRows(const QString& sta
     rows->setCursorLocation(ado::CursorLocation::Client);
     rows->setCursorType(ado::CursorType::Dynamic);
     rows->setLockType(ado::LockType::Optimistic);
-    rows->open(statement, required(form_.ConsoleConnection));
+    rows->open(statement, connection());
     return rows;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "brondel/groupings/grouping_section_base.h"
+#include "brondel/console/console_section.h"
 
 #include <QSet>
 #include <QString>
@@ -42,7 +42,7 @@ namespace brondel {
 //
 // Error conventions: the menu of CMD_RINUMERA ignores errors; every other procedure re-raises with its
 // name.
-class GroupingComposition : public GroupingSectionBase {
+class GroupingComposition : public ConsoleSection {
 public:
     explicit GroupingComposition(FRMMG_BRONDEL& form);
     ~GroupingComposition() override;
@@ -126,8 +126,6 @@ private:
     void redrawOptions();
     // Runs work in a transaction of the console connection: all of it is written, or none.
     void allOrNothing(const std::function<void()>& work);
-    // The list of options a removal hands to the in-use check: " ('A') " or " ( 'A', 'B') ".
-    static QString optionList(const QStringList& options);
     // An option code as the database compares it: right-trimmed, in upper case.
     static QString optionKey(const QVariant& option);
     // Opens the search list over the variant's options (add) or over the grouping's (remove).
@@ -142,6 +140,9 @@ private:
 
     // Whether the last confirmation of TXT_RAGGRUPP found its grouping.
     bool groupingFound_ = false;
+    // The mouse pointer over the host's windows.
+    void setMousePointer(int pointer) const;
+
     // The highlight list's options as optionKey gives them, for drawing.
     QSet<QString> highlightedKeys_;
 };

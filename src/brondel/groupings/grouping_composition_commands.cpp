@@ -3,7 +3,9 @@
 #include "brondel/groupings/grouping_composition.h"
 
 #include "brondel/console/object_required.h"
+#include "brondel/console/frmmg_brondel.h"
 #include "brondel/groupings/grouping_statements.h"
+#include "brondel/variants/variant_configurator.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -35,35 +37,25 @@ void numberInOrder(ado::Recordset& rows) {
 }  // namespace
 
 void GroupingComposition::allOrNothing(const std::function<void()>& work) {
-    const std::shared_ptr<ado::Connection> connection = required(form_.ConsoleConnection);
-    if (connection->inTransaction()) {
+    const std::shared_ptr<ado::Connection> console = connection();
+    if (console->inTransaction()) {
         work();
         return;
     }
-    connection->beginTrans();
+    console->beginTrans();
     try {
         work();
     } catch (...) {
-        connection->rollbackTrans();
+        console->rollbackTrans();
         throw;
     }
-    connection->commitTrans();
-}
-
-QString GroupingComposition::optionList(const QStringList& options) {
-    if (options.size() == 1)
-        return QStringLiteral(" ('") + GroupingStatements::quoted(options.first()) + QStringLiteral("') ");
-    QString list;
-    for (const QString& option : options)
-        list += QStringLiteral(" '") + GroupingStatements::quoted(option) + QStringLiteral("',");
-    list.chop(1);
-    return QStringLiteral(" (") + list + QStringLiteral(") ");
+    console->commitTrans();
 }
 
 bool GroupingComposition::groupingReady() {
     if (grid("GRD_RAGGR_MG5E")->dataSource() && !grouping().isEmpty() && groupingFound_)
         return true;
-    form_.control("TXT_RAGGRUPP")->setFocus();
+    control("TXT_RAGGRUPP")->setFocus();
     return false;
 }
 
@@ -79,7 +71,7 @@ void GroupingComposition::selectOption(const QString& option) {
 bool GroupingComposition::EsisteAssociazioneMG5H() {
     return automation::reraise("EsisteAssociazioneMG5H", [this] {
         const QString option = automation::cstr(required(RstRaggr_MG5E)->value(QStringLiteral("MG5E_OPZIONE")));
-        return hasRow(execute(GroupingStatements::optionInGrouping(company(), variant(), grouping(), option)));
+        return hasCurrentRow(execute(GroupingStatements::optionInGrouping(company(), variant(), grouping(), option)));
     });
 }
 
@@ -124,7 +116,7 @@ void GroupingComposition::BTN_ADDALL_Click() {
         allOrNothing([this] {
             QSet<QString> present;
             const std::shared_ptr<ado::Recordset> current = openRows(GroupingStatements::composition(company(), variant(), grouping()));
-            for (; hasRow(current); current->moveNext())
+            for (; hasCurrentRow(current); current->moveNext())
                 present.insert(optionKey(current->value(compositionOption)));
             qint16 seq = MaxSequenzaMG5H();
             for (RstRaggr_MG5E->moveFirst(); !RstRaggr_MG5E->isEof(); RstRaggr_MG5E->moveNext()) {
@@ -167,7 +159,7 @@ void GroupingComposition::BTN_DEL_Click() {
         if (!compositionShown() || !rows)
             return;
         const QString option = automation::cstr(rows->value(compositionOption));
-        if (!form_.ControlloValiditaEliminazione(optionList({option})))
+        if (!form().section<VariantConfigurator>().ControlloValiditaEliminazione(variant(), grouping(), GroupingStatements::oneOption(option)))
             return;
         allOrNothing([this] { Delete_MG5H_COMPRAGVAR(); });
         LOADGRID_RAGGR_MG5H();
@@ -189,7 +181,7 @@ void GroupingComposition::BTN_DELALL_Click() {
         const std::shared_ptr<ado::Recordset> all = rows->clone();
         for (all->moveFirst(); !all->isEof(); all->moveNext())
             options << automation::cstr(all->value(compositionOption));
-        if (!form_.ControlloValiditaEliminazione(optionList(options)))
+        if (!form().section<VariantConfigurator>().ControlloValiditaEliminazione(variant(), grouping(), GroupingStatements::optionList(options)))
             return;
         DeleteALL_MG5H_COMPRAGVAR();
         LOADGRID_RAGGR_MG5H();
@@ -296,7 +288,7 @@ void GroupingComposition::GRD_RAGGR_MG5H_OnEdited(const host::GridRow& row) {
         composition->setDataSource(nullptr);
         LOADGRID_RAGGR_MG5H();
         selectOption(option);
-        if (!form_.SwitchingSection && !form_.Unloading)
+        if (!form().SwitchingSection && !form().Unloading)
             composition->endEdit();
     });
 }

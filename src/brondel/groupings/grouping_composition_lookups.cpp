@@ -54,7 +54,7 @@ void GroupingComposition::openSearchList(bool options) {
         connect(window->OnReturnRecordSet, &GroupingComposition::Pobj_LookUp_Rem_OnReturnRecordSet);
         connect(window->OnSelection, &GroupingComposition::Pobj_LookUp_Rem_OnSelection);
     }
-    window->setConnectionString(form_.ConnectionString);
+    window->setConnectionString(connectionString());
     window->setIdentifier(QString::fromLatin1(list.identifier));
     window->setTitle(translate(QStringLiteral("Elenco varianti")));
     window->setStatement(options ? GroupingStatements::optionsList(company(), variant())
@@ -79,7 +79,7 @@ void GroupingComposition::Pobj_LookUp_Add_OnReturnRecordSet(const QString& state
         if (statement.isEmpty())
             return;
         const std::shared_ptr<ado::Recordset> picked = execute(statement);
-        if (!hasRow(picked))
+        if (!hasCurrentRow(picked))
             return;
         setMousePointer(host::mouse_pointer::Hourglass);
         struct Pointer {
@@ -97,7 +97,7 @@ void GroupingComposition::Pobj_LookUp_Add_OnReturnRecordSet(const QString& state
 
 void GroupingComposition::Pobj_LookUp_Add_OnSelection(const QString&, std::shared_ptr<ado::Recordset> row) {
     automation::reraise("Pobj_LookUp_Add_OnSelection", [&] {
-        if (!hasRow(row))
+        if (!hasCurrentRow(row))
             return;
         AggiungiComp(variant(), grouping(), automation::cstr(row->value(QStringLiteral("MG5E_OPZIONE"))));
     });
@@ -108,7 +108,7 @@ void GroupingComposition::AggiungiComp(const QString& code, const QString& group
     automation::reraise("AggiungiComp", [&] {
         const auto composition = grid("GRD_RAGGR_MG5H");
         composition->setDataSource(nullptr);
-        if (!hasRow(execute(GroupingStatements::optionSequence(company(), code, group, option)))) {
+        if (!hasCurrentRow(execute(GroupingStatements::optionSequence(company(), code, group, option)))) {
             qint16 seq = 0;
             if (position <= 0) {
                 const QVariant last =
@@ -120,7 +120,7 @@ void GroupingComposition::AggiungiComp(const QString& code, const QString& group
             }
             const std::shared_ptr<ado::Recordset> rows = required(RstRaggr_MG5H);
             rows->addNew();
-            rows->setValue(QStringLiteral("MG5H_DITTA_CG18"), form_.CompanyCode);
+            rows->setValue(QStringLiteral("MG5H_DITTA_CG18"), companyCode());
             rows->setValue(QStringLiteral("MG5H_CODICEVAR_MG5F"), code);
             rows->setValue(QStringLiteral("MG5H_RAGGR_MG5G"), group);
             rows->setValue(sequenceColumn, seq);
@@ -137,7 +137,7 @@ void GroupingComposition::Pobj_LookUp_Rem_OnReturnRecordSet(const QString& state
         if (!hasRows(RstRaggr_MG5H) || statement.isEmpty())
             return;
         const std::shared_ptr<ado::Recordset> picked = execute(statement);
-        if (!hasRow(picked))
+        if (!hasCurrentRow(picked))
             return;
         setMousePointer(host::mouse_pointer::Hourglass);
         struct Pointer {
@@ -158,7 +158,7 @@ void GroupingComposition::Pobj_LookUp_Rem_OnReturnRecordSet(const QString& state
 
 void GroupingComposition::Pobj_LookUp_Rem_OnSelection(const QString&, std::shared_ptr<ado::Recordset> row) {
     automation::reraise("Pobj_LookUp_Rem_OnSelection", [&] {
-        if (!hasRow(row))
+        if (!hasCurrentRow(row))
             return;
         const QString option = automation::cstr(row->value(compositionOption));
         const int seq = automation::cint(row->value(sequenceColumn));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "brondel/groupings/grouping_section_base.h"
+#include "brondel/console/console_section.h"
+#include "brondel/console/section_frame.h"
 
 #include <QString>
 #include <QVariant>
@@ -30,7 +31,7 @@ namespace brondel {
 //
 // Error conventions: FME_RAGGRUPPAMENTI_BeforeAddNew, FME_RAGGRUPPAMENTI_AfterAddNew and the navigator's
 // AfterButtonClick ignore errors; every other procedure re-raises with its name.
-class GroupingList : public GroupingSectionBase {
+class GroupingList : public ConsoleSection {
 public:
     explicit GroupingList(FRMMG_BRONDEL& form);
     ~GroupingList() override;
@@ -49,6 +50,7 @@ public:
     void FME_RAGGRUPPAMENTI_BeforeUpdate(bool& cancel);
     void FME_RAGGRUPPAMENTI_AfterUpdate(bool success);
     void FME_RAGGRUPPAMENTI_BeforeDelete(bool& cancel);
+    void FME_RAGGRUPPAMENTI_AfterDelete(bool success);
     void GNV_RAGGRUP_AfterButtonClick(bool success, const QString& caption);
     void GRD_RAGGRUP_DataFormatEXT(QVariant& value, const QString& field);
     void TXT_PROGRAGGR_StartDecode(host::DecodeRequest& request);
@@ -58,17 +60,15 @@ public:
     void TXT_CODRAGGR_AfterItem(bool& cancel);
     void TXT_DESRAGGR_KeyDown(int& keyCode, int shift);
 
-    // The frame's rows.
-    std::shared_ptr<ado::Recordset> RstRaggruppamenti;
-
 private:
     void connectControls();
     void connectFrame(host::VirtualFrame& frame);
-    // Closes and drops the frame, and the rows with it.
-    void releaseFrame();
     // The variant code of the rank in TXT_PROGRAGGR.
     QString variantCode() const;
     bool isAdding() const;
+
+    // FME_RAGGRUPPAMENTI: nothing until a variant is decoded.
+    SectionFrame& frame_;
 };
 
 }  // namespace brondel

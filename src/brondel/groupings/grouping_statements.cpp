@@ -1,55 +1,54 @@
 #include "brondel/groupings/grouping_statements.h"
 
-#include <QStringList>
+#include "brondel/console/sql_text.h"
+
+#include "automation/sql_quote.h"
 
 namespace brondel {
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
-QString lines(const QStringList& pieces) { return pieces.join(crlf); }
-
-// The trailing conditions that pick one grouping's composition rows, in the layout of the commands.
-QStringList groupingConditions(const QString& company, const QString& variant, const QString& grouping) {
-    return {QStringLiteral("   WHERE"), QStringLiteral("       MG5H_DITTA_CG18 = ") + company + QStringLiteral(" "),
-            QStringLiteral("       AND   MG5H_RAGGR_MG5G     = '") + GroupingStatements::quoted(grouping) +
-                QStringLiteral("'"),
-            QStringLiteral("       AND   MG5H_CODICEVAR_MG5F = '") + GroupingStatements::quoted(variant) +
-                QStringLiteral("'")};
+// The lines that pick one grouping's composition rows, in the layout of the commands.
+SqlText groupingConditions(const QString& company, const QString& variant, const QString& grouping) {
+    return SqlText()
+        .line("   WHERE")
+        .line("       MG5H_DITTA_CG18 = ", company, " ")
+        .line("       AND   MG5H_RAGGR_MG5G     = '", grouping, "'")
+        .line("       AND   MG5H_CODICEVAR_MG5F = '", variant, "'");
 }
 
 // The grouping's rows joined to their options, with or without the description in the grouping.
 QString compositionRows(const QString& company, const QString& variant, const QString& grouping, bool description) {
-    QStringList pieces{QStringLiteral("   SELECT "),          QStringLiteral("       MG5H_SEQOPZIONE"),
-                       QStringLiteral("       ,MG5H_OPZIONE_MG5E"), QStringLiteral("       ,MG5E_DESCR"),
-                       QStringLiteral("       ,MG5H_DITTA_CG18"), QStringLiteral("       ,MG5H_CODICEVAR_MG5F"),
-                       QStringLiteral("       ,MG5H_RAGGR_MG5G")};
+    SqlText text;
+    text.line("   SELECT ")
+        .line("       MG5H_SEQOPZIONE")
+        .line("       ,MG5H_OPZIONE_MG5E")
+        .line("       ,MG5E_DESCR")
+        .line("       ,MG5H_DITTA_CG18")
+        .line("       ,MG5H_CODICEVAR_MG5F")
+        .line("       ,MG5H_RAGGR_MG5G");
     if (description)
-        pieces << QStringLiteral("       ,MG5H_DESCR");
-    pieces << QStringLiteral("   FROM MG5H_COMPRAGVAR ") << QStringLiteral("       INNER JOIN MG5E_OPZIONI")
-           << QStringLiteral("       ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18")
-           << QStringLiteral("       AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F")
-           << QStringLiteral("       AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E");
-    pieces << groupingConditions(company, variant, grouping);
-    pieces << QStringLiteral("       ORDER BY MG5H_SEQOPZIONE");
-    return lines(pieces);
+        text.line("       ,MG5H_DESCR");
+    return text.line("   FROM MG5H_COMPRAGVAR ")
+        .line("       INNER JOIN MG5E_OPZIONI")
+        .line("       ON MG5E_DITTA_CG18 = MG5H_DITTA_CG18")
+        .line("       AND MG5E_CODICEVAR_MG5F = MG5H_CODICEVAR_MG5F")
+        .line("       AND MG5E_OPZIONE = MG5H_OPZIONE_MG5E")
+        .line(groupingConditions(company, variant, grouping))
+        .line("       ORDER BY MG5H_SEQOPZIONE");
 }
 
-// " WHERE" and the conditions on one grouping in the one-line layout of the search lists' statements.
-QString oneLineGrouping(const QString& company, const QString& variant, const QString& grouping) {
-    return QStringLiteral(" WHERE") + QStringLiteral("    MG5H_DITTA_CG18 = ") + company + QStringLiteral(" AND") +
-           QStringLiteral("    MG5H_CODICEVAR_MG5F = '") + GroupingStatements::quoted(variant) +
-           QStringLiteral("' AND") + QStringLiteral("    MG5H_RAGGR_MG5G = '") + GroupingStatements::quoted(grouping) +
-           QStringLiteral("'");
+// " WHERE" and the conditions on one grouping, in the one-line layout of the search lists' statements.
+SqlText oneLineGrouping(const QString& company, const QString& variant, const QString& grouping) {
+    return SqlText(" WHERE", "    MG5H_DITTA_CG18 = ", company, " AND", "    MG5H_CODICEVAR_MG5F = '", variant, "' AND",
+                   "    MG5H_RAGGR_MG5G = '", grouping, "'");
 }
 
 QString shiftSequences(const QString& company, const QString& variant, const QString& grouping, const char* shift,
                        const char* from, int seq) {
-    return QStringLiteral(" UPDATE") + QStringLiteral("    MG5H_COMPRAGVAR") + QStringLiteral(" SET") +
-           QStringLiteral("    MG5H_SEQOPZIONE = MG5H_SEQOPZIONE ") + QLatin1String(shift) +
-           oneLineGrouping(company, variant, grouping) + QStringLiteral(" AND") +
-           QStringLiteral("    MG5H_SEQOPZIONE ") + QLatin1String(from) + QString::number(seq);
+    return SqlText(" UPDATE", "    MG5H_COMPRAGVAR", " SET", "    MG5H_SEQOPZIONE = MG5H_SEQOPZIONE ", shift,
+                   oneLineGrouping(company, variant, grouping), " AND", "    MG5H_SEQOPZIONE ", from,
+                   QString::number(seq));
 }
 
 // Blanks at both ends removed (blanks only, as the suite trims).
@@ -65,44 +64,49 @@ QString trimmedBlanks(const QString& text) {
 
 }  // namespace
 
-QString GroupingStatements::quoted(const QString& value) {
-    return QString(value).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
 QString GroupingStatements::groupings(const QString& company, const QString& variant) {
-    return lines({QStringLiteral("   SELECT"), QStringLiteral("       MG5G_DITTA_CG18"),
-                  QStringLiteral("       ,MG5G_CODICEVAR_MG5F"), QStringLiteral("       ,MG5G_CODRAGGVAR "),
-                  QStringLiteral("       ,MG5G_DESCRRAGGVAR "), QStringLiteral("       ,MG5G_IDMEDIA_CG99 "),
-                  QStringLiteral("   FROM"), QStringLiteral("       MG5G_RAGGVAR  "), QStringLiteral("   WHERE"),
-                  QStringLiteral("       MG5G_DITTA_CG18 = ") + company + QStringLiteral(" AND "),
-                  QStringLiteral("       MG5G_CODICEVAR_MG5F = '") + quoted(variant) + QStringLiteral("' ")});
+    return SqlText()
+        .line("   SELECT")
+        .line("       MG5G_DITTA_CG18")
+        .line("       ,MG5G_CODICEVAR_MG5F")
+        .line("       ,MG5G_CODRAGGVAR ")
+        .line("       ,MG5G_DESCRRAGGVAR ")
+        .line("       ,MG5G_IDMEDIA_CG99 ")
+        .line("   FROM")
+        .line("       MG5G_RAGGVAR  ")
+        .line("   WHERE")
+        .line("       MG5G_DITTA_CG18 = ", company, " AND ")
+        .line("       MG5G_CODICEVAR_MG5F = '", variant, "' ");
 }
 
-QString GroupingStatements::variantDecodeCondition() { return QStringLiteral(" AND MG5F_INDPROGCONFIG <> 1 "); }
+QString GroupingStatements::variantDecodeCondition() { return SqlText(" AND MG5F_INDPROGCONFIG <> 1 "); }
 
 QString GroupingStatements::variantLookupStatement(const QString& hostStatement) {
     return QString(hostStatement)
-        .replace(QStringLiteral("ORDER BY"), QStringLiteral("AND MG5F_INDPROGCONFIG <> 1 ORDER BY"));
+        .replace(QStringLiteral("ORDER BY"), SqlText("AND MG5F_INDPROGCONFIG <> 1 ORDER BY"));
 }
 
 QString GroupingStatements::selectorVariants(const QString& company) {
-    return QStringLiteral(" SELECT * FROM MG5F_DIMECONF ") + QStringLiteral(" WHERE MG5F_DITTA_CG18 = ") + company +
-           QStringLiteral(" AND MG5F_INDPROGCONFIG <> 1 ") + QStringLiteral(" ORDER BY MG5F_CODICEVAR ");
+    return SqlText(" SELECT * FROM MG5F_DIMECONF ", " WHERE MG5F_DITTA_CG18 = ", company, " AND MG5F_INDPROGCONFIG <> 1 ",
+                   " ORDER BY MG5F_CODICEVAR ");
 }
 
 QString GroupingStatements::variant(const QString& company, const QString& variant) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    *") + QStringLiteral(" FROM") +
-           QStringLiteral("    MG5F_DIMECONF") + QStringLiteral(" WHERE") + QStringLiteral("    MG5F_DITTA_CG18 = ") +
-           company + QStringLiteral(" AND") + QStringLiteral("    MG5F_CODICEVAR  = '") + quoted(variant) +
-           QStringLiteral("'") + QStringLiteral(" ORDER BY") + QStringLiteral("    MG5F_CODICEVAR");
+    return SqlText(" SELECT", "    *", " FROM", "    MG5F_DIMECONF", " WHERE", "    MG5F_DITTA_CG18 = ", company, " AND",
+                   "    MG5F_CODICEVAR  = '", variant, "'", " ORDER BY", "    MG5F_CODICEVAR");
 }
 
 QString GroupingStatements::variantOptions(const QString& company, const QString& variant) {
-    return lines({QStringLiteral("   SELECT "), QStringLiteral("       MG5E_DITTA_CG18"),
-                  QStringLiteral("       ,MG5E_CODICEVAR_MG5F"), QStringLiteral("       ,MG5E_OPZIONE"),
-                  QStringLiteral("       ,MG5E_DESCR"), QStringLiteral("   FROM MG5E_OPZIONI"), QStringLiteral("   WHERE"),
-                  QStringLiteral("       MG5E_DITTA_CG18 = ") + company + QStringLiteral(" "),
-                  QStringLiteral("       AND MG5E_CODICEVAR_MG5F = '") + quoted(variant) + QStringLiteral("'")});
+    return SqlText()
+        .line("   SELECT ")
+        .line("       MG5E_DITTA_CG18")
+        .line("       ,MG5E_CODICEVAR_MG5F")
+        .line("       ,MG5E_OPZIONE")
+        .line("       ,MG5E_DESCR")
+        .line("   FROM MG5E_OPZIONI")
+        .line("   WHERE")
+        .line("       MG5E_DITTA_CG18 = ", company, " ")
+        .line("       AND MG5E_CODICEVAR_MG5F = '", variant, "'");
 }
 
 QString GroupingStatements::composition(const QString& company, const QString& variant, const QString& grouping) {
@@ -111,67 +115,79 @@ QString GroupingStatements::composition(const QString& company, const QString& v
 
 QString GroupingStatements::optionInGrouping(const QString& company, const QString& variant, const QString& grouping,
                                              const QString& option) {
-    QStringList pieces{QStringLiteral("   SELECT "), QStringLiteral("       TOP 1 (1)"),
-                       QStringLiteral("   FROM MG5H_COMPRAGVAR ")};
-    pieces << groupingConditions(company, variant, grouping);
-    pieces << QStringLiteral("       AND   MG5H_OPZIONE_MG5E = '") + quoted(option) + QStringLiteral("'");
-    return lines(pieces);
+    return SqlText()
+        .line("   SELECT ")
+        .line("       TOP 1 (1)")
+        .line("   FROM MG5H_COMPRAGVAR ")
+        .line(groupingConditions(company, variant, grouping))
+        .line("       AND   MG5H_OPZIONE_MG5E = '", option, "'");
 }
 
 QString GroupingStatements::highestSequence(const QString& company, const QString& variant, const QString& grouping) {
-    QStringList pieces{QStringLiteral("   SELECT  ISNULL( MAX ( MG5H_SEQOPZIONE ),0) AS MAXSEQ"),
-                       QStringLiteral("   FROM MG5H_COMPRAGVAR ")};
-    pieces << groupingConditions(company, variant, grouping);
-    return lines(pieces);
+    return SqlText()
+        .line("   SELECT  ISNULL( MAX ( MG5H_SEQOPZIONE ),0) AS MAXSEQ")
+        .line("   FROM MG5H_COMPRAGVAR ")
+        .line(groupingConditions(company, variant, grouping));
 }
 
 QString GroupingStatements::insertOption(const QString& company, const QString& variant, const QString& grouping,
                                          int seq, const QString& option) {
-    return lines({QStringLiteral("INSERT INTO MG5H_COMPRAGVAR"), QStringLiteral("("),
-                  QStringLiteral("    MG5H_DITTA_CG18"), QStringLiteral("    , MG5H_CODICEVAR_MG5F"),
-                  QStringLiteral("    , MG5H_RAGGR_MG5G"), QStringLiteral("    , MG5H_SEQOPZIONE"),
-                  QStringLiteral("    , MG5H_OPZIONE_MG5E"), QStringLiteral("    , MG5H_DESCR"), QStringLiteral(")"),
-                  QStringLiteral("VALUES"), QStringLiteral("("), QStringLiteral("    ") + company,
-                  QStringLiteral("    ,'") + quoted(variant) + QStringLiteral("'"),
-                  QStringLiteral("    ,'") + quoted(grouping) + QStringLiteral("'"),
-                  QStringLiteral("    ,") + QString::number(seq),
-                  QStringLiteral("    ,'") + quoted(option) + QStringLiteral("'"), QStringLiteral("    , NULL "),
-                  QStringLiteral(")")});
+    return SqlText()
+        .line("INSERT INTO MG5H_COMPRAGVAR")
+        .line("(")
+        .line("    MG5H_DITTA_CG18")
+        .line("    , MG5H_CODICEVAR_MG5F")
+        .line("    , MG5H_RAGGR_MG5G")
+        .line("    , MG5H_SEQOPZIONE")
+        .line("    , MG5H_OPZIONE_MG5E")
+        .line("    , MG5H_DESCR")
+        .line(")")
+        .line("VALUES")
+        .line("(")
+        .line("    ", company)
+        .line("    ,'", variant, "'")
+        .line("    ,'", grouping, "'")
+        .line("    ,", QString::number(seq))
+        .line("    ,'", option, "'")
+        .line("    , NULL ")
+        .line(")");
 }
 
 QString GroupingStatements::deleteOption(const QString& company, const QString& variant, const QString& grouping,
                                          int seq, const QString& option) {
-    QStringList pieces{QStringLiteral("   DELETE "), QStringLiteral("   MG5H_COMPRAGVAR ")};
-    pieces << groupingConditions(company, variant, grouping);
-    pieces << QStringLiteral("       AND   MG5H_SEQOPZIONE = ") + QString::number(seq)
-           << QStringLiteral("       AND   MG5H_OPZIONE_MG5E = '") + quoted(option) + QStringLiteral("'");
-    return lines(pieces);
+    return SqlText()
+        .line("   DELETE ")
+        .line("   MG5H_COMPRAGVAR ")
+        .line(groupingConditions(company, variant, grouping))
+        .line("       AND   MG5H_SEQOPZIONE = ", QString::number(seq))
+        .line("       AND   MG5H_OPZIONE_MG5E = '", option, "'");
 }
 
 QString GroupingStatements::deleteAll(const QString& company, const QString& variant, const QString& grouping) {
-    QStringList pieces{QStringLiteral("   DELETE "), QStringLiteral("   MG5H_COMPRAGVAR ")};
-    pieces << groupingConditions(company, variant, grouping);
-    return lines(pieces);
+    return SqlText().line("   DELETE ").line("   MG5H_COMPRAGVAR ").line(groupingConditions(company, variant, grouping));
 }
 
 QString GroupingStatements::updateDescription(const QString& company, const QString& variant, const QString& grouping,
                                               int seq, const QString& option, const QString& description) {
-    const QString descr = quoted(trimmedBlanks(description));
-    return lines({QStringLiteral("   UPDATE MG5H_COMPRAGVAR"), QStringLiteral("   SET"),
-                  descr.isEmpty() ? QStringLiteral("       MG5H_DESCR = NULL ")
-                                  : QStringLiteral("       MG5H_DESCR = '") + descr + QStringLiteral("'"),
-                  QStringLiteral("   WHERE"), QStringLiteral("       MG5H_DITTA_CG18 = ") + company + QStringLiteral(" AND"),
-                  QStringLiteral("       MG5H_CODICEVAR_MG5F = '") + quoted(variant) + QStringLiteral("' AND"),
-                  QStringLiteral("       MG5H_RAGGR_MG5G = '") + quoted(grouping) + QStringLiteral("' AND"),
-                  QStringLiteral("       MG5H_SEQOPZIONE = ") + QString::number(seq) + QStringLiteral(" AND"),
-                  QStringLiteral("       MG5H_OPZIONE_MG5E = '") + quoted(option) + QStringLiteral("'")});
+    const QString descr = trimmedBlanks(description);
+    SqlText text;
+    text.line("   UPDATE MG5H_COMPRAGVAR").line("   SET");
+    if (descr.isEmpty())
+        text.line("       MG5H_DESCR = NULL ");
+    else
+        text.line("       MG5H_DESCR = '", descr, "'");
+    return text.line("   WHERE")
+        .line("       MG5H_DITTA_CG18 = ", company, " AND")
+        .line("       MG5H_CODICEVAR_MG5F = '", variant, "' AND")
+        .line("       MG5H_RAGGR_MG5G = '", grouping, "' AND")
+        .line("       MG5H_SEQOPZIONE = ", QString::number(seq), " AND")
+        .line("       MG5H_OPZIONE_MG5E = '", option, "'");
 }
 
 QString GroupingStatements::optionsList(const QString& company, const QString& variant) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    MG5E_OPZIONE,") + QStringLiteral("    MG5E_DESCR") +
-           QStringLiteral(" FROM") + QStringLiteral("    MG5E_OPZIONI") + QStringLiteral(" WHERE") +
-           QStringLiteral("    MG5E_DITTA_CG18 = ") + company + QStringLiteral("   AND    MG5E_CODICEVAR_MG5F = '") +
-           quoted(variant) + QStringLiteral("'") + QStringLiteral(" ORDER BY") + QStringLiteral("    MG5E_OPZIONE");
+    return SqlText(" SELECT", "    MG5E_OPZIONE,", "    MG5E_DESCR", " FROM", "    MG5E_OPZIONI", " WHERE",
+                   "    MG5E_DITTA_CG18 = ", company, "   AND    MG5E_CODICEVAR_MG5F = '", variant, "'", " ORDER BY",
+                   "    MG5E_OPZIONE");
 }
 
 QString GroupingStatements::compositionList(const QString& company, const QString& variant, const QString& grouping) {
@@ -180,14 +196,13 @@ QString GroupingStatements::compositionList(const QString& company, const QStrin
 
 QString GroupingStatements::optionSequence(const QString& company, const QString& variant, const QString& grouping,
                                            const QString& option) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    MG5H_SEQOPZIONE") + QStringLiteral(" FROM") +
-           QStringLiteral("    MG5H_COMPRAGVAR") + oneLineGrouping(company, variant, grouping) +
-           QStringLiteral(" AND") + QStringLiteral("    MG5H_OPZIONE_MG5E = '") + quoted(option) + QStringLiteral("'");
+    return SqlText(" SELECT", "    MG5H_SEQOPZIONE", " FROM", "    MG5H_COMPRAGVAR",
+                   oneLineGrouping(company, variant, grouping), " AND", "    MG5H_OPZIONE_MG5E = '", option, "'");
 }
 
 QString GroupingStatements::lastSequence(const QString& company, const QString& variant, const QString& grouping) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    MAX(MG5H_SEQOPZIONE) AS Maxseq") + QStringLiteral(" FROM") +
-           QStringLiteral("    MG5H_COMPRAGVAR") + oneLineGrouping(company, variant, grouping);
+    return SqlText(" SELECT", "    MAX(MG5H_SEQOPZIONE) AS Maxseq", " FROM", "    MG5H_COMPRAGVAR",
+                   oneLineGrouping(company, variant, grouping));
 }
 
 QString GroupingStatements::makeRoom(const QString& company, const QString& variant, const QString& grouping,
@@ -200,31 +215,34 @@ QString GroupingStatements::closeGap(const QString& company, const QString& vari
 }
 
 QString GroupingStatements::treeVariant(const QString& company, const QString& variant) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    *") + QStringLiteral(" FROM") +
-           QStringLiteral("    MG5F_DIMECONF") + QStringLiteral(" WHERE") + QStringLiteral("    MG5F_DITTA_CG18 = ") +
-           company + QStringLiteral(" AND") + QStringLiteral("    MG5F_FLGRAGGR   = 1 AND ") +
-           QStringLiteral("    MG5F_CODICEVAR  = '") + quoted(variant) + QStringLiteral("'") +
-           QStringLiteral(" ORDER BY") + QStringLiteral("    MG5F_CODICEVAR");
+    return SqlText(" SELECT", "    *", " FROM", "    MG5F_DIMECONF", " WHERE", "    MG5F_DITTA_CG18 = ", company, " AND",
+                   "    MG5F_FLGRAGGR   = 1 AND ", "    MG5F_CODICEVAR  = '", variant, "'", " ORDER BY",
+                   "    MG5F_CODICEVAR");
 }
 
 QString GroupingStatements::treeGroupings(const QString& company, const QString& variant) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    *") + QStringLiteral(" FROM") +
-           QStringLiteral("    MG5G_RAGGVAR") + QStringLiteral(" WHERE") + QStringLiteral("    MG5G_DITTA_CG18 = ") +
-           company + QStringLiteral(" AND") + QStringLiteral("    MG5G_CODICEVAR_MG5F = '") + quoted(variant) +
-           QStringLiteral("'") + QStringLiteral(" ORDER BY") + QStringLiteral("    MG5G_CODRAGGVAR");
+    return SqlText(" SELECT", "    *", " FROM", "    MG5G_RAGGVAR", " WHERE", "    MG5G_DITTA_CG18 = ", company, " AND",
+                   "    MG5G_CODICEVAR_MG5F = '", variant, "'", " ORDER BY", "    MG5G_CODRAGGVAR");
 }
 
 QString GroupingStatements::treeOptions(const QString& company, const QString& variant, const QString& grouping) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    MG5H_SEQOPZIONE,") + QStringLiteral("    MG5H_OPZIONE_MG5E,") +
-           QStringLiteral("    MG5E_DESCR") + QStringLiteral(" FROM") + QStringLiteral("    MG5H_COMPRAGVAR") +
-           QStringLiteral(" INNER JOIN MG5E_OPZIONI ON") + QStringLiteral("    MG5H_DITTA_CG18 = MG5E_DITTA_CG18 AND") +
-           QStringLiteral("    MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND") +
-           QStringLiteral("    MG5H_OPZIONE_MG5E = MG5E_OPZIONE") + oneLineGrouping(company, variant, grouping) +
-           QStringLiteral(" ORDER BY") + QStringLiteral("    MG5H_SEQOPZIONE");
+    return SqlText(" SELECT", "    MG5H_SEQOPZIONE,", "    MG5H_OPZIONE_MG5E,", "    MG5E_DESCR", " FROM",
+                   "    MG5H_COMPRAGVAR", " INNER JOIN MG5E_OPZIONI ON", "    MG5H_DITTA_CG18 = MG5E_DITTA_CG18 AND",
+                   "    MG5H_CODICEVAR_MG5F = MG5E_CODICEVAR_MG5F AND", "    MG5H_OPZIONE_MG5E = MG5E_OPZIONE",
+                   oneLineGrouping(company, variant, grouping), " ORDER BY", "    MG5H_SEQOPZIONE");
+}
+
+QString GroupingStatements::oneOption(const QString& option) { return SqlText(" ('", option, "') "); }
+
+QString GroupingStatements::optionList(const QStringList& options) {
+    SqlText list(" (");
+    for (qsizetype i = 0; i < options.size(); ++i)
+        list.add(" '", options.at(i), i + 1 < options.size() ? "'," : "'");
+    return list.add(") ");
 }
 
 QString GroupingStatements::optionFilter(const QString& option) {
-    return QStringLiteral("MG5H_OPZIONE_MG5E = '") + quoted(option) + QStringLiteral("'");
+    return QStringLiteral("MG5H_OPZIONE_MG5E = ") + automation::sqlQuoted(option);
 }
 
 QString GroupingStatements::rowFilter(const QString& option, int seq) {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace brondel {
 
 // The statements of the groupings and of the grouping composition, each built in one place exactly as
-// the suite runs it on SQL Server. The company is the current company's code as statement text (a
+// the suite runs it on SQL Server (SqlText). The company is the current company's code as statement text (a
 // number, unquoted); every other value is given as typed or stored and goes in with its apostrophes
 // doubled.
 class GroupingStatements {
@@ -64,8 +65,10 @@ public:
     static QString optionFilter(const QString& option);
     static QString rowFilter(const QString& option, int seq);
 
-    // A text value with its apostrophes doubled, as it goes between quotes.
-    static QString quoted(const QString& value);
+    // The options whose removal the in-use check is asked about: " ('A') " for the current row, " ( 'A',
+    // 'B') " for the whole grouping.
+    static QString oneOption(const QString& option);
+    static QString optionList(const QStringList& options);
 };
 
 }  // namespace brondel

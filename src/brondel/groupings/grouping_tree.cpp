@@ -42,13 +42,13 @@ QString GroupingComposition::ChiaveNodoOpzione(const QString& variant, const QSt
 
 void GroupingComposition::BTN_VIEW_Click() {
     automation::reraise("BTN_VIEW_Click", [this] {
-        const auto selector = form_.controlAs<host::Combo>("CBO_PROGR_RAGGR");
+        const auto selector = control<host::Combo>("CBO_PROGR_RAGGR");
         if (selector->text().isEmpty() || !selector->isValid())
             return;
-        const std::shared_ptr<host::Control> tree = form_.control("TvDim");
+        const std::shared_ptr<host::Control> tree = control("TvDim");
         const bool showTree = !tree->isVisible();
         tree->setVisible(showTree);
-        form_.control("GRD_RAGGR_MG5H")->setVisible(!showTree);
+        control("GRD_RAGGR_MG5H")->setVisible(!showTree);
         if (showTree) {
             CaricaTvDim();
             tree->bringToFront();
@@ -58,14 +58,14 @@ void GroupingComposition::BTN_VIEW_Click() {
 
 void GroupingComposition::CaricaTvDim() {
     automation::reraise("CaricaTvDim", [this] {
-        const auto tree = form_.controlAs<host::TreeView>("TvDim");
+        const auto tree = control<host::TreeView>("TvDim");
         tree->clear();
         const std::shared_ptr<ado::Recordset> variants = execute(GroupingStatements::treeVariant(company(), variant()));
-        if (!hasRow(variants))
+        if (!hasCurrentRow(variants))
             return;
         if (!tree->isEnabled())
             tree->setEnabled(true);
-        const std::shared_ptr<host::Control> options = form_.control("GRD_RAGGR_MG5E");
+        const std::shared_ptr<host::Control> options = control("GRD_RAGGR_MG5E");
         if (!options->canTakeFocus())
             options->setCanTakeFocus(true);
         const QString closed = QStringLiteral("close");
@@ -77,7 +77,7 @@ void GroupingComposition::CaricaTvDim() {
             tree->addNode(QString(), variantKey, automation::cstr(variants->value(QStringLiteral("MG5F_DESCR_VAR"))),
                           closed, open);
             const std::shared_ptr<ado::Recordset> groupings = execute(GroupingStatements::treeGroupings(company(), code));
-            for (; hasRow(groupings); groupings->moveNext()) {
+            for (; hasCurrentRow(groupings); groupings->moveNext()) {
                 const QString grouping = automation::cstr(groupings->value(QStringLiteral("MG5G_CODRAGGVAR")));
                 const QVariant description = groupings->value(QStringLiteral("MG5G_DESCRRAGGVAR"));
                 QString text = rightTrimmed(grouping);
@@ -87,7 +87,7 @@ void GroupingComposition::CaricaTvDim() {
                 tree->addNode(variantKey, groupingKey, text, closed, open);
                 const std::shared_ptr<ado::Recordset> members =
                     execute(GroupingStatements::treeOptions(company(), code, grouping));
-                for (; hasRow(members); members->moveNext()) {
+                for (; hasCurrentRow(members); members->moveNext()) {
                     tree->addNode(groupingKey,
                                   ChiaveNodoOpzione(code, grouping,
                                                     automation::cint(members->value(QStringLiteral("MG5H_SEQOPZIONE"))),
