@@ -107,7 +107,8 @@ TEST_P(GroupingCompositionOpening, ShowsTheGroupingAndItsOptionsInRed) {
 INSTANTIATE_TEST_SUITE_P(
     Groupings, GroupingCompositionOpening,
     ::testing::Values(Opening{"Classici", "classici", {"BIA:1", "NER:2", "GRI:3"}, {"BIA", "GRI", "NER"}, "COLORI CLASSICI"},
-                      Opening{"Unknown", "NESSUNO", {}, {}, ""}),
+                      Opening{"Unknown", "NESSUNO", {}, {}, ""},
+                      Opening{"WithAnApostrophe", "L'ESTATE' OR '1'='1", {}, {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GroupingComposition, AddingOneByOneNumbersFromOne) {
