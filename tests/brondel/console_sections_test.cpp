@@ -256,8 +256,11 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
             expected << "GRD_LINGUA 15";
         if (panel == 4)
             expected << "GRD_CLIFORVAR 15" << "GRB_PARCLIFOR(0) 7";
+        if (panel == 1)
+            expected << "GRD_RAGGRUP 15" << "GRB_RAGGRUPP(0) 14" << "GNV_RAGGRUP 12";
         if (panel == 6)
-            expected << QStringLiteral("CMD_RINUMERA 12");
+            expected << "GRB_RAGVAR(0) 7" << "GRB_RAGVAR(1) 11" << "GRD_RAGGR_MG5E 11" << "GRD_RAGGR_MG5H 15"
+                     << "TvDim 15" << "LBL_RAGMES 14" << "CMD_RINUMERA 12";
     }
     const auto registered = [this] {
         QStringList names;

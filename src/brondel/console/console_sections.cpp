@@ -3,6 +3,8 @@
 #include "brondel/options/option_customers_suppliers.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/options_section.h"
+#include "brondel/groupings/grouping_composition.h"
+#include "brondel/groupings/grouping_list.h"
 #include "brondel/variants/variant_configurator.h"
 
 namespace brondel {
@@ -15,6 +17,8 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     auto languages = std::make_unique<OptionLanguages>(form);
     sections.at(4) = std::make_unique<OptionCustomersSuppliers>(form, *languages);
     sections.at(3) = std::move(languages);
+    sections.at(1) = std::make_unique<GroupingList>(form);
+    sections.at(6) = std::make_unique<GroupingComposition>(form);
     return sections;
 }
 
