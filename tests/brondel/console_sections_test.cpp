@@ -258,6 +258,12 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
             expected << "GRD_CLIFORVAR 15" << "GRB_PARCLIFOR(0) 7";
         if (panel == 6)
             expected << QStringLiteral("CMD_RINUMERA 12");
+        if (panel == 7)
+            expected << "GRB_CONFIGART(1) 14" << "GRD_CONFIGART 15" << "GNV_CONFIGART 12" << "CMD_ELIMINACONFART 12";
+        if (panel == 8)
+            expected << "GRB_SUBCODART 14" << "GRD_SUBCODART 15" << "GNV_SUBCODART 12";
+        if (panel == 9)
+            expected << QStringLiteral("GRD_LINGUASUBART 15");
     }
     const auto registered = [this] {
         QStringList names;

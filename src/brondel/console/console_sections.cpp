@@ -1,5 +1,8 @@
 #include "brondel/console/console_sections.h"
 
+#include "brondel/articles/article_configurator.h"
+#include "brondel/articles/article_subcodes.h"
+#include "brondel/articles/subcode_languages.h"
 #include "brondel/options/option_customers_suppliers.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/options_section.h"
@@ -15,6 +18,11 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     auto languages = std::make_unique<OptionLanguages>(form);
     sections.at(4) = std::make_unique<OptionCustomersSuppliers>(form, *languages);
     sections.at(3) = std::move(languages);
+    auto articles = std::make_unique<ArticleConfigurator>(form);
+    auto subCodes = std::make_unique<ArticleSubCodes>(form, *articles);
+    sections.at(9) = std::make_unique<SubCodeLanguages>(form, *subCodes);
+    sections.at(8) = std::move(subCodes);
+    sections.at(7) = std::move(articles);
     return sections;
 }
 

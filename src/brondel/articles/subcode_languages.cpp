@@ -1,0 +1,174 @@
+#include "brondel/articles/subcode_languages.h"
+
+#include "brondel/articles/article_statements.h"
+#include "brondel/articles/article_subcodes.h"
+#include "brondel/console/form_layout.h"
+#include "brondel/console/object_required.h"
+
+#include "ado/recordset.h"
+#include "automation/procedure.h"
+#include "automation/variant.h"
+#include "brondel/console/host_components/function_library.h"
+#include "brondel/console/host_components/grid.h"
+#include "brondel/console/host_components/grid_layout.h"
+#include "brondel/console/host_components/grid_row.h"
+#include "brondel/console/host_components/host_factory.h"
+#include "brondel/console/host_components/panel.h"
+#include "brondel/console/host_components/recordset_factory.h"
+
+namespace brondel {
+
+namespace {
+
+const QString descriptionColumn = QStringLiteral("TBL_DESCRIZIONE");
+const QString typeColumn = QStringLiteral("TBL_PROGRART");
+
+struct GridColumn {
+    const char* field;
+    const char* caption;
+    int width;
+    bool visible;
+};
+
+const GridColumn gridColumns[] = {
+    {"TBL_DESCRLINGUA", "Lingua", 1005, true},
+    {"TBL_PROGRART", "Articolo", 1005, true},
+    {"TBL_DESCRSUBCOD", "Subcodice", 2235, true},
+    {"TBL_DESCRIZIONE", "Descrizione in lingua", 7260, true},
+    {"TBL_SUBCODICE", "opzione", 300, false},
+    {"TBL_CODLINGUA", "codlingua", 300, false},
+    {"CHIAVE", "chiave", 300, false},
+};
+
+}  // namespace
+
+SubCodeLanguages::SubCodeLanguages(FRMMG_BRONDEL& form, ArticleSubCodes& subCodes)
+    : ArticleSection(form), subCodes_(subCodes) {}
+
+SubCodeLanguages::~SubCodeLanguages() = default;
+
+void SubCodeLanguages::createControls(const std::shared_ptr<host::Panel>& panel) {
+    const auto grid = form_.createControl<host::Grid>(FRMMG_BRONDEL::design(
+        QStringLiteral("GRD_LINGUASUBART"), host::ControlKind::Grid, FormLayout(FormLayout::FieldSide::Top, 0).grid(),
+        panel));
+    connect(grid->DataFormatEXT, this, &SubCodeLanguages::GRD_LINGUASUBART_DataFormatEXT);
+    connect(grid->OnEdited, this, &SubCodeLanguages::GRD_LINGUASUBART_OnEdited);
+}
+
+void SubCodeLanguages::initGrids() { INITGRID_LINGUASUBART(); }
+
+void SubCodeLanguages::show() { MostraItemLinguaSubArt(); }
+
+void SubCodeLanguages::releaseRecordsets() {
+    if (RstLinguaSubArt && RstLinguaSubArt->isOpen())
+        RstLinguaSubArt->close();
+    RstLinguaSubArt.reset();
+}
+
+void SubCodeLanguages::MostraItemLinguaSubArt() {
+    automation::reraise("MostraItemLinguaSubArt", [this] {
+        form_.VisualizzaUI(QStringLiteral("ITMDESLINART"), false);
+        LoadDescrizioniLingua_MG6I();
+        form_.AggiornaStatoNavigatore();
+    });
+}
+
+QString SubCodeLanguages::TabellaLinguaSubCodArt() {
+    return automation::reraise("TabellaLinguaSubCodArt", [this] {
+        if (NomeTabellaLinguaSubCodArt.isEmpty()) {
+            const QString name = QStringLiteral("##LINGUASUBCODART_") + library()->uniqueSuffix();
+            execute(ArticleStatements::createLanguageTable(name));
+            NomeTabellaLinguaSubCodArt = name;
+        }
+        return NomeTabellaLinguaSubCodArt;
+    });
+}
+
+void SubCodeLanguages::LoadDescrizioniLingua_MG6I() {
+    automation::reraise("LoadDescrizioniLingua_MG6I", [this] {
+        const auto grid = control<host::Grid>("GRD_LINGUASUBART");
+        grid->setDataSource(nullptr);
+        const QString table = TabellaLinguaSubCodArt();
+        execute(ArticleStatements::truncateTable(table));
+        execute(ArticleStatements::fillLanguageTable(table, company()));
+        releaseRecordsets();
+        RstLinguaSubArt = required(factory()->recordsetFactory())->createRecordset();
+        RstLinguaSubArt->open(ArticleStatements::tableRows(table), required(form_.ConsoleConnection));
+        grid->setDataSource(RstLinguaSubArt);
+        grid->refresh();
+    });
+}
+
+void SubCodeLanguages::INITGRID_LINGUASUBART() {
+    automation::reraise("INITGRID_LINGUASUBART", [this] {
+        const auto grid = control<host::Grid>("GRD_LINGUASUBART");
+        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
+        layout->initialize(form_.HostInterface, nullptr, QStringLiteral("CHIAVE"), 0);
+        for (const GridColumn& column : gridColumns) {
+            layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption),
+                              host::column_kind::Text, column.width, column.visible);
+        }
+        grid->setColumnLayout(layout);
+        grid->endColumnDefinition();
+        grid->setColumnLevel(QStringLiteral("TBL_DESCRLINGUA"), 1);
+        grid->setColumnLevel(typeColumn, 2);
+        grid->setEditable(true);
+        grid->setColumnEditable(descriptionColumn, 1);
+        grid->applyLayout();
+    });
+}
+
+void SubCodeLanguages::GRD_LINGUASUBART_DataFormatEXT(QVariant& value, const QString& field) {
+    automation::reraise("GRD_LINGUASUBART_DataFormatEXT", [&] {
+        if (field == typeColumn)
+            value = subCodes_.Carica_CBO_PROGRSUBCOD(value);
+    });
+}
+
+void SubCodeLanguages::GRD_LINGUASUBART_OnEdited(const host::GridRow& row) {
+    automation::reraise("GRD_LINGUASUBART_OnEdited", [&] {
+        if (RstLinguaSubArt)
+            RstLinguaSubArt->setValue(descriptionColumn, text(row.value(descriptionColumn)));
+        SalvaDescrizioniLingua_MG6I();
+        if (!form_.SwitchingSection && !form_.Unloading)
+            control<host::Grid>("GRD_LINGUASUBART")->redraw();
+    });
+}
+
+void SubCodeLanguages::SalvaDescrizioniLingua_MG6I() {
+    const std::shared_ptr<ado::Recordset> walked = required(RstLinguaSubArt)->clone();
+    if (walked->isBof() && walked->isEof())
+        return;
+    allOrNothing([&] {
+        for (walked->moveFirst(); !walked->isEof(); walked->moveNext()) {
+            const QString type = text(walked->value(typeColumn));
+            const QString value = text(walked->value(QStringLiteral("TBL_SUBCODICE")));
+            const QString language = text(walked->value(QStringLiteral("TBL_CODLINGUA")));
+            const QString description = text(walked->value(descriptionColumn));
+            if (description.isEmpty()) {
+                execute(ArticleStatements::deleteDescription(company(), type, value, language));
+                continue;
+            }
+            if (hasRow(execute(ArticleStatements::descriptionExists(company(), type, value, language))))
+                Update_MG6I_SUBCODARTLING(type, value, language, description);
+            else
+                Insert_MG6I_SUBCODARTLING(type, value, language, description);
+        }
+    });
+}
+
+void SubCodeLanguages::Insert_MG6I_SUBCODARTLING(const QString& type, const QString& value, const QString& language,
+                                                 const QString& description) {
+    automation::reraise("Insert_MG6I_SUBCODARTLING", [&] {
+        execute(ArticleStatements::insertDescription(company(), type, value, language, description));
+    });
+}
+
+void SubCodeLanguages::Update_MG6I_SUBCODARTLING(const QString& type, const QString& value, const QString& language,
+                                                 const QString& description) {
+    automation::reraise("Update_MG6I_SUBCODARTLING", [&] {
+        execute(ArticleStatements::updateDescription(company(), type, value, language, description));
+    });
+}
+
+}  // namespace brondel
