@@ -29,7 +29,8 @@ namespace {
 
 constexpr int NarrowWidth = 600;   // two digits
 constexpr int NumberWidth = 1200;  // the last number, up to eight digits
-constexpr int FieldWidth = 3300;   // the widest coded entry
+constexpr int LabelWidth = 2550;   // "Trattamento del subcodice"
+constexpr int FieldWidth = 3150;   // "Nessun allineamento a destra"
 constexpr int CommandWidth = 2100;
 // The widest last number TXT_ULTPROG shows, whatever the sub-code's length.
 constexpr int MaxLastNumberDigits = 17;
@@ -85,7 +86,7 @@ const QString valuesExist =
 void ArticleConfigurator::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const int rowCount = int(std::size(fieldRows));
-    const FormLayout layout(FormLayout::FieldSide::Right, rowCount, 1, FormLayout::LabelWidth, FieldWidth);
+    const FormLayout layout(FormLayout::FieldSide::Right, rowCount, 1, LabelWidth, FieldWidth);
     // The resize table knows the field box as the second of its control array.
     const auto box = form_.createControl<host::GroupBox>(
         design("GRB_CONFIGART", ControlKind::GroupBox, layout.fieldBox(), panel, "Subcodice dell'articolo", 1));

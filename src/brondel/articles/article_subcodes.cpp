@@ -30,7 +30,7 @@ namespace button = host::navigator_button;
 
 namespace {
 
-constexpr int LabelWidth = 2700;  // "Codifica del subcodice articolo"
+constexpr int LabelWidth = 3000;  // "Codifica del subcodice articolo"
 constexpr int CodeWidth = 2400;
 constexpr int FieldWidth = 4200;
 

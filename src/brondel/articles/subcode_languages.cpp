@@ -48,9 +48,12 @@ SubCodeLanguages::SubCodeLanguages(FRMMG_BRONDEL& form, ArticleSubCodes& subCode
 SubCodeLanguages::~SubCodeLanguages() = default;
 
 void SubCodeLanguages::createControls(const std::shared_ptr<host::Panel>& panel) {
-    const auto grid = form_.createControl<host::Grid>(FRMMG_BRONDEL::design(
-        QStringLiteral("GRD_LINGUASUBART"), host::ControlKind::Grid, FormLayout(FormLayout::FieldSide::Top, 0).grid(),
-        panel));
+    // Nothing but the grid: it fills the panel.
+    host::Geometry geometry = FormLayout(FormLayout::FieldSide::Top, 0).grid();
+    geometry.top = FormLayout::Margin;
+    geometry.height = FormLayout::panel().height - 2 * FormLayout::Margin;
+    const auto grid = form_.createControl<host::Grid>(
+        FRMMG_BRONDEL::design(QStringLiteral("GRD_LINGUASUBART"), host::ControlKind::Grid, geometry, panel));
     connect(grid->DataFormatEXT, this, &SubCodeLanguages::GRD_LINGUASUBART_DataFormatEXT);
     connect(grid->OnEdited, this, &SubCodeLanguages::GRD_LINGUASUBART_OnEdited);
 }
