@@ -144,7 +144,7 @@ TEST_F(ArticleConfiguratorTest, NoSubCodeCanBeStartedOnceTheLengthsReach25) {
     open("ITMCONFIGART", false, {subCode(1, 20), subCode(2, 5)});
 
     EXPECT_FALSE(navigator("GNV_CONFIGART")->isButtonAvailable("Nuovo"));
-    EXPECT_EQ(form().FME_CONFIGARTICOLI->status(), host::frame_status::Browse);
+    EXPECT_EQ(configurator()->status(), host::frame_status::Browse);
 }
 
 TEST_F(ArticleConfiguratorTest, SavingACodedSubCodeSwitchesTheSubCodeSectionOn) {
@@ -202,7 +202,7 @@ TEST_F(ArticleConfiguratorTest, DeletedConfiguratorStartsANewFirstSubCodeWithThe
 
     form().controlAs<host::Button>("CMD_ELIMINACONFART")->click();
 
-    EXPECT_EQ(form().FME_CONFIGARTICOLI->status(), host::frame_status::Adding);
+    EXPECT_EQ(configurator()->status(), host::frame_status::Adding);
     EXPECT_EQ(edit("TXT_PROGRCONFART")->text(), "1");
     EXPECT_FALSE(form().VociAbilitate->value("ITMSUBCOD"));
 }

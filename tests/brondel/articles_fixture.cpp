@@ -6,6 +6,7 @@
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "automation/variant.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/console/host_components/virtual_frame.h"
 
 namespace console_test {
@@ -31,7 +32,7 @@ QString subCodeValue(int type, const char* code) {
 void ArticlesTest::TearDown() {
     if (console && console->form()) {
         for (const auto& [frame, navigatorName] :
-             {std::pair{form().FME_CONFIGARTICOLI, "GNV_CONFIGART"}, std::pair{form().FME_SUBCODART, "GNV_SUBCODART"}}) {
+             {std::pair{configurator(), "GNV_CONFIGART"}, std::pair{values(), "GNV_SUBCODART"}}) {
             if (frame && frame->status() != host::frame_status::Browse)
                 navigator(navigatorName)->pressButton(QStringLiteral("Annulla"));
         }
@@ -53,8 +54,14 @@ void ArticlesTest::click(const char* item) const {
     ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONART", item));
 }
 
+std::shared_ptr<host::VirtualFrame> ArticlesTest::configurator() const {
+    return sectionFrame("DTS_Configurazione_Articoli").frame();
+}
+
+std::shared_ptr<host::VirtualFrame> ArticlesTest::values() const { return sectionFrame("DTS_Subcodici_Articoli").frame(); }
+
 bool ArticlesTest::addSubCode(const QString& length, int treatment) const {
-    if (form().FME_CONFIGARTICOLI->status() != host::frame_status::Adding && !press("GNV_CONFIGART", "Nuovo"))
+    if (configurator()->status() != host::frame_status::Adding && !press("GNV_CONFIGART", "Nuovo"))
         return false;
     edit("TXT_DESCRCONFART")->typeText(QStringLiteral("nuovo"));
     edit("TXT_SIZECONFART")->typeText(length);

@@ -8,6 +8,8 @@
 #include "suite/framework/grid_navigator_model.h"
 #include "suite/framework/scripted_messages.h"
 
+#include "brondel/console/host_components/virtual_frame.h"
+
 #include <QStringList>
 #include <ostream>
 
@@ -43,6 +45,9 @@ public:
     std::shared_ptr<suite::GridModel> grid(const char* name) const { return model<suite::GridModel>(name); }
     std::shared_ptr<suite::EditModel> edit(const char* name) const { return model<suite::EditModel>(name); }
     std::shared_ptr<suite::ComboModel> combo(const char* name) const { return model<suite::ComboModel>(name); }
+    // FME_CONFIGARTICOLI and FME_SUBCODART.
+    std::shared_ptr<host::VirtualFrame> configurator() const;
+    std::shared_ptr<host::VirtualFrame> values() const;
 
     // The configurator's gestures: a new sub-code typed and confirmed; returns whether it was saved.
     bool addSubCode(const QString& length, int treatment = 0) const;

@@ -80,8 +80,8 @@ TEST_F(SubCodeValues, TypeWithoutValuesOpensOnANewValue) {
 
     ASSERT_TRUE(combo("CBO_PROGRSUBCODART")->pick(2));
 
-    EXPECT_EQ(form().FME_SUBCODART->status(), host::frame_status::Adding);
-    EXPECT_EQ(automation::cstr(form().FME_SUBCODART->recordset()->value("MG6E_PROGR_MG6F")), "5");
+    EXPECT_EQ(values()->status(), host::frame_status::Adding);
+    EXPECT_EQ(automation::cstr(values()->recordset()->value("MG6E_PROGR_MG6F")), "5");
 }
 
 TEST_F(SubCodeValues, FirstValueSwitchesTheLanguageSectionOn) {

@@ -4,8 +4,10 @@
 
 #include "brondel/articles/article_statements.h"
 #include "brondel/console/coded_list.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
-#include "brondel/console/sidebar_section.h"
+#include "brondel/console/section_frame.h"
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
@@ -36,12 +38,6 @@ const QString treatmentColumn = QStringLiteral("MG6F_INDCODIFICA");
 const char* const boundControls[] = {"TXT_PROGRCONFART", "TXT_DESCRCONFART", "TXT_SIZECONFART",
                                      "CBO_TRATTAMENTO",  "TXT_ULTPROG",      "CBO_INDALLIN"};
 
-struct GridColumn {
-    const char* field;
-    const char* caption;
-    int width;
-};
-
 const GridColumn gridColumns[] = {
     {"MG6F_PROGR", "Progr.", 645},
     {"MG6F_DESCR", "Descrizione", 3510},
@@ -66,11 +62,12 @@ QString lengthExceeded(int available) {
 
 }  // namespace
 
-ArticleConfigurator::ArticleConfigurator(FRMMG_BRONDEL& form) : ArticleSection(form) {}
+ArticleConfigurator::ArticleConfigurator(FRMMG_BRONDEL& form)
+    : ArticleSection(form, 7), frame_(addFrame("DTS_Configurazione_Articoli")) {}
 
 ArticleConfigurator::~ArticleConfigurator() = default;
 
-std::shared_ptr<host::VirtualFrame> ArticleConfigurator::frame() const { return required(form_.FME_CONFIGARTICOLI); }
+std::shared_ptr<host::VirtualFrame> ArticleConfigurator::frame() const { return frame_.required(); }
 
 std::shared_ptr<ado::Recordset> ArticleConfigurator::rows() const { return required(frame()->recordset()); }
 
@@ -78,80 +75,42 @@ void ArticleConfigurator::initGrids() { INITGRID_CONFIGART(); }
 
 void ArticleConfigurator::show() { MostraItemConfigArt(); }
 
-void ArticleConfigurator::releaseRecordsets() {
-    if (RstConfigArt && RstConfigArt->isOpen())
-        RstConfigArt->close();
-    RstConfigArt.reset();
-}
-
 void ArticleConfigurator::connectFrame(host::VirtualFrame& frame) {
-    connect(frame.BeforeAddNew, this, &ArticleConfigurator::FME_CONFIGARTICOLI_BeforeAddNew);
-    connect(frame.AfterAddNew, this, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterAddNew);
-    connect(frame.ChangeStatus, this, &ArticleConfigurator::FME_CONFIGARTICOLI_ChangeStatus);
-    connect(frame.BeforeUpdate, this, &ArticleConfigurator::FME_CONFIGARTICOLI_BeforeUpdate);
-    connect(frame.AfterUpdate, this, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterUpdate);
-    connect(frame.AfterDelete, this, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterDelete);
-    connect(frame.AfterUndo, this, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterUndo);
-}
-
-void ArticleConfigurator::releaseFrame() {
-    // A rebuilt frame replaces the old one everywhere: one frame only drives the grid and the controls.
-    const std::shared_ptr<host::VirtualFrame> old = std::exchange(form_.FME_CONFIGARTICOLI, nullptr);
-    if (!old)
-        return;
-    old->close();
-    old->detach();
-    const std::shared_ptr<host::Cinterface> host = form_.HostInterface;
-    if (host && host->activeFrame() == old)
-        host->setActiveFrame(nullptr);
-    releaseRecordsets();
+    connect(frame.BeforeAddNew, &ArticleConfigurator::FME_CONFIGARTICOLI_BeforeAddNew);
+    connect(frame.AfterAddNew, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterAddNew);
+    connect(frame.ChangeStatus, &ArticleConfigurator::FME_CONFIGARTICOLI_ChangeStatus);
+    connect(frame.BeforeUpdate, &ArticleConfigurator::FME_CONFIGARTICOLI_BeforeUpdate);
+    connect(frame.AfterUpdate, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterUpdate);
+    connect(frame.AfterDelete, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterDelete);
+    connect(frame.AfterUndo, &ArticleConfigurator::FME_CONFIGARTICOLI_AfterUndo);
 }
 
 void ArticleConfigurator::ConfigurazioneVirtualFrameConfigArt() {
     automation::reraise("ConfigurazioneVirtualFrameConfigArt", [this] {
-        const QString statement = ArticleStatements::configuratorRows(company());
-        releaseFrame();
-        RstConfigArt = required(factory()->recordsetFactory())->createRecordset();
-        RstConfigArt->open(statement, required(form_.ConsoleConnection));
-
-        const std::shared_ptr<host::VirtualFrame> created = required(factory()->createVirtualFrame());
-        form_.FME_CONFIGARTICOLI = created;
-        connectFrame(*created);
-        const auto navigator = control<host::GridNavigator>("GNV_CONFIGART");
-        created->initialize(form_.HostInterface, form_.ConsoleConnection, RstConfigArt, QVariant(statement), QString(),
-                            navigator, control<host::Grid>("GRD_CONFIGART"));
+        FrameDesign design{ArticleStatements::configuratorRows(company()), QStringLiteral("GRD_CONFIGART"),
+                           QStringLiteral("GNV_CONFIGART"), {}, QStringLiteral("TXT_PROGRCONFART")};
         for (const char* name : boundControls)
-            created->addControl(control<host::DataControl>(name));
-        created->setKeyControl(control<host::DataControl>("TXT_PROGRCONFART"));
-        created->setEditingEnabled(true);
+            design.controls.push_back({QString::fromLatin1(name)});
+        frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
 
-        DefinizioneIniziale = !hasRow(RstConfigArt);
+        DefinizioneIniziale = !hasCurrentRow(frame_.recordset());
         control<host::Button>("CMD_ELIMINACONFART")->setEnabled(!DefinizioneIniziale);
-        created->setStatus(DefinizioneIniziale ? host::frame_status::Adding : host::frame_status::Browse);
-        navigator->setButtonEnabled(button::Delete, DefinizioneIniziale);
+        frame()->setStatus(DefinizioneIniziale ? host::frame_status::Adding : host::frame_status::Browse);
+        control<host::GridNavigator>("GNV_CONFIGART")->setButtonEnabled(button::Delete, DefinizioneIniziale);
     });
 }
 
 void ArticleConfigurator::INITGRID_CONFIGART() {
-    automation::reraise("INITGRID_CONFIGART", [this] {
-        const auto grid = control<host::Grid>("GRD_CONFIGART");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, progressiveColumn, 0);
-        for (const GridColumn& column : gridColumns) {
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption), host::column_kind::Text,
-                              column.width, true);
-        }
-        grid->setColumnLayout(layout);
-        grid->endColumnDefinition();
-    });
+    automation::reraise("INITGRID_CONFIGART",
+                        [this] { defineGridColumns(QStringLiteral("GRD_CONFIGART"), progressiveColumn, gridColumns); });
 }
 
 void ArticleConfigurator::MostraItemConfigArt() {
     automation::reraise("MostraItemConfigArt", [this] {
-        form_.VisualizzaUI(QString::fromLatin1(sidebar_key::ArticleConfigurator), false);
+        showPanel();
         ConfigurazioneVirtualFrameConfigArt();
-        required(form_.HostInterface)->setActiveFrame(form_.FME_CONFIGARTICOLI);
-        focus(control<host::Grid>("GRD_CONFIGART"));
+        activate(frame_);
+        focusIfEnabled(QStringLiteral("GRD_CONFIGART"));
     });
 }
 
@@ -178,34 +137,31 @@ void ArticleConfigurator::MaxProgr() {
     automation::reraise("MaxProgr", [this] {
         ProssimoProgressivo = 0;
         TotaleLunghezze = 0;
-        const std::shared_ptr<ado::Recordset> highest = execute(ArticleStatements::highestProgressive(company()));
-        if (hasRow(highest))
-            ProssimoProgressivo = automation::cint(number(highest->value(QStringLiteral("MAXPROGR"))));
-        const std::shared_ptr<ado::Recordset> total = execute(ArticleStatements::lengthTotal(company()));
-        if (hasRow(total))
-            TotaleLunghezze = automation::cint(number(total->value(QStringLiteral("MAXSIZE"))));
+        ProssimoProgressivo = automation::cint(
+            number(firstValue(ArticleStatements::highestProgressive(company()), QStringLiteral("MAXPROGR"))));
+        TotaleLunghezze =
+            automation::cint(number(firstValue(ArticleStatements::lengthTotal(company()), QStringLiteral("MAXSIZE"))));
         if (TotaleLunghezze < MaxTotalLength)
             return;
         control<host::GridNavigator>("GNV_CONFIGART")->setButtonEnabled(button::New, false);
         // Leaving an add abandons the new row; the frame tells the change once.
         if (frame()->status() != host::frame_status::Browse)
             frame()->setStatus(host::frame_status::Browse);
-        focus(control<host::Grid>("GRD_CONFIGART"));
+        focusIfEnabled(QStringLiteral("GRD_CONFIGART"));
     });
 }
 
 bool ArticleConfigurator::EsisteContatore() {
     return automation::reraise("EsisteContatore", [this] {
         const QString progressive = automation::cstr(number(rows()->value(progressiveColumn)));
-        return hasRow(execute(ArticleStatements::otherCounter(company(), progressive)));
+        return returnsRow(ArticleStatements::otherCounter(company(), progressive));
     });
 }
 
 qint16 ArticleConfigurator::MaxSizeValoreArticolo(const QVariant& progressive) {
     return automation::reraise("MaxSizeValoreArticolo", [&] {
-        const std::shared_ptr<ado::Recordset> result =
-            execute(ArticleStatements::subCodeLength(company(), automation::cstr(number(progressive))));
-        return hasRow(result) ? automation::cint(number(result->value(QStringLiteral("MG6F_SIZE")))) : qint16(0);
+        return automation::cint(number(firstValue(
+            ArticleStatements::subCodeLength(company(), automation::cstr(number(progressive))), QStringLiteral("MG6F_SIZE"))));
     });
 }
 
@@ -223,7 +179,7 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_AfterAddNew(bool success) {
         if (!success)
             return;
         const std::shared_ptr<ado::Recordset> row = rows();
-        row->setValue(QStringLiteral("MG6F_DITTA_CG18"), form_.CompanyCode);
+        row->setValue(QStringLiteral("MG6F_DITTA_CG18"), companyCode());
         row->setValue(progressiveColumn, ProssimoProgressivo);
         row->setValue(QStringLiteral("MG6F_INDDESCRART"), qint16(0));
     });
@@ -255,13 +211,13 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_ChangeStatus(qint16 newStatus, qint
                 ++ProssimoProgressivo;
                 rows()->setValue(progressiveColumn, ProssimoProgressivo);
                 control<host::Edit>("TXT_SIZECONFART")->setEnabled(true);
-                focus(control<host::Edit>("TXT_DESCRCONFART"));
+                focusIfEnabled(QStringLiteral("TXT_DESCRCONFART"));
             } else {
                 navigator->setButtonEnabled(button::New, false);
                 rows()->cancelBatch(ado::Affect::All);
                 if (frame()->status() != host::frame_status::Browse)
                     frame()->setStatus(host::frame_status::Browse);
-                focus(grid);
+                focusIfEnabled(QStringLiteral("GRD_CONFIGART"));
             }
             break;
         default:
@@ -270,10 +226,8 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_ChangeStatus(qint16 newStatus, qint
     });
 }
 
-void ArticleConfigurator::refuse(bool& cancel, const QString& message, const char* name) {
-    showMessage(message, host::message_style::Exclamation, formCaption());
-    cancel = true;
-    focus(control<host::Control>(name));
+void ArticleConfigurator::refuse(bool& cancel, const QString& message, const char* focus) {
+    ConsoleSection::refuse(cancel, message, formCaption(), QString::fromLatin1(focus));
 }
 
 void ArticleConfigurator::FME_CONFIGARTICOLI_BeforeUpdate(bool& cancel) {
@@ -308,7 +262,7 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_AfterUpdate(bool success) {
             if (!deleteAll->isEnabled())
                 deleteAll->setEnabled(true);
         }
-        form_.AggiornaStatoAbilitazioneVociSidebar();
+        refreshSidebar();
     });
 }
 
@@ -317,7 +271,7 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_AfterDelete(bool success) {
         if (!success)
             return;
         const std::shared_ptr<host::VirtualFrame> current = frame();
-        if (!hasRow(rows()))
+        if (!hasCurrentRow(rows()))
             return;
         // The rows from the one after the deleted one move up by one, all of them or none; the frame stays
         // on its row.
@@ -342,7 +296,7 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_AfterDelete(bool success) {
         }
         current->endBulkChange();
         // The sub-code gone may have been the last coded one.
-        form_.AggiornaStatoAbilitazioneVociSidebar();
+        refreshSidebar();
     });
 }
 

@@ -15,6 +15,10 @@ class VirtualFrame;
 }
 
 namespace brondel {
+class SectionFrame;
+}
+
+namespace brondel {
 
 // The article code configurator (panel 7, sidebar item ITMCONFIGART): the company's sub-codes of the
 // article code (MG6F_DIMEART) in the frame FME_CONFIGARTICOLI with the grid GRD_CONFIGART, the navigator
@@ -42,7 +46,6 @@ public:
     void createControls(const std::shared_ptr<host::Panel>& panel) override;
     void initGrids() override;
     void show() override;
-    void releaseRecordsets() override;
 
     void ConfigurazioneVirtualFrameConfigArt();
     void INITGRID_CONFIGART();
@@ -80,12 +83,11 @@ public:
     qint16 ProssimoProgressivo = 0;  // the next progressive
     qint16 TotaleLunghezze = 0;      // the stored lengths added up
     bool DefinizioneIniziale = false;
-    std::shared_ptr<ado::Recordset> RstConfigArt;
 
 private:
     void connectControls();
     void connectFrame(host::VirtualFrame& frame);
-    void releaseFrame();
+    // FME_CONFIGARTICOLI, and its rows (the recordset it was built on).
     std::shared_ptr<host::VirtualFrame> frame() const;
     std::shared_ptr<ado::Recordset> rows() const;
     // TXT_ULTPROG sized for a sub-code of the length typed.
@@ -94,6 +96,8 @@ private:
     void confirmByEnter(int& keyCode, int shift);
     // A save refused: the warning, Cancel and the focus on the field at fault.
     void refuse(bool& cancel, const QString& message, const char* focus);
+
+    SectionFrame& frame_;
 };
 
 }  // namespace brondel

@@ -3,7 +3,10 @@
 #include "brondel/articles/article_configurator.h"
 
 #include "brondel/articles/article_statements.h"
+#include "brondel/console/field_box.h"
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/console/object_required.h"
 
 #include "ado/recordset.h"
@@ -35,45 +38,21 @@ constexpr int CommandWidth = 2100;
 // The widest last number TXT_ULTPROG shows, whatever the sub-code's length.
 constexpr int MaxLastNumberDigits = 17;
 
-struct EditDesign {
-    const char* name;
-    const char* caption;
-    const char* column;
-    int maxLength;
-    int width;
-    bool numeric;
-    bool mandatory;
-    bool enabled;
-    QVariant defaultValue;
+// The field rows, top to bottom, and the edits among them.
+const FieldRow fieldRows[] = {
+    {FieldRow::Kind::Edit, "TXT_PROGRCONFART"}, {FieldRow::Kind::Edit, "TXT_DESCRCONFART"},
+    {FieldRow::Kind::Edit, "TXT_SIZECONFART"},  {FieldRow::Kind::Combo, "CBO_TRATTAMENTO"},
+    {FieldRow::Kind::Edit, "TXT_ULTPROG"},      {FieldRow::Kind::Combo, "CBO_INDALLIN"},
 };
-
-// The field rows, top to bottom; a row without an edit design holds the coded combo of that name.
-const char* const fieldRows[] = {"TXT_PROGRCONFART", "TXT_DESCRCONFART", "TXT_SIZECONFART",
-                                 "CBO_TRATTAMENTO",  "TXT_ULTPROG",      "CBO_INDALLIN"};
 
 const EditDesign edits[] = {
-    {"TXT_PROGRCONFART", "Progressivo", "MG6F_PROGR", 2, NarrowWidth, false, false, false, QVariant()},
-    {"TXT_DESCRCONFART", "Descrizione", "MG6F_DESCR", 36, FieldWidth, false, true, true, QVariant()},
-    {"TXT_SIZECONFART", "Lunghezza", "MG6F_SIZE", 2, NarrowWidth, true, true, true, QVariant()},
+    {"TXT_PROGRCONFART", "Progressivo", "MG6F_PROGR", 2, NarrowWidth, false, false, false, false},
+    {"TXT_DESCRCONFART", "Descrizione", "MG6F_DESCR", 36, FieldWidth, false, false, true},
+    {"TXT_SIZECONFART", "Lunghezza", "MG6F_SIZE", 2, NarrowWidth, true, false, true},
     // A new sub-code is no absolute counter: its last number starts at 0.
-    {"TXT_ULTPROG", "Ultimo progressivo", "MG6F_ULTPROG", 8, NumberWidth, true, true, false,
+    {"TXT_ULTPROG", "Ultimo progressivo", "MG6F_ULTPROG", 8, NumberWidth, true, false, true, false,
      QVariant::fromValue(qint16(0))},
 };
-
-const EditDesign* editDesign(const char* name) {
-    for (const EditDesign& edit : edits) {
-        if (qstrcmp(edit.name, name) == 0)
-            return &edit;
-    }
-    return nullptr;
-}
-
-host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
-                           std::shared_ptr<host::Control> parent, const QString& caption = QString(), int index = -1) {
-    host::ControlDesign result = FRMMG_BRONDEL::design(name, kind, geometry, std::move(parent), index);
-    result.caption = caption;
-    return result;
-}
 
 const QString confirmDelete = QStringLiteral("Confermi l'eliminazione di tutte le righe del configuratore articolo?");
 const QString valuesExist =
@@ -85,58 +64,39 @@ const QString valuesExist =
 
 void ArticleConfigurator::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
-    const int rowCount = int(std::size(fieldRows));
-    const FormLayout layout(FormLayout::FieldSide::Right, rowCount, 1, LabelWidth, FieldWidth);
+    const FormLayout layout(FormLayout::FieldSide::Right, int(std::size(fieldRows)), 1, LabelWidth, FieldWidth);
     // The resize table knows the field box as the second of its control array.
-    const auto box = form_.createControl<host::GroupBox>(
-        design("GRB_CONFIGART", ControlKind::GroupBox, layout.fieldBox(), panel, "Subcodice dell'articolo", 1));
-    for (int row = 0; row < rowCount; ++row) {
-        const char* name = fieldRows[row];
-        host::Geometry field = layout.field(row);
-        QString caption;
-        if (const EditDesign* edit = editDesign(name)) {
-            field.width = edit->width;
-            host::ControlDesign control =
-                design(edit->name, ControlKind::Edit, field, box, QString::fromUtf8(edit->caption));
-            control.maxLength = edit->maxLength;
-            control.boundColumn = edit->column;
-            control.numeric = edit->numeric;
-            control.mandatory = edit->mandatory;
-            control.enabled = edit->enabled;
-            control.defaultValue = edit->defaultValue;
-            caption = form_.createControl<host::Edit>(control)->caption();
-        } else {
-            caption = form_.createCodedCombo(QString::fromLatin1(name), box, field)->caption().trimmed();
-        }
-        form_.createControl<host::Label>(design(QStringLiteral("LBL_") + QString::fromLatin1(name).mid(4),
-                                                ControlKind::Label, layout.label(row), box, caption));
-    }
+    host::ControlDesign boxDesign = FRMMG_BRONDEL::design(QStringLiteral("GRB_CONFIGART"), ControlKind::GroupBox,
+                                                          layout.fieldBox(), panel, 1);
+    boxDesign.caption = QStringLiteral("Subcodice dell'articolo");
+    const auto box = form().createControl<host::GroupBox>(boxDesign);
+    createFieldRows(form(), box, layout, {fieldRows, edits, {}});
 
-    form_.createControl<host::Grid>(design("GRD_CONFIGART", ControlKind::Grid, layout.grid(), panel));
-    form_.createControl<host::GridNavigator>(
-        design("GNV_CONFIGART", ControlKind::GridNavigator, layout.navigator(), panel));
+    form().createControl<host::Grid>(
+        FRMMG_BRONDEL::design(QStringLiteral("GRD_CONFIGART"), ControlKind::Grid, layout.grid(), panel));
+    form().createControl<host::GridNavigator>(
+        FRMMG_BRONDEL::design(QStringLiteral("GNV_CONFIGART"), ControlKind::GridNavigator, layout.navigator(), panel));
     host::Geometry command = layout.button(0);
     command.left -= CommandWidth - command.width;
     command.width = CommandWidth;
-    form_.createControl<host::Button>(
-        design("CMD_ELIMINACONFART", ControlKind::Button, command, panel, "Elimina configuratore"));
+    form().createControl<host::Button>(designWithCaption(QStringLiteral("CMD_ELIMINACONFART"), ControlKind::Button,
+                                                         command, panel, QStringLiteral("Elimina configuratore")));
 
     connectControls();
 }
 
 void ArticleConfigurator::connectControls() {
-    connect(control<host::Grid>("GRD_CONFIGART")->DataFormatEXT, this, &ArticleConfigurator::GRD_CONFIGART_DataFormatEXT);
-    connect(control<host::GridNavigator>("GNV_CONFIGART")->AfterButtonClick, this,
-            &ArticleConfigurator::GNV_CONFIGART_AfterButtonClick);
-    connect(control<host::Button>("CMD_ELIMINACONFART")->Click, this, &ArticleConfigurator::CMD_ELIMINACONFART_Click);
+    connect(control<host::Grid>("GRD_CONFIGART")->DataFormatEXT, &ArticleConfigurator::GRD_CONFIGART_DataFormatEXT);
+    connect(control<host::GridNavigator>("GNV_CONFIGART")->AfterButtonClick, &ArticleConfigurator::GNV_CONFIGART_AfterButtonClick);
+    connect(control<host::Button>("CMD_ELIMINACONFART")->Click, &ArticleConfigurator::CMD_ELIMINACONFART_Click);
     const auto length = control<host::Edit>("TXT_SIZECONFART");
-    connect(length->AfterItem, this, &ArticleConfigurator::TXT_SIZECONFART_AfterItem);
-    connect(length->Change, this, &ArticleConfigurator::TXT_SIZECONFART_Change);
-    connect(control<host::Edit>("TXT_ULTPROG")->AfterItem, this, &ArticleConfigurator::TXT_ULTPROG_AfterItem);
+    connect(length->AfterItem, &ArticleConfigurator::TXT_SIZECONFART_AfterItem);
+    connect(length->Change, &ArticleConfigurator::TXT_SIZECONFART_Change);
+    connect(control<host::Edit>("TXT_ULTPROG")->AfterItem, &ArticleConfigurator::TXT_ULTPROG_AfterItem);
     const auto treatment = control<host::Combo>("CBO_TRATTAMENTO");
-    connect(treatment->ChangeRow, this, &ArticleConfigurator::CBO_TRATTAMENTO_ChangeRow);
-    connect(treatment->KeyDown, this, &ArticleConfigurator::CBO_TRATTAMENTO_KeyDown);
-    connect(control<host::Combo>("CBO_INDALLIN")->KeyDown, this, &ArticleConfigurator::CBO_INDALLIN_KeyDown);
+    connect(treatment->ChangeRow, &ArticleConfigurator::CBO_TRATTAMENTO_ChangeRow);
+    connect(treatment->KeyDown, &ArticleConfigurator::CBO_TRATTAMENTO_KeyDown);
+    connect(control<host::Combo>("CBO_INDALLIN")->KeyDown, &ArticleConfigurator::CBO_INDALLIN_KeyDown);
 }
 
 void ArticleConfigurator::GNV_CONFIGART_AfterButtonClick(bool success, const QString& caption) {
@@ -145,9 +105,9 @@ void ArticleConfigurator::GNV_CONFIGART_AfterButtonClick(bool success, const QSt
         if (!success)
             return;
         if (caption == button::New) {
-            focus(control<host::Edit>("TXT_DESCRCONFART"));
+            focusIfEnabled(QStringLiteral("TXT_DESCRCONFART"));
         } else if (caption == button::Save) {
-            focus(control<host::Grid>("GRD_CONFIGART"));
+            focusIfEnabled(QStringLiteral("GRD_CONFIGART"));
         } else if (caption == button::Undo) {
             const double length = automation::cdbl(number(control<host::Edit>("TXT_SIZECONFART")->text()));
             if (length > 0)
@@ -162,7 +122,7 @@ void ArticleConfigurator::CMD_ELIMINACONFART_Click() {
                                           QStringLiteral("Informazione"));
         if (answer == host::message_answer::No)
             return;
-        if (hasRow(execute(ArticleStatements::subCodeValues(company())))) {
+        if (returnsRow(ArticleStatements::subCodeValues(company()))) {
             showMessage(valuesExist, host::message_style::Critical, QStringLiteral("Attenzione"));
             return;
         }
@@ -175,18 +135,18 @@ void ArticleConfigurator::CMD_ELIMINACONFART_Click() {
         // A sub-code being added or edited goes with the rest.
         if (current->status() != host::frame_status::Browse)
             current->setStatus(host::frame_status::Browse);
-        const std::shared_ptr<ado::Recordset> reopened = required(RstConfigArt);
+        const std::shared_ptr<ado::Recordset> reopened = required(frame_.recordset());
         if (reopened->isOpen())
             reopened->close();
-        reopened->open(ArticleStatements::configuratorRows(company()), required(form_.ConsoleConnection));
-        if (!hasRow(reopened)) {
+        reopened->open(ArticleStatements::configuratorRows(company()), connection());
+        if (!hasCurrentRow(reopened)) {
             MaxProgr();
             current->setRecordset(reopened);
             current->setStatus(host::frame_status::Adding);
         }
         control<host::Grid>("GRD_CONFIGART")->setDataSource(reopened);
         // Without sub-codes and with the warehouse flag off, the sub-code sections are off.
-        form_.AggiornaStatoAbilitazioneVociSidebar();
+        refreshSidebar();
     });
 }
 

@@ -5,9 +5,9 @@
 namespace brondel {
 
 // The statements of the article code configurator, its sub-code values and their descriptions by
-// language, each built in one place exactly as the suite runs it on SQL Server. The company, progressives
-// and types are numbers as statement text (unquoted where the statement writes them as numbers); every
-// other value is given as typed or read, and its apostrophes are doubled here.
+// language, each built in one place (SqlText) exactly as the suite runs it on SQL Server. The company,
+// progressives and types are numbers as statement text (unquoted where the statement writes them as
+// numbers); every value is given as typed or read, and goes in with its apostrophes doubled.
 class ArticleStatements {
 public:
     // The configurator's frame: every column of the company's sub-codes (no ORDER BY).

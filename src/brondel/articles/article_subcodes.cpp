@@ -2,9 +2,12 @@
 
 #include "brondel/articles/article_configurator.h"
 #include "brondel/articles/article_statements.h"
+#include "brondel/console/field_box.h"
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/console/object_required.h"
-#include "brondel/console/sidebar_section.h"
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
@@ -36,12 +39,8 @@ constexpr int FieldWidth = 4200;
 
 const QString typeColumn = QStringLiteral("MG6E_PROGR_MG6F");
 
-host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
-                           std::shared_ptr<host::Control> parent, const QString& caption = QString()) {
-    host::ControlDesign result = FRMMG_BRONDEL::design(name, kind, geometry, std::move(parent));
-    result.caption = caption;
-    return result;
-}
+// Both columns sort and search.
+const GridColumn gridColumns[] = {{"MG6E_SUBCODICE", "Codifica", 2175}, {"MG6E_DESCR", "Descrizione", 7800}};
 
 QString tooLong(qint16 maximum) {
     return QStringLiteral("Il numero massimo di carattere consentito per la codifica subcodice è ") +
@@ -52,12 +51,12 @@ const QString apostropheRefused = QStringLiteral("La codifica subcodice non può
 
 }  // namespace
 
-ArticleSubCodes::ArticleSubCodes(FRMMG_BRONDEL& form, ArticleConfigurator& configurator)
-    : ArticleSection(form), configurator_(configurator) {}
+ArticleSubCodes::ArticleSubCodes(FRMMG_BRONDEL& form)
+    : ArticleSection(form, 8), frame_(addFrame("DTS_Subcodici_Articoli")) {}
 
 ArticleSubCodes::~ArticleSubCodes() = default;
 
-std::shared_ptr<host::VirtualFrame> ArticleSubCodes::frame() const { return required(form_.FME_SUBCODART); }
+std::shared_ptr<host::VirtualFrame> ArticleSubCodes::frame() const { return frame_.required(); }
 
 std::shared_ptr<ado::Recordset> ArticleSubCodes::rows() const { return required(frame()->recordset()); }
 
@@ -66,80 +65,64 @@ QString ArticleSubCodes::type() const { return text(control<host::Combo>("CBO_PR
 void ArticleSubCodes::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, 3, 1, LabelWidth, FieldWidth);
-    const auto box = form_.createControl<host::GroupBox>(
-        design("GRB_SUBCODART", ControlKind::GroupBox, layout.fieldBox(), panel, "Subcodice articolo"));
-    const auto label = [&](const char* name, int row, const QString& caption) {
-        form_.createControl<host::Label>(design(name, ControlKind::Label, layout.label(row), box, caption));
+    const auto box = form().createControl<host::GroupBox>(designWithCaption(
+        QStringLiteral("GRB_SUBCODART"), ControlKind::GroupBox, layout.fieldBox(), panel, QStringLiteral("Subcodice articolo")));
+    const auto label = [&](const QString& control, int row) {
+        form().createControl<host::Label>(designWithCaption(labelName(control), ControlKind::Label, layout.label(row), box,
+                                                            form().control(control)->caption()));
     };
 
-    form_.createControl<host::Combo>(
-        design("CBO_PROGRSUBCODART", ControlKind::Combo, layout.field(0), box, "Selezione tipo subcodice"));
-    label("LBL_PROGRSUBCODART", 0, QStringLiteral("Selezione tipo subcodice"));
+    const QString types = QStringLiteral("CBO_PROGRSUBCODART");
+    form().createControl<host::Combo>(
+        designWithCaption(types, ControlKind::Combo, layout.field(0), box, QStringLiteral("Selezione tipo subcodice")));
+    label(types, 0);
 
-    host::Geometry code = layout.field(1);
-    code.width = CodeWidth;
-    host::ControlDesign codeField =
-        design("TXT_SUBCODICE", ControlKind::Edit, code, box, "Codifica del subcodice articolo");
-    codeField.maxLength = 25;
-    codeField.boundColumn = QStringLiteral("MG6E_SUBCODICE");
-    codeField.mandatory = true;
-    form_.createControl<host::Edit>(codeField);
-    label("LBL_SUBCODICE", 1, QStringLiteral("Codifica del subcodice articolo"));
+    host::Geometry codeField = layout.field(1);
+    codeField.width = CodeWidth;
+    host::ControlDesign code = designWithCaption(QStringLiteral("TXT_SUBCODICE"), ControlKind::Edit, codeField, box,
+                                                 QStringLiteral("Codifica del subcodice articolo"));
+    code.maxLength = 25;
+    code.boundColumn = QStringLiteral("MG6E_SUBCODICE");
+    code.mandatory = true;
+    form().createControl<host::Edit>(code);
+    label(code.name, 1);
 
-    host::ControlDesign description =
-        design("TXT_DESCRSUBCODART", ControlKind::Edit, layout.field(2), box, "Descrizione");
+    host::ControlDesign description = designWithCaption(QStringLiteral("TXT_DESCRSUBCODART"), ControlKind::Edit,
+                                                        layout.field(2), box, QStringLiteral("Descrizione"));
     description.maxLength = 36;
     description.boundColumn = QStringLiteral("MG6E_DESCR");
-    form_.createControl<host::Edit>(description);
-    label("LBL_DESCRSUBCODART", 2, QStringLiteral("Descrizione"));
+    form().createControl<host::Edit>(description);
+    label(description.name, 2);
 
-    form_.createControl<host::Grid>(design("GRD_SUBCODART", ControlKind::Grid, layout.grid(), panel));
-    form_.createControl<host::GridNavigator>(
-        design("GNV_SUBCODART", ControlKind::GridNavigator, layout.navigator(), panel));
+    form().createControl<host::Grid>(
+        FRMMG_BRONDEL::design(QStringLiteral("GRD_SUBCODART"), ControlKind::Grid, layout.grid(), panel));
+    form().createControl<host::GridNavigator>(
+        FRMMG_BRONDEL::design(QStringLiteral("GNV_SUBCODART"), ControlKind::GridNavigator, layout.navigator(), panel));
     connectControls();
 }
 
 void ArticleSubCodes::connectControls() {
-    connect(control<host::Grid>("GRD_SUBCODART")->DataFormatEXT, this, &ArticleSubCodes::GRD_SUBCODART_DataFormatEXT);
-    connect(control<host::Combo>("CBO_PROGRSUBCODART")->ChangeRow, this, &ArticleSubCodes::CBO_PROGRSUBCODART_ChangeRow);
-    connect(control<host::Edit>("TXT_SUBCODICE")->AfterItem, this, &ArticleSubCodes::TXT_SUBCODICE_AfterItem);
-    connect(control<host::Edit>("TXT_DESCRSUBCODART")->KeyDown, this, &ArticleSubCodes::TXT_DESCRSUBCODART_KeyDown);
-    connect(control<host::GridNavigator>("GNV_SUBCODART")->AfterButtonClick, this,
-            &ArticleSubCodes::GNV_SUBCODART_AfterButtonClick);
+    connect(control<host::Grid>("GRD_SUBCODART")->DataFormatEXT, &ArticleSubCodes::GRD_SUBCODART_DataFormatEXT);
+    connect(control<host::Combo>("CBO_PROGRSUBCODART")->ChangeRow, &ArticleSubCodes::CBO_PROGRSUBCODART_ChangeRow);
+    connect(control<host::Edit>("TXT_SUBCODICE")->AfterItem, &ArticleSubCodes::TXT_SUBCODICE_AfterItem);
+    connect(control<host::Edit>("TXT_DESCRSUBCODART")->KeyDown, &ArticleSubCodes::TXT_DESCRSUBCODART_KeyDown);
+    connect(control<host::GridNavigator>("GNV_SUBCODART")->AfterButtonClick, &ArticleSubCodes::GNV_SUBCODART_AfterButtonClick);
 }
 
 void ArticleSubCodes::connectFrame(host::VirtualFrame& frame) {
-    connect(frame.BeforeAddNew, this, &ArticleSubCodes::FME_SUBCODART_BeforeAddNew);
-    connect(frame.AfterAddNew, this, &ArticleSubCodes::FME_SUBCODART_AfterAddNew);
-    connect(frame.BeforeUpdate, this, &ArticleSubCodes::FME_SUBCODART_BeforeUpdate);
-    connect(frame.AfterUpdate, this, &ArticleSubCodes::FME_SUBCODART_AfterUpdate);
+    connect(frame.BeforeAddNew, &ArticleSubCodes::FME_SUBCODART_BeforeAddNew);
+    connect(frame.AfterAddNew, &ArticleSubCodes::FME_SUBCODART_AfterAddNew);
+    connect(frame.BeforeUpdate, &ArticleSubCodes::FME_SUBCODART_BeforeUpdate);
+    connect(frame.AfterUpdate, &ArticleSubCodes::FME_SUBCODART_AfterUpdate);
 }
 
 void ArticleSubCodes::initGrids() { INITGRID_SUBCODICI(); }
 
 void ArticleSubCodes::show() { MostraItemSubCodArt(); }
 
-void ArticleSubCodes::releaseRecordsets() {
-    if (RstSubCodArt && RstSubCodArt->isOpen())
-        RstSubCodArt->close();
-    RstSubCodArt.reset();
-}
-
-void ArticleSubCodes::releaseFrame() {
-    const std::shared_ptr<host::VirtualFrame> old = std::exchange(form_.FME_SUBCODART, nullptr);
-    if (!old)
-        return;
-    old->close();
-    old->detach();
-    const std::shared_ptr<host::Cinterface> host = form_.HostInterface;
-    if (host && host->activeFrame() == old)
-        host->setActiveFrame(nullptr);
-    releaseRecordsets();
-}
-
 void ArticleSubCodes::MostraItemSubCodArt() {
     automation::reraise("MostraItemSubCodArt", [this] {
-        form_.VisualizzaUI(QStringLiteral("ITMSUBCOD"), false);
+        showPanel();
         Carica_CBO_PROGRSUBCOD();
     });
 }
@@ -149,7 +132,7 @@ void ArticleSubCodes::Carica_CBO_PROGRSUBCOD() {
         const std::shared_ptr<ado::Recordset> types = execute(ArticleStatements::codedTypes(company()));
         const auto combo = control<host::Combo>("CBO_PROGRSUBCODART");
         combo->clear();
-        for (; hasRow(types); types->moveNext()) {
+        for (; hasCurrentRow(types); types->moveNext()) {
             combo->addItem(text(types->value(QStringLiteral("MG6F_DESCR"))),
                            automation::cint(number(types->value(QStringLiteral("MG6F_PROGR")))));
         }
@@ -160,9 +143,8 @@ void ArticleSubCodes::Carica_CBO_PROGRSUBCOD() {
 
 QString ArticleSubCodes::Carica_CBO_PROGRSUBCOD(const QVariant& type) {
     return automation::reraise("Carica_CBO_PROGRSUBCOD", [&] {
-        const std::shared_ptr<ado::Recordset> result =
-            execute(ArticleStatements::typeDescription(company(), automation::cstr(number(type))));
-        return hasRow(result) ? text(result->value(QStringLiteral("MG6F_DESCR"))) : QString();
+        return text(firstValue(ArticleStatements::typeDescription(company(), automation::cstr(number(type))),
+                               QStringLiteral("MG6F_DESCR")));
     });
 }
 
@@ -170,38 +152,24 @@ void ArticleSubCodes::ConfigurazioneVirtualFrameSubCodArt() {
     automation::reraise("ConfigurazioneVirtualFrameSubCodArt", [this] {
         const auto navigator = control<host::GridNavigator>("GNV_SUBCODART");
         navigator->setEnabled(false);
-        releaseFrame();
-        const QString statement = ArticleStatements::valueRows(company(), type());
-        RstSubCodArt = required(factory()->recordsetFactory())->createRecordset();
-        RstSubCodArt->open(statement, required(form_.ConsoleConnection));
-
-        const std::shared_ptr<host::VirtualFrame> created = required(factory()->createVirtualFrame());
-        form_.FME_SUBCODART = created;
-        connectFrame(*created);
-        const auto grid = control<host::Grid>("GRD_SUBCODART");
-        created->initialize(form_.HostInterface, form_.ConsoleConnection, RstSubCodArt, QVariant(statement), QString(),
-                            navigator, grid);
-        created->addControl(control<host::DataControl>("TXT_SUBCODICE"));
-        created->addControl(control<host::DataControl>("TXT_DESCRSUBCODART"));
-        created->setKeyControl(control<host::DataControl>("TXT_SUBCODICE"));
-        created->setEditingEnabled(true);
-        grid->refresh();
-        created->setStatus(hasRow(RstSubCodArt) ? host::frame_status::Browse : host::frame_status::Adding);
+        const FrameDesign design{ArticleStatements::valueRows(company(), type()),
+                                 QStringLiteral("GRD_SUBCODART"),
+                                 QStringLiteral("GNV_SUBCODART"),
+                                 {{QStringLiteral("TXT_SUBCODICE")}, {QStringLiteral("TXT_DESCRSUBCODART")}},
+                                 QStringLiteral("TXT_SUBCODICE")};
+        frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
+        control<host::Grid>("GRD_SUBCODART")->refresh();
+        frame()->setStatus(hasCurrentRow(frame_.recordset()) ? host::frame_status::Browse : host::frame_status::Adding);
         navigator->setEnabled(true);
     });
 }
 
 void ArticleSubCodes::INITGRID_SUBCODICI() {
     automation::reraise("INITGRID_SUBCODICI", [this] {
+        defineGridColumns(QStringLiteral("GRD_SUBCODART"), QStringLiteral("MG6E_SUBCODICE"), gridColumns);
         const auto grid = control<host::Grid>("GRD_SUBCODART");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, QStringLiteral("MG6E_SUBCODICE"), 0);
-        layout->addColumn(QStringLiteral("MG6E_SUBCODICE"), QStringLiteral("Codifica"), host::column_kind::Text, 2175, true);
-        layout->addColumn(QStringLiteral("MG6E_DESCR"), QStringLiteral("Descrizione"), host::column_kind::Text, 7800, true);
-        grid->setColumnLayout(layout);
-        grid->endColumnDefinition();
-        grid->setColumnSortable(QStringLiteral("MG6E_SUBCODICE"), true);
-        grid->setColumnSortable(QStringLiteral("MG6E_DESCR"), true);
+        for (const GridColumn& column : gridColumns)
+            grid->setColumnSortable(QString::fromLatin1(column.field), true);
     });
 }
 
@@ -215,8 +183,8 @@ void ArticleSubCodes::GRD_SUBCODART_DataFormatEXT(QVariant& value, const QString
 void ArticleSubCodes::CBO_PROGRSUBCODART_ChangeRow() {
     automation::reraise("CBO_PROGRSUBCODART_ChangeRow", [this] {
         ConfigurazioneVirtualFrameSubCodArt();
-        required(form_.HostInterface)->setActiveFrame(form_.FME_SUBCODART);
-        focus(control<host::Grid>("GRD_SUBCODART"));
+        activate(frame_);
+        focusIfEnabled(QStringLiteral("GRD_SUBCODART"));
     });
 }
 
@@ -231,25 +199,25 @@ void ArticleSubCodes::FME_SUBCODART_AfterAddNew(bool success) {
     automation::reraise("FME_SUBCODART_AfterAddNew", [&] {
         if (!success)
             return;
-        rows()->setValue(QStringLiteral("MG6E_DITTA_CG18"), form_.CompanyCode);
+        rows()->setValue(QStringLiteral("MG6E_DITTA_CG18"), companyCode());
         rows()->setValue(typeColumn, control<host::Combo>("CBO_PROGRSUBCODART")->currentCode());
-        form_.AggiornaStatoAbilitazioneVociSidebar();
+        refreshSidebar();
     });
 }
 
 void ArticleSubCodes::FME_SUBCODART_BeforeUpdate(bool& cancel) {
     automation::reraise("FME_SUBCODART_BeforeUpdate", [&] {
-        const qint16 maximum = configurator_.MaxSizeValoreArticolo(type());
+        const qint16 maximum = form().section<ArticleConfigurator>().MaxSizeValoreArticolo(type());
         const qsizetype length = control<host::Edit>("TXT_SUBCODICE")->text().trimmed().size();
         if (length > maximum) {
             showMessage(tooLong(maximum), host::message_style::Exclamation, formCaption());
             cancel = true;
-            focus(control<host::Edit>("TXT_SUBCODICE"));
+            focusIfEnabled(QStringLiteral("TXT_SUBCODICE"));
             return;
         }
         if (cancel)
             return;
-        rows()->setValue(QStringLiteral("MG6E_DITTA_CG18"), form_.CompanyCode);
+        rows()->setValue(QStringLiteral("MG6E_DITTA_CG18"), companyCode());
         // A stored value keeps its type.
         if (frame()->status() == host::frame_status::Adding)
             rows()->setValue(typeColumn, control<host::Combo>("CBO_PROGRSUBCODART")->currentCode());
@@ -259,7 +227,7 @@ void ArticleSubCodes::FME_SUBCODART_BeforeUpdate(bool& cancel) {
 void ArticleSubCodes::FME_SUBCODART_AfterUpdate(bool success) {
     automation::reraise("FME_SUBCODART_AfterUpdate", [&] {
         if (success)
-            form_.AggiornaStatoAbilitazioneVociSidebar();
+            refreshSidebar();
     });
 }
 
@@ -270,7 +238,7 @@ void ArticleSubCodes::TXT_SUBCODICE_AfterItem(bool& cancel) {
         if (adding && code->text().contains(QLatin1Char('\''))) {
             showMessage(apostropheRefused, host::message_style::Exclamation, formCaption());
             cancel = true;
-            focus(code);
+            focusIfEnabled(code->name());
             return;
         }
         code->setText(code->text().toUpper());
@@ -289,7 +257,7 @@ void ArticleSubCodes::TXT_DESCRSUBCODART_KeyDown(int& keyCode, int shift) {
             navigator->pressButton(button::New);
         } else if (navigator->isButtonAvailable(button::Save)) {
             navigator->pressButton(button::Save);
-            focus(control<host::Grid>("GRD_SUBCODART"));
+            focusIfEnabled(QStringLiteral("GRD_SUBCODART"));
         }
     });
 }
@@ -299,9 +267,9 @@ void ArticleSubCodes::GNV_SUBCODART_AfterButtonClick(bool success, const QString
         if (!success)
             return;
         if (caption == button::New)
-            focus(control<host::Edit>("TXT_SUBCODICE"));
+            focusIfEnabled(QStringLiteral("TXT_SUBCODICE"));
         else if (caption == button::Save)
-            focus(control<host::Grid>("GRD_SUBCODART"));
+            focusIfEnabled(QStringLiteral("GRD_SUBCODART"));
     });
 }
 

@@ -16,7 +16,7 @@ class VirtualFrame;
 
 namespace brondel {
 
-class ArticleConfigurator;
+class SectionFrame;
 
 // The article sub-codes (panel 8, sidebar item ITMSUBCOD): the values of one coded sub-code (a sub-code
 // of treatment 1, chosen in CBO_PROGRSUBCODART) in MG6E_SUBCODART, in the frame FME_SUBCODART with the
@@ -29,13 +29,12 @@ class ArticleConfigurator;
 // Error convention: every procedure re-raises with its name.
 class ArticleSubCodes : public ArticleSection {
 public:
-    ArticleSubCodes(FRMMG_BRONDEL& form, ArticleConfigurator& configurator);
+    explicit ArticleSubCodes(FRMMG_BRONDEL& form);
     ~ArticleSubCodes() override;
 
     void createControls(const std::shared_ptr<host::Panel>& panel) override;
     void initGrids() override;
     void show() override;
-    void releaseRecordsets() override;
 
     void MostraItemSubCodArt();
     // Fills the type combo with the coded sub-codes and chooses the first, which builds the frame.
@@ -57,18 +56,16 @@ public:
     void TXT_DESCRSUBCODART_KeyDown(int& keyCode, int shift);
     void GNV_SUBCODART_AfterButtonClick(bool success, const QString& caption);
 
-    std::shared_ptr<ado::Recordset> RstSubCodArt;
-
 private:
     void connectControls();
     void connectFrame(host::VirtualFrame& frame);
-    void releaseFrame();
+    // FME_SUBCODART and its rows.
     std::shared_ptr<host::VirtualFrame> frame() const;
     std::shared_ptr<ado::Recordset> rows() const;
     // The type chosen in CBO_PROGRSUBCODART, as text.
     QString type() const;
 
-    ArticleConfigurator& configurator_;
+    SectionFrame& frame_;
 };
 
 }  // namespace brondel

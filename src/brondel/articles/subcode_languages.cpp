@@ -3,6 +3,8 @@
 #include "brondel/articles/article_statements.h"
 #include "brondel/articles/article_subcodes.h"
 #include "brondel/console/form_layout.h"
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
 
 #include "ado/recordset.h"
@@ -23,13 +25,6 @@ namespace {
 const QString descriptionColumn = QStringLiteral("TBL_DESCRIZIONE");
 const QString typeColumn = QStringLiteral("TBL_PROGRART");
 
-struct GridColumn {
-    const char* field;
-    const char* caption;
-    int width;
-    bool visible;
-};
-
 const GridColumn gridColumns[] = {
     {"TBL_DESCRLINGUA", "Lingua", 1005, true},
     {"TBL_PROGRART", "Articolo", 1005, true},
@@ -42,8 +37,7 @@ const GridColumn gridColumns[] = {
 
 }  // namespace
 
-SubCodeLanguages::SubCodeLanguages(FRMMG_BRONDEL& form, ArticleSubCodes& subCodes)
-    : ArticleSection(form), subCodes_(subCodes) {}
+SubCodeLanguages::SubCodeLanguages(FRMMG_BRONDEL& form) : ArticleSection(form, 9) {}
 
 SubCodeLanguages::~SubCodeLanguages() = default;
 
@@ -52,10 +46,10 @@ void SubCodeLanguages::createControls(const std::shared_ptr<host::Panel>& panel)
     host::Geometry geometry = FormLayout(FormLayout::FieldSide::Top, 0).grid();
     geometry.top = FormLayout::Margin;
     geometry.height = FormLayout::panel().height - 2 * FormLayout::Margin;
-    const auto grid = form_.createControl<host::Grid>(
+    const auto grid = form().createControl<host::Grid>(
         FRMMG_BRONDEL::design(QStringLiteral("GRD_LINGUASUBART"), host::ControlKind::Grid, geometry, panel));
-    connect(grid->DataFormatEXT, this, &SubCodeLanguages::GRD_LINGUASUBART_DataFormatEXT);
-    connect(grid->OnEdited, this, &SubCodeLanguages::GRD_LINGUASUBART_OnEdited);
+    connect(grid->DataFormatEXT, &SubCodeLanguages::GRD_LINGUASUBART_DataFormatEXT);
+    connect(grid->OnEdited, &SubCodeLanguages::GRD_LINGUASUBART_OnEdited);
 }
 
 void SubCodeLanguages::initGrids() { INITGRID_LINGUASUBART(); }
@@ -70,16 +64,17 @@ void SubCodeLanguages::releaseRecordsets() {
 
 void SubCodeLanguages::MostraItemLinguaSubArt() {
     automation::reraise("MostraItemLinguaSubArt", [this] {
-        form_.VisualizzaUI(QStringLiteral("ITMDESLINART"), false);
+        showPanel();
         LoadDescrizioniLingua_MG6I();
-        form_.AggiornaStatoNavigatore();
+        form().AggiornaStatoNavigatore();
     });
 }
 
 QString SubCodeLanguages::TabellaLinguaSubCodArt() {
     return automation::reraise("TabellaLinguaSubCodArt", [this] {
         if (NomeTabellaLinguaSubCodArt.isEmpty()) {
-            const QString name = QStringLiteral("##LINGUASUBCODART_") + library()->uniqueSuffix();
+            const QString name =
+                QStringLiteral("##LINGUASUBCODART_") + required(factory()->functionLibrary())->uniqueSuffix();
             execute(ArticleStatements::createLanguageTable(name));
             NomeTabellaLinguaSubCodArt = name;
         }
@@ -96,7 +91,7 @@ void SubCodeLanguages::LoadDescrizioniLingua_MG6I() {
         execute(ArticleStatements::fillLanguageTable(table, company()));
         releaseRecordsets();
         RstLinguaSubArt = required(factory()->recordsetFactory())->createRecordset();
-        RstLinguaSubArt->open(ArticleStatements::tableRows(table), required(form_.ConsoleConnection));
+        RstLinguaSubArt->open(ArticleStatements::tableRows(table), connection());
         grid->setDataSource(RstLinguaSubArt);
         grid->refresh();
     });
@@ -104,15 +99,8 @@ void SubCodeLanguages::LoadDescrizioniLingua_MG6I() {
 
 void SubCodeLanguages::INITGRID_LINGUASUBART() {
     automation::reraise("INITGRID_LINGUASUBART", [this] {
+        defineGridColumns(QStringLiteral("GRD_LINGUASUBART"), QStringLiteral("CHIAVE"), gridColumns);
         const auto grid = control<host::Grid>("GRD_LINGUASUBART");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, QStringLiteral("CHIAVE"), 0);
-        for (const GridColumn& column : gridColumns) {
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption),
-                              host::column_kind::Text, column.width, column.visible);
-        }
-        grid->setColumnLayout(layout);
-        grid->endColumnDefinition();
         grid->setColumnLevel(QStringLiteral("TBL_DESCRLINGUA"), 1);
         grid->setColumnLevel(typeColumn, 2);
         grid->setEditable(true);
@@ -124,7 +112,7 @@ void SubCodeLanguages::INITGRID_LINGUASUBART() {
 void SubCodeLanguages::GRD_LINGUASUBART_DataFormatEXT(QVariant& value, const QString& field) {
     automation::reraise("GRD_LINGUASUBART_DataFormatEXT", [&] {
         if (field == typeColumn)
-            value = subCodes_.Carica_CBO_PROGRSUBCOD(value);
+            value = form().section<ArticleSubCodes>().Carica_CBO_PROGRSUBCOD(value);
     });
 }
 
@@ -133,7 +121,7 @@ void SubCodeLanguages::GRD_LINGUASUBART_OnEdited(const host::GridRow& row) {
         if (RstLinguaSubArt)
             RstLinguaSubArt->setValue(descriptionColumn, text(row.value(descriptionColumn)));
         SalvaDescrizioniLingua_MG6I();
-        if (!form_.SwitchingSection && !form_.Unloading)
+        if (!form().SwitchingSection && !form().Unloading)
             control<host::Grid>("GRD_LINGUASUBART")->redraw();
     });
 }
@@ -152,7 +140,7 @@ void SubCodeLanguages::SalvaDescrizioniLingua_MG6I() {
                 execute(ArticleStatements::deleteDescription(company(), type, value, language));
                 continue;
             }
-            if (hasRow(execute(ArticleStatements::descriptionExists(company(), type, value, language))))
+            if (returnsRow(ArticleStatements::descriptionExists(company(), type, value, language)))
                 Update_MG6I_SUBCODARTLING(type, value, language, description);
             else
                 Insert_MG6I_SUBCODARTLING(type, value, language, description);

@@ -16,8 +16,6 @@ struct GridRow;
 
 namespace brondel {
 
-class ArticleSubCodes;
-
 // The sub-code descriptions by language (panel 9, sidebar item ITMDESLINART): every value of every
 // sub-code of the company (MG6E_SUBCODART) in every language the company uses but Italian, in the
 // editable grid GRD_LINGUASUBART over a working table of the server that each showing refills; every
@@ -29,7 +27,7 @@ class ArticleSubCodes;
 // Error convention: every procedure re-raises with its name; the save runs inside GRD_LINGUASUBART_OnEdited.
 class SubCodeLanguages : public ArticleSection {
 public:
-    SubCodeLanguages(FRMMG_BRONDEL& form, ArticleSubCodes& subCodes);
+    explicit SubCodeLanguages(FRMMG_BRONDEL& form);
     ~SubCodeLanguages() override;
 
     void createControls(const std::shared_ptr<host::Panel>& panel) override;
@@ -53,9 +51,6 @@ public:
 
     QString NomeTabellaLinguaSubCodArt;
     std::shared_ptr<ado::Recordset> RstLinguaSubArt;
-
-private:
-    ArticleSubCodes& subCodes_;
 };
 
 }  // namespace brondel

@@ -18,11 +18,9 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     auto languages = std::make_unique<OptionLanguages>(form);
     sections.at(4) = std::make_unique<OptionCustomersSuppliers>(form, *languages);
     sections.at(3) = std::move(languages);
-    auto articles = std::make_unique<ArticleConfigurator>(form);
-    auto subCodes = std::make_unique<ArticleSubCodes>(form, *articles);
-    sections.at(9) = std::make_unique<SubCodeLanguages>(form, *subCodes);
-    sections.at(8) = std::move(subCodes);
-    sections.at(7) = std::move(articles);
+    sections.at(7) = std::make_unique<ArticleConfigurator>(form);
+    sections.at(8) = std::make_unique<ArticleSubCodes>(form);
+    sections.at(9) = std::make_unique<SubCodeLanguages>(form);
     return sections;
 }
 
