@@ -109,15 +109,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, TreatmentFields,
                                            Treatment{3, false, "0", false, "1"}),
                          [](const auto& info) { return "Treatment" + std::to_string(info.param.code); });
 
-TEST_F(ArticleConfiguratorTest, RelativeCounterIsStoredRightAlignedWithoutALastNumber) {
-    open("ITMCONFIGART", false, {subCode(1, 10)});
-
-    ASSERT_TRUE(addSubCode("5", 3));
-
-    EXPECT_EQ(query("SELECT MG6F_INDCODIFICA, MG6F_INDALLIN, MG6F_ULTPROG FROM MG6F_DIMEART WHERE MG6F_PROGR = 2"),
-              QStringList{"3|1|0"});
-}
-
 TEST_F(ArticleConfiguratorTest, DeletingARowInTheInitialDefinitionRenumbersTheRowsAfterIt) {
     open("ITMCONFIGART", false);
     for (const char* length : {"2", "3", "4", "5"})

@@ -60,19 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
              {"48 " + ArticlesTest::caption + ": La codifica subcodice non può contenere il carattere (')."}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SubCodeValues, EditedValueKeepsItsType) {
-    open("ITMSUBCOD", true);
-    ASSERT_TRUE(combo("CBO_PROGRSUBCODART")->pick(1));
-    ASSERT_TRUE(grid("GRD_SUBCODART")->selectRow(0));
-    const QString code = edit("TXT_SUBCODICE")->text();
-
-    edit("TXT_DESCRSUBCODART")->typeText("rinominata");
-    ASSERT_TRUE(press("GNV_SUBCODART", "Conferma"));
-
-    EXPECT_EQ(query("SELECT MG6E_PROGR_MG6F, MG6E_DESCR FROM MG6E_SUBCODART WHERE MG6E_SUBCODICE = '" + code + "'"),
-              QStringList{"2|rinominata"});
-}
-
 TEST_F(SubCodeValues, TypeWithoutValuesOpensOnANewValue) {
     open("ITMSUBCOD", true,
          {"INSERT INTO MG6F_DIMEART (MG6F_DITTA_CG18, MG6F_PROGR, MG6F_DESCR, MG6F_SIZE, MG6F_INDCODIFICA) "

@@ -118,18 +118,8 @@ void ArticleConfigurator::GRD_CONFIGART_DataFormatEXT(QVariant& value, const QSt
     automation::reraise("GRD_CONFIGART_DataFormatEXT", [&] {
         if (automation::isNull(value) || automation::isEmpty(value))
             return;
-        for (const CodedList& list : codedLists()) {
-            if (list.column != field)
-                continue;
-            const QString code = automation::cstr(value);
-            for (const CodedList::Entry& entry : list.entries) {
-                if (automation::cstr(entry.code) == code) {
-                    value = translate(entry.text);
-                    return;
-                }
-            }
-            return;
-        }
+        if (const std::optional<QString> label = codedText(field, value))
+            value = translate(*label);
     });
 }
 
