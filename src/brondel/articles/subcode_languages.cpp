@@ -2,6 +2,7 @@
 
 #include "brondel/articles/article_statements.h"
 #include "brondel/articles/article_subcodes.h"
+#include "brondel/console/description_pass.h"
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
@@ -37,7 +38,8 @@ const GridColumn gridColumns[] = {
 
 }  // namespace
 
-SubCodeLanguages::SubCodeLanguages(FRMMG_BRONDEL& form) : ArticleSection(form, 9) {}
+SubCodeLanguages::SubCodeLanguages(FRMMG_BRONDEL& form)
+    : ArticleSection(form, 9), table_(QStringLiteral("##LINGUASUBCODART_"), &ArticleStatements::createLanguageTable) {}
 
 SubCodeLanguages::~SubCodeLanguages() = default;
 
@@ -72,13 +74,7 @@ void SubCodeLanguages::MostraItemLinguaSubArt() {
 
 QString SubCodeLanguages::TabellaLinguaSubCodArt() {
     return automation::reraise("TabellaLinguaSubCodArt", [this] {
-        if (NomeTabellaLinguaSubCodArt.isEmpty()) {
-            const QString name =
-                QStringLiteral("##LINGUASUBCODART_") + required(factory()->functionLibrary())->uniqueSuffix();
-            execute(ArticleStatements::createLanguageTable(name));
-            NomeTabellaLinguaSubCodArt = name;
-        }
-        return NomeTabellaLinguaSubCodArt;
+        return table_.name(*required(factory()->functionLibrary()), *connection());
     });
 }
 
@@ -126,26 +122,30 @@ void SubCodeLanguages::GRD_LINGUASUBART_OnEdited(const host::GridRow& row) {
     });
 }
 
+SubCodeLanguages::RowKey SubCodeLanguages::key(const ado::Recordset& row) const {
+    return {text(row.value(typeColumn)), text(row.value(QStringLiteral("TBL_SUBCODICE"))),
+            text(row.value(QStringLiteral("TBL_CODLINGUA")))};
+}
+
 void SubCodeLanguages::SalvaDescrizioniLingua_MG6I() {
-    const std::shared_ptr<ado::Recordset> walked = required(RstLinguaSubArt)->clone();
-    if (walked->isBof() && walked->isEof())
-        return;
-    allOrNothing([&] {
-        for (walked->moveFirst(); !walked->isEof(); walked->moveNext()) {
-            const QString type = text(walked->value(typeColumn));
-            const QString value = text(walked->value(QStringLiteral("TBL_SUBCODICE")));
-            const QString language = text(walked->value(QStringLiteral("TBL_CODLINGUA")));
-            const QString description = text(walked->value(descriptionColumn));
-            if (description.isEmpty()) {
-                execute(ArticleStatements::deleteDescription(company(), type, value, language));
-                continue;
-            }
-            if (returnsRow(ArticleStatements::descriptionExists(company(), type, value, language)))
-                Update_MG6I_SUBCODARTLING(type, value, language, description);
-            else
-                Insert_MG6I_SUBCODARTLING(type, value, language, description);
-        }
-    });
+    DescriptionWriters writers;
+    writers.remove = [this](const ado::Recordset& row) {
+        const RowKey at = key(row);
+        execute(ArticleStatements::deleteDescription(company(), at.type, at.value, at.language));
+    };
+    writers.exists = [this](const ado::Recordset& row) {
+        const RowKey at = key(row);
+        return returnsRow(ArticleStatements::descriptionExists(company(), at.type, at.value, at.language));
+    };
+    writers.insert = [this](const ado::Recordset& row, const QString& description) {
+        const RowKey at = key(row);
+        Insert_MG6I_SUBCODARTLING(at.type, at.value, at.language, description);
+    };
+    writers.update = [this](const ado::Recordset& row, const QString& description) {
+        const RowKey at = key(row);
+        Update_MG6I_SUBCODARTLING(at.type, at.value, at.language, description);
+    };
+    saveDescriptions(*connection(), required(RstLinguaSubArt), descriptionColumn, writers);
 }
 
 void SubCodeLanguages::Insert_MG6I_SUBCODARTLING(const QString& type, const QString& value, const QString& language,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "brondel/articles/article_section.h"
+#include "brondel/console/working_table.h"
 
 #include <QString>
 #include <QVariant>
@@ -49,8 +50,18 @@ public:
     void Update_MG6I_SUBCODARTLING(const QString& type, const QString& value, const QString& language,
                                    const QString& description);
 
-    QString NomeTabellaLinguaSubCodArt;
     std::shared_ptr<ado::Recordset> RstLinguaSubArt;
+
+private:
+    // The working table: one per console instance, named on first use.
+    WorkingTable table_;
+    // The language, type and value of a working row, as the statements take them.
+    struct RowKey {
+        QString type;
+        QString value;
+        QString language;
+    };
+    RowKey key(const ado::Recordset& row) const;
 };
 
 }  // namespace brondel
