@@ -261,6 +261,12 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
         if (panel == 6)
             expected << "GRB_RAGVAR(0) 7" << "GRB_RAGVAR(1) 11" << "GRD_RAGGR_MG5E 11" << "GRD_RAGGR_MG5H 15"
                      << "TvDim 15" << "LBL_RAGMES 14" << "CMD_RINUMERA 12";
+        if (panel == 7)
+            expected << "GRB_CONFIGART(1) 14" << "GRD_CONFIGART 15" << "GNV_CONFIGART 12" << "CMD_ELIMINACONFART 12";
+        if (panel == 8)
+            expected << "GRB_SUBCODART 14" << "GRD_SUBCODART 15" << "GNV_SUBCODART 12";
+        if (panel == 9)
+            expected << QStringLiteral("GRD_LINGUASUBART 15");
     }
     const auto registered = [this] {
         QStringList names;

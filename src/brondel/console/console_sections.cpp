@@ -1,5 +1,8 @@
 #include "brondel/console/console_sections.h"
 
+#include "brondel/articles/article_configurator.h"
+#include "brondel/articles/article_subcodes.h"
+#include "brondel/articles/subcode_languages.h"
 #include "brondel/options/option_customers_suppliers.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/options_section.h"
@@ -19,6 +22,9 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     sections.at(3) = std::move(languages);
     sections.at(1) = std::make_unique<GroupingList>(form);
     sections.at(6) = std::make_unique<GroupingComposition>(form);
+    sections.at(7) = std::make_unique<ArticleConfigurator>(form);
+    sections.at(8) = std::make_unique<ArticleSubCodes>(form);
+    sections.at(9) = std::make_unique<SubCodeLanguages>(form);
     return sections;
 }
 
