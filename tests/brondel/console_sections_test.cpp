@@ -258,6 +258,10 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
             expected << "GRD_CLIFORVAR 15" << "GRB_PARCLIFOR(0) 7";
         if (panel == 6)
             expected << QStringLiteral("CMD_RINUMERA 12");
+        if (panel == 10)
+            expected << "GRD_OBBDOC 15" << "LBL_RICDOC 10" << "TXT_CODDOC 10" << "TXT_DESCRDOC 10" << "BTN_RICERCADOC 10";
+        if (panel == 11)
+            expected << "TRV_MENU 7" << "GRD_OBBPRO 5" << "GRD_OBBPRORIEP 15";
     }
     const auto registered = [this] {
         QStringList names;

@@ -1,5 +1,7 @@
 #include "brondel/console/console_sections.h"
 
+#include "brondel/mandatory/mandatory_documents.h"
+#include "brondel/mandatory/mandatory_programs.h"
 #include "brondel/options/option_customers_suppliers.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/options_section.h"
@@ -15,6 +17,8 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     auto languages = std::make_unique<OptionLanguages>(form);
     sections.at(4) = std::make_unique<OptionCustomersSuppliers>(form, *languages);
     sections.at(3) = std::move(languages);
+    sections.at(10) = std::make_unique<MandatoryByDocument>(form);
+    sections.at(11) = std::make_unique<MandatoryByProgram>(form);
     return sections;
 }
 
