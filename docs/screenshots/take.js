@@ -12,7 +12,7 @@ var sections = [
     ["ITMSUBCOD", "09-subcodici-articolo"],
     ["ITMDESLINART", "10-descrizioni-subcodici"],
     ["ITMOBBDOC", "11-obbligatorieta-documenti"],
-    ["ITMOBBPRO", "12-obbligatorieta-programmi"]
+    ["ITMOBBPRO", "12-obbligatorieta-programmi", function () { suite.control("TRV_MENU").choose("Listini di vendita"); }]
 ];
 // Types a value into a field and leaves it, as a person shows a section with data.
 function enter(field, text) {

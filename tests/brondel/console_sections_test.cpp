@@ -267,6 +267,10 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
             expected << "GRB_SUBCODART 14" << "GRD_SUBCODART 15" << "GNV_SUBCODART 12";
         if (panel == 9)
             expected << QStringLiteral("GRD_LINGUASUBART 15");
+        if (panel == 10)
+            expected << "GRD_OBBDOC 15" << "LBL_RICDOC 10" << "TXT_CODDOC 10" << "TXT_DESCRDOC 10" << "BTN_RICERCADOC 10";
+        if (panel == 11)
+            expected << "TRV_MENU 7" << "GRD_OBBPRO 5" << "GRD_OBBPRORIEP 15";
     }
     const auto registered = [this] {
         QStringList names;

@@ -3,6 +3,8 @@
 #include "brondel/articles/article_configurator.h"
 #include "brondel/articles/article_subcodes.h"
 #include "brondel/articles/subcode_languages.h"
+#include "brondel/mandatory/mandatory_documents.h"
+#include "brondel/mandatory/mandatory_programs.h"
 #include "brondel/options/option_customers_suppliers.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/options_section.h"
@@ -25,6 +27,8 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     sections.at(7) = std::make_unique<ArticleConfigurator>(form);
     sections.at(8) = std::make_unique<ArticleSubCodes>(form);
     sections.at(9) = std::make_unique<SubCodeLanguages>(form);
+    sections.at(10) = std::make_unique<MandatoryByDocument>(form);
+    sections.at(11) = std::make_unique<MandatoryByProgram>(form);
     return sections;
 }
 
