@@ -14,6 +14,9 @@ namespace {
 // SQL Server's limit of nested EXECUTE.
 constexpr int maxNesting = 32;
 
+// Texts remembered whole; past this they are forgotten at once and the shapes' cache serves again.
+constexpr std::size_t maxKnownTexts = 1024;
+
 }  // namespace
 
 BatchInterpreter::BatchInterpreter(std::unique_ptr<SqlTarget> target)
@@ -34,15 +37,31 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
                                 QStringLiteral("Maximum stored procedure, function, trigger, or view nesting level "
                                                "exceeded (limit 32)."));
     }
-    if (lexers_.size() <= static_cast<std::size_t>(depth)) lexers_.push_back(std::make_unique<Lexer>());
-    Lexer& lexer = *lexers_[static_cast<std::size_t>(depth)];
-    lexer.tokenize(text);
-    ProgramPtr program = cache_.find(lexer);
-    if (!program) {
-        ++translations_;
-        program = translator_.translate(lexer);
-        if (program->cacheable) cache_.insert(lexer, program);
+    // Held here: an EXECUTE run from this text may forget every known text while this one still runs.
+    std::shared_ptr<const KnownText> known;
+    const Lexer* found = nullptr;
+    ProgramPtr program;
+    if (const auto it = knownTexts_.find(text); it != knownTexts_.end()) {
+        known = it->second;
+        found = &known->lexer;
+        program = known->program;
+    } else {
+        if (lexers_.size() <= static_cast<std::size_t>(depth)) lexers_.push_back(std::make_unique<Lexer>());
+        Lexer& fresh = *lexers_[static_cast<std::size_t>(depth)];
+        fresh.tokenize(text);
+        found = &fresh;
+        program = cache_.find(fresh);
+        if (!program) {
+            ++translations_;
+            program = translator_.translate(fresh);
+            if (program->cacheable) cache_.insert(fresh, program);
+        }
+        if (program->cacheable) {
+            known = remember(fresh, program);
+            found = &known->lexer;
+        }
     }
+    const Lexer& lexer = *found;
     std::vector<QVariant> values(static_cast<std::size_t>(program->slotCount), automation::null());
     for (Program::Step& step : program->steps) {
         runStep(step, program->cacheable, lexer, parameters, values, result);
@@ -52,6 +71,17 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         const QByteArray utf8 = code.toString().toUtf8();
         run(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), {}, result, depth + 1);
     }
+}
+
+std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(const Lexer& lexer,
+                                                                              const ProgramPtr& program) {
+    if (knownTexts_.size() >= maxKnownTexts) knownTexts_.clear();  // a new working set builds up again
+    auto known = std::make_shared<KnownText>();
+    known->text = std::string(lexer.source());
+    known->lexer.tokenize(known->text);
+    known->program = program;
+    knownTexts_.emplace(std::string_view(known->text), known);
+    return known;
 }
 
 void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer& lexer,

@@ -8,6 +8,9 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -219,40 +222,109 @@ void getdateFunction(sqlite3_context* context, int, sqlite3_value**) {
     resultText(context, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
 }
 
-bool isNumeric(int type) { return type == SQLITE_INTEGER || type == SQLITE_FLOAT; }
+// A value of a + chain while tsql_plus folds it.
+struct PlusValue {
+    int type = SQLITE_NULL;  // SQLITE_INTEGER, SQLITE_FLOAT or SQLITE_TEXT
+    sqlite3_int64 integer = 0;
+    double real = 0;
+    std::string text;
+};
 
-// a + b when the translation could not tell the operands' types: two texts concatenate, a number makes it
-// an addition (the text converted, or SQL Server's conversion error), NULL gives NULL.
+PlusValue plusValue(sqlite3_value* v) {
+    PlusValue out;
+    out.type = sqlite3_value_type(v);
+    if (out.type == SQLITE_INTEGER) out.integer = sqlite3_value_int64(v);
+    if (out.type == SQLITE_FLOAT) out.real = sqlite3_value_double(v);
+    if (out.type == SQLITE_TEXT || out.type == SQLITE_BLOB) {
+        out.type = SQLITE_TEXT;
+        out.text = std::string(utf8(v));
+    }
+    return out;
+}
+
+// A text operand of an addition as the number it reads as, converted to an int when the other operand is
+// one (so '1.5' is no int, as on SQL Server, and blanks are 0); false when it is none.
+bool textAsNumber(PlusValue& v, bool integerOnly) {
+    const char* begin = v.text.c_str();
+    char* end = nullptr;
+    const auto blanksOnly = [](const char* p) {
+        while (*p == ' ' || *p == '\t') ++p;
+        return *p == '\0';
+    };
+    if (integerOnly && blanksOnly(begin)) {
+        v.type = SQLITE_INTEGER;
+        v.integer = 0;
+        return true;
+    }
+    errno = 0;
+    const long long integer = std::strtoll(begin, &end, 10);
+    if (end != begin && errno == 0 && blanksOnly(end)) {
+        v.type = SQLITE_INTEGER;
+        v.integer = integer;
+        return true;
+    }
+    if (integerOnly) return false;
+    errno = 0;
+    const double real = std::strtod(begin, &end);
+    if (end != begin && errno == 0 && blanksOnly(end) && std::isfinite(real)) {
+        v.type = SQLITE_FLOAT;
+        v.real = real;
+        return true;
+    }
+    return false;
+}
+
+// tsql_plus(ops, a, b, ...): a + b - ... when the translation could not tell the operands' types (ops holds
+// the operators, + or -), folded left to right as SQL Server does: two texts concatenate, a number makes it
+// arithmetic (the text converted, or SQL Server's conversion error), NULL gives NULL.
 void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (argc < 2) return;
+    const std::string_view ops = utf8(argv[0]);
+    ++argv;
+    --argc;
     if (anyNull(argc, argv)) return;
-    const int a = sqlite3_value_type(argv[0]);
-    const int b = sqlite3_value_type(argv[1]);
-    if (!isNumeric(a) && !isNumeric(b)) {
-        std::string out(utf8(argv[0]));
-        out += utf8(argv[1]);
-        resultText(context, out);
-        return;
-    }
-    for (int i = 0; i < 2; ++i) {
-        if (isNumeric(sqlite3_value_type(argv[i]))) continue;
-        if (!isNumeric(sqlite3_value_numeric_type(argv[i]))) {
-            const int other = sqlite3_value_type(argv[1 - i]);
-            const std::string message = "Conversion failed when converting the varchar value '" + std::string(utf8(argv[i])) +
-                                        "' to data type " + (other == SQLITE_INTEGER ? "int." : "float.");
-            sqlite3_result_error(context, message.c_str(), -1);
-            return;
+    PlusValue sum = plusValue(argv[0]);
+    for (int a = 1; a < argc; ++a) {
+        const bool minus = static_cast<std::size_t>(a - 1) < ops.size() && ops[static_cast<std::size_t>(a - 1)] == '-';
+        PlusValue next = plusValue(argv[a]);
+        if (sum.type == SQLITE_TEXT && next.type == SQLITE_TEXT) {
+            if (minus) {
+                sqlite3_result_error(context, "Operand data type varchar is invalid for subtract operator.", -1);
+                return;
+            }
+            sum.text += next.text;
+            continue;
         }
-    }
-    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER) {
-        sqlite3_int64 sum = 0;
-        if (__builtin_add_overflow(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), &sum)) {
-            sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.", -1);
-            return;
+        for (PlusValue* v : {&sum, &next}) {
+            if (v->type != SQLITE_TEXT) continue;
+            const PlusValue& other = v == &sum ? next : sum;
+            const std::string original = v->text;
+            if (!textAsNumber(*v, other.type == SQLITE_INTEGER)) {
+                const std::string message = "Conversion failed when converting the varchar value '" + original +
+                                            "' to data type " + (other.type == SQLITE_INTEGER ? "int." : "float.");
+                sqlite3_result_error(context, message.c_str(), -1);
+                return;
+            }
         }
-        sqlite3_result_int64(context, sum);
-        return;
+        if (sum.type == SQLITE_INTEGER && next.type == SQLITE_INTEGER) {
+            const bool overflow = minus ? __builtin_sub_overflow(sum.integer, next.integer, &sum.integer)
+                                        : __builtin_add_overflow(sum.integer, next.integer, &sum.integer);
+            if (overflow) {
+                sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.", -1);
+                return;
+            }
+            continue;
+        }
+        const double l = sum.type == SQLITE_INTEGER ? static_cast<double>(sum.integer) : sum.real;
+        const double r = next.type == SQLITE_INTEGER ? static_cast<double>(next.integer) : next.real;
+        sum.type = SQLITE_FLOAT;
+        sum.real = minus ? l - r : l + r;
     }
-    sqlite3_result_double(context, sqlite3_value_double(argv[0]) + sqlite3_value_double(argv[1]));
+    switch (sum.type) {
+    case SQLITE_INTEGER: sqlite3_result_int64(context, sum.integer); break;
+    case SQLITE_FLOAT: sqlite3_result_double(context, sum.real); break;
+    default: resultText(context, sum.text); break;
+    }
 }
 
 // A value as FOR XML PATH writes it: &, <, > and carriage returns escaped.
@@ -383,7 +455,7 @@ constexpr Registration registrations[] = {
     {"lower", 1, true, lowerFunction},
     {"newid", 0, false, newidFunction},
     {"getdate", 0, false, getdateFunction},
-    {"tsql_plus", 2, true, plusFunction},
+    {"tsql_plus", -1, true, plusFunction},
     {"tsql_xml", 1, true, xmlFunction},
     {"tsql_like", 2, true, likeFunction},
     {"tsql_like", 3, true, likeFunction},

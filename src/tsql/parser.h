@@ -16,6 +16,8 @@ public:
     explicit Parser(const Lexer& lexer) : QueryParser(lexer) {}
 
     std::vector<ast::Statement> parseBatch();
+    // The literals whose values the parsed statements depend on (see TokenCursor).
+    const std::vector<int>& structuralLiterals() const { return structuralLiterals_; }
 
 private:
     using Kind = ast::Statement::Kind;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <sqlite3.h>
 
@@ -52,6 +53,13 @@ const char* joinWord(JoinKind kind) {
     case JoinKind::Cross: return " CROSS JOIN ";
     }
     return " JOIN ";
+}
+
+// Whether a number as written is 100 (TOP 100 PERCENT), without a conversion that could throw.
+bool isHundred(const std::string& number) {
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end);
+    return end == number.c_str() + number.size() && value == 100.0;
 }
 
 constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
@@ -219,7 +227,7 @@ void QueryWriter::limit(const Select& select, std::string& out) {
     if (select.top) {
         if (select.topPercent) {
             const Expr& top = *select.top;
-            if (top.kind != ExprKind::Literal || top.text != "n" || std::stod(pinnedString(top.index)) != 100.0) {
+            if (top.kind != ExprKind::Literal || top.text != "n" || !isHundred(pinnedString(top.index))) {
                 raiseUnsupported(QStringLiteral("TOP n PERCENT"));
             }
             return;  // TOP 100 PERCENT: every row
@@ -438,6 +446,23 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
 bool QueryWriter::hasCollation(const Expr& e) const { return e.kind == ExprKind::Column || e.kind == ExprKind::Collate; }
 
 ValueType QueryWriter::typeOf(const Expr& e) const {
+    if (!e.typed) {
+        e.valueType = inferType(e);
+        e.typed = true;
+    }
+    return e.valueType;
+}
+
+// What + of two operands yields, as far as their types tell.
+ValueType QueryWriter::plusType(ValueType l, ValueType r) {
+    if (l == ValueType::Number || r == ValueType::Number) return ValueType::Number;
+    if ((l == ValueType::Text || l == ValueType::Null) && (r == ValueType::Text || r == ValueType::Null)) {
+        return ValueType::Text;
+    }
+    return ValueType::Unknown;
+}
+
+ValueType QueryWriter::inferType(const Expr& e) const {
     switch (e.kind) {
     case ExprKind::Literal:
         return e.text == "s" ? ValueType::Text : ValueType::Number;
@@ -476,14 +501,11 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
     case ExprKind::Unary:
         return ValueType::Number;
     case ExprKind::Binary: {
-        if (e.text != "+") return ValueType::Number;
-        const ValueType l = typeOf(*e.args[0]);
-        const ValueType r = typeOf(*e.args[1]);
-        if (l == ValueType::Number || r == ValueType::Number) return ValueType::Number;
-        if ((l == ValueType::Text || l == ValueType::Null) && (r == ValueType::Text || r == ValueType::Null)) {
-            return ValueType::Text;
+        ValueType t = typeOf(*e.args[0]);
+        for (std::size_t i = 0; i < e.ops.size(); ++i) {
+            t = e.ops[i] == "+" ? plusType(t, typeOf(*e.args[i + 1])) : ValueType::Number;
         }
-        return ValueType::Unknown;
+        return t;
     }
     case ExprKind::Like:
     case ExprKind::In:
@@ -506,6 +528,15 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
     case ExprKind::Collate:
         return typeOf(*e.args[0]);
     case ExprKind::Column:
+        switch (columnType(e)) {
+        case ScalarType::Text: return ValueType::Text;
+        case ScalarType::Integer:
+        case ScalarType::Decimal:
+        case ScalarType::Float: return ValueType::Number;
+        case ScalarType::Null:
+        case ScalarType::Unknown: return ValueType::Unknown;
+        }
+        return ValueType::Unknown;
     case ExprKind::Star:
     case ExprKind::Parameter:
     case ExprKind::Default:
@@ -574,20 +605,16 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         out += ')';
         return;
     case ExprKind::Binary:
-        if (e.text == "+") {
-            plus(e, out);
-            return;
-        }
         out += '(';
-        if (isComparison(e.text)) {
+        if (isComparison(e.ops[0])) {
             comparand(*e.args[0], e.args[1].get(), out);
+            out += ' ';
+            out += e.ops[0];
+            out += ' ';
+            expression(*e.args[1], out);
         } else {
-            expression(*e.args[0], out);
+            chain(e, out);
         }
-        out += ' ';
-        out += e.text;
-        out += ' ';
-        expression(*e.args[1], out);
         out += ')';
         return;
     case ExprKind::Like:
@@ -751,14 +778,22 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return e.text != "NOT" && numeric(t) ? t : ScalarType::Unknown;
     }
     case ExprKind::Binary: {
-        if (e.text != "+" && e.text != "-" && e.text != "*" && e.text != "/" && e.text != "%") return ScalarType::Unknown;
-        const ScalarType l = scalarTypeOf(*e.args[0]);
-        const ScalarType r = scalarTypeOf(*e.args[1]);
-        if (e.text == "+" && l == ScalarType::Text && r == ScalarType::Text) return ScalarType::Text;
-        if (numeric(l) && numeric(r)) return std::max(l, r);  // int, then decimal, then float
-        if (numeric(l) && r == ScalarType::Text) return l;    // the text converts to the number
-        if (l == ScalarType::Text && numeric(r)) return r;
-        return ScalarType::Unknown;
+        ScalarType l = scalarTypeOf(*e.args[0]);
+        for (std::size_t i = 0; i < e.ops.size(); ++i) {
+            const std::string& op = e.ops[i];
+            if (op != "+" && op != "-" && op != "*" && op != "/" && op != "%") return ScalarType::Unknown;
+            const ScalarType r = scalarTypeOf(*e.args[i + 1]);
+            if (op == "+" && l == ScalarType::Text && r == ScalarType::Text) {
+                l = ScalarType::Text;
+            } else if (numeric(l) && numeric(r)) {
+                l = std::max(l, r);  // int, then decimal, then float
+            } else if (l == ScalarType::Text && numeric(r)) {
+                l = r;  // the text converts to the number
+            } else if (!(numeric(l) && r == ScalarType::Text)) {
+                return ScalarType::Unknown;
+            }
+        }
+        return l;
     }
     case ExprKind::Function: {
         if (e.args.empty()) return ScalarType::Unknown;
@@ -865,23 +900,79 @@ void QueryWriter::cast(const Expr& e, std::string& out) {
     raiseUnsupported(QStringLiteral("CAST to %1").arg(qtext(n)));
 }
 
-// + means what SQL Server's types make of it: arithmetic of two numbers, concatenation of two texts, and a
-// run-time decision (tsql_plus) otherwise, which also raises SQL Server's error for a text that is no number.
-void QueryWriter::plus(const Expr& e, std::string& out) {
-    const ValueType l = typeOf(*e.args[0]);
-    const ValueType r = typeOf(*e.args[1]);
-    const auto textual = [](ValueType t) { return t == ValueType::Text || t == ValueType::Null; };
-    const char* op = nullptr;
-    if (l == ValueType::Number && r == ValueType::Number) {
-        op = " + ";
-    } else if (textual(l) && textual(r)) {
-        op = " || ";
+// A chain of operators of one level, written flat: SQLite parses a long flat chain without growing its
+// parser stack. + means what SQL Server's types make of it: arithmetic of two numbers, concatenation of two
+// texts, and a run-time decision (tsql_plus, which takes a run of such steps at once) otherwise, which also
+// raises SQL Server's error for a text that is no number. Where SQLite ranks the next operator differently
+// from the previous one (||, & and | are not on the level of + and - there), the part written so far is put
+// in parentheses, so the chain still runs left to right.
+void QueryWriter::chain(const Expr& e, std::string& out) {
+    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided };
+    std::string prefix;
+    expression(*e.args[0], prefix);
+    ValueType type = typeOf(*e.args[0]);
+    Kind previous = Kind::None;
+    bool openCall = false;  // prefix is tsql_plus( ... without its closing parenthesis
+    std::string runOps;     // the operators of that call, written as its first argument when it closes
+    const auto closeCall = [&] {
+        static constexpr std::string_view call = "tsql_plus(";
+        prefix.insert(call.size(), "'" + runOps + "', ");
+        prefix += ')';
+        openCall = false;
+    };
+    for (std::size_t i = 0; i < e.ops.size(); ++i) {
+        const std::string& op = e.ops[i];
+        const Expr& right = *e.args[i + 1];
+        const ValueType rightType = typeOf(right);
+        Kind kind = Kind::Logical;
+        const char* sql = nullptr;
+        if (op == "+") {
+            if (type == ValueType::Number && rightType == ValueType::Number) {
+                kind = Kind::Additive;
+                sql = " + ";
+            } else if (plusType(type, rightType) == ValueType::Text) {
+                kind = Kind::Concatenation;
+                sql = " || ";
+            } else {
+                kind = Kind::Decided;
+            }
+        } else if (op == "-") {
+            kind = Kind::Additive;
+        } else if (op == "*" || op == "/" || op == "%") {
+            kind = Kind::Multiplicative;
+        } else if (op == "&") {
+            kind = Kind::BitAnd;
+        } else if (op == "|") {
+            kind = Kind::BitOr;
+        } else if (op == "^") {
+            raiseUnsupported(QStringLiteral("operator ^"));
+        }
+        if (openCall && op == "-") kind = Kind::Decided;  // the run decided at run time goes on
+        if (kind != previous) {
+            if (openCall) closeCall();
+            if (previous != Kind::None) prefix = '(' + prefix + ')';
+            if (kind == Kind::Decided) {
+                runOps.clear();
+                prefix = "tsql_plus(" + prefix;
+                openCall = true;
+            }
+        }
+        if (kind == Kind::Decided) {
+            runOps += op;
+            prefix += ", ";
+        } else if (sql) {
+            prefix += sql;
+        } else {
+            prefix += ' ';
+            prefix += op;
+            prefix += ' ';
+        }
+        expression(right, prefix);
+        type = op == "+" ? plusType(type, rightType) : ValueType::Number;
+        previous = kind;
     }
-    out += op ? "(" : "tsql_plus(";
-    expression(*e.args[0], out);
-    out += op ? op : ", ";
-    expression(*e.args[1], out);
-    out += ')';
+    if (openCall) closeCall();
+    out += prefix;
 }
 
 }  // namespace tsql

@@ -74,7 +74,9 @@ private:
     void pivot(const ast::TableRef& ref, std::string& out);
     void function(const ast::Expr& e, std::string& out);
     void cast(const ast::Expr& e, std::string& out);
-    void plus(const ast::Expr& e, std::string& out);
+    void chain(const ast::Expr& e, std::string& out);
+    ast::ValueType inferType(const ast::Expr& e) const;
+    static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
     void bind(Program::Binding::Source source, int index, std::string& out);
     bool hasCollation(const ast::Expr& e) const;

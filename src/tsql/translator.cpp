@@ -32,6 +32,10 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
     Parser parser(lexer);
     std::vector<Statement> batch = parser.parseBatch();
     auto program = std::make_shared<Program>();
+    for (const int ordinal : parser.structuralLiterals()) {
+        program->pinnedLiterals.push_back(ordinal);
+        program->pinnedValues.push_back(lexer.literalValue(ordinal));
+    }
     QueryWriter::Variables variables;
     QueryWriter writer(lexer, target_, columnTypes_, *program, variables);
     for (Statement& s : batch) statement(s, writer, *program, variables);
