@@ -4,7 +4,11 @@
 #include "automation/variant.h"
 #include "tsql/sqlite_target.h"
 
+#include "tsql/translation_error.h"
+
+#include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace tsql {
@@ -16,6 +20,37 @@ constexpr int maxNesting = 32;
 
 // Texts remembered whole; past this they are forgotten at once and the shapes' cache serves again.
 constexpr std::size_t maxKnownTexts = 1024;
+
+// A number literal that is no bigint, as the double it is bound as. SQL Server keeps a decimal literal
+// exact: one with more significant digits than a double holds is refused rather than rounded; a float
+// beyond a double's range is SQL Server's error.
+double realLiteral(std::string_view digits) {
+    const std::string text(digits);
+    const bool floating = Lexer::numberKind(digits) == NumberKind::Float;
+    if (!floating) {
+        int significant = 0;
+        bool leading = true;
+        for (char c : text) {
+            if (c < '0' || c > '9') continue;
+            if (leading && c == '0') continue;
+            leading = false;
+            ++significant;
+        }
+        // Trailing zeros after the point are significant to the count but not to the value: keep it simple.
+        if (significant > 15) {
+            raiseUnsupported(QStringLiteral("number %1 (more than 15 significant digits)").arg(QString::fromStdString(text)));
+        }
+    }
+    errno = 0;
+    const double value = std::strtod(text.c_str(), nullptr);
+    if (!std::isfinite(value) || (errno == ERANGE && value != 0)) {
+        throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
+                                QStringLiteral("The floating point value '%1' is out of the range of computer "
+                                               "representation (8 bytes).")
+                                    .arg(QString::fromStdString(text)));
+    }
+    return value;
+}
 
 }  // namespace
 
@@ -147,7 +182,7 @@ void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const
             if (error == std::errc() && end == digits.data() + digits.size()) {
                 statement.bindInteger(index, integer);
             } else {
-                statement.bindReal(index, std::strtod(std::string(digits).c_str(), nullptr));
+                statement.bindReal(index, realLiteral(digits));
             }
             break;
         }

@@ -257,6 +257,7 @@ std::unique_ptr<TableRef> QueryParser::tablePrimary() {
             ref->query = query();
             expectSymbol(")");
             if (aliasFollows()) ref->alias = alias();
+            if (ref->alias.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near ')'."));  // needs a name
             if (atSymbol("(")) ref->columnAliases = nameList();
             return ref;
         }

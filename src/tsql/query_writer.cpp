@@ -62,6 +62,19 @@ bool isHundred(const std::string& number) {
     return end == number.c_str() + number.size() && value == 100.0;
 }
 
+// The arguments (bit i for argument i) of a string function that take text: a number there is converted.
+unsigned textArgumentsOf(std::string_view function) {
+    if (function == "REPLACE") return 0b111;
+    if (function == "CHARINDEX") return 0b11;
+    if (function == "STUFF") return 0b1001;
+    if (function == "LEN" || function == "LEFT" || function == "RIGHT" || function == "SUBSTRING" ||
+        function == "UPPER" || function == "LOWER" || function == "LTRIM" || function == "RTRIM" || function == "TRIM" ||
+        function == "REPLICATE") {
+        return 0b1;
+    }
+    return 0;
+}
+
 constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
 
 }  // namespace
@@ -185,7 +198,12 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
         }
         if (!first) out += ", ";
         first = false;
-        expression(*item.expr, out);
+        if (const auto v = item.variable.empty() ? variables_.end() : variables_.find(item.variable);
+            v != variables_.end()) {
+            convert(v->second.declared, *item.expr, out, true);  // the variable keeps its declared type
+        } else {
+            expression(*item.expr, out);
+        }
         if (item.hasAlias) {
             out += " AS ";
             name(item.alias, out);
@@ -487,12 +505,15 @@ ValueType QueryWriter::inferType(const Expr& e) const {
             if (declared == ScalarType::Text) return ValueType::Text;
             return declared == ScalarType::Unknown ? ValueType::Unknown : ValueType::Number;
         }
-        case FunctionRule::Result::FirstKnown:
+        case FunctionRule::Result::FirstKnown: {
+            ValueType known = ValueType::Unknown;
             for (const ExprPtr& a : e.args) {
                 const ValueType t = typeOf(*a);
-                if (t == ValueType::Text || t == ValueType::Number) return t;
+                if (t == ValueType::Number) return t;
+                if (t == ValueType::Text && known == ValueType::Unknown) known = t;
             }
-            return ValueType::Unknown;
+            return known;
+        }
         }
         return ValueType::Unknown;
     }
@@ -597,7 +618,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         function(e, out);
         return;
     case ExprKind::Cast:
-        cast(e, out);
+        convert(e.type, *e.args[0], out);
         return;
     case ExprKind::Unary:
         out += e.text == "NOT" ? "(NOT " : "(" + e.text;
@@ -607,11 +628,26 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
     case ExprKind::Binary:
         out += '(';
         if (isComparison(e.ops[0])) {
-            comparand(*e.args[0], e.args[1].get(), out);
-            out += ' ';
-            out += e.ops[0];
-            out += ' ';
-            expression(*e.args[1], out);
+            const ValueType l = typeOf(*e.args[0]);
+            const ValueType r = typeOf(*e.args[1]);
+            if ((l == ValueType::Text && r == ValueType::Number) || (l == ValueType::Number && r == ValueType::Text)) {
+                // A text compared with a number is converted to it: 10 > '9' is true.
+                const bool textLeft = l == ValueType::Text;
+                const bool integer = scalarTypeOf(*e.args[textLeft ? 1 : 0]) == ScalarType::Integer;
+                for (int side = 0; side < 2; ++side) {
+                    if (side) out += ' ' + e.ops[0] + ' ';
+                    const bool text = (side == 0) == textLeft;
+                    if (text) out += "tsql_number(";
+                    expression(*e.args[static_cast<std::size_t>(side)], out);
+                    if (text) out += integer ? ", 1)" : ", 0)";
+                }
+            } else {
+                comparand(*e.args[0], e.args[1].get(), out);
+                out += ' ';
+                out += e.ops[0];
+                out += ' ';
+                expression(*e.args[1], out);
+            }
         } else {
             chain(e, out);
         }
@@ -710,18 +746,77 @@ void QueryWriter::function(const Expr& e, std::string& out) {
                              .arg(qtext(e.text).toLower())
                              .arg(rule->minArguments));
     }
-    out += rule->sqlite;
-    out += '(';
     if (rule->result == FunctionRule::Result::Replacement) {
-        expression(*e.args[0], out);
-        out += ", ";
-        replacement(scalarTypeOf(*e.args[0]), *e.args[1], out);
-        out += ')';
+        std::string call = "ifnull(";
+        expression(*e.args[0], call);
+        call += ", ";
+        replacement(scalarTypeOf(*e.args[0]), *e.args[1], call);
+        call += ')';
+        if (const Variable* v = variable(*e.args[0])) {
+            convertWritten(v->declared, call, ScalarType::Unknown, -1, true, out);  // its length too
+        } else {
+            out += call;
+        }
         return;
     }
+    if (e.text == "COALESCE") {
+        coalesce(e, out);
+        return;
+    }
+    const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
+    if (integerAverage) out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
+    out += rule->sqlite;
+    out += '(';
     if (e.star) out += '*';
     if (e.distinct) out += "DISTINCT ";
-    expressions(e.args, 0, out);
+    const unsigned textArguments = textArgumentsOf(e.text);
+    for (std::size_t i = 0; i < e.args.size(); ++i) {
+        if (i) out += ", ";
+        const Expr& a = *e.args[i];
+        const ScalarType t = i < 32 && (textArguments & (1u << i)) ? scalarTypeOf(a) : ScalarType::Text;
+        if (t == ScalarType::Decimal || t == ScalarType::Float) {
+            // A number where text is wanted is written as SQL Server writes it: 1.50 keeps its scale.
+            std::string value;
+            expression(a, value);
+            convertWritten(TypeName{"VARCHAR", {}, true}, value, t, scaleOf(a), false, out);
+        } else {
+            expression(a, out);
+        }
+    }
+    out += ')';
+    if (integerAverage) out += " AS INTEGER)";
+}
+
+// COALESCE's result has the type of highest precedence among its arguments: with a number among them, a
+// text argument is converted to a number ('5' becomes 5). All arguments the NULL constant is an error.
+void QueryWriter::coalesce(const Expr& e, std::string& out) {
+    bool allNull = true, text = false;
+    ScalarType number = ScalarType::Unknown;
+    for (const ExprPtr& a : e.args) {
+        const ScalarType t = scalarTypeOf(*a);
+        if (a->kind != ExprKind::Null) allNull = false;
+        if (t == ScalarType::Text) text = true;
+        if ((t == ScalarType::Integer || t == ScalarType::Decimal || t == ScalarType::Float) &&
+            (number == ScalarType::Unknown || t > number)) {
+            number = t;
+        }
+    }
+    if (allNull) {
+        raiseSyntaxError(QStringLiteral("At least one of the arguments to COALESCE must be an expression that is not "
+                                        "the NULL constant."));
+    }
+    out += "coalesce(";
+    for (std::size_t i = 0; i < e.args.size(); ++i) {
+        if (i) out += ", ";
+        const Expr& a = *e.args[i];
+        if (text && number != ScalarType::Unknown && scalarTypeOf(a) != number) {
+            out += "tsql_number(";
+            expression(a, out);
+            out += number == ScalarType::Integer ? ", 1)" : ", 0)";
+        } else {
+            expression(a, out);
+        }
+    }
     out += ')';
 }
 
@@ -733,22 +828,27 @@ void QueryWriter::replacement(ScalarType type, const Expr& e, std::string& out) 
     const ScalarType own = scalarTypeOf(e);
     const bool same = own == type || own == ScalarType::Null ||
                       (type == ScalarType::Decimal && own == ScalarType::Integer);  // stored alike
-    const char* target = nullptr;
-    switch (type) {
-    case ScalarType::Integer: target = " AS INTEGER)"; break;
-    case ScalarType::Decimal: target = " AS NUMERIC)"; break;
-    case ScalarType::Float: target = " AS REAL)"; break;
-    case ScalarType::Text: target = " AS TEXT)"; break;
-    case ScalarType::Unknown:
-    case ScalarType::Null: break;
-    }
-    if (same || !target) {
+    if (same || type == ScalarType::Unknown || type == ScalarType::Null) {
         expression(e, out);
         return;
     }
-    out += "CAST(";
-    expression(e, out);
-    out += target;
+    std::string value;
+    expression(e, value);
+    switch (type) {
+    case ScalarType::Integer: convertWritten(TypeName{"BIGINT", {}, false}, value, own, scaleOf(e), false, out); return;
+    case ScalarType::Float: convertWritten(TypeName{"FLOAT", {}, false}, value, own, scaleOf(e), false, out); return;
+    case ScalarType::Text: convertWritten(TypeName{"VARCHAR", {}, true}, value, own, scaleOf(e), false, out); return;
+    case ScalarType::Decimal:
+        if (own == ScalarType::Text) {
+            out += "tsql_number(" + value + ", 0)";  // '' or a word is SQL Server's conversion error
+        } else {
+            out += "CAST(" + value + " AS NUMERIC)";
+        }
+        return;
+    case ScalarType::Unknown:
+    case ScalarType::Null: break;
+    }
+    out += value;
 }
 
 // The type family of a value where the text and the tables' declared types tell it.
@@ -769,6 +869,10 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return ScalarType::Null;
     case ExprKind::Column:
         return columnType(e);
+    case ExprKind::Variable: {
+        const Variable* v = variable(e);
+        return v ? ColumnTypes::ofTypeName(v->declared.name) : ScalarType::Unknown;
+    }
     case ExprKind::Cast:
         return ColumnTypes::ofTypeName(e.type.name);
     case ExprKind::Collate:
@@ -865,39 +969,131 @@ ScalarType QueryWriter::columnType(const Expr& column) const {
     return ScalarType::Unknown;
 }
 
-void QueryWriter::cast(const Expr& e, std::string& out) {
-    const TypeName& type = e.type;
+void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration) {
+    std::string value;
+    expression(e, value);
+    convertWritten(type, value, scalarTypeOf(e), scaleOf(e), declaration, out);
+}
+
+const QueryWriter::Variable* QueryWriter::variable(const Expr& e) const {
+    if (e.kind != ExprKind::Variable) return nullptr;
+    const auto it = variables_.find(e.text);
+    return it == variables_.end() ? nullptr : &it->second;
+}
+
+void QueryWriter::convertWritten(const TypeName& type, const std::string& value, ScalarType from, int scale,
+                                 bool declaration, std::string& out) {
     const std::string& n = type.name;
-    std::string value = "CAST(";
-    expression(*e.args[0], value);
+    const auto argument = [&](std::size_t i, int otherwise) {
+        return i < type.arguments.size() ? type.arguments[i] : otherwise;
+    };
+    if (n == "UNIQUEIDENTIFIER") {
+        out += "CAST(" + value + " AS TEXT)";
+        return;
+    }
     if (type.isText()) {
-        value += " AS TEXT)";
-        if (!type.max && !type.arguments.empty() && n != "UNIQUEIDENTIFIER") {
-            out += "substring(" + value + ", 1, " + std::to_string(type.arguments[0]) + ")";
-        } else {
-            out += value;
+        const bool national = n[0] == 'N' || n == "SYSNAME";
+        const bool fixed = n == "CHAR" || n == "NCHAR";
+        int length = argument(0, declaration ? 1 : 30);
+        if (type.max || n == "TEXT" || n == "NTEXT" || n == "XML") length = -1;
+        if (n == "SYSNAME") length = 128;
+        if (from == ScalarType::Float) raiseUnsupported(QStringLiteral("conversion of a float to text"));
+        if (from == ScalarType::Decimal && scale < 0) {
+            raiseUnsupported(QStringLiteral("conversion to text of a decimal of unknown scale"));
         }
+        if (from == ScalarType::Text && length < 0) {
+            out += value;
+            return;
+        }
+        out += "tsql_text(" + value + ", " + std::to_string(length) + ", " +
+               std::to_string((national ? 1 : 0) | (fixed ? 2 : 0)) + ", " + std::to_string(scale) + ")";
         return;
     }
     if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT") {
-        out += value + " AS INTEGER)";
+        const int bits = n == "TINYINT" ? 8 : n == "SMALLINT" ? 16 : n == "INT" ? 32 : 64;
+        out += "tsql_int(" + value + ", " + std::to_string(bits) + ")";
         return;
     }
     if (n == "BIT") {
-        out += "(" + value + " AS INTEGER) <> 0)";
+        out += "tsql_bit(" + value + ")";
         return;
     }
     if (n == "FLOAT" || n == "REAL") {
-        out += value + " AS REAL)";
+        out += "tsql_float(" + value + ")";
         return;
     }
     if (n == "DECIMAL" || n == "NUMERIC" || n == "MONEY" || n == "SMALLMONEY") {
-        const int scale = n == "MONEY" || n == "SMALLMONEY" ? 4 : type.arguments.size() > 1 ? type.arguments[1] : 0;
-        const std::string rounded = "round(" + value + " AS REAL), " + std::to_string(scale) + ")";
-        out += scale == 0 ? "CAST(" + rounded + " AS INTEGER)" : rounded;
+        const bool money = n == "MONEY" || n == "SMALLMONEY";
+        const int precision = money ? (n == "MONEY" ? 19 : 10) : argument(0, 18);
+        const int decimals = money ? 4 : argument(1, 0);
+        if (precision < 1 || precision > 38 || decimals < 0 || decimals > precision) {
+            raiseSyntaxError(QStringLiteral("The scale must be less than or equal to the precision."));
+        }
+        out += "tsql_decimal(" + value + ", " + std::to_string(precision) + ", " + std::to_string(decimals) + ")";
+        return;
+    }
+    if (declaration) {
+        out += value;  // dates and the rest keep the value as it is
         return;
     }
     raiseUnsupported(QStringLiteral("CAST to %1").arg(qtext(n)));
+}
+
+int QueryWriter::scaleOf(const Expr& e) const {
+    const auto ofType = [](const TypeName& t) {
+        const std::string& n = t.name;
+        if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT" || n == "BIT") return 0;
+        if (n == "MONEY" || n == "SMALLMONEY") return 4;
+        if (n == "DECIMAL" || n == "NUMERIC") return t.arguments.size() > 1 ? t.arguments[1] : 0;
+        return -1;
+    };
+    switch (e.kind) {
+    case ExprKind::Literal: {
+        if (e.text == "s") return -1;
+        const std::string_view number = lexer_.text(lexer_.literal(e.index));
+        switch (Lexer::numberKind(number)) {
+        case NumberKind::Integer: return 0;
+        case NumberKind::Decimal: return static_cast<int>(number.size() - number.find('.') - 1);
+        case NumberKind::Float: return -1;
+        }
+        return -1;
+    }
+    case ExprKind::Cast:
+        return ofType(e.type);
+    case ExprKind::Variable: {
+        const Variable* v = variable(e);
+        return v ? ofType(v->declared) : -1;
+    }
+    case ExprKind::Column:
+        return columnType(e) == ScalarType::Integer ? 0 : -1;
+    case ExprKind::Unary:
+        return e.text == "NOT" ? -1 : scaleOf(*e.args[0]);
+    case ExprKind::Collate:
+        return scaleOf(*e.args[0]);
+    case ExprKind::Binary: {
+        int scale = scaleOf(*e.args[0]);
+        for (std::size_t i = 0; i < e.ops.size() && scale >= 0; ++i) {
+            const int right = scaleOf(*e.args[i + 1]);
+            if (right < 0) return -1;
+            if (e.ops[i] == "+" || e.ops[i] == "-") {
+                scale = std::max(scale, right);
+            } else if (e.ops[i] == "*") {
+                scale += right;
+            } else {
+                return -1;
+            }
+        }
+        return scale > 38 ? -1 : scale;
+    }
+    case ExprKind::Function:
+        if (e.args.empty()) return -1;
+        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "SUM" || e.text == "ISNULL") {
+            return scaleOf(*e.args[0]);
+        }
+        return -1;
+    default:
+        return -1;
+    }
 }
 
 // A chain of operators of one level, written flat: SQLite parses a long flat chain without growing its
@@ -912,6 +1108,8 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
     expression(*e.args[0], prefix);
     ValueType type = typeOf(*e.args[0]);
     Kind previous = Kind::None;
+    bool decimalSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Decimal;  // of the terms written so far
+    bool floatSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Float;
     bool openCall = false;  // prefix is tsql_plus( ... without its closing parenthesis
     std::string runOps;     // the operators of that call, written as its first argument when it closes
     const auto closeCall = [&] {
@@ -940,6 +1138,17 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             kind = Kind::Additive;
         } else if (op == "*" || op == "/" || op == "%") {
             kind = Kind::Multiplicative;
+            if (op != "*") {
+                const ScalarType r = scalarTypeOf(right);
+                if (decimalSoFar || r == ScalarType::Decimal) {
+                    // SQL Server sets the result's precision and scale (1 / 3.0 is 0.333333): not done here.
+                    raiseUnsupported(op == "/" ? QStringLiteral("division of decimal numbers")
+                                               : QStringLiteral("modulo of decimal numbers"));
+                }
+                if (op == "%" && (floatSoFar || r == ScalarType::Float)) {
+                    raiseUnsupported(QStringLiteral("modulo of float numbers"));
+                }
+            }
         } else if (op == "&") {
             kind = Kind::BitAnd;
         } else if (op == "|") {
@@ -967,8 +1176,17 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             prefix += op;
             prefix += ' ';
         }
-        expression(right, prefix);
+        if (op == "/" || op == "%") {
+            prefix += "tsql_divisor(";  // 0 is SQL Server's error 8134, not NULL
+            expression(right, prefix);
+            prefix += ')';
+        } else {
+            expression(right, prefix);
+        }
         type = op == "+" ? plusType(type, rightType) : ValueType::Number;
+        const ScalarType rightScalar = scalarTypeOf(right);
+        decimalSoFar = decimalSoFar || rightScalar == ScalarType::Decimal;
+        floatSoFar = floatSoFar || rightScalar == ScalarType::Float;
         previous = kind;
     }
     if (openCall) closeCall();

@@ -25,6 +25,7 @@ public:
     struct Variable {
         int slot;
         ast::ValueType type;
+        ast::TypeName declared;
     };
     using Variables = std::unordered_map<std::string, Variable>;
 
@@ -53,6 +54,9 @@ public:
     // The SQLite collation of a T-SQL collation name.
     std::string collation(std::string_view name) const;
     ast::ValueType typeOf(const ast::Expr& e) const;
+    // e converted to type as CAST does; a declaration's type (a variable's) gives VARCHAR without a length
+    // 1 character instead of 30, and leaves types it has no conversion for (dates) as they are.
+    void convert(const ast::TypeName& type, const ast::Expr& e, std::string& out, bool declaration = false);
     // Writes a literal into the text and remembers that the program depends on its value.
     void inlineLiteral(int ordinal, std::string& out);
     // The value of a literal the translation depends on (pinned).
@@ -73,7 +77,12 @@ private:
     void tableRef(const ast::TableRef& ref, std::string& out);
     void pivot(const ast::TableRef& ref, std::string& out);
     void function(const ast::Expr& e, std::string& out);
-    void cast(const ast::Expr& e, std::string& out);
+    void coalesce(const ast::Expr& e, std::string& out);
+    void convertWritten(const ast::TypeName& type, const std::string& value, ScalarType from, int scale,
+                        bool declaration, std::string& out);
+    // Digits after the point of a decimal value where the text tells them (0 for an integer), else -1.
+    int scaleOf(const ast::Expr& e) const;
+    const Variable* variable(const ast::Expr& e) const;
     void chain(const ast::Expr& e, std::string& out);
     ast::ValueType inferType(const ast::Expr& e) const;
     static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);

@@ -43,11 +43,17 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
 }
 
 // A step that evaluates one value into a variable slot: SET, DECLARE ... =, the text of EXECUTE.
-Program::Step& Translator::valueStep(Program& program, QueryWriter& writer, const Expr& value, int slot) {
+// A variable keeps a value of its declared type: the value is converted to it.
+Program::Step& Translator::valueStep(Program& program, QueryWriter& writer, const Expr& value, int slot,
+                                     const TypeName* declared) {
     Program::Step& step = program.steps.emplace_back();
     writer.begin(step);
     step.sql = "SELECT ";
-    writer.expression(value, step.sql);
+    if (declared) {
+        writer.convert(*declared, value, step.sql, true);
+    } else {
+        writer.expression(value, step.sql);
+    }
     step.assignTo.push_back(slot);
     return step;
 }
@@ -66,16 +72,18 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
                                      .arg(qtext(d.variable)));
             }
             const int slot = program.slotCount++;
-            if (d.initial) valueStep(program, writer, *d.initial, slot);
-            variables.emplace(d.variable, QueryWriter::Variable{slot, d.type.category()});
+            if (d.initial) valueStep(program, writer, *d.initial, slot, &d.type);
+            variables.emplace(d.variable, QueryWriter::Variable{slot, d.type.category(), d.type});
         }
         return;
-    case Kind::Set:
-        valueStep(program, writer, *s.assignments[0].value, variableSlot(variables, s.assignments[0].target));
+    case Kind::Set: {
+        const int slot = variableSlot(variables, s.assignments[0].target);
+        valueStep(program, writer, *s.assignments[0].value, slot, &variables.at(s.assignments[0].target).declared);
         return;
+    }
     case Kind::Execute: {
         const int slot = program.slotCount++;
-        Program::Step& step = valueStep(program, writer, *s.argument, slot);
+        Program::Step& step = valueStep(program, writer, *s.argument, slot, nullptr);
         step.kind = Program::Step::Kind::Execute;
         step.slot = slot;
         return;
