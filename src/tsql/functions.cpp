@@ -132,6 +132,22 @@ void rightFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     resultText(context, slice(s, count - keep, count));
 }
 
+// REVERSE(text): the characters in reverse order.
+void reverseFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const std::string_view s = utf8(argv[0]);
+    std::string out;
+    out.reserve(s.size());
+    std::size_t end = s.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && isContinuation(s[begin])) --begin;
+        out.append(s.substr(begin, end - begin));
+        end = begin;
+    }
+    resultText(context, out);
+}
+
 // SPACE(n): NULL for a negative count.
 void spaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) return;
@@ -327,6 +343,19 @@ void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     case SQLITE_FLOAT: sqlite3_result_double(context, sum.real); break;
     default: resultText(context, sum.text); break;
     }
+}
+
+// tsql_single(value, rows): a scalar subquery's value, where rows counts the subquery's rows: more than one
+// is SQL Server's error 512.
+void singleFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_int64(argv[1]) > 1) {
+        sqlite3_result_error(context,
+                             "Subquery returned more than 1 value. This is not permitted when the subquery follows =, "
+                             "!=, <, <= , >, >= or when the subquery is used as an expression.",
+                             -1);
+        return;
+    }
+    sqlite3_result_value(context, argv[0]);
 }
 
 // ------------------------------------------------------------------------------------------ conversions
@@ -801,6 +830,7 @@ constexpr Registration registrations[] = {
     {"substring", 3, true, substringFunction},
     {"tsql_left", 2, true, leftFunction},
     {"tsql_right", 2, true, rightFunction},
+    {"tsql_reverse", 1, true, reverseFunction},
     {"space", 1, true, spaceFunction},
     {"replicate", 2, true, replicateFunction},
     {"stuff", 4, true, stuffFunction},
@@ -819,6 +849,7 @@ constexpr Registration registrations[] = {
     {"tsql_float", 1, true, floatFunction},
     {"tsql_text", 4, true, textFunction},
     {"tsql_divisor", 1, true, divisorFunction},
+    {"tsql_single", 2, true, singleFunction},
     {"tsql_number", 2, true, numberFunction},
     {"tsql_like", 2, true, likeFunction},
     {"tsql_like", 3, true, likeFunction},

@@ -67,7 +67,7 @@ unsigned textArgumentsOf(std::string_view function) {
     if (function == "REPLACE") return 0b111;
     if (function == "CHARINDEX") return 0b11;
     if (function == "STUFF") return 0b1001;
-    if (function == "LEN" || function == "LEFT" || function == "RIGHT" || function == "SUBSTRING" ||
+    if (function == "LEN" || function == "LEFT" || function == "REVERSE" || function == "RIGHT" || function == "SUBSTRING" ||
         function == "UPPER" || function == "LOWER" || function == "LTRIM" || function == "RTRIM" || function == "TRIM" ||
         function == "REPLICATE") {
         return 0b1;
@@ -154,7 +154,7 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     }
     if (select.compounds.empty()) {
         pushScope({}, &select.from);  // ORDER BY may name the query's columns too
-        selectCore(select, out, resultSet, false);
+        selectCore(select, out, resultSet, false, false);
         orderBy(select.orderBy, out);
         limit(select, out);
         popScope();
@@ -164,10 +164,10 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     auto term = [&](const Select& t) {
         if (t.top) {
             out += "SELECT * FROM (";
-            selectCore(t, out, resultSet, true);
+            selectCore(t, out, resultSet, true, true);
             out += ")";
         } else {
-            selectCore(t, out, resultSet, false);
+            selectCore(t, out, resultSet, false, true);
         }
     };
     term(select);
@@ -184,13 +184,19 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     }
 }
 
-void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit) {
+void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit, bool compound) {
     if (!select.into.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
     const bool assigning = assigning_;
     assigning_ = false;
     pushScope({}, &select.from);
     out += select.distinct ? "SELECT DISTINCT " : "SELECT ";
     bool first = true;
+    const bool compares = select.distinct || compound || !select.groupBy.empty();
+    // A scalar subquery's value: more than one row is SQL Server's error 512 (the count is of the rows
+    // before TOP or DISTINCT would cut them, so those are left as they are).
+    const bool singleValue = singleValue_ && !select.top && !select.distinct && !compound && !select.offset;
+    singleValue_ = false;
+    bool firstItem = true;
     for (const SelectItem& item : select.items) {
         if (!item.variable.empty() && !assigning) {
             raiseSyntaxError(QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
@@ -198,12 +204,19 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
         }
         if (!first) out += ", ";
         first = false;
+        const bool single = singleValue && firstItem;
+        firstItem = false;
+        if (single) out += "tsql_single(";
         if (const auto v = item.variable.empty() ? variables_.end() : variables_.find(item.variable);
             v != variables_.end()) {
             convert(v->second.declared, *item.expr, out, true);  // the variable keeps its declared type
         } else {
             expression(*item.expr, out);
+            // Rows compared with each other (DISTINCT, UNION..., GROUP BY) compare a text that comes from no
+            // column as the database does, without case.
+            if (compares && needsCollation(*item.expr)) out += databaseDefault;
         }
+        if (single) out += ", count(*) OVER ())";
         if (item.hasAlias) {
             out += " AS ";
             name(item.alias, out);
@@ -233,7 +246,11 @@ void QueryWriter::clauses(const Select& select, std::string& out) {
     }
     if (!select.groupBy.empty()) {
         out += " GROUP BY ";
-        expressions(select.groupBy, 0, out);
+        for (std::size_t i = 0; i < select.groupBy.size(); ++i) {
+            if (i) out += ", ";
+            expression(*select.groupBy[i], out);
+            if (needsCollation(*select.groupBy[i])) out += databaseDefault;
+        }
     }
     if (select.having) {
         out += " HAVING ";
@@ -463,6 +480,20 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
 
 bool QueryWriter::hasCollation(const Expr& e) const { return e.kind == ExprKind::Column || e.kind == ExprKind::Collate; }
 
+bool QueryWriter::needsCollation(const Expr& e) const {
+    return !hasCollation(e) && e.kind != ExprKind::Star && typeOf(e) != ValueType::Number;
+}
+
+// An explicit case-sensitive collation on an argument, which the functions that compare text without case
+// (CHARINDEX, REPLACE, LIKE) do not follow: the statement is refused.
+void QueryWriter::refuseCaseSensitive(const Expr& e, std::string_view what) const {
+    for (const ExprPtr& a : e.args) {
+        if (a->kind == ExprKind::Collate && collation(a->text) == "RTRIM") {
+            raiseUnsupported(QStringLiteral("case-sensitive collation in %1").arg(qtext(what)));
+        }
+    }
+}
+
 ValueType QueryWriter::typeOf(const Expr& e) const {
     if (!e.typed) {
         e.valueType = inferType(e);
@@ -654,6 +685,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         out += ')';
         return;
     case ExprKind::Like:
+        refuseCaseSensitive(e, "LIKE");
         out += e.negated ? "(NOT tsql_like(" : "(tsql_like(";
         expressions(e.args, 0, out);
         out += "))";
@@ -694,7 +726,9 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
             return;
         }
         out += '(';
+        singleValue_ = e.query->compounds.empty();
         query(*e.query, out, false);
+        singleValue_ = false;
         out += ')';
         return;
     case ExprKind::Case: {
@@ -763,6 +797,26 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         coalesce(e, out);
         return;
     }
+    if (e.text == "CONCAT") {
+        // Each argument as text (numbers as SQL Server writes them), NULL as ''.
+        out += '(';
+        for (std::size_t i = 0; i < e.args.size(); ++i) {
+            if (i) out += " || ";
+            const Expr& a = *e.args[i];
+            out += "ifnull(";
+            const ScalarType t = scalarTypeOf(a);
+            if (t == ScalarType::Text) {
+                expression(a, out);
+            } else {
+                std::string value;
+                expression(a, value);
+                convertWritten(TypeName{"VARCHAR", {}, true}, value, t, scaleOf(a), false, out);
+            }
+            out += ", '')";
+        }
+        out += ')';
+        return;
+    }
     const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
     if (integerAverage) out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
     out += rule->sqlite;
@@ -770,9 +824,16 @@ void QueryWriter::function(const Expr& e, std::string& out) {
     if (e.star) out += '*';
     if (e.distinct) out += "DISTINCT ";
     const unsigned textArguments = textArgumentsOf(e.text);
+    if (textArguments) refuseCaseSensitive(e, e.text);
+    const bool extreme = (e.text == "MIN" || e.text == "MAX") && e.args.size() == 1;
     for (std::size_t i = 0; i < e.args.size(); ++i) {
         if (i) out += ", ";
         const Expr& a = *e.args[i];
+        if (extreme && needsCollation(a)) {
+            expression(a, out);
+            out += databaseDefault;  // the least and greatest text as the database compares them
+            continue;
+        }
         const ScalarType t = i < 32 && (textArguments & (1u << i)) ? scalarTypeOf(a) : ScalarType::Text;
         if (t == ScalarType::Decimal || t == ScalarType::Float) {
             // A number where text is wanted is written as SQL Server writes it: 1.50 keeps its scale.

@@ -68,7 +68,7 @@ private:
         const std::vector<std::unique_ptr<ast::TableRef>>* from;
     };
 
-    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit);
+    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit, bool compound);
     void clauses(const ast::Select& select, std::string& out);
     void limit(const ast::Select& select, std::string& out);
     void offsetFetch(const ast::Select& select, std::string& out);
@@ -89,6 +89,8 @@ private:
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
     void bind(Program::Binding::Source source, int index, std::string& out);
     bool hasCollation(const ast::Expr& e) const;
+    bool needsCollation(const ast::Expr& e) const;
+    void refuseCaseSensitive(const ast::Expr& e, std::string_view what) const;
     ScalarType scalarTypeOf(const ast::Expr& e) const;
     ScalarType columnType(const ast::Expr& column) const;
     void replacement(ScalarType type, const ast::Expr& e, std::string& out);
@@ -101,6 +103,7 @@ private:
     Program::Step* step_ = nullptr;
     bool inlineLiterals_ = false;
     bool assigning_ = false;  // the next select list may assign variables
+    bool singleValue_ = false;  // the next select core is a scalar subquery's
     std::vector<Scope> scopes_;          // innermost last
     std::vector<std::string> cteNames_;  // of the step being written
 };
