@@ -18,6 +18,9 @@ namespace {
 // SQL Server's limit of nested EXECUTE.
 constexpr int maxNesting = 32;
 
+// The rounds a batch's WHILE loops may make: past them the batch is refused rather than left to hang.
+constexpr long long maxLoopRounds = 10000;
+
 // Texts remembered whole; past this they are forgotten at once and the shapes' cache serves again.
 constexpr std::size_t maxKnownTexts = 1024;
 
@@ -98,7 +101,20 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
     }
     const Lexer& lexer = *found;
     std::vector<QVariant> values(static_cast<std::size_t>(program->slotCount), automation::null());
-    for (Program::Step& step : program->steps) {
+    long long jumps = 0;
+    for (std::size_t next = 0; next < program->steps.size();) {
+        Program::Step& step = program->steps[next++];
+        if (step.kind == Program::Step::Kind::Jump) {
+            if (++jumps > maxLoopRounds) {
+                raiseUnsupported(QStringLiteral("WHILE loop of more than %1 rounds").arg(maxLoopRounds));
+            }
+            next = static_cast<std::size_t>(step.target);
+            continue;
+        }
+        if (step.kind == Program::Step::Kind::Branch) {
+            if (!condition(step, program->cacheable, lexer, parameters, values)) next = static_cast<std::size_t>(step.target);
+            continue;
+        }
         runStep(step, program->cacheable, lexer, parameters, values, result);
         if (step.kind != Program::Step::Kind::Execute) continue;
         const QVariant& code = values[static_cast<std::size_t>(step.slot)];
@@ -117,6 +133,18 @@ std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(co
     known->program = program;
     knownTexts_.emplace(std::string_view(known->text), known);
     return known;
+}
+
+bool BatchInterpreter::condition(Program::Step& step, bool persistent, const Lexer& lexer,
+                                 const std::vector<QVariant>& parameters, const std::vector<QVariant>& values) {
+    if (!step.prepared) {
+        step.prepared = target_->prepare(step.sql, persistent);
+        ++preparations_;
+    }
+    bind(step, lexer, parameters, values);
+    ResultSet rows;
+    step.prepared->run(&rows);
+    return !rows.rows.empty() && !rows.rows.front().empty() && rows.rows.front().front().toLongLong() == 1;
 }
 
 void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer& lexer,

@@ -40,6 +40,8 @@ public:
 
 private:
     void run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result, int depth);
+    bool condition(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,
+                   const std::vector<QVariant>& values);
     void runStep(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,
                  std::vector<QVariant>& values, BatchResult& result);
     void bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,

@@ -35,11 +35,14 @@ private:
     ast::Statement setStatement();
     ast::Statement executeStatement();
     ast::Statement transactionStatement(Kind kind);
+    ast::Statement controlStatement(Kind kind);
     void columnDefinition(ast::Statement& create);
     void tableConstraint(ast::Statement& create, std::string name);
     void references(std::string& table, std::vector<std::string>& columns, std::vector<std::string>& actions);
     std::vector<ast::KeyColumn> keyColumns();
     void skipStorageOptions();
+
+    int controlDepth_ = 0;  // IF, WHILE and BEGIN ... END inside each other
 };
 
 }  // namespace tsql

@@ -167,8 +167,10 @@ struct Assignment {
 struct Statement {
     enum class Kind : unsigned char {
         Select, Insert, Update, Delete, CreateTable, CreateIndex, DropTable, Truncate,
-        Declare, Set, Execute, Begin, Commit, Rollback, NoOp
+        Declare, Set, Execute, Begin, Commit, Rollback, NoOp,
+        If, While, Block  // where: the condition; body: the statement (If: then, else); Block: BEGIN ... END
     } kind = Kind::NoOp;
+    std::vector<Statement> body;
     std::vector<Cte> ctes;
     std::unique_ptr<Select> select;  // Select; Insert ... SELECT
     std::string table;

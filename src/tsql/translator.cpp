@@ -90,6 +90,36 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
     }
     case Kind::NoOp:
         return;
+    case Kind::Block:
+        for (Statement& inner : s.body) statement(inner, writer, program, variables);
+        return;
+    case Kind::If:
+    case Kind::While: {
+        const int top = static_cast<int>(program.steps.size());
+        std::size_t branch = program.steps.size();
+        {
+            Program::Step& step = program.steps.emplace_back();
+            step.kind = Program::Step::Kind::Branch;
+            writer.begin(step);
+            step.sql = "SELECT CASE WHEN ";
+            writer.expression(*s.where, step.sql);
+            step.sql += " THEN 1 ELSE 0 END";
+        }
+        statement(s.body[0], writer, program, variables);
+        if (s.kind == Kind::While) {
+            Program::Step& back = program.steps.emplace_back();
+            back.kind = Program::Step::Kind::Jump;
+            back.target = top;
+        } else if (s.body.size() > 1) {
+            const std::size_t jump = program.steps.size();
+            program.steps.emplace_back().kind = Program::Step::Kind::Jump;
+            program.steps[branch].target = static_cast<int>(program.steps.size());
+            branch = jump;  // patched below: past the ELSE
+            statement(s.body[1], writer, program, variables);
+        }
+        program.steps[branch].target = static_cast<int>(program.steps.size());
+        return;
+    }
     case Kind::DropTable:
         for (const std::string& table : s.tables) {
             Program::Step& step = program.steps.emplace_back();
