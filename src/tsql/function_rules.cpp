@@ -29,6 +29,7 @@ constexpr FunctionRule rules[] = {
     {"NCHAR", "char", 1, 1, R::Text},
     {"NEWID", "newid", 0, 0, R::Text},
     {"NULLIF", "nullif", 2, 2, R::FirstArgument},
+    {"PATINDEX", "patindex", 2, 2, R::Number},
     {"REPLACE", "tsql_replace", 3, 3, R::Text},
     {"REPLICATE", "replicate", 2, 2, R::Text},
     {"REVERSE", "tsql_reverse", 1, 1, R::Text},

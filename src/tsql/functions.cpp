@@ -818,6 +818,26 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, 0);
 }
 
+// PATINDEX(pattern, text): the position of the first match of a LIKE pattern, 0 when there is none; a
+// pattern without a leading % matches only at the start.
+void patindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    QString pattern = qstring(argv[0]);
+    const QString text = qstring(argv[1]);
+    if (!pattern.startsWith(u'%')) {
+        sqlite3_result_int64(context, LikeMatcher(text, pattern, QChar()).matches() ? 1 : 0);
+        return;
+    }
+    while (pattern.startsWith(u'%')) pattern.remove(0, 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (LikeMatcher(text.mid(i), pattern, QChar()).matches()) {
+            sqlite3_result_int64(context, static_cast<sqlite3_int64>(QStringView(text).left(i).toUcs4().size()) + 1);
+            return;
+        }
+    }
+    sqlite3_result_int64(context, 0);
+}
+
 struct Registration {
     const char* name;
     int arguments;
@@ -852,6 +872,7 @@ constexpr Registration registrations[] = {
     {"tsql_single", 2, true, singleFunction},
     {"tsql_number", 2, true, numberFunction},
     {"tsql_like", 2, true, likeFunction},
+    {"patindex", 2, true, patindexFunction},
     {"tsql_like", 3, true, likeFunction},
 };
 

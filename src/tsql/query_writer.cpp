@@ -65,7 +65,7 @@ bool isHundred(const std::string& number) {
 // The arguments (bit i for argument i) of a string function that take text: a number there is converted.
 unsigned textArgumentsOf(std::string_view function) {
     if (function == "REPLACE") return 0b111;
-    if (function == "CHARINDEX") return 0b11;
+    if (function == "CHARINDEX" || function == "PATINDEX") return 0b11;
     if (function == "STUFF") return 0b1001;
     if (function == "LEN" || function == "LEFT" || function == "REVERSE" || function == "RIGHT" || function == "SUBSTRING" ||
         function == "UPPER" || function == "LOWER" || function == "LTRIM" || function == "RTRIM" || function == "TRIM" ||
