@@ -130,8 +130,17 @@ TEST_F(GroupingComposition, AddAllAppendsTheMissingOptionsInTheGridsOrder) {
     openGrouping("1", "ESTATE");
     const QStringList missing = optionsBut({"GIA", "VER", "BLU", "ROS"});
 
+    const qsizetype mark = statements_.size();
     click("BTN_ADDALL");
 
+    // Each option already there is tested; each missing one is tested, numbered and inserted.
+    const QStringList sent = sentSince(mark);
+    const auto count = [&](const char* piece) {
+        return std::count_if(sent.begin(), sent.end(), [&](const QString& s) { return s.contains(piece); });
+    };
+    EXPECT_EQ(count("MAXSEQ"), missing.size());
+    EXPECT_EQ(count("INSERT"), missing.size());
+    EXPECT_EQ(count("TOP 1 (1)"), missing.size() + 4);
     QStringList expected = {"GIA:1", "VER:2", "BLU:3", "ROS:4"};
     for (int i = 0; i < missing.size(); ++i)
         expected << missing.at(i) + ':' + QString::number(5 + i);

@@ -111,21 +111,12 @@ void GroupingComposition::BTN_ADDALL_Click() {
             const GroupingComposition& section;
             ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
         } pointer{*this};
-        // Inside one transaction the grouping's options and its highest sequence are read once, not
-        // before each insertion: the same rows, with one statement per option instead of three.
+        // Each missing option as add-one does it: its existence test, the next sequence and its insertion,
+        // all of them or none.
         allOrNothing([this] {
-            QSet<QString> present;
-            const std::shared_ptr<ado::Recordset> current = openRows(GroupingStatements::composition(company(), variant(), grouping()));
-            for (; hasCurrentRow(current); current->moveNext())
-                present.insert(optionKey(current->value(compositionOption)));
-            qint16 seq = MaxSequenzaMG5H();
             for (RstRaggr_MG5E->moveFirst(); !RstRaggr_MG5E->isEof(); RstRaggr_MG5E->moveNext()) {
-                const QString option = automation::cstr(RstRaggr_MG5E->value(QStringLiteral("MG5E_OPZIONE")));
-                if (present.contains(optionKey(option)))
-                    continue;
-                execute(GroupingStatements::insertOption(company(), variant(), grouping(), seq, option));
-                present.insert(optionKey(option));
-                seq = automation::cint(seq + 1);
+                if (!EsisteAssociazioneMG5H())
+                    Insert_MG5H_COMPRAGVAR();
             }
         });
         LOADGRID_RAGGR_MG5H();
