@@ -2,6 +2,8 @@
 
 #include "suite/framework/sidebar_model.h"
 
+#include <QKeyEvent>
+
 
 namespace suite {
 
@@ -40,6 +42,22 @@ void SidebarView::rowClicked(QTreeWidgetItem* row) {
         gesture([&] { model_->clickGroup(group); });
     else
         gesture([&] { model_->clickItem(group, key); });
+}
+
+void SidebarView::keyPressEvent(QKeyEvent* event) {
+    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (!opens || !currentItem()) {
+        TreeWidgetView::keyPressEvent(event);
+        return;
+    }
+    rowClicked(currentItem());
+    sync();
+}
+
+QItemSelectionModel::SelectionFlags SidebarView::selectionCommand(const QModelIndex& index, const QEvent* event) const {
+    if (event && event->type() == QEvent::KeyPress)
+        return QItemSelectionModel::NoUpdate;
+    return TreeWidgetView::selectionCommand(index, event);
 }
 
 QTreeWidgetItem* SidebarView::row(const QString& groupKey, const QString& itemKey) const {
@@ -119,7 +137,9 @@ void SidebarView::sync() {
         heading->setExpanded(group.expanded);
     }
     QTreeWidgetItem* current = selected.key.isEmpty() ? nullptr : row(selected.groupKey, selected.key);
-    if (current != currentItem() || (current && !current->isSelected())) {
+    // The highlight is the item shown; the keyboard's cursor may stand elsewhere until Enter opens its item.
+    const QList<QTreeWidgetItem*> highlighted = selectedItems();
+    if (current ? highlighted != QList<QTreeWidgetItem*>{current} : !highlighted.isEmpty()) {
         clearSelection();
         setCurrentItem(current);
         if (current)

@@ -19,6 +19,11 @@ public:
 protected:
     void rowClicked(QTreeWidgetItem* row) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The arrows move the cursor only; Enter or Space opens the item under it, so the highlight is always
+    // the section shown.
+    void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     void rebuild();

@@ -60,6 +60,30 @@ TEST_F(ServicesViewTest, TheSidebarShowsItsGroupsAndAClickOnAnItemIsTheClickGest
     EXPECT_TRUE(tree->row("GRPCONART")->isHidden());
 }
 
+TEST_F(ServicesViewTest, TheSidebarsArrowsMoveTheCursorAndEnterOrSpaceOpensTheItem) {
+    const auto sidebar = add<suite::SidebarModel>(ControlKind::Sidebar, "SDB_PARAMETRI", {0, 0, 2760, 5000});
+    sidebar->setGroups({{"GRPCONVAR", "Varianti", true, true, {{"GRPCONVAR", "ITMCONFIGVAR", "Configuratore varianti"},
+                                                                  {"GRPCONVAR", "ITMOPZVAR", "Opzioni delle varianti"},
+                                                                  {"GRPCONVAR", "ITMRAGVAR", "Composizione raggruppamenti"}}}});
+    sidebar->OnClickItemLink.connect([this](const host::SidebarItem& item) { log_ << item.key; });
+    hub_->syncAll();
+    auto* tree = view<suite::SidebarView>(sidebar);
+    click(tree, tree->row("GRPCONVAR", "ITMCONFIGVAR"));
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Down);
+    hub_->syncAll();
+    // The cursor moved; the highlight stays on the section shown.
+    EXPECT_EQ(tree->currentItem(), tree->row("GRPCONVAR", "ITMOPZVAR"));
+    EXPECT_TRUE(tree->row("GRPCONVAR", "ITMCONFIGVAR")->isSelected());
+    EXPECT_FALSE(tree->row("GRPCONVAR", "ITMOPZVAR")->isSelected());
+    QTest::keyClick(tree, Qt::Key_Return);
+    QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Space);
+    hub_->syncAll();
+    EXPECT_EQ(log_, QStringList({"ITMCONFIGVAR", "ITMOPZVAR", "ITMRAGVAR"}));
+    EXPECT_TRUE(tree->row("GRPCONVAR", "ITMRAGVAR")->isSelected());
+}
+
 TEST_F(ServicesViewTest, TheTreeViewShowsItsNodesAndAClickSelectsOne) {
     const auto tree = add<suite::TreeViewModel>(ControlKind::TreeView, "TvDim", {0, 0, 4000, 4000});
     tree->addNode("", "A0", "1 - Colore", "", "");
