@@ -182,7 +182,6 @@ TEST_P(VariantHostileValue, IsDecodedAndStoredAsTyped) {
     };
     const int before = companies();
     select("A4");
-    statements_.clear();
     edit("TXT_VALDEFAULT")->typeText(c.typed);
     edit("TXT_VALDEFAULT")->leave();
     EXPECT_EQ(form().controlAs<host::Label>("LBL_DECVAR")->caption(), c.decoded);
@@ -190,13 +189,10 @@ TEST_P(VariantHostileValue, IsDecodedAndStoredAsTyped) {
     select("A3");
     select("A4");
 
+    EXPECT_EQ(form().controlAs<host::Label>("LBL_DECVAR")->caption(), c.decoded);
     EXPECT_EQ(shown(), QStringList());
     EXPECT_EQ(companies(), before);
     EXPECT_EQ(stored("MG5F_VARDEFAULT").at(4), QString(c.typed).toUpper());
-    const QString decode = corpusStatement("variants.txt", "default value decode of an unknown option");
-    ASSERT_FALSE(decode.isEmpty());
-    EXPECT_TRUE(statements_.contains(QString(decode).replace("'XX'", "'" + QString(c.typed).toUpper().replace("'", "''") + "'")))
-        << statements_.join("\n").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -144,7 +144,7 @@ private:
     std::shared_ptr<host::Check> check(const char* name) const;
 
     SectionFrame& frame_;  // FME_CONFIGVARIANTI
-    // The highest rank read by BeforeAddNew, for the new row\'s code: one statement answers both.
+    // The highest rank read by BeforeAddNew, for the new row's code: one statement answers both.
     std::optional<qint16> highestRank_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
+#include "automation/sql_quote.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/check.h"
 #include "brondel/console/host_components/cinterface.h"
@@ -76,7 +77,7 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
         const QString code = automation::cstr(current->value(codeColumn));
         if (check("CHK_INDPROGCONFIG")->text() == QLatin1String("1")) {
             // Only one dimension can be reserved.
-            others->setFilter(QStringLiteral("MG5F_CODICEVAR <> '") + code +
+            others->setFilter(QStringLiteral("MG5F_CODICEVAR <> '") + automation::sqlEscaped(code) +
                               QStringLiteral("' And MG5F_INDPROGCONFIG = 1"));
             if (!hasCurrentRow(others))
                 return;

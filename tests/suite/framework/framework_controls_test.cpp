@@ -91,14 +91,14 @@ TEST_F(ControlsTest, AFieldHeldPastItsFormStaysSafeToUseAndToDestroy) {
     host::ControlDesign box;
     box.kind = ControlKind::Panel;
     box.name = "PNL_PROVA";
-    auto panel = add<suite::PanelModel>(box);
+    auto panel = std::dynamic_pointer_cast<suite::PanelModel>(factory_->createControl(box));  // a tree of its own
     host::ControlDesign field;
     field.kind = ControlKind::Edit;
     field.name = "TXT_PROVA";
     field.parent = panel;
     auto held = std::dynamic_pointer_cast<suite::EditModel>(factory_->createControl(field));
+    field.parent.reset();
     held->setFocus();
-    form_.reset();
     panel.reset();
     EXPECT_EQ(held->parentNode(), nullptr);
     EXPECT_EQ(held->focusedControl(), static_cast<host::Control*>(held.get()));
