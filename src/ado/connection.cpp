@@ -88,17 +88,17 @@ Engine& Connection::engine() {
     return *engine_;
 }
 
-std::shared_ptr<Recordset> Connection::execute(const QString& text, qint64* recordsAffected) {
-    tsql::BatchResult result = executeText(text);
+std::shared_ptr<Recordset> Connection::execute(const QString& text, qint64* recordsAffected, TextKind kind) {
+    tsql::BatchResult result = executeText(text, kind);
     if (recordsAffected) *recordsAffected = result.rowsAffected;
     auto recordset = std::make_shared<Recordset>();
     if (!result.resultSets.empty()) recordset->openResult(text, weak_from_this().lock(), std::move(result.resultSets.back()));
     return recordset;
 }
 
-tsql::BatchResult Connection::executeText(const QString& text) {
+tsql::BatchResult Connection::executeText(const QString& text, TextKind kind) {
     if (observer_) observer_(text);
-    return run([&](Engine& e) { return e.execute(text); });
+    return run([&](Engine& e) { return kind == TextKind::Statement ? e.executeStatement(text) : e.execute(text); });
 }
 
 int Connection::beginTrans() {

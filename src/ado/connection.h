@@ -56,14 +56,17 @@ public:
     // last result set; otherwise a closed recordset. recordsAffected receives the rows changed by the last
     // statement that changed rows, or -1.
     // The recordset refers back to the connection when the connection is held by a std::shared_ptr.
-    std::shared_ptr<Recordset> execute(const QString& text, qint64* recordsAffected = nullptr);
+    // TextKind::Statement runs text built as one statement: a text holding a second one is refused before
+    // anything runs, so that a value pasted into it can never add a statement of its own.
+    std::shared_ptr<Recordset> execute(const QString& text, qint64* recordsAffected = nullptr,
+                                       TextKind kind = TextKind::Batch);
 
     // Statement tracing: the observer gets the text of every statement run through execute() or by a
     // recordset opened (or requeried) on this connection, exactly as given, before any translation.
     using StatementObserver = std::function<void(const QString&)>;
     void setStatementObserver(StatementObserver observer) { observer_ = std::move(observer); }
     // Runs statement text on the engine, for this connection or one of its recordsets.
-    tsql::BatchResult executeText(const QString& text);
+    tsql::BatchResult executeText(const QString& text, TextKind kind = TextKind::Batch);
 
     // Write transactions take the database's write lock at once (BEGIN IMMEDIATE). Transactions do not
     // nest: a second beginTrans() raises the engine's error. Returns the nesting level (1).

@@ -21,6 +21,8 @@ public:
 
     // Runs caller text in the connection's dialect (SQL Server text translated, or the engine's own SQL).
     virtual tsql::BatchResult execute(const QString& text) = 0;
+    // The same for text built as one statement: a text holding a second one is refused, nothing run.
+    virtual tsql::BatchResult executeStatement(const QString& text) = 0;
 
     // Runs a statement this layer generated (recordset write-back) in the engine's own SQL, with
     // identifiers quoted by quoteIdentifier() and values bound to ? placeholders.

@@ -75,6 +75,20 @@ void RowWriter::criterion(Connection& connection, QString& sql, std::vector<QVar
     }
 }
 
+void RowWriter::rowAsRead(Connection& connection, QString& sql, std::vector<QVariant>& parameters,
+                          const std::vector<int>& key, const std::vector<int>& columns, const Record& record) const {
+    bool first = true;
+    auto where = [&](int c) {
+        if (!first) sql += QLatin1String(" AND ");
+        first = false;
+        criterion(connection, sql, parameters, c, record.original(static_cast<std::size_t>(c)));
+    };
+    for (int c : key) where(c);
+    for (int c : columns) {
+        if (std::find(key.begin(), key.end(), c) == key.end()) where(c);
+    }
+}
+
 void RowWriter::run(Connection& connection, const QString& sql, const std::vector<QVariant>& parameters,
                     bool mustMatch) {
     const tsql::BatchResult result = connection.run([&](Engine& e) { return e.executeGenerated(sql, parameters); });
@@ -124,16 +138,7 @@ void RowWriter::update(Connection& connection, const Record& record) {
             parameters.push_back(record.values[i]);
         }
         sql += QLatin1String(" WHERE ");
-        bool first = true;
-        auto where = [&](int c) {
-            if (!first) sql += QLatin1String(" AND ");
-            first = false;
-            criterion(connection, sql, parameters, c, record.original(static_cast<std::size_t>(c)));
-        };
-        for (int c : key) where(c);
-        for (int c : changed) {
-            if (std::find(key.begin(), key.end(), c) == key.end()) where(c);
-        }
+        rowAsRead(connection, sql, parameters, key, changed, record);
         run(connection, sql, parameters, true);
     }
 }
@@ -144,10 +149,8 @@ void RowWriter::remove(Connection& connection, const Record& record) {
         QString sql = QLatin1String("DELETE FROM ") + connection.engine().quoteIdentifier(table.name) +
                       QLatin1String(" WHERE ");
         std::vector<QVariant> parameters;
-        for (std::size_t n = 0; n < key.size(); ++n) {
-            if (n > 0) sql += QLatin1String(" AND ");
-            criterion(connection, sql, parameters, key[n], record.original(static_cast<std::size_t>(key[n])));
-        }
+        // Every column as read: a row another user changed meanwhile is not deleted.
+        rowAsRead(connection, sql, parameters, key, table.columns, record);
         run(connection, sql, parameters, true);
     }
 }

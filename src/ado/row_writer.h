@@ -13,8 +13,8 @@ class Connection;
 
 // Writes a recordset row back to its base tables: per table, the columns whose origin is that table (only
 // the "Unique Table" when one is set; computed columns never), addressed by the table's primary key.
-// Updates and deletes carry optimistic criteria (the key's and the changed columns' original values) and
-// raise RowNotFoundForUpdate when no row matches.
+// Updates carry optimistic criteria (the key's and the changed columns' original values), deletes the
+// original values of every column of the table; both raise RowNotFoundForUpdate when no row matches.
 class RowWriter {
 public:
     explicit RowWriter(const std::vector<ColumnInfo>& columns) : columns_(columns) {}
@@ -38,6 +38,9 @@ private:
     // Appends "col = ?" / "col IS NULL" for value to a WHERE clause.
     void criterion(Connection& connection, QString& sql, std::vector<QVariant>& parameters, int column,
                    const QVariant& value) const;
+    // The WHERE criteria of a row as it was read: the key's original values, then those of columns.
+    void rowAsRead(Connection& connection, QString& sql, std::vector<QVariant>& parameters, const std::vector<int>& key,
+                   const std::vector<int>& columns, const Record& record) const;
     void run(Connection& connection, const QString& sql, const std::vector<QVariant>& parameters, bool mustMatch);
 
     const std::vector<ColumnInfo>& columns_;

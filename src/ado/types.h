@@ -23,6 +23,9 @@ enum class EditMode { None = 0, InProgress = 1, Add = 2, Delete = 4 };
 // or every row.
 enum class Affect { Current = 1, Group = 2, All = 3 };
 
+// What a statement text may hold: any batch of statements, or the one statement its caller built.
+enum class TextKind { Batch, Statement };
+
 // ADO's DataTypeEnum (only the codes this layer produces or accepts).
 enum class DataType {
     Empty = 0,

@@ -68,8 +68,14 @@ BatchResult BatchInterpreter::execute(std::string_view text, const std::vector<Q
     return result;
 }
 
+BatchResult BatchInterpreter::executeStatement(std::string_view text) {
+    BatchResult result;
+    run(text, {}, result, 0, true);
+    return result;
+}
+
 void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result,
-                           int depth) {
+                           int depth, bool single) {
     if (depth >= maxNesting) {
         throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
                                 QStringLiteral("Maximum stored procedure, function, trigger, or view nesting level "
@@ -100,6 +106,7 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         }
     }
     const Lexer& lexer = *found;
+    if (single && program->statements > 1) raiseMoreThanOneStatement();
     std::vector<QVariant> values(static_cast<std::size_t>(program->slotCount), automation::null());
     long long jumps = 0;
     for (std::size_t next = 0; next < program->steps.size();) {

@@ -32,6 +32,8 @@ public:
     explicit BatchInterpreter(sqlite3* db);
 
     BatchResult execute(std::string_view text, const std::vector<QVariant>& parameters);
+    // The same for a text that must hold one statement: one with more is refused before anything runs.
+    BatchResult executeStatement(std::string_view text);
 
     // How many texts were not found in the cache and went to the translator: what the cache saves.
     long long translations() const { return translations_; }
@@ -39,7 +41,8 @@ public:
     long long preparations() const { return preparations_; }
 
 private:
-    void run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result, int depth);
+    void run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result, int depth,
+             bool single = false);
     bool condition(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,
                    const std::vector<QVariant>& values);
     void runStep(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,

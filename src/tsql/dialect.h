@@ -24,6 +24,9 @@ public:
     // Runs every statement of the text in order. Parameters bind to ?NNN / ? placeholders of a single
     // statement text (the data layer's own generated statements).
     virtual BatchResult execute(const QString& text, const std::vector<QVariant>& parameters = {}) = 0;
+    // Runs a text built as one statement: a text holding a second one is refused before anything runs
+    // (errors::ProviderError), so that a value pasted into a statement can never add one of its own.
+    virtual BatchResult executeStatement(const QString& text) = 0;
 };
 
 // SQLite SQL, unchanged. Prepared statements are cached per text.
@@ -36,6 +39,9 @@ std::unique_ptr<Dialect> makeNativeDialect(sqlite3* db);
 std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db);
 // The same on another target (a SQLite database behind an ODBC driver), which the dialect keeps.
 std::unique_ptr<Dialect> makeTsqlDialect(std::unique_ptr<SqlTarget> target);
+
+// How many statements a T-SQL text holds (parsed, not translated): for text that passes to SQL Server unchanged.
+std::size_t statementCount(const QString& text);
 
 // Collations and functions every suite connection needs (DATABASE_DEFAULT and the SQL Server
 // functions SQLite lacks). Called once per connection right after it is opened.

@@ -15,6 +15,8 @@ public:
         return cache_.runText(text, parameters);
     }
 
+    BatchResult executeStatement(const QString& text) override { return cache_.runText(text, {}, true); }
+
 private:
     StatementCache cache_;
 };

@@ -39,6 +39,7 @@ struct Program {
     };
 
     std::vector<Step> steps;
+    std::size_t statements = 0;  // statements of the batch's own text
     int slotCount = 0;
     // Literals the translation wrote into the SQL text instead of binding them (TOP 100 PERCENT, DDL,
     // FOR XML PATH's element...): the program serves another text of the same shape only when these match.

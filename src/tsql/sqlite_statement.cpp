@@ -1,6 +1,7 @@
 #include "tsql/sqlite_statement.h"
 
 #include "tsql/sql_target.h"
+#include "tsql/translation_error.h"
 
 #include "automation/error.h"
 #include "automation/variant.h"
@@ -159,7 +160,7 @@ sqlite3_stmt* StatementCache::prepare(const std::string& sql) {
     return stmt;
 }
 
-BatchResult StatementCache::runText(const QString& text, const std::vector<QVariant>& parameters) {
+BatchResult StatementCache::runText(const QString& text, const std::vector<QVariant>& parameters, bool single) {
     BatchResult result;
     const std::string sql = text.toStdString();
 
@@ -188,6 +189,17 @@ BatchResult StatementCache::runText(const QString& text, const std::vector<QVari
             throwSqliteError(db_, rc);
         }
         if (!stmt) break;  // only comments were left
+        if (single && !onlyBlanks(tail)) {
+            // Comments may follow the statement; anything else is a statement more (or malformed).
+            sqlite3_stmt* next = nullptr;
+            const int nextRc = sqlite3_prepare_v2(db_, tail, static_cast<int>(end - tail), &next, nullptr);
+            const bool another = nextRc != SQLITE_OK || next != nullptr;
+            sqlite3_finalize(next);
+            if (another) {
+                sqlite3_finalize(stmt);
+                raiseMoreThanOneStatement();
+            }
+        }
         if (first && onlyBlanks(tail)) {
             // A single statement: keep it prepared for the next time.
             sqlite3_finalize(stmt);

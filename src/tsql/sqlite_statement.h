@@ -50,7 +50,8 @@ public:
     sqlite3_stmt* prepare(const std::string& sql);
 
     // Runs every statement of a text; parameters bind to each statement that has placeholders.
-    BatchResult runText(const QString& text, const std::vector<QVariant>& parameters);
+    // With single, a text holding more than one statement is refused before any runs.
+    BatchResult runText(const QString& text, const std::vector<QVariant>& parameters, bool single = false);
 
     void clear();
 

@@ -17,4 +17,9 @@ void raiseUnsupported(const QString& construct) {
                             QStringLiteral("Unsupported T-SQL construct: %1").arg(construct));
 }
 
+void raiseMoreThanOneStatement() {
+    throw automation::Error(automation::errors::ProviderError, source,
+                            QStringLiteral("The statement was refused: its text holds more than one statement."));
+}
+
 }  // namespace tsql

@@ -11,4 +11,7 @@ namespace tsql {
 // the description naming the construct.
 [[noreturn]] void raiseUnsupported(const QString& construct);
 
+// A text built as one statement holds a second one: automation::errors::ProviderError, nothing run.
+[[noreturn]] void raiseMoreThanOneStatement();
+
 }  // namespace tsql

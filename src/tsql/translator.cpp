@@ -36,6 +36,7 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
         program->pinnedLiterals.push_back(ordinal);
         program->pinnedValues.push_back(lexer.literalValue(ordinal));
     }
+    program->statements = batch.size();
     QueryWriter::Variables variables;
     QueryWriter writer(lexer, target_, columnTypes_, *program, variables);
     for (Statement& s : batch) statement(s, writer, *program, variables);

@@ -1,5 +1,6 @@
 #include "automation/error.h"
 #include "tsql/batch_interpreter.h"
+#include "tsql/parser.h"
 #include "tsql/dialect.h"
 #include "tsql/sqlite_target.h"
 
@@ -31,11 +32,23 @@ public:
         }
     }
 
+    BatchResult executeStatement(const QString& text) override {
+        const QByteArray utf8 = text.toUtf8();
+        return interpreter_.executeStatement(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    }
+
 private:
     BatchInterpreter interpreter_;
 };
 
 }  // namespace
+
+std::size_t statementCount(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    Lexer lexer;
+    lexer.tokenize(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return Parser(lexer).parseBatch().size();
+}
 
 std::unique_ptr<Dialect> makeTsqlDialect(sqlite3* db) { return makeTsqlDialect(std::make_unique<SqliteTarget>(db)); }
 

@@ -79,6 +79,54 @@ TEST(Connection, ExecuteReportsRowsAffectedAndRowsAsReadOnlyRecordset) {
               errors::UpdateNotSupported);
 }
 
+struct StatementText {
+    const char* name;
+    bool tsql;  // SQL Server text, translated; otherwise SQLite's own
+    QString text;
+    bool refused;
+    QString rowsAfter;  // T's rows afterwards
+};
+
+class ConnectionStatementText : public ::testing::TestWithParam<StatementText> {};
+
+// A value pasted between apostrophes that closes them and adds a statement of its own.
+const QString Injected = QStringLiteral("SELECT NAME FROM T WHERE NAME = '';DELETE FROM T--'");
+
+TEST_P(ConnectionStatementText, RunsOneStatementAndRefusesASecondBeforeRunningAny) {
+    TestDatabase db(Schema);
+    auto connection = std::make_shared<Connection>();
+    connection->open(GetParam().tsql ? QStringLiteral("Provider=SQLite;Data Source=%1").arg(db.path())
+                                     : db.connectionString());
+    const automation::Error error =
+        errorOf([&] { connection->execute(GetParam().text, nullptr, TextKind::Statement); });
+    if (GetParam().refused) {
+        EXPECT_EQ(error.number(), ae::ProviderError);
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("The statement was refused: its text holds more than one statement."));
+    } else {
+        EXPECT_EQ(error.number(), 0) << error.description().toStdString();
+    }
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID")), GetParam().rowsAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ConnectionStatementText,
+    ::testing::Values(
+        StatementText{"TsqlSingle", true, QStringLiteral("UPDATE T SET NAME = 'x' WHERE ID = 1"), false, "1|x;2|two"},
+        StatementText{"TsqlInjected", true, Injected, true, "1|one;2|two"},
+        StatementText{"TsqlWithoutSeparator", true, QStringLiteral("UPDATE T SET NAME = 'x' DELETE FROM T"), true,
+                      "1|one;2|two"},
+        StatementText{"NativeSingle", false, QStringLiteral("DELETE FROM T WHERE ID = 2;"),
+                      false, "1|one"},
+        StatementText{"NativeInjected", false, Injected, true, "1|one;2|two"}),
+    [](const ::testing::TestParamInfo<StatementText>& info) { return std::string(info.param.name); });
+
+TEST(Connection, BatchTextRunsEveryStatement) {
+    TestDatabase db(Schema);
+    db.connect()->execute(QStringLiteral("UPDATE T SET NAME = 'x' WHERE ID = 1; DELETE FROM T WHERE ID = 2"));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID")), QStringLiteral("1|x"));
+}
+
 TEST(Connection, FailedStatementFillsErrorsAndNextSuccessClearsThem) {
     TestDatabase db(Schema);
     auto connection = db.connect();

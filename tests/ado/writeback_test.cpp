@@ -85,6 +85,15 @@ TEST_F(WriteBackTest, RowChangedByAnotherConnectionCannotBeLocated) {
     EXPECT_EQ(errorOf([&] { rs->deleteCurrent(); }).number(), ae::RowNotFoundForUpdate);
 }
 
+TEST_F(WriteBackTest, DeleteOfARowChangedByAnotherConnectionDeletesNothing) {
+    auto rs = openRecordset(connection_, Options);
+    rs->moveLast();  // V, read as Verde
+    db_.connect()->execute(QStringLiteral("UPDATE MG5E_OPZIONI SET MG5E_DESCR = 'Verde scuro' WHERE MG5E_OPZIONE = 'V'"));
+    const automation::Error error = errorOf([&] { rs->deleteCurrent(); });
+    EXPECT_EQ(error.number(), ae::RowNotFoundForUpdate);
+    EXPECT_EQ(descriptions(), QStringLiteral("B|NULL;G|Giallo;R|Rosso;V|Verde scuro"));
+}
+
 TEST_F(WriteBackTest, ConstraintFailuresRaiseIntegrityViolationWithTheEnginesMessage) {
     auto rs = openRecordset(connection_, Options);
     rs->addNew();

@@ -36,6 +36,7 @@ public:
     MOCK_METHOD(bool, isEditingEnabled, (), (const, override));
     MOCK_METHOD(void, setEditingEnabled, (bool), (override));
     MOCK_METHOD(qint16, status, (), (const, override));
+    MOCK_METHOD(bool, isShowingRow, (), (const, override));
     MOCK_METHOD(void, setStatus, (qint16), (override));
     MOCK_METHOD(bool, save, (bool, bool), (override));
     MOCK_METHOD(void, commitRow, (), (override));

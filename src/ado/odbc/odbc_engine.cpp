@@ -5,6 +5,7 @@
 #include "ado/odbc/odbc_target.h"
 #include "automation/error.h"
 #include "tsql/dialect.h"
+#include "tsql/translation_error.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -126,6 +127,12 @@ QString OdbcEngine::dataSource() const { return d_->dataSource; }
 
 tsql::BatchResult OdbcEngine::execute(const QString& text) {
     if (d_->dialect) return d_->dialect->execute(text);
+    return d_->statement().execute(text);
+}
+
+tsql::BatchResult OdbcEngine::executeStatement(const QString& text) {
+    if (d_->dialect) return d_->dialect->executeStatement(text);
+    if (tsql::statementCount(text) > 1) tsql::raiseMoreThanOneStatement();
     return d_->statement().execute(text);
 }
 

@@ -23,6 +23,7 @@ public:
 
     QString dataSource() const override;
     tsql::BatchResult execute(const QString& text) override;
+    tsql::BatchResult executeStatement(const QString& text) override;
     tsql::BatchResult executeGenerated(const QString& sql, const std::vector<QVariant>& parameters) override;
     QStringList primaryKey(const QString& table) override;
     void beginTransaction() override;

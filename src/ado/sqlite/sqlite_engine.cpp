@@ -92,6 +92,10 @@ tsql::BatchResult SqliteEngine::execute(const QString& text) {
     return guarded([&] { return (dialect_ ? *dialect_ : *native_).execute(text); });
 }
 
+tsql::BatchResult SqliteEngine::executeStatement(const QString& text) {
+    return guarded([&] { return (dialect_ ? *dialect_ : *native_).executeStatement(text); });
+}
+
 tsql::BatchResult SqliteEngine::executeGenerated(const QString& sql, const std::vector<QVariant>& parameters) {
     return guarded([&] { return native_->execute(sql, parameters); });
 }

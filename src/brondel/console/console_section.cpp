@@ -62,7 +62,11 @@ void ConsoleSection::refuse(bool& cancel, const QString& text, const QString& ti
 }
 
 std::shared_ptr<ado::Recordset> ConsoleSection::execute(const QString& statement) const {
-    return connection()->execute(statement);
+    return connection()->execute(statement, nullptr, ado::TextKind::Statement);
+}
+
+std::shared_ptr<ado::Recordset> ConsoleSection::executeBatch(const QString& batch) const {
+    return connection()->execute(batch);
 }
 
 bool ConsoleSection::returnsRow(const QString& statement) const {

@@ -104,8 +104,11 @@ protected:
     // when it can take it.
     void refuse(bool& cancel, const QString& text, const QString& title, const QString& focus) const;
 
-    // The questions asked of a statement.
+    // The questions asked of a statement. A statement runs alone: text holding a second statement is
+    // refused before anything runs, so that a value written into it can never add one.
     std::shared_ptr<ado::Recordset> execute(const QString& statement) const;
+    // A batch written as one (DECLARE, SET, EXECUTE(@v)...): every statement of it runs.
+    std::shared_ptr<ado::Recordset> executeBatch(const QString& batch) const;
     // Whether it returns a row (the result is closed).
     bool returnsRow(const QString& statement) const;
     // A column of its first row; none when it returns no row.

@@ -45,7 +45,8 @@ void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
             }
         }
         const std::shared_ptr<ado::Recordset> result =
-            required(ConsoleConnection)->execute(sidebarEnablingStatement(automation::cstr(CompanyCode)));
+            required(ConsoleConnection)
+                ->execute(sidebarEnablingStatement(automation::cstr(CompanyCode)), nullptr, ado::TextKind::Statement);
         if (!result->isBof() && !result->isEof()) {
             for (const char* column : enablingColumns)
                 (*VociAbilitate)[QString::fromLatin1(column)] = automation::cdbl(result->value(QString::fromLatin1(column))) == 1;

@@ -149,6 +149,7 @@ void VariantConfigurator::connectFrame(host::VirtualFrame& frame) {
     connect(frame.AfterDelete, &VariantConfigurator::FME_CONFIGVARIANTI_AfterDelete);
     connect(frame.BeforeUndo, &VariantConfigurator::FME_CONFIGVARIANTI_BeforeUndo);
     connect(frame.AfterUndo, &VariantConfigurator::FME_CONFIGVARIANTI_AfterUndo);
+    connect(frame.RowShown, &VariantConfigurator::FME_CONFIGVARIANTI_RowShown);
 }
 
 void VariantConfigurator::ConfigurazioneVirtualFrame() {
@@ -303,7 +304,9 @@ void VariantConfigurator::FME_CONFIGVARIANTI_ChangeStatus(qint16 newStatus, qint
             ifElse([newStatus] { return newStatus == host::frame_status::Adding; },
                    {
                        [this] {
-                           rows()->setValue(codeColumn, VariantCode::ProgressivoToCodice(NuovoProgressivo() + 1));
+                           const qint16 highest = highestRank_ ? *highestRank_ : NuovoProgressivo();
+                           highestRank_.reset();
+                           rows()->setValue(codeColumn, VariantCode::ProgressivoToCodice(highest + 1));
                        },
                        [this] { edit("TXT_SIZE")->setEnabled(true); },
                    },

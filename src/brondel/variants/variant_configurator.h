@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 namespace ado {
 class Recordset;
@@ -35,8 +36,11 @@ class SectionFrame;
 //
 // The reaction guard is raised by every delete attempt and undo and lowered by AfterDelete and AfterUndo:
 // meanwhile the reactions of CBO_NATURA, CBO_INDDESCR, CHK_FLGVARAUTO and CHK_FLGDEFAULT do nothing
-// (CBO_GESTGRIGLIA always reacts). A refused delete leaves it raised until the next delete or undo. Once
-// a delete or an undo is over, the fields are switched on and off as the row shown asks, nothing emptied.
+// (CBO_GESTGRIGLIA always reacts). A refused delete leaves it raised until the next delete or undo.
+//
+// Showing a row never changes a value: while the frame puts a row in the fields the reactions stay out
+// (they would empty fields and reset flags of a row nobody touched), and once it is shown the fields are
+// switched on and off as that row asks (FME_CONFIGVARIANTI_RowShown). With no row every field is off.
 //
 // Error conventions: FME_CONFIGVARIANTI_AfterUpdate, FME_CONFIGVARIANTI_ChangeStatus and
 // ControlloValiditaEliminazione ask the form's error box; every other procedure re-raises with its name.
@@ -93,6 +97,7 @@ public:
     void FME_CONFIGVARIANTI_AfterDelete(bool success);
     void FME_CONFIGVARIANTI_BeforeUndo(bool& cancel);
     void FME_CONFIGVARIANTI_AfterUndo(bool success);
+    void FME_CONFIGVARIANTI_RowShown();
     // Whether the frame's rows (as edited) hold two or more rows of a grid level (1: first level; 2: any
     // second-level kind).
     bool EsisteSubvariante_liv(int level);
@@ -126,9 +131,11 @@ private:
     void followDescriptionMode(bool clear) const;
     void followAutomaticVariant(bool clear) const;
     void followDefaultFlag(bool clear) const;
-    // The fields switched on and off as the row shown asks, nothing emptied: after a delete or an undo,
-    // whose row change the reactions sat out.
+    void followGridLevel() const;
+    // The fields switched on and off as the row shown asks, nothing emptied; all off when there is no row.
     void followRow() const;
+    // Whether a reaction runs: not while the guard is raised, nor while the frame shows a row.
+    bool reacting() const;
     // Writes a value into the current row's column of a check and shows it in the check.
     void resetFlag(const char* check, const QVariant& value) const;
 
@@ -137,6 +144,8 @@ private:
     std::shared_ptr<host::Check> check(const char* name) const;
 
     SectionFrame& frame_;  // FME_CONFIGVARIANTI
+    // The highest rank read by BeforeAddNew, for the new row's code: one statement answers both.
+    std::optional<qint16> highestRank_;
 };
 
 }  // namespace brondel

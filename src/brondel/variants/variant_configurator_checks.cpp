@@ -22,6 +22,9 @@ namespace {
 const QString sizeTotalReached =
     QStringLiteral("La somma massima consentita ha raggiunto i 20 caratteri, inserimento impossibile!");
 const QString noMoreCodes = QStringLiteral("Sono già state definite 20 varianti, inserimento impossibile!");
+const QString rankTaken = QStringLiteral(
+    "Il progressivo %1 è stato appena registrato da un altro utente: la nuova variante prende il progressivo %2. "
+    "Confermare di nuovo per registrarla.");
 const QString sizeTooSmall = QStringLiteral("La dimensione della variante deve essere di almeno 1 carattere.");
 const QString defaultMissing = QStringLiteral("Definire un valore di default.");
 const QString startIsZero = QStringLiteral("La posizione iniziale non può essere uguale a 0");
@@ -69,8 +72,10 @@ void VariantConfigurator::FME_CONFIGVARIANTI_BeforeAddNew(bool& cancel) {
             cancel = true;
             return;
         }
-        // The code alphabet ends at rank 20.
-        if (NuovoProgressivo() >= VariantCode::MaxRank) {
+        // The code alphabet ends at rank 20. The new row's code is the next one (ChangeStatus).
+        highestRank_ = NuovoProgressivo();
+        if (*highestRank_ >= VariantCode::MaxRank) {
+            highestRank_.reset();
             showMessage(noMoreCodes, host::message_style::Exclamation, formCaption());
             cancel = true;
         }
@@ -81,6 +86,20 @@ void VariantConfigurator::FME_CONFIGVARIANTI_BeforeUpdate(bool& cancel) {
     automation::reraise("FME_CONFIGVARIANTI_BeforeUpdate", [&] {
         const QString size = QStringLiteral("TXT_SIZE");
         if (frame()->status() == host::frame_status::Adding) {
+            // Another console may have stored a dimension since "Nuovo": the typed row takes the next free
+            // rank and waits for the person to confirm it.
+            const qint16 next = NuovoProgressivo() + 1;
+            const QVariant proposed = rows()->value(QStringLiteral("MG5F_CODICEVAR"));
+            if (VariantCode::CodiceToProgressivo(proposed).toInt() < next) {
+                if (next > VariantCode::MaxRank)
+                    return refuse(cancel, noMoreCodes, formCaption(), QStringLiteral("TXT_DESCR"));
+                const QString code = VariantCode::ProgressivoToCodice(next);
+                rows()->setValue(QStringLiteral("MG5F_CODICEVAR"), code);
+                edit("TXT_PROGR")->setText(VariantCode::CodiceToProgressivo(code));
+                return refuse(cancel,
+                              rankTaken.arg(VariantCode::CodiceToProgressivo(proposed), VariantCode::CodiceToProgressivo(code)),
+                              formCaption(), QStringLiteral("TXT_DESCR"));
+            }
             const qint16 typed = integerValue(edit("TXT_SIZE")->text());
             if (typed < 1)
                 return refuse(cancel, sizeTooSmall, formCaption(), size);
@@ -171,6 +190,10 @@ void VariantConfigurator::FME_CONFIGVARIANTI_AfterDelete(bool) {
 
 void VariantConfigurator::FME_CONFIGVARIANTI_BeforeUndo(bool&) {
     automation::reraise("FME_CONFIGVARIANTI_BeforeUndo", [this] { ReazioniSospese = true; });
+}
+
+void VariantConfigurator::FME_CONFIGVARIANTI_RowShown() {
+    automation::reraise("FME_CONFIGVARIANTI_RowShown", [this] { followRow(); });
 }
 
 void VariantConfigurator::FME_CONFIGVARIANTI_AfterUndo(bool) {

@@ -10,6 +10,7 @@
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
+#include "automation/sql_quote.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/check.h"
 #include "brondel/console/host_components/cinterface.h"
@@ -76,7 +77,7 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
         const QString code = automation::cstr(current->value(codeColumn));
         if (check("CHK_INDPROGCONFIG")->text() == QLatin1String("1")) {
             // Only one dimension can be reserved.
-            others->setFilter(QStringLiteral("MG5F_CODICEVAR <> '") + code +
+            others->setFilter(QStringLiteral("MG5F_CODICEVAR <> '") + automation::sqlEscaped(code) +
                               QStringLiteral("' And MG5F_INDPROGCONFIG = 1"));
             if (!hasCurrentRow(others))
                 return;
@@ -107,37 +108,44 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
 
 void VariantConfigurator::CBO_NATURA_ChangeRow() {
     automation::reraise("CBO_NATURA_ChangeRow", [this] {
-        if (!ReazioniSospese)
+        if (reacting())
             followNature(true);
     });
 }
 
 void VariantConfigurator::CBO_INDDESCR_ChangeRow() {
     automation::reraise("CBO_INDDESCR_ChangeRow", [this] {
-        if (!ReazioniSospese)
+        if (reacting())
             followDescriptionMode(true);
     });
 }
 
 void VariantConfigurator::CBO_GESTGRIGLIA_ChangeRow() {
-    automation::reraise("CBO_GESTGRIGLIA_ChangeRow", [this] {
-        const double level =
-            automation::cdbl(required(factory()->functionLibrary())->toNumber(combo("CBO_GESTGRIGLIA")->text()));
-        setEnabled({"CBO_VISCODDESCR"}, level > 0);
-        setEnabled({"CBO_INDGENGRIDDOC"}, level == 1);
-    });
+    automation::reraise("CBO_GESTGRIGLIA_ChangeRow", [this] { followGridLevel(); });
+}
+
+void VariantConfigurator::followGridLevel() const {
+    const double level =
+        automation::cdbl(required(factory()->functionLibrary())->toNumber(combo("CBO_GESTGRIGLIA")->text()));
+    setEnabled({"CBO_VISCODDESCR"}, level > 0);
+    setEnabled({"CBO_INDGENGRIDDOC"}, level == 1);
+}
+
+bool VariantConfigurator::reacting() const {
+    const std::shared_ptr<host::VirtualFrame> shown = frame_.frame();
+    return !ReazioniSospese && !(shown && shown->isShowingRow());
 }
 
 void VariantConfigurator::CHK_FLGVARAUTO_Click() {
     automation::reraise("CHK_FLGVARAUTO_Click", [this] {
-        if (!ReazioniSospese)
+        if (reacting())
             followAutomaticVariant(true);
     });
 }
 
 void VariantConfigurator::CHK_FLGDEFAULT_Click() {
     automation::reraise("CHK_FLGDEFAULT_Click", [this] {
-        if (!ReazioniSospese)
+        if (reacting())
             followDefaultFlag(true);
     });
 }
@@ -195,12 +203,28 @@ void VariantConfigurator::followDefaultFlag(bool clear) const {
     const bool ticked = check("CHK_FLGDEFAULT")->text() == QLatin1String("1");
     setEnabled({"TXT_VALDEFAULT"}, ticked);
     if (!ticked && clear)
-        clearText({"TXT_VALDEFAULT"});
+        clearText({"TXT_VALDEFAULT", "LBL_DECVAR"});
 }
 
 void VariantConfigurator::followRow() const {
+    const std::shared_ptr<ado::Recordset> shown = frame_.frame() ? frame_.frame()->recordset() : nullptr;
+    const bool adding = shown && shown->isOpen() && shown->editMode() == ado::EditMode::Add;
+    const bool onRow = adding || hasCurrentRow(shown);
+    // Fields that no other field switches; TXT_PROGR is never typed in, TXT_SIZE only in a new row.
+    setEnabled({"TXT_DESCR", "CBO_NATURA", "CHK_RAG", "CHK_INTERVDB", "CBO_INDDESCR", "CBO_GESTGRIGLIA",
+                "CHK_FLGVARAUTO", "CHK_FLGOBBLIG", "CHK_FLGDEFAULT", "CBO_INDEREDIBA", "CHK_INDPROGCONFIG"},
+               onRow);
+    setEnabled({"TXT_SIZE"}, adding);
+    if (!onRow) {
+        setEnabled({"TXT_NUMINT", "TXT_NUMDEC", "TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP", "CBO_INDPRCLIFOR",
+                    "CBO_VISCODDESCR", "CBO_INDGENGRIDDOC", "CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO",
+                    "TXT_VALDEFAULT"},
+                   false);
+        return;
+    }
     followNature(false);
     followDescriptionMode(false);
+    followGridLevel();
     followAutomaticVariant(false);
     followDefaultFlag(false);
 }

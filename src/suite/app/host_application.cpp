@@ -96,6 +96,16 @@ HostApplication::HostApplication(HostOptions options)
 }
 
 HostApplication::~HostApplication() {
+    // A module still open (a script that ended without closing it) closes as at the suite's exit: only its
+    // form's unload lets go of the module, the form and the module's connection, which hold one another.
+    for (const auto& window : modules_) {
+        try {
+            if (window->isOpen())
+                window->close();
+        } catch (const std::exception& error) {
+            QTextStream(stderr) << "suite-host: " << error.what() << Qt::endl;
+        }
+    }
     modules_.clear();
     window_.reset();
 }

@@ -67,8 +67,13 @@ QString EditModel::filtered(const QString& typed) const {
     }
     if (upperCase_)
         result = result.toUpper();
-    if (maxLength_ > 0)
-        result.truncate(maxLength_);
+    if (maxLength_ > 0 && result.size() > maxLength_) {
+        // A character outside the basic plane takes two units: it is kept whole or not at all.
+        qsizetype cut = maxLength_;
+        if (result.at(cut - 1).isHighSurrogate())
+            --cut;
+        result.truncate(cut);
+    }
     return result;
 }
 
@@ -172,7 +177,8 @@ void EditModel::runDecode(const host::DecodeRequest& request) {
         clearTargets();
         return;
     }
-    const std::shared_ptr<ado::Recordset> rows = connections_(request.connectionString)->execute(request.statement);
+    const std::shared_ptr<ado::Recordset> rows = connections_(request.connectionString)
+                                                     ->execute(request.statement, nullptr, ado::TextKind::Statement);
     decodeFound_ = rows->isOpen() && !rows->isEof();
     if (!decodeFound_) {
         clearTargets();

@@ -208,7 +208,7 @@ QString GridModel::valueListText(const host::GridColumn& column, const QVariant&
         if (!connection && dataSource_)
             connection = dataSource_->activeConnection();
         if (connection) {
-            const std::shared_ptr<ado::Recordset> rows = connection->execute(column.valueListStatement);
+            const std::shared_ptr<ado::Recordset> rows = connection->execute(column.valueListStatement, nullptr, ado::TextKind::Statement);
             if (rows->isOpen()) {
                 for (; !rows->isEof(); rows->moveNext())
                     list->insert(automation::cstr(rows->value(0)), automation::cstr(rows->value(1)));

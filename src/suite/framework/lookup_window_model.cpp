@@ -52,7 +52,7 @@ void LookupWindowModel::show() {
         connection = std::make_shared<ado::Connection>();
         connection->open(connectionString_);
     }
-    const std::shared_ptr<ado::Recordset> rows = connection->execute(view_.statement);
+    const std::shared_ptr<ado::Recordset> rows = connection->execute(view_.statement, nullptr, ado::TextKind::Statement);
     view_.rows = rows->isOpen() ? rows : nullptr;
     shown_ = true;
     Closing closing{*this};

@@ -16,6 +16,26 @@ ModelNode::~ModelNode() {
     ModelNode& top = root();
     if (top.focused_ == this)
         top.focused_ = nullptr;
+    // A child someone else still holds (a host script's variable) outlives this node: it becomes a tree of
+    // its own, taking the focus along when it lies in that tree.
+    for (const std::shared_ptr<host::Control>& child : children_) {
+        ModelNode* node = nodeOf(child.get());
+        if (!node)
+            continue;
+        if (top.focused_ && node->holds(top.focused_)) {
+            node->focused_ = top.focused_;
+            top.focused_ = nullptr;
+        }
+        node->parent_ = nullptr;
+    }
+}
+
+bool ModelNode::holds(const ModelNode* node) const {
+    for (; node; node = node->parent_) {
+        if (node == this)
+            return true;
+    }
+    return false;
 }
 
 ModelNode* ModelNode::parentNode() const { return parent_; }

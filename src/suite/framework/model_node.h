@@ -31,6 +31,8 @@ public:
     void setParentNode(ModelNode* parent) { parent_ = parent; }
 
     ModelNode& root();
+    // Whether node is this one or lies below it.
+    bool holds(const ModelNode* node) const;
     // The control holding the focus in this node's tree; nullptr when none.
     host::Control* focusedControl();
     void takeFocus();

@@ -1,11 +1,14 @@
 #include "suite/framework/virtual_frame_model.h"
 
 #include "suite/framework/edit_model.h"
+#include "suite/framework/function_library_model.h"
 #include "suite/framework/grid_model.h"
 #include "suite/framework/grid_navigator_model.h"
 #include "suite/framework/model_node.h"
 #include "suite/framework/user_edit_source.h"
 
+#include "ado/field.h"
+#include "ado/fields.h"
 #include "ado/recordset.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/cinterface.h"
@@ -14,6 +17,11 @@
 #include "brondel/console/host_components/message_service.h"
 #include "brondel/console/host_components/types.h"
 
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <cmath>
+#include <optional>
+
 namespace suite {
 
 namespace status = host::frame_status;
@@ -21,6 +29,8 @@ namespace status = host::frame_status;
 namespace {
 
 const QString MandatoryMessage = QStringLiteral("Il campo \"%1\" è obbligatorio.");
+const QString NotANumberMessage = QStringLiteral("Il campo \"%1\" deve contenere un numero.");
+const QString NotAnIntegerMessage = QStringLiteral("Il campo \"%1\" deve contenere un numero intero.");
 const QString KeyPresentMessage = QStringLiteral("Il codice \"%1\" è già presente.");
 const QString PendingEditQuestion = QStringLiteral("Il record corrente è stato modificato. Salvare le modifiche?");
 
@@ -130,16 +140,21 @@ void VirtualFrameModel::changeStatus(qint16 newStatus, qint32 reason) {
 void VirtualFrameModel::showRow() {
     const bool onRow = hasCurrentRow() || (recordset_ && recordset_->isOpen() &&
                                            recordset_->editMode() == ado::EditMode::Add);
-    for (const Binding& binding : bindings_) {
-        const QString column = binding.control->boundColumn();
-        if (!hasColumn(column))
-            continue;
-        binding.control->setValue(onRow ? recordset_->value(column) : automation::null());
-        if (auto* edit = dynamic_cast<EditModel*>(binding.control.get()); edit && edit->hasDecode())
-            edit->decode();
+    {
+        const QScopedValueRollback<bool> showing(showingRow_, true);
+        for (const Binding& binding : bindings_) {
+            const QString column = binding.control->boundColumn();
+            if (!hasColumn(column))
+                continue;
+            binding.control->setValue(onRow ? recordset_->value(column) : automation::null());
+            if (auto* edit = dynamic_cast<EditModel*>(binding.control.get()); edit && edit->hasDecode())
+                edit->decode();
+        }
     }
     if (grid_)
         grid_->redraw();
+    if (!closed_)
+        RowShown.raise();
 }
 
 void VirtualFrameModel::takeRowFromControls() {
@@ -152,6 +167,48 @@ void VirtualFrameModel::takeRowFromControls() {
         if (automation::cstr(value) == automation::cstr(stored) && automation::isNull(value) == automation::isNull(stored))
             continue;
         recordset_->setValue(column, value);
+    }
+}
+
+bool VirtualFrameModel::numbersReadable() {
+    for (const Binding& binding : bindings_) {
+        const auto* field = dynamic_cast<const EditModel*>(binding.control.get());
+        if (!field || !field->isNumeric() || field->dataFormat())
+            continue;
+        const QString text = field->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        // Digits with an optional sign and one decimal separator between digits: "-", "." or "2," are not.
+        static const QRegularExpression plainNumber(QStringLiteral("^[-+]?(\\d+([.,]\\d+)?|[.,]\\d+)$"));
+        const std::optional<QVariant> number = FunctionLibraryModel::numberFromText(text);
+        const QString* refusal = nullptr;
+        if (!number || !plainNumber.match(text).hasMatch()) {
+            refusal = &NotANumberMessage;
+        } else if (number->metaType().id() == QMetaType::Double && hasColumn(field->boundColumn()) &&
+                   holdsIntegers(field->boundColumn()) && number->toDouble() != std::trunc(number->toDouble())) {
+            refusal = &NotAnIntegerMessage;
+        }
+        if (!refusal)
+            continue;
+        message(refusal->arg(field->caption().isEmpty() ? field->name() : field->caption()),
+                host::message_style::Exclamation);
+        if (binding.control->canTakeFocus())
+            binding.control->setFocus();
+        return false;
+    }
+    return true;
+}
+
+bool VirtualFrameModel::holdsIntegers(const QString& column) const {
+    switch (recordset_->fields().item(column).type()) {
+    case ado::DataType::TinyInt:
+    case ado::DataType::UnsignedTinyInt:
+    case ado::DataType::SmallInt:
+    case ado::DataType::Integer:
+    case ado::DataType::BigInt:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -227,6 +284,9 @@ bool VirtualFrameModel::save(bool check, bool) {
         return false;
     if (status_ == status::Browse && recordset_->editMode() == ado::EditMode::None)
         return true;
+    // A number that cannot be read never reaches the row.
+    if (!numbersReadable())
+        return false;
     takeRowFromControls();
     if (check && !mandatoryFieldsFilled())
         return false;

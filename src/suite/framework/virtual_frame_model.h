@@ -58,6 +58,7 @@ public:
                     std::shared_ptr<host::GridNavigator> navigator, std::shared_ptr<host::Grid> grid) override;
     void addControl(std::shared_ptr<host::DataControl> control, std::shared_ptr<host::DataFormat> format = {}) override;
     void setKeyControl(std::shared_ptr<host::DataControl> control) override;
+    bool isShowingRow() const override { return showingRow_; }
     bool isEditingEnabled() const override { return editingEnabled_; }
     void setEditingEnabled(bool enabled) override { editingEnabled_ = enabled; }
     qint16 status() const override { return status_; }
@@ -104,6 +105,10 @@ private:
     void showRow();
     void takeRowFromControls();
     bool mandatoryFieldsFilled();
+    // Refuses, in the field's words and with the focus on it, a numeric field whose text is not a number or
+    // whose bound column holds integers and the number has a fraction.
+    bool numbersReadable();
+    bool holdsIntegers(const QString& column) const;
     void writePending();
     void onUserEdited();
     void connectGrid();
@@ -125,6 +130,7 @@ private:
     std::vector<Binding> bindings_;
     std::shared_ptr<host::DataControl> keyControl_;
     bool editingEnabled_ = false;
+    bool showingRow_ = false;
     qint16 status_ = 0;
     bool newRowEdited_ = false;  // the user changed a control since the row was added
     int bulk_ = 0;

@@ -4,6 +4,7 @@
 #include "suite/framework/combo_model.h"
 #include "suite/framework/edit_model.h"
 #include "suite/framework/label_model.h"
+#include "suite/framework/panel_model.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -73,7 +74,10 @@ TEST_P(TypingTest, TheFieldKeepsWhatItsSettingsAllow) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, TypingTest,
                          ::testing::Values(Typing{0, false, false, "abc", "abc"}, Typing{0, true, false, "abc", "ABC"},
-                                           Typing{2, false, false, "abc", "ab"}, Typing{3, false, true, "1a2b3c4", "123"}));
+                                           Typing{2, false, false, "abc", "ab"}, Typing{3, false, true, "1a2b3c4", "123"},
+                                           // An emoji takes two units: cut before it rather than through it.
+                                           Typing{3, false, false, "ab\xF0\x9F\x98\x80", "ab"},
+                                           Typing{4, false, false, "ab\xF0\x9F\x98\x80", "ab\xF0\x9F\x98\x80"}));
 
 TEST_F(ControlsTest, ANumericFieldGivesANumberAndAnEmptyFieldNull) {
     auto field = edit(5, false, true);
@@ -81,6 +85,26 @@ TEST_F(ControlsTest, ANumericFieldGivesANumberAndAnEmptyFieldNull) {
     EXPECT_EQ(field->value(), QVariant(qint64(42)));
     field->typeText("");
     EXPECT_TRUE(automation::isNull(field->value()));
+}
+
+TEST_F(ControlsTest, AFieldHeldPastItsFormStaysSafeToUseAndToDestroy) {
+    host::ControlDesign box;
+    box.kind = ControlKind::Panel;
+    box.name = "PNL_PROVA";
+    auto panel = std::dynamic_pointer_cast<suite::PanelModel>(factory_->createControl(box));  // a tree of its own
+    host::ControlDesign field;
+    field.kind = ControlKind::Edit;
+    field.name = "TXT_PROVA";
+    field.parent = panel;
+    auto held = std::dynamic_pointer_cast<suite::EditModel>(factory_->createControl(field));
+    field.parent.reset();
+    held->setFocus();
+    panel.reset();
+    EXPECT_EQ(held->parentNode(), nullptr);
+    EXPECT_EQ(held->focusedControl(), static_cast<host::Control*>(held.get()));
+    held->typeText("AB");
+    EXPECT_EQ(held->text(), "AB");
+    held.reset();
 }
 
 TEST_F(ControlsTest, ADisabledFieldTakesNoTyping) {

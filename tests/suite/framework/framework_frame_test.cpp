@@ -208,6 +208,17 @@ TEST_F(FrameTest, MovingShowsTheNewRowAndSavesAPendingEditFirst) {
     expectConsistent();
 }
 
+TEST_F(FrameTest, ChangesTheFrameShowsAreTellableFromAPersonsAndEachShownRowIsAnnounced) {
+    QStringList seen;
+    description_->Change.connect([&] { seen << description_->text() + (frame_->isShowingRow() ? ":frame" : ":person"); });
+    frame_->RowShown.connect([&] { seen << "RowShown"; });
+    ASSERT_TRUE(grid_->selectRow(1));
+    description_->typeText("COLORI CALDI");
+    ASSERT_TRUE(navigator_->pressButton(button::Undo));
+    EXPECT_EQ(seen, QStringList({"COLORI ESTIVI:frame", "RowShown", "COLORI CALDI:person", "COLORI ESTIVI:frame",
+                                 "RowShown"}));
+}
+
 TEST_F(FrameTest, ARefusedSaveRefusesTheMove) {
     description_->typeText("COLORI FREDDI");
     cancelIn_ = "BeforeUpdate";

@@ -46,6 +46,9 @@ public:
     virtual void setEditingEnabled(bool enabled) = 0;
 
     virtual qint16 status() const = 0;
+    // Whether the frame is putting the current row (or none) in its controls: their value changes are then
+    // the frame's, not a person's, and a reaction that empties or resets fields leaves them alone.
+    virtual bool isShowingRow() const = 0;
     // 2 starts a new row (BeforeAddNew/AfterAddNew run), 0 abandons pending changes.
     virtual void setStatus(qint16 status) = 0;
 
@@ -90,7 +93,10 @@ public:
     automation::Event<bool> AfterDelete;        // Success
     automation::Event<bool&> BeforeUndo;        // Cancel
     automation::Event<bool> AfterUndo;          // Success
-    automation::Event<qint16, qint32> ChangeStatus;  // new status, reason (status_reason)
+    automation::Event<qint16, qint32> ChangeStatus;
+    // The controls show the current row (or none: after the last row went) once more: on first display,
+    // after a move, an add, a save, a delete or an undo.
+    automation::Event<> RowShown;  // new status, reason (status_reason)
 };
 
 }  // namespace host
