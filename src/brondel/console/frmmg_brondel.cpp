@@ -46,7 +46,6 @@ constexpr qint32 errorBoxStyle = host::message_style::AbortRetryIgnore + host::m
                                  host::message_style::DefaultButton2 + host::message_style::SystemModal;
 constexpr int callModeGrowth = 200;  // twips the form grows by, in each direction, when called
 
-// The grids released at unload.
 const char* const grids[] = {"GRD_CLIFORVAR", "GRD_CONFIGART", "GRD_CONFIGVAR",  "GRD_LINGUA",    "GRD_LINGUASUBART",
                              "GRD_OBBDOC",    "GRD_OBBPRO",    "GRD_OBBPRORIEP", "GRD_OPZIONI",   "GRD_PRIORLETT",
                              "GRD_RAGGR_MG5E", "GRD_RAGGR_MG5H", "GRD_RAGGRUP",  "GRD_SUBCODART"};
@@ -78,6 +77,8 @@ FRMMG_BRONDEL::~FRMMG_BRONDEL() {
     ZYK_RESIZEFORM.reset();
     window_.reset();
 }
+
+std::span<const char* const> FRMMG_BRONDEL::releasedGrids() { return grids; }
 
 QString FRMMG_BRONDEL::description() { return QStringLiteral("Console parametri varianti"); }
 

@@ -18,6 +18,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace ado {
@@ -94,6 +95,10 @@ public:
         return typedControl<T>(control(name, index), name);
     }
     bool hasControl(const QString& name, int index = -1) const;
+    // Every control of the form, in no particular order.
+    std::vector<std::shared_ptr<host::Control>> controls() const;
+    // The grids whose data the form releases at unload, every section's.
+    static std::span<const char* const> releasedGrids();
     // The design of a control: its name, kind, geometry in its parent and index in its control array.
     static host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
                                       std::shared_ptr<host::Control> parent, int index = -1);

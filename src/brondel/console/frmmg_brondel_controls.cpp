@@ -62,6 +62,10 @@ bool FRMMG_BRONDEL::hasControl(const QString& name, int index) const {
     return controls_.contains(controlKey(name, index));
 }
 
+std::vector<std::shared_ptr<host::Control>> FRMMG_BRONDEL::controls() const {
+    return std::vector<std::shared_ptr<host::Control>>(controls_.cbegin(), controls_.cend());
+}
+
 std::shared_ptr<host::Control> FRMMG_BRONDEL::createAnyControl(const host::ControlDesign& design) {
     std::shared_ptr<host::Control> created = factory()->createControl(design);
     controls_.insert(controlKey(design.name, design.index), created);

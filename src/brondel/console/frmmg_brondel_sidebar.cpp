@@ -20,15 +20,6 @@ namespace brondel {
 
 using automation::ifElse;
 
-namespace {
-
-// The order in which the enabling query's columns are read.
-const char* const enablingColumns[] = {"ITMCONFIGVAR", "ITMRAGGRUP",   "ITMOPZVAR",   "ITMLINGUAVAR",
-                                       "ITMCLIFORVAR", "ITMPRIELA",    "ITMRAGVAR",   "ITMCONFIGART",
-                                       "ITMDESLINART", "ITMSUBCOD",    "ITMOBBDOC",   "ITMOBBPRO"};
-
-}  // namespace
-
 void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
     automation::reraise("AggiornaStatoAbilitazioneVociSidebar", [this] {
         if (!VociAbilitate) {
@@ -48,7 +39,7 @@ void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
             required(ConsoleConnection)
                 ->execute(sidebarEnablingStatement(automation::cstr(CompanyCode)), nullptr, ado::TextKind::Statement);
         if (!result->isBof() && !result->isEof()) {
-            for (const char* column : enablingColumns)
+            for (const char* column : sidebarEnablingColumns())
                 (*VociAbilitate)[QString::fromLatin1(column)] = automation::cdbl(result->value(QString::fromLatin1(column))) == 1;
         }
     });

@@ -16,6 +16,10 @@ QString lines(std::initializer_list<const char*> texts) {
     return joined.join(crlf);
 }
 
+const char* const enablingColumns[] = {"ITMCONFIGVAR", "ITMRAGGRUP", "ITMOPZVAR",    "ITMLINGUAVAR",
+                                       "ITMCLIFORVAR", "ITMPRIELA",  "ITMRAGVAR",    "ITMCONFIGART",
+                                       "ITMDESLINART", "ITMSUBCOD",  "ITMOBBDOC",    "ITMOBBPRO"};
+
 const char* const missingVariants = "Manca la personalizzazione del configuratore delle varianti.";
 const char* const missingOptions = "Manca la personalizzazione delle opzioni delle varianti.";
 
@@ -110,6 +114,8 @@ const SidebarSection* sidebarSection(const QString& itemKey) {
     }
     return nullptr;
 }
+
+std::span<const char* const> sidebarEnablingColumns() { return enablingColumns; }
 
 QString sidebarEnablingStatement(const QString& company) {
     Statement statement(company);

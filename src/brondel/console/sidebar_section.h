@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <span>
 
 namespace brondel {
 
@@ -35,5 +36,7 @@ inline constexpr char ArticleConfigurator[] = "ITMCONFIGART";
 // The enabling query for a company (its code as statement text): one row with a column per item key,
 // 1 when the section is switched on.
 QString sidebarEnablingStatement(const QString& company);
+// Its columns, in the order they are read.
+std::span<const char* const> sidebarEnablingColumns();
 
 }  // namespace brondel
