@@ -53,4 +53,6 @@ const FunctionRule* findFunctionRule(std::string_view name) {
     return nullptr;
 }
 
+std::span<const FunctionRule> functionRules() { return rules; }
+
 }  // namespace tsql

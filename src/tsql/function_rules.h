@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace tsql {
@@ -21,5 +22,7 @@ struct FunctionRule {
 
 // The rule of an upper-case T-SQL function name, or nullptr for a function the dialect does not know.
 const FunctionRule* findFunctionRule(std::string_view name);
+// Every rule, by T-SQL name.
+std::span<const FunctionRule> functionRules();
 
 }  // namespace tsql
