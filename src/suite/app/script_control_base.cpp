@@ -5,6 +5,7 @@
 #include "suite/app/script_grid_navigator.h"
 #include "suite/app/script_host.h"
 #include "suite/app/script_menu_tree.h"
+#include "suite/app/script_tree.h"
 
 #include "suite/framework/model_node.h"
 
@@ -49,6 +50,7 @@ QObject* ScriptControlBase::wrap(ScriptHost& host, std::shared_ptr<host::Control
     case host::ControlKind::Grid: return new ScriptGrid(host, std::move(control));
     case host::ControlKind::GridNavigator: return new ScriptGridNavigator(host, std::move(control));
     case host::ControlKind::MenuTree: return new ScriptMenuTree(host, std::move(control));
+    case host::ControlKind::TreeView: return new ScriptTree(host, std::move(control));
     default: return new ScriptControl(host, std::move(control));
     }
 }

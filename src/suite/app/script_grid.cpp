@@ -24,6 +24,20 @@ QStringList ScriptGrid::fields() const {
     return result;
 }
 
+QJSValue ScriptGrid::columns() const {
+    QJSValue list = host().engine().newArray(quint32(grid_.columnCount()));
+    for (int i = 0; i < grid_.columnCount(); ++i) {
+        const host::GridColumn column = grid_.column(i);
+        QJSValue item = host().engine().newObject();
+        item.setProperty(QStringLiteral("field"), column.field);
+        item.setProperty(QStringLiteral("caption"), column.caption);
+        item.setProperty(QStringLiteral("visible"), column.visible);
+        item.setProperty(QStringLiteral("width"), column.width);
+        list.setProperty(quint32(i), item);
+    }
+    return list;
+}
+
 bool ScriptGrid::checkRow(int row) {
     if (row >= 0 && row < grid_.rowCount())
         return true;

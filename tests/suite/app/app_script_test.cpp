@@ -11,7 +11,9 @@
 #include "suite/framework/model_factory.h"
 #include "suite/framework/navigator_model.h"
 #include "suite/framework/scripted_messages.h"
+#include "suite/framework/tree_view_model.h"
 
+#include "ado/connection.h"
 #include "ado/recordset.h"
 #include "brondel/console/host_components/grid_layout.h"
 #include "brondel/console/host_components/recordset_factory.h"
@@ -142,6 +144,47 @@ TEST_F(ScriptTest, GridsShowTheirCellsAndTakeTicksSelectionsAndSelectAll) {
     )js");
     EXPECT_TRUE(error.endsWith("RangeError: GRD_PROVA has no row 5 (it has 2)")) << error.toStdString();
     EXPECT_EQ(allClicks, QStringList({"A0-1"}));
+}
+
+TEST_F(ScriptTest, GridsGiveTheirColumnsInOrderHiddenOnesIncluded) {
+    const QString error = run(R"js(
+        suite.section("ITMCONFIGVAR");
+        var columns = suite.control("GRD_CONFIGVAR").columns;
+        var first = columns[0], last = columns[columns.length - 1];
+        var seen = [columns.length, first.field, first.caption, first.visible, first.width,
+                    last.field, last.visible];
+        if (seen.join() !== "21,MG5F_CODICEVAR,Progr.,true,1185,MG5F_FLGDESCRVARAUTO,false") throw new Error(seen.join());
+    )js");
+    EXPECT_EQ(error, "");
+}
+
+TEST_F(ScriptTest, TreeViewsGiveTheirNodesAndAreChosenByKeyOrText) {
+    run("suite.open();");
+    suite::ModuleWindow* console = host_->module(suite::HostApplication::ConsoleProgram);
+    ASSERT_NE(console, nullptr);
+    host::ControlDesign design;
+    design.kind = host::ControlKind::TreeView;
+    design.name = "TvProva";
+    design.parent = console->form();
+    const auto tree = std::dynamic_pointer_cast<suite::TreeViewModel>(host_->session().factory()->createControl(design));
+    tree->addNode("", "V|A0|", "COLORE", "close", "open");
+    tree->addNode("V|A0|", "R|A0|ESTATE|", "ESTATE", "close", "open");
+    tree->addNode("V|A0|", "R|A0|CLASSICI|", "CLASSICI", "close", "open");
+
+    const QString error = run(R"js(
+        var tree = suite.control("TvProva");
+        var root = tree.nodes[0];
+        var seen = [tree.nodes.length, root.key, root.text, root.marked, root.children.length,
+                    root.children[1].key, root.children[1].children.length];
+        tree.choose("ESTATE");
+        seen.push(tree.selected);
+        tree.choose("V|A0|");
+        seen.push(tree.selected);
+        if (seen.join() !== "1,V|A0|,COLORE,false,2,R|A0|CLASSICI|,0,R|A0|ESTATE|,V|A0|") throw new Error(seen.join());
+
+        tree.choose("NESSUNO");
+    )js");
+    EXPECT_TRUE(error.endsWith("TypeError: TvProva (treeView) cannot choose NESSUNO: no such node")) << error.toStdString();
 }
 
 TEST_F(ScriptTest, DataSectionsAreGlobalsUnderTheirScriptNames) {
