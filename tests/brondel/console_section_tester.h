@@ -32,7 +32,7 @@ public:
     // is one that the form releases at unload.
     void checkControls() const;
     // Clicking the section's sidebar item shows its panel alone and makes its first frame, when it has
-    // one, the host's active frame; its frames exist once it is shown.
+    // one, the host's active frame (none while that frame waits for a choice to be built).
     void checkShown(suite::SidebarModel& sidebar) const;
     // Keeps an eye on the section's frames and their recordsets: after the form's unload the section holds
     // none of them (checkUnloaded), and once the console is released none is left alive (checkReleased).
