@@ -68,6 +68,7 @@ bool init(const QStringList& arguments, QTextStream& out) {
     }
     if (path.isEmpty()) return false;
 
+    if (!demo && company.isEmpty()) company = QString::fromUtf8(suite::db::DefaultCompanyName);
     suite::db::createSuiteDatabase(path, demo, force, company);
 
     out << "Created " << QFileInfo(path).absoluteFilePath() << (demo ? " with the demo data" : "") << ":\n";

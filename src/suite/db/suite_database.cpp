@@ -27,7 +27,7 @@ void removeDatabaseFiles(const QString& path) {
 }
 
 QString firstCompanyScript(const QString& name) {
-    const QString company = automation::sqlQuoted(name.isEmpty() ? QString::fromUtf8(DefaultCompanyName) : name);
+    const QString company = automation::sqlQuoted(name);
     return QStringLiteral(
                "INSERT INTO CG18_DITTE (CG18_CODDITTA, CG18_RAGSOC) VALUES (1, %1);\n"
                "INSERT INTO MG47_PARMAGLINGUE (MG47_DITTA_CG18, MG47_CODLINGUA_MG52) VALUES (1, 'ITA');\n"
@@ -52,8 +52,12 @@ void createSuiteDatabase(const QString& path, bool demo, bool overwrite, const Q
         // One transaction: all or nothing, and one write of the file instead of one per row.
         file.execute(QStringLiteral("BEGIN"));
         file.execute(schemaScript());
-        file.execute(referenceScript());
-        file.execute(demo ? demoScript() : firstCompanyScript(firstCompany));
+        if (demo || !firstCompany.isEmpty()) file.execute(referenceScript());
+        if (demo) {
+            file.execute(demoScript());
+        } else if (!firstCompany.isEmpty()) {
+            file.execute(firstCompanyScript(firstCompany));
+        }
         file.execute(QStringLiteral("COMMIT"));
     } catch (automation::Error& error) {
         try {

@@ -110,6 +110,8 @@ TEST_F(SuiteDbCommandTest, ShellOpensTheFileInSqlite3WithTheSuiteCollation) {
 
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Rossi\n");
+    ASSERT_EQ(suiteDb({"init", path(), "--force"}).exitCode, 0);
+    EXPECT_EQ(suiteDb({"shell", path()}, "SELECT CG18_RAGSOC FROM CG18_DITTE;\n").out, "Nuova ditta\n");
     EXPECT_EQ(run.err, "");
 }
 
