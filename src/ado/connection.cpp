@@ -60,7 +60,6 @@ void Connection::open(const QString& connectionString) {
         throw;
     }
     connectionString_ = text;
-    errors_.clear();
 }
 
 void Connection::close() {

@@ -32,8 +32,9 @@ class Recordset;
 // unchanged, for SQL Server; with Dialect=SQLite it is translated as on the embedded engine and the driver's
 // SQLite connection loads the suite's extension module (LoadExt=, see OdbcEngine).
 //
-// Every failure is an automation::Error; the failures the engine reports also fill errors(), which the
-// next successful call on the connection (or on a recordset using it) clears.
+// Every failure is an automation::Error; the failures the engine reports also fill errors(), which keeps
+// them, as ADO's Errors collection does, until the next failure replaces them or clearErrors() is called:
+// the error box reads them after the failing call, whatever ran in between.
 class Connection : public std::enable_shared_from_this<Connection> {
 public:
     Connection();
@@ -77,23 +78,21 @@ public:
 
     // The Errors collection: what the engine reported for the last failed call.
     const std::vector<Error>& errors() const { return errors_; }
+    void clearErrors() { errors_.clear(); }
 
     // The open engine; raises ObjectClosed when the connection is closed.
     Engine& engine();
 
     // Runs an engine call on behalf of this connection or of a recordset using it: a failure is recorded
-    // in errors() and raised again; success clears errors().
+    // in errors() and raised again; success leaves errors() as it is.
     template <class Call>
     auto run(Call&& call) -> decltype(call(std::declval<Engine&>())) {
         Engine& e = engine();
         try {
             if constexpr (std::is_void_v<decltype(call(e))>) {
                 call(e);
-                errors_.clear();
             } else {
-                auto result = call(e);
-                errors_.clear();
-                return result;
+                return call(e);
             }
         } catch (const automation::Error& error) {
             recordError(error);

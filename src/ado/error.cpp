@@ -40,6 +40,10 @@ automation::Error adoError(long number, const QString& source) {
         description = "Current Recordset does not support updating. This may be a limitation of the provider, "
                       "or of the selected locktype.";
         break;
+    case errors::ConnectionCannotBeUsed:
+        description = "The connection cannot be used to perform this operation. It is either closed or invalid in "
+                      "this context.";
+        break;
     case errors::ProviderNotFound: description = "Provider cannot be found. It may not be properly installed."; break;
     }
     return automation::Error(number, source, QString::fromLatin1(description));

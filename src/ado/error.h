@@ -30,6 +30,7 @@ constexpr long BadInitString = -2147217805;      // DB_E_BADINITSTRING: malforme
 constexpr long DeletedRow = -2147217885;         // DB_E_DELETEDROW: the current row was deleted
 constexpr long UpdateNotSupported = 3251;        // adErrFeatureNotAvailable: read-only recordset
 constexpr long ProviderNotFound = 3706;          // adErrProviderNotFound
+constexpr long ConnectionCannotBeUsed = 3709;    // adErrInvalidConnection: no connection to run the source on
 }  // namespace errors
 
 // The error ADO itself raises for number, with ADO's description; source names the raising object

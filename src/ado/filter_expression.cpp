@@ -6,6 +6,8 @@
 #include "automation/variant.h"
 #include "tsql/text_comparison.h"
 
+#include <QDateTime>
+
 namespace ado {
 
 namespace {
@@ -20,8 +22,31 @@ const QString Source = QStringLiteral("ADODB.Recordset");
                             base.description() + QStringLiteral(" (Filter \"%1\")").arg(text));
 }
 
+// A date as the database gives it (ISO text) or as a pound-sign literal writes it (month first).
+QDateTime readDate(const QString& text) {
+    static const char* const Formats[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss",
+                                          "yyyy-MM-dd HH:mm",        "yyyy-MM-dd",          "M/d/yyyy H:mm:ss",
+                                          "M/d/yyyy H:mm",           "M/d/yyyy"};
+    const QString trimmed = text.trimmed();
+    for (const char* format : Formats) {
+        const QDateTime date = QDateTime::fromString(trimmed, QLatin1String(format));
+        if (date.isValid()) return date;
+    }
+    return QDateTime();
+}
+
+int compareDates(const QVariant& field, const QDateTime& literal) {
+    const QDateTime value = field.metaType().id() == QMetaType::QDateTime ? field.toDateTime()
+                            : field.metaType().id() == QMetaType::QDate
+                                ? field.toDate().startOfDay()
+                                : readDate(field.toString());
+    if (!value.isValid()) return tsql::compareText(field.toString(), literal.toString(Qt::ISODate));
+    return value < literal ? -1 : (literal < value ? 1 : 0);
+}
+
 // A literal number converts to the number a text field holds, and a field's number to text for a text literal.
 int compareWithLiteral(const QVariant& field, const QVariant& literal) {
+    if (literal.metaType().id() == QMetaType::QDateTime) return compareDates(field, literal.toDateTime());
     const bool fieldText = field.metaType().id() == QMetaType::QString;
     const bool literalText = literal.metaType().id() == QMetaType::QString;
     if (fieldText == literalText) return compareValues(field, literal);
@@ -206,12 +231,25 @@ private:
             }
         }
         if (keyword("NULL")) return automation::null();
-        const qsizetype start = at_;
+        if (first == QLatin1Char('#')) return date();
+        qsizetype start = at_;
         if (first == QLatin1Char('-') || first == QLatin1Char('+')) ++at_;
+        // Currency: $50.00 is the number 50.
+        const bool currency = at_ < text_.size() && text_.at(at_) == QLatin1Char('$');
+        if (currency) ++at_;
+        const qsizetype digits = at_;
         while (at_ < text_.size() && (text_.at(at_).isDigit() || text_.at(at_) == QLatin1Char('.'))) ++at_;
+        bool scientific = false;
+        if (at_ > digits && at_ < text_.size() && (text_.at(at_) == QLatin1Char('E') || text_.at(at_) == QLatin1Char('e'))) {
+            scientific = true;
+            ++at_;
+            if (at_ < text_.size() && (text_.at(at_) == QLatin1Char('-') || text_.at(at_) == QLatin1Char('+'))) ++at_;
+            while (at_ < text_.size() && text_.at(at_).isDigit()) ++at_;
+        }
         bool ok = false;
-        const QString number = text_.mid(start, at_ - start);
-        if (number.contains(QLatin1Char('.'))) {
+        QString number = text_.mid(start, at_ - start);
+        if (currency) number.remove(QLatin1Char('$'));
+        if (currency || scientific || number.contains(QLatin1Char('.'))) {
             const double d = number.toDouble(&ok);
             if (ok) return QVariant(d);
         } else {
@@ -219,6 +257,21 @@ private:
             if (ok) return QVariant(n);
         }
         malformed(text_);
+    }
+
+    // #date#, the date also in quotes: #'1/31/2000'#.
+    QVariant date() {
+        const qsizetype close = text_.indexOf(QLatin1Char('#'), at_ + 1);
+        if (close < 0) malformed(text_);
+        QString inside = text_.mid(at_ + 1, close - at_ - 1).trimmed();
+        if (inside.size() >= 2 && (inside.front() == QLatin1Char('\'') || inside.front() == QLatin1Char('"')) &&
+            inside.back() == inside.front()) {
+            inside = inside.mid(1, inside.size() - 2);
+        }
+        const QDateTime value = readDate(inside);
+        if (!value.isValid()) malformed(text_);
+        at_ = close + 1;
+        return QVariant(value);
     }
 
     const QString& text_;

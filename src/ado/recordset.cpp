@@ -128,7 +128,11 @@ void Recordset::Private::compile() {
 }
 
 void Recordset::Private::setViewText(QString& text, const QString& value) {
-    requireOpen();
+    if (!store) {
+        // Taken by open(), which checks it against the columns it gets.
+        text = value;
+        return;
+    }
     leave();
     const QString previous = text;
     text = value;
@@ -219,14 +223,14 @@ void Recordset::open(const QString& source, std::shared_ptr<Connection> connecti
     setLockType(lockType);
     if (connection) d_->connection = std::move(connection);
     if (source.isEmpty()) {
-        if (d_->appended.empty()) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(no source, no fields)"));
+        if (d_->appended.empty()) raise(errors::ConnectionCannotBeUsed);
         d_->store = std::make_shared<RowStore>(d_->appended, std::vector<tsql::Row>(), nullptr, d_->lockType);
         d_->source.clear();
         d_->compile();
         d_->rebuild(false);
         return;
     }
-    if (!d_->connection) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(no connection)"));
+    if (!d_->connection) raise(errors::ConnectionCannotBeUsed);
     tsql::BatchResult result = d_->connection->executeText(source);
     if (!result.resultSets.empty()) openResult(source, d_->connection, std::move(result.resultSets.back()));
 }
@@ -265,6 +269,7 @@ void Recordset::close() {
     d_->requireOpen();
     if (d_->store->editOwner() == d_->serial) d_->store->setEditOwner(0);
     d_->store.reset();
+    d_->appended.clear();
     d_->view.clear();
     d_->pos = -1;
     d_->onDeleted = false;
@@ -358,7 +363,8 @@ void Recordset::moveLast() {
     d_->leave();
     d_->sync();
     d_->onDeleted = false;
-    d_->pos = static_cast<qint64>(d_->view.size()) - 1;
+    // Empty: stays at BOF and EOF (pos 0 is EOF of an empty view).
+    d_->pos = std::max<qint64>(static_cast<qint64>(d_->view.size()) - 1, 0);
 }
 
 void Recordset::moveNext() { move(1); }
@@ -367,8 +373,13 @@ void Recordset::movePrevious() { move(-1); }
 
 void Recordset::move(qint64 rows) {
     d_->requireOpen();
-    if (rows == 0) return;
     d_->sync();
+    if (rows == 0) {
+        if (!d_->onDeleted && (d_->pos < 0 || d_->pos >= static_cast<qint64>(d_->view.size()))) {
+            raise(automation::errors::BofOrEof);
+        }
+        return;
+    }
     if (!d_->onDeleted && ((rows > 0 && d_->pos >= static_cast<qint64>(d_->view.size())) ||
                            (rows < 0 && (d_->pos < 0 || d_->view.empty())))) {
         raise(automation::errors::BofOrEof);
@@ -411,6 +422,19 @@ void Recordset::setValue(int index, const QVariant& value) {
 void Recordset::setValue(const QString& name, const QVariant& value) { setValue(d_->fieldIndex(name), value); }
 
 EditMode Recordset::editMode() const {
+    d_->requireOpen();
+    d_->sync();
+    if (d_->onDeleted) raise(automation::errors::BofOrEof);
+    const int row = d_->currentRow();
+    if (d_->store->editRow() >= 0) return d_->store->editMode();
+    switch (d_->store->status(row)) {
+    case RowStatus::New: return EditMode::Add;
+    case RowStatus::Modified: return EditMode::InProgress;
+    default: return EditMode::None;
+    }
+}
+
+EditMode Recordset::pendingEdit() const {
     d_->requireOpen();
     return d_->store->editMode();
 }

@@ -25,9 +25,12 @@ class Connection;
 //
 // Cursor. A recordset is at BOF (before the first visible row), at EOF (after the last), or on a row.
 //   - open, requery, setFilter, setSort: on the first visible row; an empty result is BOF and EOF at once.
-//   - moveFirst/moveLast: on the first/last row; on an empty recordset BOF and EOF stay true.
+//   - moveFirst/moveLast: on the first/last row; on an empty recordset BOF and EOF stay true. ADO raises
+//     BofOrEof there; this layer does not, because the console and the host walk every recordset with
+//     "for (moveFirst(); !isEof(); moveNext())", empty ones included.
 //   - moveNext from the last row gives EOF, movePrevious from the first gives BOF; moveNext at EOF and
-//     movePrevious at BOF raise BofOrEof. move(n) moves n rows from the current one and stops at BOF or EOF.
+//     movePrevious at BOF raise BofOrEof. move(n) moves n rows from the current one and stops at BOF or EOF;
+//     move(0) refreshes the current row and raises BofOrEof at BOF or EOF.
 //   - deleteCurrent: the deleted row stays current (its values raise DeletedRow, absolutePosition() is
 //     PosUnknown, BOF and EOF are false) until the next move; moveNext then reaches the row that followed
 //     it, movePrevious the row before it. Clones standing on a row deleted elsewhere behave the same way.
@@ -39,10 +42,16 @@ class Connection;
 // recordCount() is the number of rows visible under the filter (rows deleted or pending deletion excluded).
 //
 // Filter: "field op value" with = <> < > <= >= LIKE, joined with AND/OR (any case) and parentheses;
-// value is 'text' ('' inside for a quote), a number or Null; field may be [bracketed]. Text compares
+// value is 'text' ('' inside for a quote), a number (12, -1.5, 2.5E2, $50.00), a date in pound signs
+// (#2000-01-31#, #1/31/2000 08:30:00#, quoted inside or not: #'1/31/2000'#; month first, as ADO reads it)
+// or Null; field may be [bracketed]. Text compares
 // case-insensitively with trailing blanks ignored, as the database's DATABASE_DEFAULT collation does.
 // LIKE takes * or % for any run of characters. An empty filter shows every row. Sort: "F1 ASC, F2 DESC"
-// (ASC when omitted), stable, Null first.
+// (ASC when omitted), stable, Null first. Filter and sort set on a closed recordset are kept and apply at
+// open(), which raises when they do not fit its columns; close() forgets them.
+//
+// open() with neither source nor appended fields, or a source and no connection, raises
+// ConnectionCannotBeUsed. close() also forgets the appended fields: fields().count() is 0 when closed.
 //
 // Edits. setValue() starts the edit of the current row (editMode() InProgress); addNew() starts a new row
 // (Add). The edit belongs to the rows, so clones see the edited values and update() or cancelUpdate()
@@ -120,7 +129,12 @@ public:
     void setValue(int index, const QVariant& value);
     void setValue(const QString& name, const QVariant& value);
 
+    // The current row's: the pending edit's mode, else, pending an updateBatch(), Add for a new row and
+    // InProgress for a changed one. Raises BofOrEof at BOF, at EOF or on a deleted row.
     EditMode editMode() const;
+    // The rows' pending edit (started by setValue() or addNew(), not yet updated or cancelled), wherever
+    // this recordset stands: None when there is none.
+    EditMode pendingEdit() const;
     void addNew();
     void update();
     void cancelUpdate();

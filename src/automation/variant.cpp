@@ -2,6 +2,8 @@
 
 #include "automation/error.h"
 
+#include <QDateTime>
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -42,8 +44,30 @@ bool isNumberText(QStringView text) {
     return i == n;
 }
 
+// VB's &H (hexadecimal) and &O (octal) text: up to 32 bits are a Long (so "&HFFFFFFFF" is -1 while
+// "&HFFFF" is 65535), more digits a Double.
+std::optional<double> parseRadixNumber(const QString& text) {
+    if (text.size() < 3 || text.at(0) != u'&')
+        return std::nullopt;
+    const QChar kind = text.at(1).toUpper();
+    const int base = kind == u'H' ? 16 : (kind == u'O' ? 8 : 0);
+    if (base == 0)
+        return std::nullopt;
+    bool ok = false;
+    const QStringView digits = QStringView(text).mid(2);
+    const qulonglong value = digits.toULongLong(&ok, base);
+    // toULongLong would also take a sign or a 0x prefix, which VB does not.
+    if (!ok || !digits.front().isLetterOrNumber() || digits.contains(u'x') || digits.contains(u'X'))
+        return std::nullopt;
+    if (value <= 0xFFFFFFFFull)
+        return static_cast<double>(static_cast<qint32>(static_cast<quint32>(value)));
+    return static_cast<double>(value);
+}
+
 std::optional<double> parseNumber(const QString& text) {
     const QString trimmed = text.trimmed();
+    if (const auto radix = parseRadixNumber(trimmed))
+        return radix;
     if (!isNumberText(trimmed))
         return std::nullopt;
     bool ok = false;
@@ -102,6 +126,20 @@ Int toInteger(const QVariant& v) {
     return static_cast<Int>(rounded);
 }
 
+// Day 0 of VB's dates.
+const QDate DayZero(1899, 12, 30);
+
+// The suite's locale (Italian) short date and long time, as VB prints a date: the time alone on day 0,
+// the date alone at midnight, "00:00:00" for midnight of day 0.
+QString dateText(const QDateTime& value) {
+    const bool midnight = value.time() == QTime(0, 0);
+    if (value.date() == DayZero)
+        return value.time().toString(QStringLiteral("HH:mm:ss"));
+    if (midnight)
+        return value.date().toString(QStringLiteral("dd/MM/yyyy"));
+    return value.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+}
+
 }  // namespace
 
 QString cstr(const QVariant& v) {
@@ -116,6 +154,12 @@ QString cstr(const QVariant& v) {
         return QString::number(v.toDouble(), 'G', significantDigits(v));
     case QMetaType::QString:
         return v.toString();
+    case QMetaType::QDateTime:
+        return dateText(v.toDateTime());
+    case QMetaType::QDate:
+        return dateText(v.toDate().startOfDay());
+    case QMetaType::QTime:
+        return dateText(QDateTime(DayZero, v.toTime()));
     }
     if (!v.canConvert<QString>())
         raise(errors::TypeMismatch);
@@ -140,6 +184,11 @@ bool cbool(const QVariant& v) {
         if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
             return true;
         if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            return false;
+        // How VB writes a Boolean to a file (Write #), which it reads back.
+        if (text.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (text.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0)
             return false;
     }
     return toNumber(v) != 0;

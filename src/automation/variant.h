@@ -20,7 +20,9 @@ inline bool isNull(const QVariant& v) { return v.isValid() && v.metaType().id() 
 
 // The host's text conversion: Null and Empty give "", Booleans "True"/"False", numbers as VB
 // prints them (15 significant digits for doubles, 7 for singles; 2.0 gives "2", 1E+15 and 1E-05
-// in exponent form).
+// in exponent form), dates in the suite's Italian short date and time ("02/01/1900 08:09:36"; the date
+// alone at midnight, the time alone on day 0, 30/12/1899).
+// Text read as a number also takes VB's &H (hexadecimal) and &O (octal) forms: "&HFF" is 255.
 QString cstr(const QVariant& v);
 
 // 16-bit integer. Fractions round to the nearest integer, halves to the even one (2.5 gives 2,
@@ -35,7 +37,8 @@ double cdbl(const QVariant& v);
 // VB's rounding to a whole number: halves go to the even neighbour (2.5 gives 2, -2.5 gives -2).
 double roundHalfToEven(double x);
 
-// Empty gives False; numbers are True when not zero; text is "True" or "False" in any case, or a number.
+// Empty gives False; numbers are True when not zero; text is "True" or "False" in any case, "#TRUE#" or
+// "#FALSE#", or a number.
 bool cbool(const QVariant& v);
 
 // VB's Decimal held in a double: a double converts with its first 15 significant digits, as VB

@@ -127,14 +127,18 @@ TEST(Connection, BatchTextRunsEveryStatement) {
     EXPECT_EQ(db.rows(QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID")), QStringLiteral("1|x"));
 }
 
-TEST(Connection, FailedStatementFillsErrorsAndNextSuccessClearsThem) {
+TEST(Connection, ErrorsStayAfterLaterSuccessesUntilTheNextFailure) {
     TestDatabase db(Schema);
     auto connection = db.connect();
     const automation::Error error = errorOf([&] { connection->execute(QStringLiteral("INSERT INTO T VALUES (1, 'dup')")); });
     EXPECT_EQ(error.number(), ae::IntegrityViolation);
+    connection->execute(QStringLiteral("SELECT 1"));
     ASSERT_EQ(connection->errors().size(), 1u);
     EXPECT_EQ(connection->errors().front().description(), error.description());
-    connection->execute(QStringLiteral("SELECT 1"));
+    const automation::Error next = errorOf([&] { connection->execute(QStringLiteral("SELECT * FROM NOWHERE")); });
+    ASSERT_EQ(connection->errors().size(), 1u);
+    EXPECT_EQ(connection->errors().front().number(), next.number());
+    connection->clearErrors();
     EXPECT_TRUE(connection->errors().empty());
 }
 

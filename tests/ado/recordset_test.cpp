@@ -261,4 +261,119 @@ TEST(InMemoryRecordset, AnIntegerFieldRoundsHalvesToEvenAndRefusesText) {
     EXPECT_EQ(error.source(), QStringLiteral("ADODB.Field"));
 }
 
+// ADO's literal forms in a filter: dates in pound signs, currency, scientific notation.
+const QString LiteralSchema = QStringLiteral(
+    "CREATE TABLE L (ID INT PRIMARY KEY, D DATETIME, P MONEY);"
+    "INSERT INTO L VALUES (1, '2000-01-31 00:00:00', 50), (2, '2000-02-01 08:30:00', 250), (3, '1999-12-31', 12.5);");
+
+class RecordsetFilterLiteral : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(RecordsetFilterLiteral, ShowsTheMatchingRows) {
+    TestDatabase db(LiteralSchema);
+    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT * FROM L ORDER BY ID"));
+    rs->setFilter(GetParam().filter);
+    EXPECT_EQ(column(*rs, QStringLiteral("ID")), GetParam().ids);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecordsetFilterLiteral,
+    ::testing::Values(FilterCase{"MonthFirstDate", QStringLiteral("D = #1/31/2000#"), {"1"}},
+                      FilterCase{"IsoDate", QStringLiteral("D > #2000-01-31#"), {"2"}},
+                      FilterCase{"DateAndTime", QStringLiteral("D >= #2/1/2000 08:30:00#"), {"2"}},
+                      FilterCase{"QuotesInsidePoundSigns", QStringLiteral("D < #'1/1/2000'#"), {"3"}},
+                      FilterCase{"Currency", QStringLiteral("P = $50.00"), {"1"}},
+                      FilterCase{"Scientific", QStringLiteral("P = 2.5E2"), {"2"}},
+                      FilterCase{"NegativeExponent", QStringLiteral("P = 125E-1"), {"3"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecordsetFilterLiteral, UnreadableDateRaises) {
+    TestDatabase db(LiteralSchema);
+    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT * FROM L"));
+    EXPECT_EQ(errorOf([&] { rs->setFilter(QStringLiteral("D = #someday#")); }).number(), ae::ArgumentsWrongType);
+    EXPECT_EQ(errorOf([&] { rs->setFilter(QStringLiteral("D = #1/1/2000")); }).number(), ae::ArgumentsWrongType);
+}
+
+TEST_F(RecordsetTest, EveryMoveOnAnEmptyRecordsetKeepsBofAndEof) {
+    const std::pair<const char*, std::function<void(Recordset&)>> moves[] = {
+        {"MoveFirst", [](Recordset& r) { r.moveFirst(); }},
+        {"MoveLast", [](Recordset& r) { r.moveLast(); }},
+        {"MoveLastThenMoveFirst", [](Recordset& r) { r.moveLast(); r.moveFirst(); }},
+        {"Requery", [](Recordset& r) { r.requery(); }}};
+    for (const auto& [name, move] : moves) {
+        auto empty = openRecordset(connection_, QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR WHERE ID = 0"));
+        move(*empty);
+        EXPECT_TRUE(empty->isBof()) << name;
+        EXPECT_TRUE(empty->isEof()) << name;
+        EXPECT_EQ(errorOf([&] { empty->value(0); }).number(), ae::BofOrEof) << name;
+    }
+}
+
+TEST_F(RecordsetTest, MoveZeroRaisesAtBofAndEofOnly) {
+    rs_->move(0);
+    EXPECT_EQ(rs_->value(QStringLiteral("ID")).toLongLong(), 1);
+    rs_->movePrevious();
+    EXPECT_EQ(errorOf([&] { rs_->move(0); }).number(), ae::BofOrEof);
+    rs_->moveLast();
+    rs_->moveNext();
+    EXPECT_EQ(errorOf([&] { rs_->move(0); }).number(), ae::BofOrEof);
+}
+
+TEST_F(RecordsetTest, EditModeNeedsACurrentRecord) {
+    auto empty = openRecordset(connection_, QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR WHERE ID = 0"));
+    EXPECT_EQ(errorOf([&] { empty->editMode(); }).number(), ae::BofOrEof);
+    rs_->moveLast();
+    rs_->moveNext();
+    EXPECT_EQ(errorOf([&] { rs_->editMode(); }).number(), ae::BofOrEof);
+    rs_->moveFirst();
+    EXPECT_EQ(rs_->editMode(), EditMode::None);
+    rs_->deleteCurrent();
+    EXPECT_EQ(errorOf([&] { rs_->editMode(); }).number(), ae::BofOrEof);
+}
+
+TEST_F(RecordsetTest, BatchEditModeStaysUntilUpdateBatch) {
+    auto batch = openRecordset(connection_, QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR ORDER BY ID"),
+                               LockType::BatchOptimistic);
+    batch->setValue(QStringLiteral("B"), 9);
+    batch->update();
+    EXPECT_EQ(batch->editMode(), EditMode::InProgress);
+    EXPECT_EQ(batch->pendingEdit(), EditMode::None);
+    batch->addNew();
+    batch->setValue(QStringLiteral("ID"), 6);
+    batch->update();
+    EXPECT_EQ(batch->editMode(), EditMode::Add);
+    batch->updateBatch();
+    EXPECT_EQ(batch->editMode(), EditMode::None);
+    batch->moveFirst();
+    EXPECT_EQ(batch->editMode(), EditMode::None);
+}
+
+TEST(RecordsetOpen, FilterAndSortSetWhileClosedApplyAtOpen) {
+    TestDatabase db(Schema);
+    Recordset rs;
+    rs.setFilter(QStringLiteral("B = 1"));
+    rs.setSort(QStringLiteral("ID DESC"));
+    rs.open(QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR"), db.connect());
+    EXPECT_EQ(column(rs, QStringLiteral("ID")), QStringList({"3", "1"}));
+    EXPECT_EQ(rs.value(QStringLiteral("ID")).toLongLong(), 3);
+}
+
+TEST(RecordsetOpen, WithoutAConnectionRaises3709) {
+    Recordset bare;
+    EXPECT_EQ(errorOf([&] { bare.open(); }).number(), errors::ConnectionCannotBeUsed);
+    EXPECT_EQ(errorOf([&] { bare.open(QStringLiteral("SELECT 1")); }).number(), errors::ConnectionCannotBeUsed);
+    EXPECT_EQ(bare.state(), ObjectState::Closed);
+}
+
+TEST(RecordsetOpen, FieldsAreGoneAfterClose) {
+    TestDatabase db(Schema);
+    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR"));
+    rs->close();
+    EXPECT_EQ(rs->fields().count(), 0);
+    Recordset memory;
+    memory.fields().append(QStringLiteral("N"), DataType::Integer);
+    memory.open();
+    memory.close();
+    EXPECT_EQ(memory.fields().count(), 0);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <functional>
 
 namespace {
@@ -79,6 +80,25 @@ TEST(AutomationVariant, ClngRoundsHalvesToEvenAndRaisesOverflowOutside32Bits) {
                });
 }
 
+TEST(AutomationVariant, TextInHexadecimalOrOctalReadsAsVbDoes) {
+    checkTable([](const QVariant& v) { return cdbl(v); },
+               {
+                   {"hex", "&HFF", 255},
+                   {"hex lower case", "&hff", 255},
+                   {"four hex digits stay positive", "&HF060", 61536},
+                   {"eight hex digits are a signed Long", "&HFFFFF060", -4000},
+                   {"more than eight hex digits", "&H100000000", 4294967296.0},
+                   {"octal", "&O17", 15},
+                   {"blanks around", " &H10 ", 16},
+                   {"no digits", "&H", 0, errors::TypeMismatch},
+                   {"not hex digits", "&HG1", 0, errors::TypeMismatch},
+                   {"no octal 8", "&O8", 0, errors::TypeMismatch},
+                   {"signed digits", "&H-1", 0, errors::TypeMismatch},
+               });
+    EXPECT_EQ(clng(QStringLiteral("&H7FFFFFFF")), 2147483647);
+    EXPECT_EQ(cint(QStringLiteral("&O777")), 511);
+}
+
 TEST(AutomationVariant, CdblAndCdecReadNumbersAndText) {
     const std::vector<Case> common = {
         {"int", 3, 3},
@@ -111,6 +131,9 @@ TEST(AutomationVariant, CboolReadsNumbersAndTrueFalseText) {
                    {"Empty", empty(), 0},
                    {"Null", null(), 0, errors::InvalidUseOfNull},
                    {"other text", "yes", 0, errors::TypeMismatch},
+                   {"written True", "#TRUE#", 1},
+                   {"written False", "#False#", 0},
+                   {"unclosed pound sign", "#TRUE", 0, errors::TypeMismatch},
                });
 }
 
@@ -132,6 +155,11 @@ TEST(AutomationVariant, CstrPrintsAsVb) {
         {qint16(-7), "-7"},
         {qint64(9007199254740993), "9007199254740993"},
         {QString("abc"), "abc"},
+        {QDateTime(QDate(1900, 1, 2), QTime(8, 9, 36)), "02/01/1900 08:09:36"},
+        {QDateTime(QDate(1900, 12, 30), QTime(0, 0)), "30/12/1900"},
+        {QDate(2024, 3, 5), "05/03/2024"},
+        {QDateTime(QDate(1899, 12, 30), QTime(0, 0)), "00:00:00"},
+        {QDateTime(QDate(1899, 12, 30), QTime(17, 5, 0)), "17:05:00"},
     };
     for (const auto& [input, expected] : cases)
         EXPECT_EQ(cstr(input), expected) << input.typeName();

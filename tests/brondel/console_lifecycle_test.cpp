@@ -105,22 +105,25 @@ TEST_F(ConsoleLifecycle, LaterActivationsOnlyResynchroniseTheNavigator) {
     EXPECT_EQ(host_->global()->currentModule(), console);
 }
 
-TEST_F(ConsoleLifecycle, ConnectionThatFailsAbortsTheStartUpSilentlyAndTheNextActivationStartsOver) {
+TEST_F(ConsoleLifecycle, ConnectionThatFailsAtFirstActivationIsShownAndTheConsoleCloses) {
     openHost();
-    const auto database = host_->global()->databaseInfo();
     host_->global()->setDatabaseInfo(
         std::make_shared<suite::DatabaseInfoModel>(QStringLiteral("Provider=SQLite;Data Source=") + dir_.filePath("none.db")));
+    host_->messages().answer(host::message_answer::Abort);
+    const int closedBefore = host_->global()->closedModules();
 
     console->showForm();
 
-    EXPECT_TRUE(host_->messages().shown().isEmpty()) << "no message service exists yet to show the error";
+    ASSERT_EQ(host_->messages().shown().size(), 1);
+    const suite::ScriptedMessages::Shown& box = host_->messages().shown().front();
+    EXPECT_TRUE(box.errorBox);
+    EXPECT_TRUE(box.text.contains(QLatin1String("none.db"))) << box.text.toStdString();
     EXPECT_FALSE(form().FormLoaded);
+    EXPECT_FALSE(std::dynamic_pointer_cast<suite::FormModel>(form().window())->isLoaded());
+    EXPECT_EQ(form().ConsoleConnection, nullptr);
     EXPECT_EQ(form().MessageService, nullptr);
-
-    host_->global()->setDatabaseInfo(database);
-    std::dynamic_pointer_cast<suite::FormModel>(form().window())->activate();
-    EXPECT_TRUE(form().FormLoaded);
-    EXPECT_TRUE(form().ConsoleConnection->isOpen());
+    EXPECT_EQ(console->clsGlobal(), nullptr);
+    EXPECT_GT(host_->global()->closedModules(), closedBefore);
 }
 
 TEST_F(ConsoleLifecycle, StartUpErrorIsShownWithItsProcedureChainAndIgnoreGoesOn) {

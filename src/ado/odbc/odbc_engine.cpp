@@ -24,8 +24,8 @@ namespace {
 
 const QString ExtensionFile = QStringLiteral("libbrondelsqlite.so");
 
-// The suite's SQLite extension module: next to the running program, in its ../lib, or where the build
-// put it. Empty when none is there.
+}  // namespace
+
 QString sqliteExtensionPath() {
     const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
     QStringList candidates;
@@ -41,6 +41,8 @@ QString sqliteExtensionPath() {
     }
     return QString();
 }
+
+namespace {
 
 // What the driver receives: the caller's string and, when SQLite is to run translated T-SQL and the
 // string loads no extension of its own, the suite's extension module.

@@ -14,6 +14,10 @@ namespace ado {
 // program, in ../lib from there, or where the build put it (BRONDEL_SQLITE_EXTENSION); foreign keys are
 // enforced as on the embedded engine. Generated statements (write-back) and transactions go to the driver
 // as they are.
+// The suite's SQLite extension module (libbrondelsqlite.so) as found above; empty when there is none. Also
+// what "suite-db shell" loads into the sqlite3 shell.
+QString sqliteExtensionPath();
+
 class OdbcEngine final : public Engine {
 public:
     // driverConnectionString is what SQLDriverConnect receives ("Driver={SQLite3};Database=..." or

@@ -228,7 +228,10 @@ void FRMMG_BRONDEL::Form_Activate() {
         [this] { FormLoaded = true; },
     });
 
-    automation::runSteps("Form_Activate", errorBox_, firstActivation);
+    const bool started = automation::runSteps("Form_Activate", errorBox_, firstActivation);
+    // Without its connection the console can do nothing: once the person has seen why, it closes.
+    if (!started && !(ConsoleConnection && ConsoleConnection->isOpen()))
+        unload();
 }
 
 bool FRMMG_BRONDEL::isCallMode(const char* mode) const {
@@ -409,8 +412,17 @@ QVariant FRMMG_BRONDEL::AggiornaStatoNavigatore() {
 }
 
 qint32 FRMMG_BRONDEL::MostraErrore(const QString& procName, const automation::Error& error) {
-    if (!MessageService)
-        return host::message_answer::Abort;
+    // An error before the first activation created the message service (the connection failing) still
+    // reaches the person: the service is created for it. Without a host to create one, Abort.
+    if (!MessageService) {
+        try {
+            const std::shared_ptr<host::MessageService> service = required(factory()->createMessageService());
+            service->initialize(HostInterface);
+            MessageService = service;
+        } catch (const std::exception&) {
+            return host::message_answer::Abort;
+        }
+    }
     automation::Error shown = error;
     shown.setSource(QStringLiteral("\r\n") + error.source());
     MessageService->setCurrentError(shown);

@@ -208,7 +208,7 @@ void VariantConfigurator::followDefaultFlag(bool clear) const {
 
 void VariantConfigurator::followRow() const {
     const std::shared_ptr<ado::Recordset> shown = frame_.frame() ? frame_.frame()->recordset() : nullptr;
-    const bool adding = shown && shown->isOpen() && shown->editMode() == ado::EditMode::Add;
+    const bool adding = shown && shown->isOpen() && shown->pendingEdit() == ado::EditMode::Add;
     const bool onRow = adding || hasCurrentRow(shown);
     // Fields that no other field switches; TXT_PROGR is never typed in, TXT_SIZE only in a new row.
     setEnabled({"TXT_DESCR", "CBO_NATURA", "CHK_RAG", "CHK_INTERVDB", "CBO_INDDESCR", "CBO_GESTGRIGLIA",

@@ -4,6 +4,7 @@
 #include "suite/db/suite_scripts.h"
 
 #include "automation/error.h"
+#include "automation/sql_quote.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,9 +26,20 @@ void removeDatabaseFiles(const QString& path) {
     }
 }
 
+QString firstCompanyScript(const QString& name) {
+    const QString company = automation::sqlQuoted(name);
+    return QStringLiteral(
+               "INSERT INTO CG18_DITTE (CG18_CODDITTA, CG18_RAGSOC) VALUES (1, %1);\n"
+               "INSERT INTO MG47_PARMAGLINGUE (MG47_DITTA_CG18, MG47_CODLINGUA_MG52) VALUES (1, 'ITA');\n"
+               "INSERT INTO MG50_PARMAGAZ (MG50_DITTA_CG18, MG50_FLGVARIANTI, MG50_INDCODART) VALUES (1, 1, 0);\n"
+               "INSERT INTO MG3G_DOCDITTA (MG3G_DITTA_CG18, MG3G_CODDOCUM_MG36) "
+               "SELECT 1, MG36_CODDOCUM FROM MG36_DOCUMENTI;\n")
+        .arg(company);
+}
+
 }  // namespace
 
-void createSuiteDatabase(const QString& path, bool demo, bool overwrite) {
+void createSuiteDatabase(const QString& path, bool demo, bool overwrite, const QString& firstCompany) {
     if (QFileInfo::exists(path)) {
         if (!overwrite) {
             throw automation::Error(FileAlreadyExists, kSource,
@@ -40,7 +52,12 @@ void createSuiteDatabase(const QString& path, bool demo, bool overwrite) {
         // One transaction: all or nothing, and one write of the file instead of one per row.
         file.execute(QStringLiteral("BEGIN"));
         file.execute(schemaScript());
-        if (demo) file.execute(demoScript());
+        if (demo || !firstCompany.isEmpty()) file.execute(referenceScript());
+        if (demo) {
+            file.execute(demoScript());
+        } else if (!firstCompany.isEmpty()) {
+            file.execute(firstCompanyScript(firstCompany));
+        }
         file.execute(QStringLiteral("COMMIT"));
     } catch (automation::Error& error) {
         try {

@@ -139,7 +139,7 @@ void VirtualFrameModel::changeStatus(qint16 newStatus, qint32 reason) {
 
 void VirtualFrameModel::showRow() {
     const bool onRow = hasCurrentRow() || (recordset_ && recordset_->isOpen() &&
-                                           recordset_->editMode() == ado::EditMode::Add);
+                                           recordset_->pendingEdit() == ado::EditMode::Add);
     {
         const QScopedValueRollback<bool> showing(showingRow_, true);
         for (const Binding& binding : bindings_) {
@@ -227,7 +227,7 @@ bool VirtualFrameModel::mandatoryFieldsFilled() {
 }
 
 void VirtualFrameModel::writePending() {
-    if (recordset_->editMode() != ado::EditMode::None)
+    if (recordset_->pendingEdit() != ado::EditMode::None)
         recordset_->update();
     if (recordset_->lockType() == ado::LockType::BatchOptimistic)
         recordset_->updateBatch(ado::Affect::All);
@@ -247,7 +247,7 @@ void VirtualFrameModel::setStatus(qint16 newStatus) {
         return;
     }
     if (newStatus == status::Browse && recordset_ && recordset_->isOpen() &&
-        recordset_->editMode() != ado::EditMode::None)
+        recordset_->pendingEdit() != ado::EditMode::None)
         recordset_->cancelUpdate();
     changeStatus(newStatus, host::status_reason::Gesture);
     showRow();
@@ -282,7 +282,7 @@ bool VirtualFrameModel::addNew() {
 bool VirtualFrameModel::save(bool check, bool) {
     if (closed_ || !recordset_ || !recordset_->isOpen())
         return false;
-    if (status_ == status::Browse && recordset_->editMode() == ado::EditMode::None)
+    if (status_ == status::Browse && recordset_->pendingEdit() == ado::EditMode::None)
         return true;
     // A number that cannot be read never reaches the row.
     if (!numbersReadable())
@@ -307,7 +307,7 @@ bool VirtualFrameModel::save(bool check, bool) {
 void VirtualFrameModel::commitRow() {
     if (!recordset_ || !recordset_->isOpen())
         return;
-    if (status_ == status::Browse && recordset_->editMode() == ado::EditMode::None)
+    if (status_ == status::Browse && recordset_->pendingEdit() == ado::EditMode::None)
         return;
     save(false, true);
 }
@@ -317,7 +317,7 @@ bool VirtualFrameModel::undo() {
         return false;
     if (refused(BeforeUndo))
         return false;
-    if (recordset_ && recordset_->isOpen() && recordset_->editMode() != ado::EditMode::None)
+    if (recordset_ && recordset_->isOpen() && recordset_->pendingEdit() != ado::EditMode::None)
         recordset_->cancelUpdate();
     showRow();
     announce(AfterUndo, true);
@@ -424,7 +424,7 @@ qint32 VirtualFrameModel::queryClose(bool ask, int, bool allowCancel) {
 void VirtualFrameModel::close() {
     if (closed_)
         return;
-    if (recordset_ && recordset_->isOpen() && recordset_->editMode() != ado::EditMode::None)
+    if (recordset_ && recordset_->isOpen() && recordset_->pendingEdit() != ado::EditMode::None)
         recordset_->cancelUpdate();
     status_ = status::Browse;
     disconnectAll();

@@ -44,11 +44,28 @@ TEST_F(SuiteDatabaseTest, InitCreatesEveryTableEmpty) {
 
     SuiteFile file(path(), SuiteFile::Mode::Open);
     QStringList tables;
-    for (const suite::db::TableRows& table : file.tableRows()) {
-        tables << table.table;
-        EXPECT_EQ(table.rows, 0) << table.table.toStdString();
-    }
+    for (const suite::db::TableRows& table : file.tableRows()) tables << table.table;
     EXPECT_EQ(tables, kTables);
+}
+
+// What the host needs to open a new installation: its language, the menu with the console, and a company
+// set up for variants; the console's own tables stay empty.
+TEST_F(SuiteDatabaseTest, InitWithoutDemoGivesReferenceDataAndAFirstCompany) {
+    suite::db::createSuiteDatabase(path(), false, false, QStringLiteral("L'Abito S.r.l."));
+
+    SuiteFile file(path(), SuiteFile::Mode::Open);
+    const std::vector<std::pair<const char*, qint64>> counts = {
+        {"SELECT COUNT(*) FROM MG52_LINGUE WHERE MG52_CODLINGUA = 'ITA'", 1},
+        {"SELECT COUNT(*) FROM FW50_MODMENU WHERE FW50_NOME = 'MGUO_BRONDEL'", 1},
+        {"SELECT COUNT(*) FROM CG18_DITTE WHERE CG18_CODDITTA = 1 AND CG18_RAGSOC = 'L''Abito S.r.l.'", 1},
+        {"SELECT COUNT(*) FROM CG18_DITTE", 1},
+        {"SELECT COUNT(*) FROM MG47_PARMAGLINGUE WHERE MG47_DITTA_CG18 = 1 AND MG47_CODLINGUA_MG52 = 'ITA'", 1},
+        {"SELECT COUNT(*) FROM MG50_PARMAGAZ WHERE MG50_DITTA_CG18 = 1 AND MG50_FLGVARIANTI = 1", 1},
+        {"SELECT COUNT(*) FROM MG36_DOCUMENTI WHERE MG36_CODDOCUM NOT IN "
+         "(SELECT MG3G_CODDOCUM_MG36 FROM MG3G_DOCDITTA WHERE MG3G_DITTA_CG18 = 1)", 0},
+        {"SELECT COUNT(*) FROM MG5F_DIMECONF", 0},
+    };
+    for (const auto& [sql, expected] : counts) EXPECT_EQ(file.scalar(QString::fromUtf8(sql)), expected) << sql;
 }
 
 TEST_F(SuiteDatabaseTest, DemoFillsEveryOwnedTableOfCompanyOne) {

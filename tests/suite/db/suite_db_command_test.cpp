@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -50,10 +51,11 @@ TEST_F(SuiteDbCommandTest, InitRefusesAnExistingFileWithoutForce) {
 
 TEST_F(SuiteDbCommandTest, WrongArgumentsShowTheUsageAndFail) {
     for (const QStringList& arguments : {QStringList{}, QStringList{"init"}, QStringList{"init", path(), "--dmeo"},
-                                         QStringList{"create", path()}}) {
+                                         QStringList{"create", path()},
+                                         QStringList{"init", path(), "--demo", "--company", "X"}, QStringList{"shell"}}) {
         const CommandResult run = suiteDb(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.err.startsWith("Usage: suite-db init PATH [--demo] [--force]\n"));
+        EXPECT_TRUE(run.err.startsWith("Usage: suite-db init PATH [--demo | --company NAME] [--force]\n"));
         EXPECT_FALSE(QFileInfo::exists(path()));
     }
 }
@@ -95,7 +97,22 @@ TEST_F(SuiteDbCommandTest, HelpShowsTheUsage) {
     const CommandResult run = suiteDb({"--help"});
 
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.startsWith("Usage: suite-db init PATH [--demo] [--force]\n"));
+    EXPECT_TRUE(run.out.startsWith("Usage: suite-db init PATH [--demo | --company NAME] [--force]\n"));
+}
+
+// The standard shell reads the file with the suite's own comparison: case and trailing blanks ignored.
+TEST_F(SuiteDbCommandTest, ShellOpensTheFileInSqlite3WithTheSuiteCollation) {
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty()) GTEST_SKIP() << "no sqlite3 shell";
+    ASSERT_EQ(suiteDb({"init", path(), "--company", "Rossi"}).exitCode, 0);
+
+    const CommandResult run =
+        suiteDb({"shell", path()}, "SELECT CG18_RAGSOC FROM CG18_DITTE WHERE CG18_RAGSOC = 'ROSSI  ';\n");
+
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Rossi\n");
+    ASSERT_EQ(suiteDb({"init", path(), "--force"}).exitCode, 0);
+    EXPECT_EQ(suiteDb({"shell", path()}, "SELECT CG18_RAGSOC FROM CG18_DITTE;\n").out, "Nuova ditta\n");
+    EXPECT_EQ(run.err, "");
 }
 
 }  // namespace
