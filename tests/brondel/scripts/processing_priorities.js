@@ -81,6 +81,6 @@ priorities.connessione = suite.db.connection();
 check(priorities.PrioritaPredefinite() === undefined, "PrioritaPredefinite gave a result");
 priorities.connessione = null;
 for (element = 0; element <= 3; ++element)
-    expectList(2, element, "1:1000000000 2:0000000000");
+    expectList(2, element, "1:1100000000 2:1000000000 3:0100000000 4:0000000000");
 
 check(suite.close(), "the console stayed open");

@@ -210,7 +210,8 @@ TEST_F(ScriptTest, ALateBoundPrioritiesObjectRebuildsACompanysDefaultListsOnTheS
         var rows = suite.db.query("SELECT MG5L_INDELEMENTO AS E, MG5L_PRIORITA AS P, MG5L_FLGPOSVAR1 AS F " +
                                   "FROM MG5L_LETVARIANTI WHERE MG5L_DITTA_CG18 = 2 ORDER BY 1, 2");
         var lists = rows.map(function (r) { return r.E + "." + r.P + "=" + r.F; }).join(" ");
-        if (lists !== "0.1=1 0.2=0 1.1=1 1.2=0 2.1=1 2.2=0 3.1=1 3.2=0") throw new Error(lists);
+        if (lists !== "0.1=1 0.2=1 0.3=0 0.4=0 1.1=1 1.2=1 1.3=0 1.4=0 2.1=1 2.2=1 2.3=0 2.4=0 3.1=1 3.2=1 3.3=0 3.4=0")
+            throw new Error(lists);
 
         var reader = suite.createObject("mguo_brondel.clsmg_priorlett");
         reader.Ditta = 1;
@@ -218,7 +219,7 @@ TEST_F(ScriptTest, ALateBoundPrioritiesObjectRebuildsACompanysDefaultListsOnTheS
         var variants = reader.VariantiConfigurate_Descrizioni();
         if (variants.recordCount !== 6 || variants.rows().length !== 6) throw new Error(variants.recordCount);
     )js");
-    EXPECT_EQ(error, "");
+    EXPECT_EQ(error, "") << error.toStdString();
 }
 
 TEST_F(ScriptTest, ALateBoundObjectRefusesWhatItsTypeLibraryDoesNotAllow) {
