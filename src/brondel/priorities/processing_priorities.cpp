@@ -37,7 +37,7 @@ namespace {
 const QString priorityColumn = QStringLiteral("MG5L_PRIORITA");
 constexpr int PriorityWidth = 555;
 constexpr int VariantWidth = 1065;
-constexpr int LabelWidth = 2700;
+constexpr int LabelWidth = 3000;
 constexpr int CommandWidth = 1800;
 
 const QString SingleVariantMessage =
