@@ -15,6 +15,7 @@
 #include "brondel/console/host_components/script_object_model.h"
 
 #include <QFile>
+#include <stdexcept>
 
 namespace console_test {
 
@@ -162,6 +163,14 @@ void ConsoleTest::showConsole() {
     console->showForm();
 }
 
+brondel::SectionFrame& ConsoleTest::sectionFrame(const QString& scriptName) const {
+    for (brondel::SectionFrame* frame : form().frames()) {
+        if (frame->scriptName() == scriptName)
+            return *frame;
+    }
+    throw std::runtime_error("no frame " + scriptName.toStdString());
+}
+
 QStringList ConsoleTest::enabledItems() const {
     QStringList keys;
     for (const brondel::SidebarSection& section : brondel::sidebarSections()) {
@@ -173,7 +182,7 @@ QStringList ConsoleTest::enabledItems() const {
 
 QString ConsoleTest::visiblePanels() const {
     QStringList visible;
-    for (int i = 0; i < brondel::FRMMG_BRONDEL::PanelCount; ++i) {
+    for (int i = 0; i < brondel::PanelCount; ++i) {
         if (form().PIC_PARAMETRI.at(i)->isVisible())
             visible << QStringLiteral("PIC_PARAMETRI(%1)").arg(i);
     }

@@ -36,6 +36,8 @@ protected:
     std::shared_ptr<T> model(const QString& name, int index = -1) const {
         return std::dynamic_pointer_cast<T>(form().control(name, index));
     }
+    // A section's frame by its script name (fails the test when there is none).
+    brondel::SectionFrame& sectionFrame(const QString& scriptName) const;
     // The keys of the sidebar items switched on.
     QStringList enabledItems() const;
     // The visible panel ("PIC_PARAMETRI(3)", "PIC_MESSAGGIOERRORE") or panels, joined by ", ".

@@ -206,15 +206,10 @@ TEST_F(ConsoleLifecycle, ScriptAndLayoutModelsReceiveTheFormAndTheFramesThatExis
     EXPECT_EQ(layout->entries().front().name, QVariant(QStringLiteral("Console parametri varianti")));
     EXPECT_EQ(layout->entries().front().form.lock(), form().window());
 
-    for (const auto& slot : brondel::FRMMG_BRONDEL::frameSlots())
-        form().*slot.frame = frame(-1);
+    // A section's frame that does not exist is left out.
+    sectionFrame("DTS_Configurazione_Varianti").setFrame(nullptr);
     host_->navigator()->buildScript();
-    EXPECT_EQ(entries(), (QStringList{"FRMMG_BRONDEL 0 Console parametri varianti",
-                                      "DTS_Configurazione_Varianti 3 DTS_Configurazione_Varianti",
-                                      "DTS_Raggruppamenti 3 DTS_Raggruppamenti", "DTS_Opzioni 3 DTS_Opzioni",
-                                      "DTS_Priorità_Lettura 3 DTS_Priorità_Lettura",
-                                      "DTS_Configurazione_Articoli 3 DTS_Configurazione_Articoli",
-                                      "DTS_Subcodici_Articoli 3 DTS_Subcodici_Articoli"}));
+    EXPECT_EQ(entries(), (QStringList{"FRMMG_BRONDEL 0 Console parametri varianti"}));
 
     console->setActive(false);
     host_->navigator()->buildScript();
@@ -223,26 +218,21 @@ TEST_F(ConsoleLifecycle, ScriptAndLayoutModelsReceiveTheFormAndTheFramesThatExis
     EXPECT_TRUE(std::dynamic_pointer_cast<suite::LayoutObjectModel>(host_->navigator()->layoutObjectModel())
                     ->entries()
                     .isEmpty());
-    for (const auto& slot : brondel::FRMMG_BRONDEL::frameSlots())
-        (form().*slot.frame).reset();
 }
 
-TEST_F(ConsoleLifecycle, CloseFormAsksEveryFrameAndStaysOpenWhenOneRefuses) {
+TEST_F(ConsoleLifecycle, CloseFormAsksTheFramesAndStaysOpenWhenOneRefuses) {
     showConsole();
     const auto refusing = frame(0);
-    const auto agreeing = frame(-1);
-    form().FME_CONFIGVARIANTI = refusing;
-    form().FME_SUBCODART = agreeing;
+    brondel::SectionFrame& configurator = sectionFrame("DTS_Configurazione_Varianti");
+    configurator.setFrame(refusing);
     const auto script = std::make_shared<suite::HostScriptModel>();
     host_->navigator()->setHostScript(script);
     EXPECT_CALL(*refusing, queryClose(true, 0, true));
-    EXPECT_CALL(*agreeing, queryClose(true, 0, true));
 
     EXPECT_EQ(console->closeForm(), QVariant(false));
     EXPECT_NE(form().HostInterface, nullptr);
     EXPECT_TRUE(script->formEvents().isEmpty()) << "the script is not asked once a frame refused";
-    form().FME_CONFIGVARIANTI.reset();
-    form().FME_SUBCODART.reset();
+    configurator.setFrame(nullptr);
 }
 
 TEST_F(ConsoleLifecycle, CloseFormStaysOpenWhenTheHostScriptCancels) {

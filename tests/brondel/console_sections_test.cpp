@@ -250,6 +250,9 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
         expected << QStringLiteral("PIC_PARAMETRI(%1) 15").arg(panel);
         if (panel == 0)
             expected << "GRD_CONFIGVAR 15" << "GRB_CONFIGVAR 14" << "GNV_CONFIGVAR 12" << "CmdDel 12";
+        if (panel == 5)
+            expected << "GRD_PRIORLETT 15" << "GRB_PRIORLETT 7" << "GNV_PRIORLETT 12" << "CMD_DEFAULT 12" << "CMD_SU 5"
+                     << "CMD_GIU 5";
         if (panel == 6)
             expected << QStringLiteral("CMD_RINUMERA 12");
     }

@@ -9,6 +9,7 @@
 #include "automation/variant.h"
 #include "brondel/console/host_components/button.h"
 #include "brondel/console/host_components/cinterface.h"
+#include "brondel/console/section_frame.h"
 
 namespace console_test {
 namespace {
@@ -38,8 +39,7 @@ const QStringList fourSteps = {step(0, 1, "1110000000"), step(0, 2, "1100000000"
 class PrioritiesTest : public VariantsTest {
 protected:
     void TearDown() override {
-        if (console && console->form() && form().FME_PRIORLETT &&
-            form().FME_PRIORLETT->status() != host::frame_status::Browse)
+        if (console && console->form() && frame() && frame()->status() != host::frame_status::Browse)
             steps()->pressButton(QStringLiteral("Annulla"));
         VariantsTest::TearDown();
     }
@@ -54,6 +54,7 @@ protected:
             std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMPRIELA"));
     }
 
+    std::shared_ptr<host::VirtualFrame> frame() const { return sectionFrame(QStringLiteral("DTS_Priorità_Lettura")).frame(); }
     std::shared_ptr<suite::GridModel> list() const { return model<suite::GridModel>("GRD_PRIORLETT"); }
     std::shared_ptr<suite::GridNavigatorModel> steps() const { return model<suite::GridNavigatorModel>("GNV_PRIORLETT"); }
     void click(const char* button) const { form().controlAs<host::Button>(button)->click(); }
@@ -126,7 +127,7 @@ TEST_F(PrioritiesTest, OneColumnPerConfiguredVariantCaptionedWithItsDescription)
             used += column.visible ? column.width : 0;
         EXPECT_LE(used, gridWidth);
         EXPECT_GE(used + 100 * c.variants + c.variants, gridWidth - c.variants);
-        EXPECT_EQ(form().FME_PRIORLETT->status(), host::frame_status::Adding);
+        EXPECT_EQ(frame()->status(), host::frame_status::Adding);
     }
 }
 
@@ -135,7 +136,7 @@ TEST_F(PrioritiesTest, ASingleVariantIsRefusedWithTheNavigatorAndDefaultsUnavail
     EXPECT_EQ(shown(), QStringList("64 Informazione: La personalizzazione del configuratore delle varianti prevede \r\n"
                                    "un solo elemento di variante!\r\n"
                                    "Impossibile impostare le priorità di lettura per un solo elemento!"));
-    EXPECT_EQ(form().FME_PRIORLETT, nullptr);
+    EXPECT_EQ(frame(), nullptr);
     EXPECT_FALSE(steps()->isAvailable());
     EXPECT_FALSE(form().control("CMD_DEFAULT")->isEnabled());
 }
@@ -163,13 +164,13 @@ TEST_F(PrioritiesTest, ANewStepComesLastWithNoVariantAndItsTicksAreSaved) {
 
     ASSERT_TRUE(list()->tickCell(4, QStringLiteral("MG5L_FLGPOSVAR2")));
     EXPECT_EQ(stored().last(), "5:0100000000");
-    EXPECT_EQ(form().FME_PRIORLETT->status(), host::frame_status::Browse);
+    EXPECT_EQ(frame()->status(), host::frame_status::Browse);
 }
 
 TEST_F(PrioritiesTest, ANewStepOfAnotherElementIsStoredUnderIt) {
     openPriorities(threeVariants);
     combo("CBO_INDELEMENTO")->pick(1);
-    ASSERT_EQ(form().FME_PRIORLETT->status(), host::frame_status::Adding);
+    ASSERT_EQ(frame()->status(), host::frame_status::Adding);
     ASSERT_TRUE(steps()->pressButton(QStringLiteral("Conferma")));
     EXPECT_EQ(stored(4), QStringList("1:0000000000"));
     EXPECT_EQ(stored(0), QStringList());

@@ -35,7 +35,7 @@ TEST_P(VariantAddition, KeepsTheOptionStringWithinItsLimits) {
         }
     } else {
         EXPECT_FALSE(navigator()->pressButton("Nuovo"));
-        EXPECT_EQ(form().FME_CONFIGVARIANTI->status(), host::frame_status::Browse);
+        EXPECT_EQ(frame()->status(), host::frame_status::Browse);
     }
 
     EXPECT_EQ(shown(), c.messages);
@@ -100,7 +100,7 @@ TEST_F(VariantChecks, NewRowShowsTheNextRankAndEnablesTheSizeOnlyWhileAdding) {
 
 TEST_F(VariantChecks, EmptyConfiguratorOpensOnTheFirstDimension) {
     openConfigurator(false);
-    EXPECT_EQ(form().FME_CONFIGVARIANTI->status(), host::frame_status::Adding);
+    EXPECT_EQ(frame()->status(), host::frame_status::Adding);
     EXPECT_EQ(edit("TXT_PROGR")->text(), "1");
 
     edit("TXT_DESCR")->typeText("colore");
@@ -213,7 +213,7 @@ TEST_F(VariantChecks, ExistingRowsAreCheckedOnEverySave) {
     EXPECT_FALSE(save());
 
     EXPECT_EQ(shown(), QStringList{"48 Impossibile registrare: " + secondFirst});
-    EXPECT_EQ(form().FME_CONFIGVARIANTI->status(), host::frame_status::Editing);
+    EXPECT_EQ(frame()->status(), host::frame_status::Editing);
 }
 
 // Deleting a dimension: refused while articles, options or groupings use it.

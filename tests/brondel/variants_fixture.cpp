@@ -12,8 +12,7 @@ namespace console_test {
 const QString VariantsTest::caption = QStringLiteral("Console parametri varianti");
 
 void VariantsTest::TearDown() {
-    if (console && console->form() && form().FME_CONFIGVARIANTI &&
-        form().FME_CONFIGVARIANTI->status() != host::frame_status::Browse)
+    if (console && console->form() && frame() && frame()->status() != host::frame_status::Browse)
         navigator()->pressButton(QStringLiteral("Annulla"));
     ConsoleTest::TearDown();
 }

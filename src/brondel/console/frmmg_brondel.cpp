@@ -65,8 +65,8 @@ FRMMG_BRONDEL::FRMMG_BRONDEL()
 
 FRMMG_BRONDEL::~FRMMG_BRONDEL() {
     // A control must not outlive the window that contains it.
-    for (const FrameSlot& slot : frameSlots())
-        (this->*slot.frame).reset();
+    for (SectionFrame* frame : frames())
+        frame->reset();
     sections_ = {};
     controls_.clear();
     SDB_PARAMETRI.reset();
@@ -81,16 +81,15 @@ FRMMG_BRONDEL::~FRMMG_BRONDEL() {
 
 QString FRMMG_BRONDEL::description() { return QStringLiteral("Console parametri varianti"); }
 
-const std::array<FRMMG_BRONDEL::FrameSlot, 6>& FRMMG_BRONDEL::frameSlots() {
-    static const std::array<FrameSlot, 6> table = {{
-        {&FRMMG_BRONDEL::FME_CONFIGVARIANTI, "DTS_Configurazione_Varianti"},
-        {&FRMMG_BRONDEL::FME_RAGGRUPPAMENTI, "DTS_Raggruppamenti"},
-        {&FRMMG_BRONDEL::FME_OPZIONI, "DTS_Opzioni"},
-        {&FRMMG_BRONDEL::FME_PRIORLETT, "DTS_Priorità_Lettura"},
-        {&FRMMG_BRONDEL::FME_CONFIGARTICOLI, "DTS_Configurazione_Articoli"},
-        {&FRMMG_BRONDEL::FME_SUBCODART, "DTS_Subcodici_Articoli"},
-    }};
-    return table;
+std::vector<SectionFrame*> FRMMG_BRONDEL::frames() const {
+    std::vector<SectionFrame*> all;
+    for (const auto& section : sections_) {
+        if (!section)
+            continue;
+        for (const auto& frame : section->frames())
+            all.push_back(frame.get());
+    }
+    return all;
 }
 
 std::shared_ptr<host::Form> FRMMG_BRONDEL::window() {
@@ -187,12 +186,13 @@ void FRMMG_BRONDEL::Form_Activate() {
         [this] { AggiornaStatoAbilitazioneVociSidebar(); },
         [this] { CaricaCombo(); },
         [this] { InitGrid(); },
-        [this] {
-            for (const auto& section : sections_) {
-                if (section)
-                    section->configure();
-            }
-        },
+    });
+    // A step for each section, so that retrying a failed set-up runs that section's again, and no other.
+    for (const auto& section : sections_) {
+        if (section)
+            firstActivation.push_back([&section] { section->configure(); });
+    }
+    append({
         [this] { controlAs<host::MenuButton>(QStringLiteral("CMD_RINUMERA"))->addItem("per opzione", "key_opzione"); },
         [this] {
             controlAs<host::MenuButton>(QStringLiteral("CMD_RINUMERA"))->addItem("per descrizione", "key_descrizione");
@@ -259,9 +259,9 @@ void FRMMG_BRONDEL::selectGroupingComposition() {
 
 void FRMMG_BRONDEL::Form_QueryUnload(bool& cancel, int) {
     std::vector<Step> steps = {[this] { AggiornaStatoNavigatore(); }};
-    for (const FrameSlot& slot : frameSlots()) {
-        steps.push_back(ifElse([this, slot] { return (this->*slot.frame) != nullptr; },
-                               {ifElse([this, slot] { return (this->*slot.frame)->queryClose(true, 0, true) == 0; },
+    for (SectionFrame* frame : frames()) {
+        steps.push_back(ifElse([frame] { return frame->frame() != nullptr; },
+                               {ifElse([frame] { return frame->frame()->queryClose(true, 0, true) == 0; },
                                        {[&cancel] { cancel = true; }})}));
     }
     steps.push_back(ifElse([&cancel] { return !cancel; },
@@ -289,14 +289,17 @@ void FRMMG_BRONDEL::Form_Unload(bool&) {
         [this] { controlAs<host::Grid>(QStringLiteral("GRD_LINGUA"))->setRedrawEnabled(false); },
         [this] { controlAs<host::Grid>(QStringLiteral("GRD_LINGUASUBART"))->setRedrawEnabled(false); },
     };
-    for (const FrameSlot& slot : frameSlots()) {
-        steps.push_back([this, slot] { required(this->*slot.frame)->close(); });
-        steps.push_back([this, slot] { required(this->*slot.frame)->detach(); });
-        steps.push_back([this, slot] { (this->*slot.frame).reset(); });
+    for (SectionFrame* frame : frames()) {
+        steps.push_back([frame] { frame->close(); });
+        steps.push_back([frame] { frame->detach(); });
+        steps.push_back([frame] { frame->reset(); });
     }
     for (const auto& section : sections_) {
-        if (section)
-            steps.push_back([&section] { section->releaseRecordsets(); });
+        if (!section)
+            continue;
+        for (const auto& frame : section->frames())
+            steps.push_back([frame = frame.get()] { frame->releaseRecordset(); });
+        steps.push_back([&section] { section->releaseRecordsets(); });
     }
     steps.insert(steps.end(), {
         [this] { VociAbilitate.reset(); },

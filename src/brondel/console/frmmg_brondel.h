@@ -1,6 +1,8 @@
 #pragma once
 
 #include "brondel/console/console_sections.h"
+#include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/console/sidebar_section.h"
 #include "brondel/host/library_lock.h"
 
@@ -16,6 +18,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ado {
 class Connection;
@@ -59,10 +62,9 @@ class CLSMG_BRONDEL;
 // other procedure re-raises with its name put in front of the error's source.
 //
 // The sections plug in through ConsoleSection (console_sections.cpp): their controls, grid definitions,
-// set-up, MostraItem procedure and releases run at the places the lifecycle gives them.
+// set-up, MostraItem procedure, frames and releases run at the places the lifecycle gives them.
 class FRMMG_BRONDEL : public std::enable_shared_from_this<FRMMG_BRONDEL> {
 public:
-    static constexpr int PanelCount = 12;
     static constexpr char Name[] = "FRMMG_BRONDEL";
 
     // The form's caption until the host gives another, and its description for the host's models.
@@ -89,10 +91,7 @@ public:
     std::shared_ptr<host::Control> control(const QString& name, int index = -1) const;
     template <class T>
     std::shared_ptr<T> controlAs(const QString& name, int index = -1) const {
-        auto typed = std::dynamic_pointer_cast<T>(control(name, index));
-        if (!typed)
-            throw automation::Error::fromNumber(automation::errors::TypeMismatch, name);
-        return typed;
+        return typedControl<T>(control(name, index), name);
     }
     bool hasControl(const QString& name, int index = -1) const;
     // The design of a control: its name, kind, geometry in its parent and index in its control array.
@@ -101,10 +100,7 @@ public:
     // Creates a control of the form through the host's factory and keeps it under its name.
     template <class T>
     std::shared_ptr<T> createControl(const host::ControlDesign& design) {
-        auto typed = std::dynamic_pointer_cast<T>(createAnyControl(design));
-        if (!typed)
-            throw automation::Error::fromNumber(automation::errors::TypeMismatch, design.name);
-        return typed;
+        return typedControl<T>(createAnyControl(design), design.name);
     }
     // A combo of the coded lists with its design (caption, bound column, default, mandatory).
     std::shared_ptr<host::Combo> createCodedCombo(const QString& name, const std::shared_ptr<host::Control>& parent,
@@ -141,12 +137,20 @@ public:
     void CaricaCombo();
     void Carica_CBO_INDELEMENTO();
 
-    // The variant configurator's procedures that other sections call (variants/frmmg_brondel_variants.cpp).
-    static QString CodiceToProgressivo(const QVariant& code);
-    static QString ProgressivoToCodice(const QVariant& rank);
-    qint16 MaxSizeValore(const QString& code);
-    QString Decode_CODICEVAR_MG5F(QString& code);
-    bool ControlloValiditaEliminazione(const QString& optionList);
+    // The sections, by panel index (an empty slot: a section the library does not have yet).
+    const std::array<std::unique_ptr<ConsoleSection>, PanelCount>& sections() const { return sections_; }
+    // The section of a class, for a section that calls another's services; error 91 when there is none.
+    template <class Section>
+    Section& section() const {
+        for (const auto& candidate : sections_) {
+            if (auto* found = dynamic_cast<Section*>(candidate.get()))
+                return *found;
+        }
+        throw automation::Error::fromNumber(automation::errors::ObjectVariableNotSet);
+    }
+    // Every section's frames, in panel order: the order they are asked at closing, released at unload
+    // and given to host scripts.
+    std::vector<SectionFrame*> frames() const;
 
     // Resizing: registers the controls that follow the window's size with ZYK_RESIZEFORM.
     void ZYK_RESIZEFORM_RegisterControls();
@@ -163,20 +167,6 @@ public:
     std::shared_ptr<host::LookupService> CliForLookupService;
     std::shared_ptr<host::DecodeService> CliForDecodeService;
     std::shared_ptr<host::DataFormat> PfmtProg;
-
-    // The sections' frames, set by their set-up.
-    std::shared_ptr<host::VirtualFrame> FME_CONFIGVARIANTI;
-    std::shared_ptr<host::VirtualFrame> FME_RAGGRUPPAMENTI;
-    std::shared_ptr<host::VirtualFrame> FME_OPZIONI;
-    std::shared_ptr<host::VirtualFrame> FME_PRIORLETT;
-    std::shared_ptr<host::VirtualFrame> FME_SUBCODART;
-    std::shared_ptr<host::VirtualFrame> FME_CONFIGARTICOLI;
-    struct FrameSlot {
-        std::shared_ptr<host::VirtualFrame> FRMMG_BRONDEL::*frame;
-        const char* scriptName;  // under which host scripts know it
-    };
-    // The frames in the order they are asked at closing, released at unload and given to host scripts.
-    static const std::array<FrameSlot, 6>& frameSlots();
 
     // Enabling state of the sidebar items, by item key; built by the first AggiornaStatoAbilitazioneVociSidebar.
     std::optional<QHash<QString, bool>> VociAbilitate;
@@ -215,7 +205,6 @@ private:
     bool isCallMode(const char* mode) const;
     void selectGroupingComposition();
     bool isEnabled(const QString& key) const;
-    class VariantConfigurator& variantConfigurator() const;
 
     // Connects a form procedure to a host event; the handler does nothing once the form is gone.
     template <class... Args>

@@ -2,6 +2,7 @@
 
 #include "automation/error.h"
 
+#include <QString>
 #include <memory>
 #include <optional>
 
@@ -21,6 +22,15 @@ const T& required(const std::optional<T>& object) {
     if (!object)
         throw automation::Error::fromNumber(automation::errors::ObjectVariableNotSet);
     return *object;
+}
+
+// A control as the type its user needs, or TypeMismatch naming it.
+template <class T, class Control>
+std::shared_ptr<T> typedControl(const std::shared_ptr<Control>& control, const QString& name) {
+    auto typed = std::dynamic_pointer_cast<T>(control);
+    if (!typed)
+        throw automation::Error::fromNumber(automation::errors::TypeMismatch, name);
+    return typed;
 }
 
 }  // namespace brondel

@@ -72,8 +72,8 @@ private:
 
 }  // namespace
 
-const std::array<SidebarSection, 12>& sidebarSections() {
-    static const std::array<SidebarSection, 12> sections = {{
+const std::array<SidebarSection, PanelCount>& sidebarSections() {
+    static const std::array<SidebarSection, PanelCount> sections = {{
         {"ITMCONFIGVAR", 0, "MostraItemLottiParametriGenerali", QString()},
         {"ITMRAGGRUP", 1, "MostraItemRaggruppamenti",
          lines({"Configurazione raggruppamenti non abilitata.", missingVariants})},

@@ -6,6 +6,9 @@
 
 namespace brondel {
 
+// The console's sections, one panel PIC_PARAMETRI(i) each.
+inline constexpr int PanelCount = 12;
+
 // A section of the sidebar: its item key, its panel PIC_PARAMETRI(panel), the procedure that shows it,
 // and the message its item shows while the section is switched off (untranslated; empty when never off).
 struct SidebarSection {
@@ -16,7 +19,7 @@ struct SidebarSection {
 };
 
 // The twelve sections, in panel order.
-const std::array<SidebarSection, 12>& sidebarSections();
+const std::array<SidebarSection, PanelCount>& sidebarSections();
 // The section of an item key; nullptr for a key of no section.
 const SidebarSection* sidebarSection(const QString& itemKey);
 

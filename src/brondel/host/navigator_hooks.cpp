@@ -86,10 +86,12 @@ void NavigatorHooks::gclsActiveNavigator_InitializeScriptObjectModel(std::shared
         required(model)->addObject(formName, form, host::script_kind::Form, FRMMG_BRONDEL::description());
     }};
     // A frame that does not exist fails its three statements, which are skipped.
-    for (const FRMMG_BRONDEL::FrameSlot& slot : FRMMG_BRONDEL::frameSlots()) {
-        const auto frame = [this, slot] { return required((*required(console_.form())).*slot.frame); };
+    std::vector<SectionFrame*> frames;
+    automation::runIgnoringErrors({[this, &frames] { frames = required(console_.form())->frames(); }});
+    for (SectionFrame* sectionFrame : frames) {
+        const auto frame = [sectionFrame] { return sectionFrame->required(); };
         auto name = std::make_shared<QString>();
-        additions.push_back([frame, slot] { frame()->setScriptName(QString::fromUtf8(slot.scriptName)); });
+        additions.push_back([frame, sectionFrame] { frame()->setScriptName(sectionFrame->scriptName()); });
         additions.push_back([frame, name] { *name = frame()->scriptName(); });
         additions.push_back([frame, name, &model] {
             std::shared_ptr<host::Object> object = frame();

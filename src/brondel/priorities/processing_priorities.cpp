@@ -3,7 +3,9 @@
 
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/field_box.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/console/sidebar_section.h"
 #include "brondel/priorities/clsmg_priorlett.h"
 #include "brondel/priorities/priority_statements.h"
@@ -46,64 +48,39 @@ const QString SingleVariantMessage =
 
 QString flagColumn(int position) { return QStringLiteral("MG5L_FLGPOSVAR%1").arg(position); }
 
-host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
-                           std::shared_ptr<host::Control> parent, const QString& caption = QString()) {
-    host::ControlDesign result = FRMMG_BRONDEL::design(name, kind, geometry, std::move(parent));
-    result.caption = caption;
-    return result;
-}
-
 }  // namespace
 
-ProcessingPriorities::ProcessingPriorities(FRMMG_BRONDEL& form) : form_(form) {}
+ProcessingPriorities::ProcessingPriorities(FRMMG_BRONDEL& form)
+    : ConsoleSection(form, 5), frame_(addFrame("DTS_Priorità_Lettura")) {}
 
 ProcessingPriorities::~ProcessingPriorities() = default;
 
-template <class... Args>
-void ProcessingPriorities::connect(automation::Event<Args...>& event, void (ProcessingPriorities::*handler)(Args...)) {
-    event.connect([form = form_.weak_from_this(), this, handler](Args... args) {
-        if (const std::shared_ptr<FRMMG_BRONDEL> alive = form.lock())
-            (this->*handler)(std::forward<Args>(args)...);
-    });
-}
+std::shared_ptr<ado::Recordset> ProcessingPriorities::steps() const { return required(frame_.recordset()); }
 
-QString ProcessingPriorities::company() const { return automation::cstr(form_.CompanyCode); }
-
-std::shared_ptr<host::HostFactory> ProcessingPriorities::factory() const {
-    return required(required(required(form_.HostInterface)->clsGlobal())->factory());
-}
-
-std::shared_ptr<host::VirtualFrame> ProcessingPriorities::frame() const { return required(form_.FME_PRIORLETT); }
-
-std::shared_ptr<host::Grid> ProcessingPriorities::grid() const { return form_.controlAs<host::Grid>("GRD_PRIORLETT"); }
+std::shared_ptr<host::Grid> ProcessingPriorities::grid() const { return control<host::Grid>("GRD_PRIORLETT"); }
 
 std::shared_ptr<host::GridNavigator> ProcessingPriorities::navigator() const {
-    return form_.controlAs<host::GridNavigator>("GNV_PRIORLETT");
+    return control<host::GridNavigator>("GNV_PRIORLETT");
 }
 
-std::shared_ptr<host::Combo> ProcessingPriorities::elementCombo() const {
-    return form_.controlAs<host::Combo>("CBO_INDELEMENTO");
-}
-
-QString ProcessingPriorities::translate(const QString& text) const {
-    return required(required(required(form_.HostInterface)->clsGlobal())->translator())->translate(text);
-}
+std::shared_ptr<host::Combo> ProcessingPriorities::elementCombo() const { return control<host::Combo>("CBO_INDELEMENTO"); }
 
 void ProcessingPriorities::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, 1, 1, LabelWidth);
-    const auto box = form_.createControl<host::GroupBox>(
-        design("GRB_PRIORLETT", ControlKind::GroupBox, layout.fieldBox(), panel, "Priorità di lettura"));
-    const std::shared_ptr<host::Combo> combo = form_.createCodedCombo("CBO_INDELEMENTO", box, layout.field(0));
-    form_.createControl<host::Label>(design("LBL_INDELEMENTO", ControlKind::Label, layout.label(0), box, combo->caption()));
+    const auto box = form().createControl<host::GroupBox>(
+        designWithCaption("GRB_PRIORLETT", ControlKind::GroupBox, layout.fieldBox(), panel, "Priorità di lettura"));
+    const std::shared_ptr<host::Combo> combo = form().createCodedCombo("CBO_INDELEMENTO", box, layout.field(0));
+    form().createControl<host::Label>(designWithCaption("LBL_INDELEMENTO", ControlKind::Label, layout.label(0), box, combo->caption()));
     // Carries the combo's code into the frame's rows; never shown.
-    host::ControlDesign carrier = design("TXT_INDELEME", ControlKind::Edit, layout.label(0), box);
+    host::ControlDesign carrier = FRMMG_BRONDEL::design("TXT_INDELEME", ControlKind::Edit, layout.label(0), box);
     carrier.boundColumn = QStringLiteral("MG5L_INDELEMENTO");
     carrier.visible = false;
-    form_.createControl<host::Edit>(carrier);
+    form().createControl<host::Edit>(carrier);
 
-    form_.createControl<host::Grid>(design("GRD_PRIORLETT", ControlKind::Grid, layout.grid(), panel));
-    form_.createControl<host::GridNavigator>(design("GNV_PRIORLETT", ControlKind::GridNavigator, layout.navigator(), panel));
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_PRIORLETT", ControlKind::Grid, layout.grid(), panel));
+    form().createControl<host::GridNavigator>(
+        FRMMG_BRONDEL::design("GNV_PRIORLETT", ControlKind::GridNavigator, layout.navigator(), panel));
     struct Command {
         const char* name;
         const char* caption;
@@ -118,16 +95,16 @@ void ProcessingPriorities::createControls(const std::shared_ptr<host::Panel>& pa
         at.width = command.width;
         at.left = right - command.width;
         right = at.left - FormLayout::Margin;
-        form_.createControl<host::Button>(design(command.name, ControlKind::Button, at, panel, QString::fromUtf8(command.caption)));
+        form().createControl<host::Button>(designWithCaption(command.name, ControlKind::Button, at, panel, QString::fromUtf8(command.caption)));
     }
     connectControls();
 }
 
 void ProcessingPriorities::connectControls() {
     connect(elementCombo()->ChangeRow, &ProcessingPriorities::CBO_INDELEMENTO_ChangeRow);
-    connect(form_.controlAs<host::Button>("CMD_SU")->Click, &ProcessingPriorities::CMD_SU_Click);
-    connect(form_.controlAs<host::Button>("CMD_GIU")->Click, &ProcessingPriorities::CMD_GIU_Click);
-    connect(form_.controlAs<host::Button>("CMD_DEFAULT")->Click, &ProcessingPriorities::CMD_DEFAULT_Click);
+    connect(control<host::Button>("CMD_SU")->Click, &ProcessingPriorities::CMD_SU_Click);
+    connect(control<host::Button>("CMD_GIU")->Click, &ProcessingPriorities::CMD_GIU_Click);
+    connect(control<host::Button>("CMD_DEFAULT")->Click, &ProcessingPriorities::CMD_DEFAULT_Click);
     connect(grid()->SelectionBoxClick, &ProcessingPriorities::GRD_PRIORLETT_SelectionBoxClick);
     connect(grid()->BeforeEdit, &ProcessingPriorities::GRD_PRIORLETT_BeforeEdit);
     connect(navigator()->AfterButtonClick, &ProcessingPriorities::GNV_PRIORLETT_AfterButtonClick);
@@ -145,41 +122,28 @@ void ProcessingPriorities::initGrids() { INITGRID_PRIORLETT(); }
 void ProcessingPriorities::show() { MostraItemPriEla(); }
 
 void ProcessingPriorities::releaseRecordsets() {
-    for (std::shared_ptr<ado::Recordset>* recordset : {&RstPriorLett, &RstVarianti}) {
-        if (*recordset && (*recordset)->isOpen())
-            (*recordset)->close();
-        recordset->reset();
-    }
-}
-
-void ProcessingPriorities::releaseFrame() {
-    const std::shared_ptr<host::VirtualFrame> old = std::exchange(form_.FME_PRIORLETT, nullptr);
-    if (!old)
-        return;
-    old->close();
-    old->detach();
-    const std::shared_ptr<host::Cinterface> host = form_.HostInterface;
-    if (host && host->activeFrame() == old)
-        host->setActiveFrame(nullptr);
+    if (RstVarianti && RstVarianti->isOpen())
+        RstVarianti->close();
+    RstVarianti.reset();
 }
 
 void ProcessingPriorities::MostraItemPriEla() {
     automation::reraise("MostraItemPriEla", [this] {
-        form_.controlAs<host::Edit>("TXT_INDELEME")->setVisible(false);
-        form_.VisualizzaUI(QStringLiteral("ITMPRIELA"), false);
-        form_.Carica_CBO_INDELEMENTO();
+        control("TXT_INDELEME")->setVisible(false);
+        showPanel();
+        form().Carica_CBO_INDELEMENTO();
         const std::shared_ptr<host::Combo> combo = elementCombo();
         if (combo->isEnabled()) {
             combo->resetSelection();
             combo->setCurrentIndex(0);
         }
-        form_.AggiornaStatoNavigatore();
+        form().AggiornaStatoNavigatore();
     });
 }
 
 void ProcessingPriorities::CBO_INDELEMENTO_ChangeRow() {
     automation::reraise("CBO_INDELEMENTO_ChangeRow", [this] {
-        form_.controlAs<host::Edit>("TXT_INDELEME")->setText(automation::cstr(elementCombo()->currentCode()));
+        control("TXT_INDELEME")->setText(automation::cstr(elementCombo()->currentCode()));
         if (ConfiguraPgmOK())
             ConfigurazioneVirtualFramePriorLett();
     });
@@ -188,15 +152,15 @@ void ProcessingPriorities::CBO_INDELEMENTO_ChangeRow() {
 bool ProcessingPriorities::ConfiguraPgmOK() {
     return automation::reraise("ConfiguraPgmOK", [this] {
         auto reader = CLSMG_PRIORLETT::create(factory()->recordsetFactory());
-        reader->setDitta(form_.CompanyCode);
-        reader->setConnessione(form_.ConsoleConnection);
+        reader->setDitta(companyCode());
+        reader->setConnessione(connection());
         RstVarianti = reader->VariantiConfigurate_Descrizioni();
         const qint16 variants = automation::cint(qlonglong(RstVarianti->recordCount()));
         const std::shared_ptr<host::Grid> shown = grid();
         bool configured = variants != 1;
         if (configured) {
             navigator()->setAvailable(true);
-            form_.control("CMD_DEFAULT")->setEnabled(true);
+            control("CMD_DEFAULT")->setEnabled(true);
             if (variants == 0) {
                 // No variant column: the priorities take the grid's whole width.
                 shown->setColumnWidth(priorityColumn, shown->geometry().width);
@@ -217,9 +181,9 @@ bool ProcessingPriorities::ConfiguraPgmOK() {
             for (int position = variants + 1; position <= MaxVariants; ++position)
                 shown->setColumnVisible(flagColumn(position), false);
         } else {
-            required(form_.MessageService)->showMessage(SingleVariantMessage, 64, QStringLiteral("Informazione"), true, 0);
+            showMessage(SingleVariantMessage, 64, QStringLiteral("Informazione"));
             navigator()->setAvailable(false);
-            form_.control("CMD_DEFAULT")->setEnabled(false);
+            control("CMD_DEFAULT")->setEnabled(false);
         }
         reader->setConnessione(nullptr);
         reader.reset();
@@ -237,26 +201,15 @@ void ProcessingPriorities::ConfigurazioneVirtualFramePriorLett() {
     automation::reraise("ConfigurazioneVirtualFramePriorLett", [this] {
         const std::shared_ptr<host::GridNavigator> buttons = navigator();
         buttons->setEnabled(false);
-        releaseFrame();
-        const QString statement = PriorityStatements::elementSteps(
-            automation::cstr(automation::cdec(form_.CompanyCode)), automation::cstr(automation::cdec(elementCombo()->currentCode())));
-        if (RstPriorLett && RstPriorLett->isOpen())
-            RstPriorLett->close();
-        RstPriorLett = required(factory()->recordsetFactory())->createRecordset();
-        RstPriorLett->open(statement, required(form_.ConsoleConnection));
-
-        const std::shared_ptr<host::VirtualFrame> created = required(factory()->createVirtualFrame());
-        form_.FME_PRIORLETT = created;
-        connectFrame(*created);
-        created->initialize(form_.HostInterface, form_.ConsoleConnection, RstPriorLett, QVariant(statement), QString(),
-                            buttons, grid());
-        created->setEditingEnabled(true);
-        const auto carrier = form_.controlAs<host::DataControl>("TXT_INDELEME");
-        created->addControl(carrier);
-        created->setKeyControl(carrier);
-        const bool hasRows = RstPriorLett->isOpen() && !RstPriorLett->isBof() && !RstPriorLett->isEof();
-        created->setStatus(hasRows ? host::frame_status::Browse : host::frame_status::Adding);
-        required(form_.HostInterface)->setActiveFrame(created);
+        frame_.release(form());
+        const QString statement = PriorityStatements::elementSteps(automation::cstr(automation::cdec(companyCode())),
+                                                                   automation::cstr(automation::cdec(elementCombo()->currentCode())));
+        const FrameDesign design{statement, QStringLiteral("GRD_PRIORLETT"), QStringLiteral("GNV_PRIORLETT"),
+                                 {{QStringLiteral("TXT_INDELEME")}}, QStringLiteral("TXT_INDELEME")};
+        frame_.build(form(), design, [this](host::VirtualFrame& frame) { connectFrame(frame); });
+        const std::shared_ptr<host::VirtualFrame> built = frame_.required();
+        built->setStatus(hasCurrentRow(frame_.recordset()) ? host::frame_status::Browse : host::frame_status::Adding);
+        activate(frame_);
         buttons->setEnabled(true);
     });
 }
@@ -265,7 +218,7 @@ void ProcessingPriorities::INITGRID_PRIORLETT() {
     automation::reraise("INITGRID_PRIORLETT", [this] {
         const std::shared_ptr<host::Grid> shown = grid();
         const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, priorityColumn, 0);
+        layout->initialize(host(), nullptr, priorityColumn, 0);
         layout->addColumn(priorityColumn, QStringLiteral("Priorità"), host::column_kind::Text, PriorityWidth, true);
         for (int position = 1; position <= MaxVariants; ++position) {
             layout->addCheckColumn(flagColumn(position), QStringLiteral("Variante %1").arg(position), QStringLiteral("1"),

@@ -2,8 +2,6 @@
 
 #include "brondel/console/console_section.h"
 
-#include "automation/event.h"
-
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -17,7 +15,6 @@ namespace host {
 class Combo;
 class Grid;
 class GridNavigator;
-class HostFactory;
 class Panel;
 class VirtualFrame;
 struct GridRow;
@@ -26,6 +23,7 @@ struct GridRow;
 namespace brondel {
 
 class FRMMG_BRONDEL;
+class SectionFrame;
 
 // The processing priorities (panel 5, sidebar item ITMPRIELA): for the element indicator chosen in
 // CBO_INDELEMENTO, the ordered reading steps of MG5L_LETVARIANTI in the frame FME_PRIORLETT with the grid
@@ -72,33 +70,26 @@ public:
     void GRD_PRIORLETT_BeforeEdit(const QString& field, bool& cancel);
     void GNV_PRIORLETT_AfterButtonClick(bool success, const QString& caption);
 
-    // The steps of the element shown.
-    std::shared_ptr<ado::Recordset> RstPriorLett;
     // The configured variants, as the last ConfiguraPgmOK read them (closed once their reader is gone).
     std::shared_ptr<ado::Recordset> RstVarianti;
 
 private:
     using StepFlags = std::array<QVariant, MaxVariants>;
 
-    template <class... Args>
-    void connect(automation::Event<Args...>& event, void (ProcessingPriorities::*handler)(Args...));
     void connectControls();
     void connectFrame(host::VirtualFrame& frame);
-    void releaseFrame();
+    // The steps of the element shown: the frame's rows.
+    std::shared_ptr<ado::Recordset> steps() const;
     // Exchanges the variants of the selected step and the one before (-1) or after (+1) it.
     void moveStep(int direction);
     StepFlags flags() const;
     void setFlags(const StepFlags& flags) const;
 
-    QString company() const;
-    std::shared_ptr<host::HostFactory> factory() const;
-    std::shared_ptr<host::VirtualFrame> frame() const;
     std::shared_ptr<host::Grid> grid() const;
     std::shared_ptr<host::GridNavigator> navigator() const;
     std::shared_ptr<host::Combo> elementCombo() const;
-    QString translate(const QString& text) const;
 
-    FRMMG_BRONDEL& form_;
+    SectionFrame& frame_;  // FME_PRIORLETT
 };
 
 }  // namespace brondel

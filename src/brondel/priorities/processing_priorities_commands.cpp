@@ -3,6 +3,7 @@
 
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/priorities/clsmg_priorlett.h"
 
 #include "ado/recordset.h"
@@ -37,21 +38,21 @@ constexpr int DefaultPointer = 0;
 ProcessingPriorities::StepFlags ProcessingPriorities::flags() const {
     StepFlags read;
     for (int position = 1; position <= MaxVariants; ++position)
-        read[position - 1] = required(RstPriorLett)->value(flagColumn(position));
+        read[position - 1] = steps()->value(flagColumn(position));
     return read;
 }
 
 void ProcessingPriorities::setFlags(const StepFlags& flags) const {
     for (int position = 1; position <= MaxVariants; ++position)
-        required(RstPriorLett)->setValue(flagColumn(position), flags[position - 1]);
+        steps()->setValue(flagColumn(position), flags[position - 1]);
 }
 
 void ProcessingPriorities::FME_PRIORLETT_AfterAddNew(bool success) {
     automation::reraise("FME_PRIORLETT_AfterAddNew", [&] {
         if (!success)
             return;
-        const std::shared_ptr<ado::Recordset> rows = required(frame()->recordset());
-        rows->setValue(QStringLiteral("MG5L_DITTA_CG18"), form_.CompanyCode);
+        const std::shared_ptr<ado::Recordset> rows = required(frame_.required()->recordset());
+        rows->setValue(QStringLiteral("MG5L_DITTA_CG18"), companyCode());
         rows->setValue(QStringLiteral("MG5L_INDELEMENTO"),
                        required(factory()->functionLibrary())->toNumber(elementCombo()->currentCode()));
         // The new step comes last.
@@ -64,22 +65,22 @@ void ProcessingPriorities::FME_PRIORLETT_AfterAddNew(bool success) {
 void ProcessingPriorities::FME_PRIORLETT_BeforeUpdate(bool&) {}
 
 void ProcessingPriorities::FME_PRIORLETT_AfterUpdate(bool) {
-    automation::reraise("FME_PRIORLETT_AfterUpdate", [this] { form_.AggiornaStatoAbilitazioneVociSidebar(); });
+    automation::reraise("FME_PRIORLETT_AfterUpdate", [this] { refreshSidebar(); });
 }
 
 void ProcessingPriorities::FME_PRIORLETT_AfterDelete(bool success) {
     automation::reraise("FME_PRIORLETT_AfterDelete", [&] {
         if (!success)
             return;
-        const std::shared_ptr<host::VirtualFrame> steps = frame();
-        const std::shared_ptr<ado::Recordset> rows = required(RstPriorLett);
+        const std::shared_ptr<host::VirtualFrame> list = frame_.required();
+        const std::shared_ptr<ado::Recordset> rows = steps();
         const qint64 position = rows->absolutePosition();
-        steps->setRecordset(nullptr);
+        list->setRecordset(nullptr);
         // The steps after the deleted one move up a place.
         for (; !rows->isEof(); rows->moveNext())
             rows->setValue(QStringLiteral("MG5L_PRIORITA"), rows->absolutePosition());
         rows->setAbsolutePosition(position);
-        steps->setRecordset(rows);
+        list->setRecordset(rows);
     });
 }
 
@@ -88,20 +89,20 @@ void ProcessingPriorities::CMD_SU_Click() { moveStep(-1); }
 void ProcessingPriorities::CMD_GIU_Click() { moveStep(+1); }
 
 void ProcessingPriorities::moveStep(int direction) {
-    std::shared_ptr<host::VirtualFrame> steps;
+    std::shared_ptr<host::VirtualFrame> list;
     bool mayMove = false;  // a question that fails counts as a refusal
-    attempt([&] { steps = frame(); });
-    attempt([&] { mayMove = required(steps)->queryClose(true, 0, false) == -1; });
+    attempt([&] { list = frame_.required(); });
+    attempt([&] { mayMove = required(list)->queryClose(true, 0, false) == -1; });
     if (!mayMove)
         return;
-    const std::shared_ptr<ado::Recordset> rows = RstPriorLett;
+    const std::shared_ptr<ado::Recordset> rows = frame_.recordset();
     qint64 position = 0;
     bool atEnd = true;
     attempt([&] { position = required(rows)->absolutePosition(); });
     attempt([&] { atEnd = direction < 0 ? position == 1 : position == required(rows)->recordCount(); });
     if (atEnd)
         return;
-    attempt([&] { required(steps)->setRecordset(nullptr); });
+    attempt([&] { required(list)->setRecordset(nullptr); });
     StepFlags selected;
     StepFlags neighbour;
     bool hasNeighbour = false;
@@ -126,28 +127,25 @@ void ProcessingPriorities::moveStep(int direction) {
         attempt([&] { required(rows)->updateBatch(ado::Affect::All); });
     }
     attempt([&] { required(rows)->setSort(QStringLiteral("MG5L_PRIORITA")); });
-    attempt([&] { required(steps)->setRecordset(rows); });
+    attempt([&] { required(list)->setRecordset(rows); });
     attempt([&] { required(rows)->setAbsolutePosition(qMax<qint64>(position, 0) + direction); });
-    attempt([&] { required(steps)->refresh(true); });
-    attempt([&] { required(steps)->positionOnCurrentRow(true); });
+    attempt([&] { required(list)->refresh(true); });
+    attempt([&] { required(list)->positionOnCurrentRow(true); });
 }
 
 void ProcessingPriorities::CMD_DEFAULT_Click() {
     automation::reraise("CMD_DEFAULT_Click", [this] {
-        if (required(form_.MessageService)
-                ->showMessage(QStringLiteral("Si desidera sovrascrivere eventuali dati già presenti?"), 36,
-                              QStringLiteral("Attenzione"), true, 0) != 6)
+        if (showMessage(QStringLiteral("Si desidera sovrascrivere eventuali dati già presenti?"), 36,
+                        QStringLiteral("Attenzione")) != 6)
             return;
-        const std::shared_ptr<host::HostFactory> host = factory();
-        const std::shared_ptr<host::EventLoop> events = required(host->eventLoop());
-        const std::shared_ptr<host::Screen> screen = required(host->screen());
-        const std::shared_ptr<host::StatusBar> status = required(required(form_.HostInterface)->statusBar());
-        const std::shared_ptr<host::Grid> steps = grid();
-        const char* const commands[] = {"CMD_GIU", "CMD_SU", "CMD_DEFAULT", "CBO_INDELEMENTO"};
+        const std::shared_ptr<host::HostFactory> services = factory();
+        const std::shared_ptr<host::EventLoop> events = required(services->eventLoop());
+        const std::shared_ptr<host::Screen> screen = required(services->screen());
+        const std::shared_ptr<host::StatusBar> status = required(host()->statusBar());
+        const std::shared_ptr<host::Grid> list = grid();
         const auto setBusy = [&](bool busy) {
-            steps->setCanTakeFocus(!busy);
-            for (const char* command : commands)
-                form_.control(QString::fromLatin1(command))->setEnabled(!busy);
+            list->setCanTakeFocus(!busy);
+            setEnabled({"CMD_GIU", "CMD_SU", "CMD_DEFAULT", "CBO_INDELEMENTO"}, !busy);
             status->setPanelText(2, translate(busy ? QStringLiteral("Creazione valori predefiniti in corso...")
                                                    : QStringLiteral("Pronto")));
             screen->setMousePointer(busy ? Hourglass : DefaultPointer);
@@ -157,9 +155,9 @@ void ProcessingPriorities::CMD_DEFAULT_Click() {
         setBusy(true);
         events->processEvents();
         try {
-            auto builder = CLSMG_PRIORLETT::create(host->recordsetFactory());
-            builder->setDitta(form_.CompanyCode);
-            builder->setConnessione(form_.ConsoleConnection);
+            auto builder = CLSMG_PRIORLETT::create(services->recordsetFactory());
+            builder->setDitta(companyCode());
+            builder->setConnessione(connection());
             builder->PrioritaPredefinite();
             builder->setConnessione(nullptr);
         } catch (const automation::Error&) {
@@ -169,18 +167,18 @@ void ProcessingPriorities::CMD_DEFAULT_Click() {
         }
         setBusy(false);
         elementCombo()->resetSelection();
-        const std::shared_ptr<ado::Recordset> rows = required(RstPriorLett);
+        const std::shared_ptr<ado::Recordset> rows = steps();
         rows->requery();
-        steps->setDataSource(rows);
+        list->setDataSource(rows);
     });
 }
 
 void ProcessingPriorities::GRD_PRIORLETT_SelectionBoxClick(const host::GridRow&, const QString&, const QVariant&) {
     automation::reraise("GRD_PRIORLETT_SelectionBoxClick", [this] {
-        const std::shared_ptr<host::VirtualFrame> steps = frame();
-        steps->refresh(true);
-        steps->positionOnCurrentRow(true);
-        steps->commitRow();
+        const std::shared_ptr<host::VirtualFrame> list = frame_.required();
+        list->refresh(true);
+        list->positionOnCurrentRow(true);
+        list->commitRow();
     });
 }
 
@@ -196,7 +194,7 @@ void ProcessingPriorities::GNV_PRIORLETT_AfterButtonClick(bool success, const QS
         if (success && (caption == QLatin1String("Nuovo") || caption == QLatin1String("Conferma")))
             grid()->setFocus();
     } catch (const automation::Error& error) {
-        required(form_.MessageService)
+        required(form().MessageService)
             ->reportError(error, QStringLiteral("MGUO_PELMARO"), QStringLiteral("GRIDNAV_AfterButtonClick"),
                           QStringLiteral("0_0_0_0"));
     }

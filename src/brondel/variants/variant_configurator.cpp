@@ -4,7 +4,9 @@
 
 #include "brondel/console/coded_list.h"
 #include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/variants/variant_code.h"
 #include "brondel/variants/variant_statements.h"
 
@@ -50,13 +52,6 @@ const char* const boundControls[] = {
     "CHK_FLGDEFAULT", "TXT_VALDEFAULT",  "CBO_INDEREDIBA",    "CHK_INDPROGCONFIG",
 };
 
-struct GridColumn {
-    const char* field;
-    const char* caption;
-    int width;
-    bool visible;
-};
-
 const GridColumn gridColumns[] = {
     {"MG5F_CODICEVAR", "Progr.", 1185, true},
     {"MG5F_DESCR_VAR", "Descrizione", 1950, true},
@@ -99,62 +94,31 @@ const std::array<OptionUseCheck, 3> optionUseChecks = {{
 
 }  // namespace
 
-bool VariantConfigurator::hasRow(const std::shared_ptr<ado::Recordset>& result) {
-    return result && result->isOpen() && !result->isBof() && !result->isEof();
-}
-
-VariantConfigurator::VariantConfigurator(FRMMG_BRONDEL& form) : form_(form) {}
+VariantConfigurator::VariantConfigurator(FRMMG_BRONDEL& form)
+    : ConsoleSection(form, 0), frame_(addFrame("DTS_Configurazione_Varianti")) {}
 
 VariantConfigurator::~VariantConfigurator() = default;
 
-template <class... Args>
-void VariantConfigurator::connect(automation::Event<Args...>& event, void (VariantConfigurator::*handler)(Args...)) {
-    event.connect([form = form_.weak_from_this(), this, handler](Args... args) {
-        if (const std::shared_ptr<FRMMG_BRONDEL> alive = form.lock())
-            (this->*handler)(std::forward<Args>(args)...);
-    });
-}
-
-QString VariantConfigurator::company() const { return automation::cstr(form_.CompanyCode); }
-
-std::shared_ptr<host::HostFactory> VariantConfigurator::factory() const {
-    return required(required(required(form_.HostInterface)->clsGlobal())->factory());
-}
-
-std::shared_ptr<ado::Recordset> VariantConfigurator::execute(const QString& statement) const {
-    return required(form_.ConsoleConnection)->execute(statement);
-}
-
-std::shared_ptr<host::VirtualFrame> VariantConfigurator::frame() const { return required(form_.FME_CONFIGVARIANTI); }
+std::shared_ptr<host::VirtualFrame> VariantConfigurator::frame() const { return frame_.required(); }
 
 std::shared_ptr<ado::Recordset> VariantConfigurator::rows() const { return required(frame()->recordset()); }
 
-QString VariantConfigurator::formCaption() const { return form_.window()->caption(); }
-
-QString VariantConfigurator::translate(const QString& text) const {
-    return required(required(required(form_.HostInterface)->clsGlobal())->translator())->translate(text);
-}
-
-qint32 VariantConfigurator::showMessage(const QString& text, qint32 style, const QString& title) const {
-    return required(form_.MessageService)->showMessage(text, style, title, true, 0);
-}
-
 std::shared_ptr<host::Edit> VariantConfigurator::edit(const char* name) const {
-    return form_.controlAs<host::Edit>(QString::fromLatin1(name));
+    return control<host::Edit>(QString::fromLatin1(name));
 }
 
 std::shared_ptr<host::Combo> VariantConfigurator::combo(const char* name) const {
-    return form_.controlAs<host::Combo>(QString::fromLatin1(name));
+    return control<host::Combo>(QString::fromLatin1(name));
 }
 
 std::shared_ptr<host::Check> VariantConfigurator::check(const char* name) const {
-    return form_.controlAs<host::Check>(QString::fromLatin1(name));
+    return control<host::Check>(QString::fromLatin1(name));
 }
 
 void VariantConfigurator::initGrids() { INITGRID_CONFIGVAR(); }
 
 void VariantConfigurator::configure() {
-    const std::shared_ptr<host::DataFormat> format = required(form_.PfmtProg);
+    const std::shared_ptr<host::DataFormat> format = required(form().PfmtProg);
     connect(format->Format, &VariantConfigurator::PfmtProg_Format);
     connect(format->UnFormat, &VariantConfigurator::PfmtProg_UnFormat);
     ConfigurazioneVirtualFrame();
@@ -162,15 +126,9 @@ void VariantConfigurator::configure() {
 
 void VariantConfigurator::show() { MostraItemLottiParametriGenerali(); }
 
-void VariantConfigurator::releaseRecordsets() {
-    if (RstConfigVar && RstConfigVar->isOpen())
-        RstConfigVar->close();
-    RstConfigVar.reset();
-}
-
 void VariantConfigurator::connectControls() {
-    connect(form_.controlAs<host::Grid>("GRD_CONFIGVAR")->DataFormatEXT, &VariantConfigurator::GRD_CONFIGVAR_DataFormatEXT);
-    connect(form_.controlAs<host::Button>("CmdDel")->Click, &VariantConfigurator::CmdDel_Click);
+    connect(control<host::Grid>("GRD_CONFIGVAR")->DataFormatEXT, &VariantConfigurator::GRD_CONFIGVAR_DataFormatEXT);
+    connect(control<host::Button>("CmdDel")->Click, &VariantConfigurator::CmdDel_Click);
     connect(check("CHK_INDPROGCONFIG")->AfterItem, &VariantConfigurator::CHK_INDPROGCONFIG_AfterItem);
     connect(combo("CBO_NATURA")->ChangeRow, &VariantConfigurator::CBO_NATURA_ChangeRow);
     connect(combo("CBO_INDDESCR")->ChangeRow, &VariantConfigurator::CBO_INDDESCR_ChangeRow);
@@ -193,64 +151,27 @@ void VariantConfigurator::connectFrame(host::VirtualFrame& frame) {
     connect(frame.AfterUndo, &VariantConfigurator::FME_CONFIGVARIANTI_AfterUndo);
 }
 
-void VariantConfigurator::releaseFrame() {
-    // A rebuilt frame replaces the old one everywhere: one frame only drives the grid and the controls.
-    const std::shared_ptr<host::VirtualFrame> old = std::exchange(form_.FME_CONFIGVARIANTI, nullptr);
-    if (!old)
-        return;
-    old->close();
-    old->detach();
-    const std::shared_ptr<host::Cinterface> host = form_.HostInterface;
-    if (host && host->activeFrame() == old)
-        host->setActiveFrame(nullptr);
-    releaseRecordsets();
-}
-
 void VariantConfigurator::ConfigurazioneVirtualFrame() {
     automation::reraise("ConfigurazioneVirtualFrame", [this] {
-        const QString statement = VariantStatements::frameRows(company());
-        const bool shown = form_.HostInterface && form_.FME_CONFIGVARIANTI &&
-                           form_.HostInterface->activeFrame() == form_.FME_CONFIGVARIANTI;
-        releaseFrame();
-        RstConfigVar = required(factory()->recordsetFactory())->createRecordset();
-        RstConfigVar->open(statement, required(form_.ConsoleConnection));
-
-        const std::shared_ptr<host::VirtualFrame> created = required(factory()->createVirtualFrame());
-        form_.FME_CONFIGVARIANTI = created;
-        connectFrame(*created);
-        created->initialize(form_.HostInterface, form_.ConsoleConnection, RstConfigVar, QVariant(statement), QString(),
-                            form_.controlAs<host::GridNavigator>("GNV_CONFIGVAR"),
-                            form_.controlAs<host::Grid>("GRD_CONFIGVAR"));
-        for (const char* name : boundControls) {
-            const auto control = form_.controlAs<host::DataControl>(QString::fromLatin1(name));
-            created->addControl(control, qstrcmp(name, "TXT_PROGR") == 0 ? form_.PfmtProg : nullptr);
-        }
-        created->setKeyControl(form_.controlAs<host::DataControl>("TXT_PROGR"));
-        created->setEditingEnabled(true);
-        if (shown)
-            form_.HostInterface->setActiveFrame(created);
-        created->setStatus(hasRow(RstConfigVar) ? host::frame_status::Browse : host::frame_status::Adding);
+        FrameDesign design{VariantStatements::frameRows(company()), QStringLiteral("GRD_CONFIGVAR"),
+                           QStringLiteral("GNV_CONFIGVAR"), {}, QStringLiteral("TXT_PROGR")};
+        for (const char* name : boundControls)
+            design.controls.push_back({QString::fromLatin1(name), qstrcmp(name, "TXT_PROGR") == 0 ? form().PfmtProg : nullptr});
+        frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
+        frame()->setStatus(hasCurrentRow(frame_.recordset()) ? host::frame_status::Browse : host::frame_status::Adding);
     });
 }
 
 void VariantConfigurator::INITGRID_CONFIGVAR() {
     automation::reraise("INITGRID_CONFIGVAR", [this] {
-        const auto grid = form_.controlAs<host::Grid>("GRD_CONFIGVAR");
-        const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-        layout->initialize(form_.HostInterface, nullptr, codeColumn, 0);
-        for (const GridColumn& column : gridColumns) {
-            layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption), host::column_kind::Text,
-                              column.width, column.visible);
-        }
-        grid->setColumnLayout(layout);
-        grid->endColumnDefinition();
+        defineGridColumns(QStringLiteral("GRD_CONFIGVAR"), codeColumn, gridColumns);
     });
 }
 
 void VariantConfigurator::MostraItemLottiParametriGenerali() {
-    form_.VisualizzaUI(QString::fromLatin1(sidebar_key::VariantConfigurator), false);
-    required(form_.HostInterface)->setActiveFrame(form_.FME_CONFIGVARIANTI);
-    const auto grid = form_.controlAs<host::Grid>("GRD_CONFIGVAR");
+    showPanel();
+    activate(frame_);
+    const auto grid = control<host::Grid>("GRD_CONFIGVAR");
     if (grid->canTakeFocus())
         grid->setFocus();
 }
@@ -294,17 +215,16 @@ void VariantConfigurator::PfmtProg_UnFormat(QVariant& value) {
 
 qint16 VariantConfigurator::NuovoProgressivo() {
     return automation::reraise("NuovoProgressivo", [this] {
-        const std::shared_ptr<ado::Recordset> result = execute(VariantStatements::highestCode(company()));
-        if (!hasRow(result))
+        const QVariant highest = firstValue(VariantStatements::highestCode(company()), QStringLiteral("MAXPROG"));
+        if (automation::isEmpty(highest))
             return qint16(0);
-        return automation::cint(VariantCode::CodiceToProgressivo(result->value(QStringLiteral("MAXPROG"))));
+        return automation::cint(VariantCode::CodiceToProgressivo(highest));
     });
 }
 
 qint16 VariantConfigurator::SumSize() {
     return automation::reraise("SumSize", [this] {
-        const std::shared_ptr<ado::Recordset> result = execute(VariantStatements::sizeTotal(company()));
-        return hasRow(result) ? automation::cint(result->value(QStringLiteral("SUMSIZE"))) : qint16(0);
+        return automation::cint(firstValue(VariantStatements::sizeTotal(company()), QStringLiteral("SUMSIZE"), 0));
     });
 }
 
@@ -326,42 +246,34 @@ qint16 VariantConfigurator::Posizione(const QVariant& code) {
 
 qint16 VariantConfigurator::MaxSizeValore(const QString& code) {
     return automation::reraise("MaxSizeValore", [&] {
-        const std::shared_ptr<ado::Recordset> result = execute(VariantStatements::optionSize(company(), code));
-        return hasRow(result) ? automation::cint(result->value(QStringLiteral("MG5F_SIZE"))) : qint16(0);
+        return automation::cint(firstValue(VariantStatements::optionSize(company(), code), QStringLiteral("MG5F_SIZE"), 0));
     });
 }
 
 QString VariantConfigurator::Decode_CODICEVAR_MG5F(QString& code) {
     return automation::reraise("Decode_CODICEVAR_MG5F", [&] {
         const QString rank = VariantCode::CodiceToProgressivo(code);
-        const std::shared_ptr<ado::Recordset> result = execute(VariantStatements::description(company(), code));
-        if (!hasRow(result))
+        const QVariant description =
+            firstValue(VariantStatements::description(company(), code), QStringLiteral("MG5F_DESCR_VAR"));
+        if (automation::isEmpty(description))
             return rank;
-        return rank + QStringLiteral(" - ") + automation::cstr(result->value(QStringLiteral("MG5F_DESCR_VAR")));
+        return rank + QStringLiteral(" - ") + automation::cstr(description);
     });
 }
 
-bool VariantConfigurator::ControlloValiditaEliminazione(const QString& optionList) {
+bool VariantConfigurator::ControlloValiditaEliminazione(const QString& variant, const QString& grouping,
+                                                        const QString& optionList) {
     bool valid = false;
-    QString variant;
-    QString grouping;
     std::array<bool, optionUseChecks.size()> used{};
     QString message;
-    // The grouping composition's selectors; a section without them has nothing chosen.
-    const auto selector = [this](const char* name) {
-        const QString control = QString::fromLatin1(name);
-        return form_.hasControl(control) ? form_.control(control)->text() : QString();
-    };
     const auto query = [&](std::size_t i) {
-        used[i] = hasRow(
-            execute(VariantStatements::optionsInUse(optionUseChecks[i].use, company(), variant, grouping, optionList)));
+        used[i] = returnsRow(
+            VariantStatements::optionsInUse(optionUseChecks[i].use, company(), variant, grouping, optionList));
     };
     const auto inUse = [&used] { return std::find(used.begin(), used.end(), true) != used.end(); };
     automation::runSteps(
-        "ControlloValiditaEliminazione", form_.errorBox(),
+        "ControlloValiditaEliminazione", errorBox(),
         {
-            [&] { variant = VariantCode::ProgressivoToCodice(selector("CBO_PROGR_RAGGR")); },
-            [&] { grouping = automation::cstr(selector("TXT_RAGGRUPP")); },
             ifElse([&] { return variant.isEmpty() || grouping.isEmpty(); }, {[&] { valid = true; }},
                    {
                        [&] { query(0); },
@@ -389,14 +301,14 @@ void VariantConfigurator::FME_CONFIGVARIANTI_AfterAddNew(bool success) {
     automation::reraise("FME_CONFIGVARIANTI_AfterAddNew", [&] {
         if (!success)
             return;
-        rows()->setValue(QStringLiteral("MG5F_DITTA_CG18"), form_.CompanyCode);
+        rows()->setValue(QStringLiteral("MG5F_DITTA_CG18"), companyCode());
         rows()->setValue(QStringLiteral("MG5F_VALIDO"), QStringLiteral("S"));
     });
 }
 
 void VariantConfigurator::FME_CONFIGVARIANTI_ChangeStatus(qint16 newStatus, qint32) {
     automation::runSteps(
-        "FME_CONFIGVARIANTI_ChangeStatus", form_.errorBox(),
+        "FME_CONFIGVARIANTI_ChangeStatus", errorBox(),
         {
             ifElse([newStatus] { return newStatus == host::frame_status::Adding; },
                    {
@@ -410,17 +322,17 @@ void VariantConfigurator::FME_CONFIGVARIANTI_ChangeStatus(qint16 newStatus, qint
                        [this] {
                            const std::shared_ptr<ado::Recordset> current = rows();
                            edit("TXT_PROGR")->setText(
-                               hasRow(current) ? VariantCode::CodiceToProgressivo(current->value(codeColumn)) : QString());
+                               hasCurrentRow(current) ? VariantCode::CodiceToProgressivo(current->value(codeColumn)) : QString());
                        },
                        [this] { edit("TXT_SIZE")->setEnabled(false); },
                    }),
-            [this] { form_.AggiornaStatoAbilitazioneVociSidebar(); },
+            [this] { refreshSidebar(); },
         });
 }
 
 void VariantConfigurator::FME_CONFIGVARIANTI_AfterUpdate(bool success) {
-    automation::runSteps("FME_CONFIGVARIANTI_AfterUpdate", form_.errorBox(),
-                         {ifElse([success] { return success; }, {[this] { form_.AggiornaStatoAbilitazioneVociSidebar(); }})});
+    automation::runSteps("FME_CONFIGVARIANTI_AfterUpdate", errorBox(),
+                         {ifElse([success] { return success; }, {[this] { refreshSidebar(); }})});
 }
 
 }  // namespace brondel

@@ -2,8 +2,6 @@
 
 #include "brondel/console/console_section.h"
 
-#include "automation/event.h"
-
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -15,10 +13,7 @@ class Recordset;
 namespace host {
 class Check;
 class Combo;
-class Control;
-class DataControl;
 class Edit;
-class HostFactory;
 class Panel;
 class VirtualFrame;
 struct DecodeRequest;
@@ -27,8 +22,8 @@ struct LookupRequest;
 
 namespace brondel {
 
-class FormLayout;
 class FRMMG_BRONDEL;
+class SectionFrame;
 
 // The variant configurator (panel 0, sidebar item ITMCONFIGVAR): the company's variant dimensions
 // (MG5F_DIMECONF) in the frame FME_CONFIGVARIANTI with the grid GRD_CONFIGVAR, the navigator GNV_CONFIGVAR
@@ -45,6 +40,9 @@ class FRMMG_BRONDEL;
 //
 // Error conventions: FME_CONFIGVARIANTI_AfterUpdate, FME_CONFIGVARIANTI_ChangeStatus and
 // ControlloValiditaEliminazione ask the form's error box; every other procedure re-raises with its name.
+//
+// Other sections reach its look-ups through FRMMG_BRONDEL::section<VariantConfigurator>(), and the code/rank
+// conversions through VariantCode.
 class VariantConfigurator : public ConsoleSection {
 public:
     // The sum of the sizes of a company's dimensions may not pass it: the option string's length.
@@ -58,7 +56,6 @@ public:
     // PfmtProg's notifications, then ConfigurazioneVirtualFrame.
     void configure() override;
     void show() override;
-    void releaseRecordsets() override;
 
     // Frame and grid set-up, display.
     void ConfigurazioneVirtualFrame();
@@ -80,10 +77,11 @@ public:
     qint16 MaxSizeValore(const QString& code);
     // "rank - description" of a code, the rank alone when the company has no such dimension.
     QString Decode_CODICEVAR_MG5F(QString& code);
-    // Whether options (a parenthesised list of quoted codes) may leave the grouping chosen in the grouping
-    // composition: false, after saying where they are in use, when articles of that variant and grouping
-    // use one in documents or bills of materials. True while no variant or grouping is chosen.
-    bool ControlloValiditaEliminazione(const QString& optionList);
+    // Whether options (a parenthesised list of quoted codes, statement text) may leave a grouping (the code
+    // of its variant dimension, its code): false, after saying where they are in use, when articles of that
+    // variant and grouping use one in documents or bills of materials. True while no variant or grouping is
+    // given (empty).
+    bool ControlloValiditaEliminazione(const QString& variant, const QString& grouping, const QString& optionList);
 
     // Frame notifications.
     void FME_CONFIGVARIANTI_BeforeAddNew(bool& cancel);
@@ -112,35 +110,16 @@ public:
     void TXT_VALDEFAULT_StartLookup(host::LookupRequest& request);
     void TXT_VALDEFAULT_StartDecode(host::DecodeRequest& request);
 
-    // The frame's rows.
-    std::shared_ptr<ado::Recordset> RstConfigVar;
     // The reaction guard.
     bool ReazioniSospese = false;
 
 private:
-    void createFields(const std::shared_ptr<host::Control>& box, const FormLayout& layout);
-    // Connects a handler of this section to an event; it does nothing once the form is gone.
-    template <class... Args>
-    void connect(automation::Event<Args...>& event, void (VariantConfigurator::*handler)(Args...));
     void connectControls();
     void connectFrame(host::VirtualFrame& frame);
-    void releaseFrame();
 
-    // Whether a statement's result has a row.
-    static bool hasRow(const std::shared_ptr<ado::Recordset>& result);
-    QString company() const;
-    std::shared_ptr<host::HostFactory> factory() const;
-    std::shared_ptr<ado::Recordset> execute(const QString& statement) const;
     std::shared_ptr<host::VirtualFrame> frame() const;
+    // The frame's rows.
     std::shared_ptr<ado::Recordset> rows() const;
-    QString formCaption() const;
-    QString translate(const QString& text) const;
-    qint32 showMessage(const QString& text, qint32 style, const QString& title) const;
-    // A validation that fails: the warning, Cancel, and the focus on the control that holds the fault.
-    void refuse(bool& cancel, const QString& text, const QString& title, const QString& focus) const;
-    void focusIfEnabled(const QString& name) const;
-    void setEnabled(std::initializer_list<const char*> names, bool enabled) const;
-    void clearText(std::initializer_list<const char*> names) const;
     // The field reactions; clear: empty (or, for the automatic variant, reset in the row) the fields that
     // are switched off, as when the user picks a value.
     void followNature(bool clear) const;
@@ -157,7 +136,7 @@ private:
     std::shared_ptr<host::Combo> combo(const char* name) const;
     std::shared_ptr<host::Check> check(const char* name) const;
 
-    FRMMG_BRONDEL& form_;
+    SectionFrame& frame_;  // FME_CONFIGVARIANTI
 };
 
 }  // namespace brondel

@@ -62,18 +62,6 @@ int gridLevel(const QVariant& value) {
 
 }  // namespace
 
-void VariantConfigurator::refuse(bool& cancel, const QString& text, const QString& title, const QString& focus) const {
-    showMessage(text, host::message_style::Exclamation, title);
-    cancel = true;
-    focusIfEnabled(focus);
-}
-
-void VariantConfigurator::focusIfEnabled(const QString& name) const {
-    const std::shared_ptr<host::Control> control = form_.control(name);
-    if (control->canTakeFocus())
-        control->setFocus();
-}
-
 void VariantConfigurator::FME_CONFIGVARIANTI_BeforeAddNew(bool& cancel) {
     automation::reraise("FME_CONFIGVARIANTI_BeforeAddNew", [&] {
         if (SumSize() >= MaxTotalSize) {
@@ -164,11 +152,11 @@ void VariantConfigurator::FME_CONFIGVARIANTI_BeforeDelete(bool& cancel) {
         const QString grid = QStringLiteral("GRD_CONFIGVAR");
         const QVariant code = rows()->value(QStringLiteral("MG5F_CODICEVAR"));
         const QString position = QString::number(Posizione(code));
-        if (hasRow(execute(VariantStatements::articleDescriptionsFrom(company(), position))))
+        if (returnsRow(VariantStatements::articleDescriptionsFrom(company(), position)))
             return refuse(cancel, usedByArticles, formCaption(), grid);
-        if (hasRow(execute(VariantStatements::dimensionOptions(company(), automation::cstr(code)))))
+        if (returnsRow(VariantStatements::dimensionOptions(company(), automation::cstr(code))))
             return refuse(cancel, optionsExist, cannotDelete, grid);
-        if (hasRow(execute(VariantStatements::dimensionGroupings(company(), automation::cstr(code)))))
+        if (returnsRow(VariantStatements::dimensionGroupings(company(), automation::cstr(code))))
             return refuse(cancel, groupingsExist, cannotDelete, grid);
     });
 }
@@ -177,7 +165,7 @@ void VariantConfigurator::FME_CONFIGVARIANTI_AfterDelete(bool) {
     automation::reraise("FME_CONFIGVARIANTI_AfterDelete", [this] {
         ReazioniSospese = false;
         followRow();
-        form_.AggiornaStatoAbilitazioneVociSidebar();
+        refreshSidebar();
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 #include "brondel/variants/variant_code.h"
 #include "brondel/variants/variant_statements.h"
 
@@ -35,25 +36,7 @@ const QString information = QStringLiteral("Informazione");
 const QString attention = QStringLiteral("ATTENZIONE !!!") + QLatin1Char('\r');
 const QString codeColumn = QStringLiteral("MG5F_CODICEVAR");
 
-// Whether the statement returns rows; the result is closed before going on.
-bool returnsRows(const std::shared_ptr<ado::Recordset>& result) {
-    const bool rows = result && result->isOpen() && !(result->isBof() && result->isEof());
-    if (result && result->isOpen())
-        result->close();
-    return rows;
-}
-
 }  // namespace
-
-void VariantConfigurator::setEnabled(std::initializer_list<const char*> names, bool enabled) const {
-    for (const char* name : names)
-        form_.control(QString::fromLatin1(name))->setEnabled(enabled);
-}
-
-void VariantConfigurator::clearText(std::initializer_list<const char*> names) const {
-    for (const char* name : names)
-        form_.control(QString::fromLatin1(name))->setText(QString());
-}
 
 void VariantConfigurator::resetFlag(const char* name, const QVariant& value) const {
     const std::shared_ptr<host::Check> flag = check(name);
@@ -65,11 +48,11 @@ void VariantConfigurator::resetFlag(const char* name, const QVariant& value) con
 void VariantConfigurator::CmdDel_Click() {
     automation::reraise("CmdDel_Click", [this] {
         const QString warning = cannotDelete;
-        if (returnsRows(execute(VariantStatements::companyOptions(company())))) {
+        if (returnsRow(VariantStatements::companyOptions(company()))) {
             showMessage(optionsExist, host::message_style::Exclamation, warning);
             return;
         }
-        if (returnsRows(execute(VariantStatements::companyGroupings(company())))) {
+        if (returnsRow(VariantStatements::companyGroupings(company()))) {
             showMessage(groupingsExist, host::message_style::Exclamation, warning);
             return;
         }
@@ -80,7 +63,7 @@ void VariantConfigurator::CmdDel_Click() {
         execute(VariantStatements::deleteDimensions(company()));
         execute(VariantStatements::clearVariantsFlag(company()));
         ConfigurazioneVirtualFrame();
-        form_.AggiornaStatoAbilitazioneVociSidebar();
+        refreshSidebar();
     });
 }
 
@@ -95,7 +78,7 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
             // Only one dimension can be reserved.
             others->setFilter(QStringLiteral("MG5F_CODICEVAR <> '") + code +
                               QStringLiteral("' And MG5F_INDPROGCONFIG = 1"));
-            if (!hasRow(others))
+            if (!hasCurrentRow(others))
                 return;
             cancel = true;
             const QString reserved =
@@ -111,7 +94,7 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
         for (others->moveFirst(); !others->isEof() && others->bookmark() != here; others->moveNext())
             start += automation::clng(others->value(QStringLiteral("MG5F_SIZE")));
         const QString size = automation::cstr(current->value(QStringLiteral("MG5F_SIZE")));
-        if (!hasRow(execute(VariantStatements::configurationsUsing(company(), QString::number(start), size))))
+        if (!returnsRow(VariantStatements::configurationsUsing(company(), QString::number(start), size)))
             return;
         cancel = true;
         showMessage(attention + QStringLiteral("Esistono delle configurazioni che utilizzano questa variante come "
@@ -198,7 +181,7 @@ void VariantConfigurator::followAutomaticVariant(bool reset) const {
         setEnabled({"CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO"}, true);
     } else if (automatic == QLatin1String("0")) {
         setEnabled({"CHK_FLGCONFERMAVARAUTO"}, false);
-        const bool write = reset && hasRow(frame()->recordset());
+        const bool write = reset && hasCurrentRow(frame()->recordset());
         const QVariant off = QStringLiteral("0");
         if (write)
             resetFlag("CHK_FLGCONFERMAVARAUTO", off);
@@ -230,7 +213,7 @@ void VariantConfigurator::TXT_VALDEFAULT_StartLookup(host::LookupRequest& reques
         request.headers = {QStringList{QStringLiteral("Variante"), QString()},
                            QStringList{QStringLiteral("Descrizione"), QString()}};
         request.title = translate(QStringLiteral("Elenco varianti"));
-        request.connectionString = form_.ConnectionString;
+        request.connectionString = connectionString();
         // Each dimension's lookup window keeps its own layout.
         edit("TXT_VALDEFAULT")->setLookupKey(QStringLiteral("lkp_variante") + code);
     });
@@ -240,8 +223,8 @@ void VariantConfigurator::TXT_VALDEFAULT_StartDecode(host::DecodeRequest& reques
     automation::reraise("TXT_VALDEFAULT_StartDecode", [&] {
         request.statement = VariantStatements::defaultValueDecode(
             company(), VariantCode::ProgressivoToCodice(edit("TXT_PROGR")->text()), edit("TXT_VALDEFAULT")->text());
-        request.fields = {host::DecodeField{QStringLiteral("MG5E_DESCR"), form_.control(QStringLiteral("LBL_DECVAR"))}};
-        request.connectionString = form_.ConnectionString;
+        request.fields = {host::DecodeField{QStringLiteral("MG5E_DESCR"), control(QStringLiteral("LBL_DECVAR"))}};
+        request.connectionString = connectionString();
     });
 }
 

@@ -1,7 +1,7 @@
 // VariantConfigurator: the section's controls on panel 0 and the events they raise.
 #include "brondel/variants/variant_configurator.h"
 
-#include "brondel/console/coded_list.h"
+#include "brondel/console/field_box.h"
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
 
@@ -27,21 +27,7 @@ constexpr int LabelWidth = 2550;
 constexpr int FieldWidth = 3300;
 constexpr int NarrowWidth = 600;   // two or three digits
 constexpr int ValueWidth = 1200;   // the default value; its description follows
-constexpr int Indent = 300;        // a check that depends on the one above
 constexpr int CommandWidth = 2100;
-
-struct EditDesign {
-    const char* name;
-    const char* caption;
-    const char* column;
-    int maxLength;
-    int width;
-    bool numeric = false;
-    bool upperCase = false;
-    bool mandatory = false;
-    bool enabled = true;
-    QVariant defaultValue = QVariant();
-};
 
 const EditDesign edits[] = {
     {"TXT_PROGR", "Progressivo dimensione", "MG5F_CODICEVAR", 2, NarrowWidth, false, false, false, false},
@@ -53,14 +39,6 @@ const EditDesign edits[] = {
     {"TXT_POSFIN", "Posizione finale per composizione descrizione", "MG5F_POSFINDESCR", 3, NarrowWidth, true},
     {"TXT_SEQCOMP", "Sequenza di composizione descrizione", "MG5F_SEQDESCR", 2, NarrowWidth, true},
     {"TXT_VALDEFAULT", "Valore predefinito", "MG5F_VARDEFAULT", 22, ValueWidth, false, true},
-};
-
-struct CheckDesign {
-    const char* name;
-    const char* caption;
-    const char* column;
-    QVariant defaultValue;  // Empty: none
-    bool enabled = true;
 };
 
 const CheckDesign checks[] = {
@@ -78,160 +56,55 @@ const CheckDesign checks[] = {
 };
 
 // The rows of the field box, top to bottom.
-enum class RowKind {
-    Edit,            // label, edit
-    Combo,           // label, coded combo
-    Check,           // a check across both columns
-    DependentCheck,  // the same, indented under the check it depends on
-    CheckedValue,    // a check in the label column that switches on the edit beside it
-};
+using Kind = FieldRow::Kind;
 
-struct Row {
-    RowKind kind;
-    const char* control;
-    const char* label = nullptr;  // the label's text when the caption is too long for it
-    const char* beside = nullptr;  // CheckedValue: the edit
-};
-
-const Row fieldRows[] = {
-    {RowKind::Edit, "TXT_PROGR"},
-    {RowKind::Edit, "TXT_DESCR"},
-    {RowKind::Combo, "CBO_NATURA"},
-    {RowKind::Edit, "TXT_SIZE"},
-    {RowKind::Edit, "TXT_NUMINT"},
-    {RowKind::Edit, "TXT_NUMDEC"},
-    {RowKind::Check, "CHK_RAG"},
-    {RowKind::Check, "CHK_INTERVDB"},
-    {RowKind::Combo, "CBO_INDDESCR", "Composizione descrizione"},
-    {RowKind::Combo, "CBO_INDPRCLIFOR", "Provenienza descr. cli/for"},
-    {RowKind::Edit, "TXT_POSINI", "Posizione iniziale descr."},
-    {RowKind::Edit, "TXT_POSFIN", "Posizione finale descr."},
-    {RowKind::Edit, "TXT_SEQCOMP", "Sequenza composizione"},
-    {RowKind::Combo, "CBO_GESTGRIGLIA"},
-    {RowKind::Combo, "CBO_INDGENGRIDDOC", "Righe corpo documenti"},
-    {RowKind::Combo, "CBO_VISCODDESCR", "Mostra codice/descrizione"},
-    {RowKind::Combo, "CBO_INDEREDIBA"},
-    {RowKind::Check, "CHK_FLGOBBLIG"},
-    {RowKind::Check, "CHK_FLGVARAUTO"},
-    {RowKind::DependentCheck, "CHK_FLGCONFERMAVARAUTO"},
-    {RowKind::DependentCheck, "CHK_FLGDESCRVARAUTO"},
-    {RowKind::CheckedValue, "CHK_FLGDEFAULT", nullptr, "TXT_VALDEFAULT"},
-    {RowKind::Check, "CHK_INDPROGCONFIG"},
+const FieldRow fieldRows[] = {
+    {Kind::Edit, "TXT_PROGR"},
+    {Kind::Edit, "TXT_DESCR"},
+    {Kind::Combo, "CBO_NATURA"},
+    {Kind::Edit, "TXT_SIZE"},
+    {Kind::Edit, "TXT_NUMINT"},
+    {Kind::Edit, "TXT_NUMDEC"},
+    {Kind::Check, "CHK_RAG"},
+    {Kind::Check, "CHK_INTERVDB"},
+    {Kind::Combo, "CBO_INDDESCR", "Composizione descrizione"},
+    {Kind::Combo, "CBO_INDPRCLIFOR", "Provenienza descr. cli/for"},
+    {Kind::Edit, "TXT_POSINI", "Posizione iniziale descr."},
+    {Kind::Edit, "TXT_POSFIN", "Posizione finale descr."},
+    {Kind::Edit, "TXT_SEQCOMP", "Sequenza composizione"},
+    {Kind::Combo, "CBO_GESTGRIGLIA"},
+    {Kind::Combo, "CBO_INDGENGRIDDOC", "Righe corpo documenti"},
+    {Kind::Combo, "CBO_VISCODDESCR", "Mostra codice/descrizione"},
+    {Kind::Combo, "CBO_INDEREDIBA"},
+    {Kind::Check, "CHK_FLGOBBLIG"},
+    {Kind::Check, "CHK_FLGVARAUTO"},
+    {Kind::DependentCheck, "CHK_FLGCONFERMAVARAUTO"},
+    {Kind::DependentCheck, "CHK_FLGDESCRVARAUTO"},
+    {Kind::CheckedValue, "CHK_FLGDEFAULT", nullptr, "TXT_VALDEFAULT", "LBL_DECVAR"},
+    {Kind::Check, "CHK_INDPROGCONFIG"},
 };
 
 constexpr int RowCount = int(std::size(fieldRows));
-
-// A control's design with its caption.
-host::ControlDesign design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
-                           std::shared_ptr<host::Control> parent, const QString& caption = QString()) {
-    host::ControlDesign result = FRMMG_BRONDEL::design(name, kind, geometry, std::move(parent));
-    result.caption = caption;
-    return result;
-}
-
-const EditDesign& editDesign(const char* name) {
-    for (const EditDesign& edit : edits) {
-        if (qstrcmp(edit.name, name) == 0)
-            return edit;
-    }
-    throw automation::Error::fromNumber(automation::errors::ItemNotFound, QString::fromLatin1(name));
-}
-
-const CheckDesign& checkDesign(const char* name) {
-    for (const CheckDesign& check : checks) {
-        if (qstrcmp(check.name, name) == 0)
-            return check;
-    }
-    throw automation::Error::fromNumber(automation::errors::ItemNotFound, QString::fromLatin1(name));
-}
-
-// LBL_ and the control's name without its kind: LBL_PROGR for TXT_PROGR.
-QString labelName(const char* control) { return QStringLiteral("LBL_") + QString::fromLatin1(control).mid(4); }
-
-host::Geometry narrowed(host::Geometry geometry, int width) {
-    geometry.width = width;
-    return geometry;
-}
 
 }  // namespace
 
 void VariantConfigurator::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Right, RowCount, 1, LabelWidth, FieldWidth);
-    const auto box = form_.createControl<host::GroupBox>(
-        design("GRB_CONFIGVAR", ControlKind::GroupBox, layout.fieldBox(), panel, "Dimensione della variante"));
-    createFields(box, layout);
+    const auto box = form().createControl<host::GroupBox>(
+        designWithCaption("GRB_CONFIGVAR", ControlKind::GroupBox, layout.fieldBox(), panel, "Dimensione della variante"));
+    createFieldRows(form(), box, layout, {fieldRows, edits, checks});
 
-    form_.createControl<host::Grid>(design("GRD_CONFIGVAR", ControlKind::Grid, layout.grid(), panel));
-    form_.createControl<host::GridNavigator>(
-        design("GNV_CONFIGVAR", ControlKind::GridNavigator, layout.navigator(), panel));
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_CONFIGVAR", ControlKind::Grid, layout.grid(), panel));
+    form().createControl<host::GridNavigator>(
+        FRMMG_BRONDEL::design("GNV_CONFIGVAR", ControlKind::GridNavigator, layout.navigator(), panel));
     host::Geometry command = layout.button(0);
     command.left -= CommandWidth - command.width;
     command.width = CommandWidth;
-    form_.createControl<host::Button>(design("CmdDel", ControlKind::Button, command, panel, "Elimina configuratore"));
+    form().createControl<host::Button>(
+        designWithCaption("CmdDel", ControlKind::Button, command, panel, "Elimina configuratore"));
 
     connectControls();
-}
-
-void VariantConfigurator::createFields(const std::shared_ptr<host::Control>& box, const FormLayout& layout) {
-    using host::ControlKind;
-    const auto createEdit = [&](const char* name, const host::Geometry& field) {
-        const EditDesign& edit = editDesign(name);
-        host::ControlDesign control =
-            design(edit.name, ControlKind::Edit, narrowed(field, edit.width), box, QString::fromUtf8(edit.caption));
-        control.maxLength = edit.maxLength;
-        control.boundColumn = edit.column;
-        control.numeric = edit.numeric;
-        control.upperCase = edit.upperCase;
-        control.mandatory = edit.mandatory;
-        control.enabled = edit.enabled;
-        control.defaultValue = edit.defaultValue;
-        form_.createControl<host::Edit>(control);
-        return QString::fromUtf8(edit.caption);
-    };
-    const auto createCheck = [&](const char* name, const host::Geometry& at) {
-        const CheckDesign& check = checkDesign(name);
-        host::ControlDesign control = design(check.name, ControlKind::Check, at, box, QString::fromUtf8(check.caption));
-        control.boundColumn = check.column;
-        control.defaultValue = check.defaultValue;
-        control.enabled = check.enabled;
-        form_.createControl<host::Check>(control);
-    };
-
-    for (int row = 0; row < RowCount; ++row) {
-        const Row& line = fieldRows[row];
-        const host::Geometry label = layout.label(row);
-        const host::Geometry field = layout.field(row);
-        host::Geometry across = label;
-        across.width = field.left + field.width - label.left;
-        QString caption;
-        switch (line.kind) {
-        case RowKind::Edit:
-            caption = createEdit(line.control, field);
-            break;
-        case RowKind::Combo:
-            caption = form_.createCodedCombo(line.control, box, field)->caption();
-            break;
-        case RowKind::Check:
-            createCheck(line.control, across);
-            continue;
-        case RowKind::DependentCheck:
-            across.left += Indent;
-            across.width -= Indent;
-            createCheck(line.control, across);
-            continue;
-        case RowKind::CheckedValue: {
-            createCheck(line.control, label);
-            createEdit(line.beside, field);
-            const int left = field.left + ValueWidth + FormLayout::Margin;
-            form_.createControl<host::Label>(
-                design("LBL_DECVAR", ControlKind::Label, {left, field.top, field.left + field.width - left, field.height}, box));
-            continue;
-        }
-        }
-        form_.createControl<host::Label>(design(labelName(line.control), ControlKind::Label, label, box,
-                                                line.label ? QString::fromUtf8(line.label) : caption));
-    }
 }
 
 }  // namespace brondel

@@ -1,13 +1,12 @@
 #include "brondel/variants/variant_statements.h"
 
-#include <QStringList>
+#include "brondel/console/sql_text.h"
+
+#include <vector>
 
 namespace brondel {
 
 namespace {
-
-const QString crlf = QStringLiteral("\r\n");
-const QChar cr = QLatin1Char('\r');
 
 // The frame's columns, one line each.
 const char* const frameColumns[] = {
@@ -23,9 +22,9 @@ const char* const frameColumns[] = {
 };
 
 // "SELECT <what>" over the company's dimensions, in the layout of the configurator's aggregates.
-QString overDimensions(const char* select, const QString& company) {
-    return QString::fromLatin1(select) + crlf + QStringLiteral("   FROM") + crlf + QStringLiteral("    MG5F_DIMECONF") +
-           crlf + QStringLiteral("WHERE") + crlf + QStringLiteral("    MG5F_DITTA_CG18 = ") + company;
+SqlText overDimensions(const char* select, const QString& company) {
+    return SqlText().line(select).line("   FROM").line("    MG5F_DIMECONF").line("WHERE").line("    MG5F_DITTA_CG18 = ",
+                                                                                                   company);
 }
 
 // The start of every dimension of every company in its option string.
@@ -46,8 +45,8 @@ const char* const positionsExpression[] = {
 
 struct OptionUseQuery {
     const char* column;
-    QStringList joins;
-    QStringList conditions;  // before the option test
+    std::vector<const char*> joins;
+    std::vector<const char*> conditions;  // before the option test
     const char* optionColumn;
 };
 
@@ -81,12 +80,10 @@ OptionUseQuery optionUseQuery(VariantStatements::OptionUse use) {
 }  // namespace
 
 QString VariantStatements::frameRows(const QString& company) {
-    QStringList lines{QStringLiteral("SELECT")};
+    SqlText text("SELECT");
     for (const char* column : frameColumns)
-        lines << QString::fromLatin1(column);
-    lines << QStringLiteral("FROM") << QStringLiteral("    MG5F_DIMECONF") << QStringLiteral("WHERE")
-          << QStringLiteral("    MG5F_DITTA_CG18 = ") + company;
-    return lines.join(crlf);
+        text.line(column);
+    return text.line("FROM").line("    MG5F_DIMECONF").line("WHERE").line("    MG5F_DITTA_CG18 = ", company);
 }
 
 QString VariantStatements::highestCode(const QString& company) {
@@ -98,95 +95,92 @@ QString VariantStatements::sizeTotal(const QString& company) {
 }
 
 QString VariantStatements::optionSize(const QString& company, const QString& code) {
-    return QStringLiteral("     SELECT") + QStringLiteral("       MG5F_SIZE") + QStringLiteral("   FROM MG5F_DIMECONF ") +
-           QStringLiteral("   WHERE ") + QStringLiteral("       MG5F_DITTA_CG18 = ") + company + QStringLiteral(" AND ") +
-           QStringLiteral("       MG5F_CODICEVAR = '") + code + QStringLiteral("' AND ") +
-           QStringLiteral("       MG5F_INDPROGCONFIG <> 1");
+    return SqlText("     SELECT", "       MG5F_SIZE", "   FROM MG5F_DIMECONF ", "   WHERE ", "       MG5F_DITTA_CG18 = ",
+                   company, " AND ", "       MG5F_CODICEVAR = '", code, "' AND ", "       MG5F_INDPROGCONFIG <> 1");
 }
 
 QString VariantStatements::description(const QString& company, const QString& code) {
-    return overDimensions("SELECT MG5F_DESCR_VAR", company) + QStringLiteral(" ") +
-           QStringLiteral("    AND MG5F_CODICEVAR = '") + code + QStringLiteral("'");
+    return overDimensions("SELECT MG5F_DESCR_VAR", company).add(" ", "    AND MG5F_CODICEVAR = '", code, "'");
 }
 
 QString VariantStatements::articleDescriptionsFrom(const QString& company, const QString& position) {
-    return QStringList{QStringLiteral("   SELECT TOP 1 (1) "), QStringLiteral("       FROM"),
-                       QStringLiteral("   MG87_ARTDESC"), QStringLiteral("   WHERE"),
-                       QStringLiteral("       MG87_DITTA_CG18 = ") + company + QStringLiteral(" "),
-                       QStringLiteral("       AND RTRIM(LTRIM(SUBSTRING(MG87_OPZIONE_MG5E,") + position +
-                           QStringLiteral(", LEN(MG87_OPZIONE_MG5E) ) )) <>''")}
-        .join(crlf);
+    return SqlText()
+        .line("   SELECT TOP 1 (1) ")
+        .line("       FROM")
+        .line("   MG87_ARTDESC")
+        .line("   WHERE")
+        .line("       MG87_DITTA_CG18 = ", company, " ")
+        .line("       AND RTRIM(LTRIM(SUBSTRING(MG87_OPZIONE_MG5E,", position, ", LEN(MG87_OPZIONE_MG5E) ) )) <>''");
 }
 
 QString VariantStatements::dimensionOptions(const QString& company, const QString& code) {
-    return QStringLiteral("SELECT TOP 1 (1) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = ") + company +
-           QStringLiteral(" AND MG5E_CODICEVAR_MG5F = '") + code + QStringLiteral("'");
+    return SqlText("SELECT TOP 1 (1) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = ", company, " AND MG5E_CODICEVAR_MG5F = '",
+                   code, "'");
 }
 
 QString VariantStatements::dimensionGroupings(const QString& company, const QString& code) {
-    return QStringLiteral("SELECT TOP 1 (1) FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = ") + company +
-           QStringLiteral(" AND MG5G_CODICEVAR_MG5F = '") + code + QStringLiteral("'");
+    return SqlText("SELECT TOP 1 (1) FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = ", company, " AND MG5G_CODICEVAR_MG5F = '",
+                   code, "'");
 }
 
 QString VariantStatements::companyOptions(const QString& company) {
-    return QStringLiteral("SELECT * FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = ") + company;
+    return SqlText("SELECT * FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = ", company);
 }
 
 QString VariantStatements::companyGroupings(const QString& company) {
-    return QStringLiteral("SELECT * FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = ") + company;
+    return SqlText("SELECT * FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = ", company);
 }
 
 QString VariantStatements::deleteDimensions(const QString& company) {
-    return QStringLiteral("DELETE FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = ") + company;
+    return SqlText("DELETE FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = ", company);
 }
 
 QString VariantStatements::clearVariantsFlag(const QString& company) {
-    return QStringLiteral("UPDATE MG50_PARMAGAZ ") + QStringLiteral(" SET MG50_FLGVARIANTI = 0") +
-           QStringLiteral(" WHERE MG50_DITTA_CG18 = ") + company;
+    return SqlText("UPDATE MG50_PARMAGAZ ", " SET MG50_FLGVARIANTI = 0", " WHERE MG50_DITTA_CG18 = ", company);
 }
 
 QString VariantStatements::configurationsUsing(const QString& company, const QString& start, const QString& size) {
-    return QStringLiteral("Select Top 1 1 From CM15_CONFGCOMM WITH (NOLOCK) ") + cr +
-           QStringLiteral(" Where CM15_DITTA_CG18 = ") + company + QStringLiteral(" And ") + cr +
-           QStringLiteral("       lTrim(rTrim( SubString(IsNull(CM15_OPZIONE_MG5E, Space(20)), ") + start +
-           QStringLiteral(", ") + size + QStringLiteral(") )) <> ''");
+    return SqlText("Select Top 1 1 From CM15_CONFGCOMM WITH (NOLOCK) ", SqlText::cr, " Where CM15_DITTA_CG18 = ", company,
+                   " And ", SqlText::cr, "       lTrim(rTrim( SubString(IsNull(CM15_OPZIONE_MG5E, Space(20)), ", start, ", ",
+                   size, ") )) <> ''");
 }
 
 QString VariantStatements::defaultValueLookup(const QString& company, const QString& code) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    MG5E_OPZIONE,") + QStringLiteral("    MG5E_DESCR") +
-           QStringLiteral(" FROM") + QStringLiteral("    MG5E_OPZIONI") + QStringLiteral(" WHERE") +
-           QStringLiteral("    MG5E_DITTA_CG18 = ") + company + QStringLiteral(" AND") +
-           QStringLiteral("    MG5E_CODICEVAR_MG5F = '") + code + QStringLiteral("'") + QStringLiteral(" ORDER BY") +
-           QStringLiteral("    MG5E_OPZIONE");
+    return SqlText(" SELECT", "    MG5E_OPZIONE,", "    MG5E_DESCR", " FROM", "    MG5E_OPZIONI", " WHERE",
+                   "    MG5E_DITTA_CG18 = ", company, " AND", "    MG5E_CODICEVAR_MG5F = '", code, "'", " ORDER BY",
+                   "    MG5E_OPZIONE");
 }
 
 QString VariantStatements::defaultValueDecode(const QString& company, const QString& code, const QString& option) {
-    return QStringLiteral(" SELECT") + QStringLiteral("    MG5E_DESCR") + QStringLiteral(" FROM") +
-           QStringLiteral("    MG5E_OPZIONI") + QStringLiteral(" WHERE") + QStringLiteral("    MG5E_DITTA_CG18 = ") +
-           company + QStringLiteral(" AND") + QStringLiteral("    MG5E_CODICEVAR_MG5F = '") + code +
-           QStringLiteral("' AND ") + QStringLiteral("    MG5E_OPZIONE = '") + option + QStringLiteral("'");
+    return SqlText(" SELECT", "    MG5E_DESCR", " FROM", "    MG5E_OPZIONI", " WHERE", "    MG5E_DITTA_CG18 = ", company,
+                   " AND", "    MG5E_CODICEVAR_MG5F = '", code, "' AND ", "    MG5E_OPZIONE = '", option, "'");
 }
 
 QString VariantStatements::optionsInUse(OptionUse use, const QString& company, const QString& code,
                                         const QString& grouping, const QString& optionList) {
     const OptionUseQuery query = optionUseQuery(use);
-    QStringList lines;
+    SqlText text;
     for (const char* line : positionsExpression)
-        lines << QString::fromLatin1(line);
-    lines << QStringLiteral("SELECT DISTINCT") << QStringLiteral("    ") + QString::fromLatin1(query.column)
-          << QStringLiteral("FROM") << QStringLiteral("    MG6B_GESVARART AS ARTS WITH (NOLOCK)")
-          << QStringLiteral("    INNER JOIN CTE_POSDIMVAR")
-          << QStringLiteral("        ON CTE_POSDIMVAR.MG5F_DITTA_CG18 = ARTS.MG6B_DITTA_CG18")
-          << QStringLiteral("        AND CTE_POSDIMVAR.MG5F_CODICEVAR = ARTS.MG6B_CODICEVAR_MG5F");
-    lines << query.joins;
-    lines << QStringLiteral("WHERE") << QStringLiteral("    ARTS.MG6B_DITTA_CG18 = ") + company
-          << QStringLiteral("    AND ARTS.MG6B_FLGGESTVAR = 1")
-          << QStringLiteral("    AND ARTS.MG6B_CODICEVAR_MG5F = '") + code + QLatin1Char('\'')
-          << QStringLiteral("    AND ARTS.MG6B_CODRAGGVAR_MG5G = '") + grouping + QLatin1Char('\'');
-    lines << query.conditions;
-    lines << QStringLiteral("    AND SUBSTRING(ISNULL(") + QString::fromLatin1(query.optionColumn) +
-                 QStringLiteral(",''), CTE_POSDIMVAR.MG5F_START, CTE_POSDIMVAR.MG5F_SIZE) IN ") + optionList;
-    return lines.join(crlf);
+        text.line(line);
+    text.line("SELECT DISTINCT")
+        .line("    ", query.column)
+        .line("FROM")
+        .line("    MG6B_GESVARART AS ARTS WITH (NOLOCK)")
+        .line("    INNER JOIN CTE_POSDIMVAR")
+        .line("        ON CTE_POSDIMVAR.MG5F_DITTA_CG18 = ARTS.MG6B_DITTA_CG18")
+        .line("        AND CTE_POSDIMVAR.MG5F_CODICEVAR = ARTS.MG6B_CODICEVAR_MG5F");
+    for (const char* line : query.joins)
+        text.line(line);
+    text.line("WHERE")
+        .line("    ARTS.MG6B_DITTA_CG18 = ", company)
+        .line("    AND ARTS.MG6B_FLGGESTVAR = 1")
+        .line("    AND ARTS.MG6B_CODICEVAR_MG5F = '", code, "'")
+        .line("    AND ARTS.MG6B_CODRAGGVAR_MG5G = '", grouping, "'");
+    for (const char* line : query.conditions)
+        text.line(line);
+    // The list is statement text its caller built, its values already escaped.
+    return text.line("    AND SUBSTRING(ISNULL(", query.optionColumn,
+                     ",''), CTE_POSDIMVAR.MG5F_START, CTE_POSDIMVAR.MG5F_SIZE) IN ", SqlText::verbatim(optionList));
 }
 
 }  // namespace brondel

@@ -2,6 +2,8 @@
 
 #include "suite/framework/host_session.h"
 
+#include "automation/sql_quote.h"
+
 namespace suite::statements {
 
 namespace {
@@ -29,9 +31,7 @@ QStringList fieldNames(const QStringList& columns) {
     return names;
 }
 
-QString quoted(const QString& text) {
-    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-}
+QString quoted(const QString& text) { return automation::sqlQuoted(text); }
 
 QString equalsText(const QString& column, const QString& code) {
     return column + QStringLiteral(" = '") + code + QLatin1Char('\'');
