@@ -11,13 +11,15 @@ namespace suite {
 class GridModel;
 
 // A grid: its rows as a person sees them (cell() is the shown text, after the value lists and
-// DataFormatEXT; value() the stored value), and its gestures. colour(row) is the text colour of the row's
+// DataFormatEXT; value() the stored value), and its gestures. columns: [{field, caption, visible, width}] in
+// the grid's order (width in twips). colour(row) is the text colour of the row's
 // first shown cell as the grid numbers colours (0x00BBGGRR), -1 for the grid's own.
 class ScriptGrid : public ScriptControlBase {
     Q_OBJECT
     Q_PROPERTY(int rowCount READ rowCount)
     Q_PROPERTY(int currentRow READ currentRow)
     Q_PROPERTY(QStringList fields READ fields)
+    Q_PROPERTY(QJSValue columns READ columns)
 
 public:
     ScriptGrid(ScriptHost& host, std::shared_ptr<host::Control> control);
@@ -25,6 +27,7 @@ public:
     int rowCount() const;
     int currentRow() const;
     QStringList fields() const;
+    QJSValue columns() const;
 
     Q_INVOKABLE QString cell(int row, const QString& field);
     Q_INVOKABLE QJSValue value(int row, const QString& field);
