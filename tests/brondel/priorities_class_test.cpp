@@ -251,15 +251,6 @@ TEST_F(PrioritiesLateBound, AConnectionIsTheOnlyObjectItTakes) {
     EXPECT_EQ(errorOf([&] { call("Ditta", MemberKind::PropertyGet); }).number(), ae::MemberNotSupported);
 }
 
-TEST_F(PrioritiesLateBound, ReturnsTheVariantsAsARecordset) {
-    addVariants(2);
-    call("Ditta", MemberKind::PropertyPut, {7});
-    call("connessione", MemberKind::PropertyPutRef, {QVariant::fromValue(connection_)});
-    const auto variants = call("VariantiConfigurate_Descrizioni", MemberKind::Method).value<std::shared_ptr<ado::Recordset>>();
-    ASSERT_NE(variants, nullptr);
-    EXPECT_EQ(variants->recordCount(), 2);
-}
-
 TEST(PrioritiesTypeLibrary, PublishesItsMembersWithTheirIds) {
     const automation::ClassInfo* info = brondel::typeLibrary().findClass(u"CLSMG_PRIORLETT");
     ASSERT_NE(info, nullptr);
