@@ -250,6 +250,12 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
         expected << QStringLiteral("PIC_PARAMETRI(%1) 15").arg(panel);
         if (panel == 0)
             expected << "GRD_CONFIGVAR 15" << "GRB_CONFIGVAR 14" << "GNV_CONFIGVAR 12" << "CmdDel 12";
+        if (panel == 2)
+            expected << "GRD_OPZIONI 15" << "GRB_OPZIONI(0) 14" << "GNV_OPZIONI 12";
+        if (panel == 3)
+            expected << "GRD_LINGUA 15";
+        if (panel == 4)
+            expected << "GRD_CLIFORVAR 15" << "GRB_PARCLIFOR(0) 7";
         if (panel == 5)
             expected << "GRD_PRIORLETT 15" << "GRB_PRIORLETT 7" << "GNV_PRIORLETT 12" << "CMD_DEFAULT 12" << "CMD_SU 5"
                      << "CMD_GIU 5";

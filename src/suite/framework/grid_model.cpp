@@ -244,17 +244,18 @@ QList<GridModel::Group> GridModel::groups() {
             level2 = column.field;
     }
     QList<Group> result;
+    QHash<QPair<QString, QString>, qsizetype> found;  // the group of each pair of shown texts
     const QList<host::GridRow> all = rows();
     for (const host::GridRow& row : all) {
         const QVariant first = level1.isEmpty() ? QVariant() : displayValue(row, level1);
         const QVariant second = level2.isEmpty() ? QVariant() : displayValue(row, level2);
-        auto group = std::find_if(result.begin(), result.end(), [&](const Group& g) {
-            return automation::cstr(g.level1) == automation::cstr(first) &&
-                   automation::cstr(g.level2) == automation::cstr(second);
-        });
-        if (group == result.end())
-            group = result.insert(result.end(), Group{first, second, {}});
-        group->rows.append(row.index);
+        const QPair<QString, QString> key{automation::cstr(first), automation::cstr(second)};
+        auto group = found.constFind(key);
+        if (group == found.constEnd()) {
+            group = found.insert(key, result.size());
+            result.append(Group{first, second, {}});
+        }
+        result[*group].rows.append(row.index);
     }
     return result;
 }
