@@ -5,14 +5,14 @@ var sections = [
     ["ITMOPZVAR", "02-opzioni", function () { enter("TXT_VAROPZ", "1"); }],
     ["ITMLINGUAVAR", "03-descrizioni-in-lingua"],
     ["ITMCLIFORVAR", "04-descrizioni-clienti-fornitori", function () { enter("TXT_CLIFOR", "1001"); }],
-    ["ITMRAGGRUP", "05-raggruppamenti"],
-    ["ITMRAGVAR", "06-composizione-raggruppamenti"],
+    ["ITMRAGGRUP", "05-raggruppamenti", function () { enter("TXT_PROGRAGGR", "1"); }],
+    ["ITMRAGVAR", "06-composizione-raggruppamenti", function () { enter("TXT_RAGGRUPP", "CLASSICI"); }],
     ["ITMPRIELA", "07-priorita-elaborazione"],
     ["ITMCONFIGART", "08-configuratore-articolo"],
     ["ITMSUBCOD", "09-subcodici-articolo"],
     ["ITMDESLINART", "10-descrizioni-subcodici"],
     ["ITMOBBDOC", "11-obbligatorieta-documenti"],
-    ["ITMOBBPRO", "12-obbligatorieta-programmi"]
+    ["ITMOBBPRO", "12-obbligatorieta-programmi", function () { suite.control("TRV_MENU").choose("Listini di vendita"); }]
 ];
 // Types a value into a field and leaves it, as a person shows a section with data.
 function enter(field, text) {

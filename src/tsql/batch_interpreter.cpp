@@ -4,7 +4,11 @@
 #include "automation/variant.h"
 #include "tsql/sqlite_target.h"
 
+#include "tsql/translation_error.h"
+
+#include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace tsql {
@@ -13,6 +17,43 @@ namespace {
 
 // SQL Server's limit of nested EXECUTE.
 constexpr int maxNesting = 32;
+
+// The rounds a batch's WHILE loops may make: past them the batch is refused rather than left to hang.
+constexpr long long maxLoopRounds = 10000;
+
+// Texts remembered whole; past this they are forgotten at once and the shapes' cache serves again.
+constexpr std::size_t maxKnownTexts = 1024;
+
+// A number literal that is no bigint, as the double it is bound as. SQL Server keeps a decimal literal
+// exact: one with more significant digits than a double holds is refused rather than rounded; a float
+// beyond a double's range is SQL Server's error.
+double realLiteral(std::string_view digits) {
+    const std::string text(digits);
+    const bool floating = Lexer::numberKind(digits) == NumberKind::Float;
+    if (!floating) {
+        int significant = 0;
+        bool leading = true;
+        for (char c : text) {
+            if (c < '0' || c > '9') continue;
+            if (leading && c == '0') continue;
+            leading = false;
+            ++significant;
+        }
+        // Trailing zeros after the point are significant to the count but not to the value: keep it simple.
+        if (significant > 15) {
+            raiseUnsupported(QStringLiteral("number %1 (more than 15 significant digits)").arg(QString::fromStdString(text)));
+        }
+    }
+    errno = 0;
+    const double value = std::strtod(text.c_str(), nullptr);
+    if (!std::isfinite(value) || (errno == ERANGE && value != 0)) {
+        throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
+                                QStringLiteral("The floating point value '%1' is out of the range of computer "
+                                               "representation (8 bytes).")
+                                    .arg(QString::fromStdString(text)));
+    }
+    return value;
+}
 
 }  // namespace
 
@@ -34,17 +75,46 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
                                 QStringLiteral("Maximum stored procedure, function, trigger, or view nesting level "
                                                "exceeded (limit 32)."));
     }
-    if (lexers_.size() <= static_cast<std::size_t>(depth)) lexers_.push_back(std::make_unique<Lexer>());
-    Lexer& lexer = *lexers_[static_cast<std::size_t>(depth)];
-    lexer.tokenize(text);
-    ProgramPtr program = cache_.find(lexer);
-    if (!program) {
-        ++translations_;
-        program = translator_.translate(lexer);
-        if (program->cacheable) cache_.insert(lexer, program);
+    // Held here: an EXECUTE run from this text may forget every known text while this one still runs.
+    std::shared_ptr<const KnownText> known;
+    const Lexer* found = nullptr;
+    ProgramPtr program;
+    if (const auto it = knownTexts_.find(text); it != knownTexts_.end()) {
+        known = it->second;
+        found = &known->lexer;
+        program = known->program;
+    } else {
+        if (lexers_.size() <= static_cast<std::size_t>(depth)) lexers_.push_back(std::make_unique<Lexer>());
+        Lexer& fresh = *lexers_[static_cast<std::size_t>(depth)];
+        fresh.tokenize(text);
+        found = &fresh;
+        program = cache_.find(fresh);
+        if (!program) {
+            ++translations_;
+            program = translator_.translate(fresh);
+            if (program->cacheable) cache_.insert(fresh, program);
+        }
+        if (program->cacheable) {
+            known = remember(fresh, program);
+            found = &known->lexer;
+        }
     }
+    const Lexer& lexer = *found;
     std::vector<QVariant> values(static_cast<std::size_t>(program->slotCount), automation::null());
-    for (Program::Step& step : program->steps) {
+    long long jumps = 0;
+    for (std::size_t next = 0; next < program->steps.size();) {
+        Program::Step& step = program->steps[next++];
+        if (step.kind == Program::Step::Kind::Jump) {
+            if (++jumps > maxLoopRounds) {
+                raiseUnsupported(QStringLiteral("WHILE loop of more than %1 rounds").arg(maxLoopRounds));
+            }
+            next = static_cast<std::size_t>(step.target);
+            continue;
+        }
+        if (step.kind == Program::Step::Kind::Branch) {
+            if (!condition(step, program->cacheable, lexer, parameters, values)) next = static_cast<std::size_t>(step.target);
+            continue;
+        }
         runStep(step, program->cacheable, lexer, parameters, values, result);
         if (step.kind != Program::Step::Kind::Execute) continue;
         const QVariant& code = values[static_cast<std::size_t>(step.slot)];
@@ -52,6 +122,29 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         const QByteArray utf8 = code.toString().toUtf8();
         run(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), {}, result, depth + 1);
     }
+}
+
+std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(const Lexer& lexer,
+                                                                              const ProgramPtr& program) {
+    if (knownTexts_.size() >= maxKnownTexts) knownTexts_.clear();  // a new working set builds up again
+    auto known = std::make_shared<KnownText>();
+    known->text = std::string(lexer.source());
+    known->lexer.tokenize(known->text);
+    known->program = program;
+    knownTexts_.emplace(std::string_view(known->text), known);
+    return known;
+}
+
+bool BatchInterpreter::condition(Program::Step& step, bool persistent, const Lexer& lexer,
+                                 const std::vector<QVariant>& parameters, const std::vector<QVariant>& values) {
+    if (!step.prepared) {
+        step.prepared = target_->prepare(step.sql, persistent);
+        ++preparations_;
+    }
+    bind(step, lexer, parameters, values);
+    ResultSet rows;
+    step.prepared->run(&rows);
+    return !rows.rows.empty() && !rows.rows.front().empty() && rows.rows.front().front().toLongLong() == 1;
 }
 
 void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer& lexer,
@@ -117,7 +210,7 @@ void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const
             if (error == std::errc() && end == digits.data() + digits.size()) {
                 statement.bindInteger(index, integer);
             } else {
-                statement.bindReal(index, std::strtod(std::string(digits).c_str(), nullptr));
+                statement.bindReal(index, realLiteral(digits));
             }
             break;
         }

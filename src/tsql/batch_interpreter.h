@@ -11,6 +11,8 @@
 #include <QVariant>
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -38,10 +40,21 @@ public:
 
 private:
     void run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result, int depth);
+    bool condition(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,
+                   const std::vector<QVariant>& values);
     void runStep(Program::Step& step, bool persistent, const Lexer& lexer, const std::vector<QVariant>& parameters,
                  std::vector<QVariant>& values, BatchResult& result);
     void bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,
               const std::vector<QVariant>& values);
+
+    // A text seen before, kept with its tokens (over its own copy of the text) and its program: found by the
+    // whole text, so running it again neither lexes nor looks up its shape.
+    struct KnownText {
+        std::string text;
+        Lexer lexer;
+        ProgramPtr program;
+    };
+    std::shared_ptr<const KnownText> remember(const Lexer& lexer, const ProgramPtr& program);
 
     std::unique_ptr<SqlTarget> target_;
     Translator translator_;
@@ -49,6 +62,7 @@ private:
     GlobalTemporaryTables globalTemporaryTables_;
     TranslationCache cache_;
     std::vector<std::unique_ptr<Lexer>> lexers_;  // one per EXECUTE nesting level, reused
+    std::unordered_map<std::string_view, std::shared_ptr<const KnownText>> knownTexts_;  // keys view KnownText::text
     long long translations_ = 0;
     long long preparations_ = 0;
 };

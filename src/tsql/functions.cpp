@@ -8,6 +8,10 @@
 
 #include <sqlite3.h>
 
+#include <charconv>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -38,7 +42,8 @@ QString qstring(sqlite3_value* v) {
 }
 
 void resultText(sqlite3_context* context, std::string_view text) {
-    sqlite3_result_text64(context, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    // An empty view may have no address, which SQLite would take for NULL.
+    sqlite3_result_text64(context, text.data() ? text.data() : "", text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
 }
 
 void resultText(sqlite3_context* context, const QString& text) {
@@ -125,6 +130,22 @@ void rightFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const std::size_t count = codePoints(s);
     const std::size_t keep = std::min(count, n);
     resultText(context, slice(s, count - keep, count));
+}
+
+// REVERSE(text): the characters in reverse order.
+void reverseFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    const std::string_view s = utf8(argv[0]);
+    std::string out;
+    out.reserve(s.size());
+    std::size_t end = s.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && isContinuation(s[begin])) --begin;
+        out.append(s.substr(begin, end - begin));
+        end = begin;
+    }
+    resultText(context, out);
 }
 
 // SPACE(n): NULL for a negative count.
@@ -219,40 +240,465 @@ void getdateFunction(sqlite3_context* context, int, sqlite3_value**) {
     resultText(context, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
 }
 
-bool isNumeric(int type) { return type == SQLITE_INTEGER || type == SQLITE_FLOAT; }
+// A value of a + chain while tsql_plus folds it.
+struct PlusValue {
+    int type = SQLITE_NULL;  // SQLITE_INTEGER, SQLITE_FLOAT or SQLITE_TEXT
+    sqlite3_int64 integer = 0;
+    double real = 0;
+    std::string text;
+};
 
-// a + b when the translation could not tell the operands' types: two texts concatenate, a number makes it
-// an addition (the text converted, or SQL Server's conversion error), NULL gives NULL.
+PlusValue plusValue(sqlite3_value* v) {
+    PlusValue out;
+    out.type = sqlite3_value_type(v);
+    if (out.type == SQLITE_INTEGER) out.integer = sqlite3_value_int64(v);
+    if (out.type == SQLITE_FLOAT) out.real = sqlite3_value_double(v);
+    if (out.type == SQLITE_TEXT || out.type == SQLITE_BLOB) {
+        out.type = SQLITE_TEXT;
+        out.text = std::string(utf8(v));
+    }
+    return out;
+}
+
+// A text operand of an addition as the number it reads as, converted to an int when the other operand is
+// one (so '1.5' is no int, as on SQL Server, and blanks are 0); false when it is none.
+bool textAsNumber(PlusValue& v, bool integerOnly) {
+    const char* begin = v.text.c_str();
+    char* end = nullptr;
+    const auto blanksOnly = [](const char* p) {
+        while (*p == ' ' || *p == '\t') ++p;
+        return *p == '\0';
+    };
+    if (integerOnly && blanksOnly(begin)) {
+        v.type = SQLITE_INTEGER;
+        v.integer = 0;
+        return true;
+    }
+    errno = 0;
+    const long long integer = std::strtoll(begin, &end, 10);
+    if (end != begin && errno == 0 && blanksOnly(end)) {
+        v.type = SQLITE_INTEGER;
+        v.integer = integer;
+        return true;
+    }
+    if (integerOnly) return false;
+    errno = 0;
+    const double real = std::strtod(begin, &end);
+    if (end != begin && errno == 0 && blanksOnly(end) && std::isfinite(real)) {
+        v.type = SQLITE_FLOAT;
+        v.real = real;
+        return true;
+    }
+    return false;
+}
+
+// tsql_plus(ops, a, b, ...): a + b - ... when the translation could not tell the operands' types (ops holds
+// the operators, + or -), folded left to right as SQL Server does: two texts concatenate, a number makes it
+// arithmetic (the text converted, or SQL Server's conversion error), NULL gives NULL.
 void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (argc < 2) return;
+    const std::string_view ops = utf8(argv[0]);
+    ++argv;
+    --argc;
     if (anyNull(argc, argv)) return;
-    const int a = sqlite3_value_type(argv[0]);
-    const int b = sqlite3_value_type(argv[1]);
-    if (!isNumeric(a) && !isNumeric(b)) {
-        std::string out(utf8(argv[0]));
-        out += utf8(argv[1]);
-        resultText(context, out);
+    PlusValue sum = plusValue(argv[0]);
+    for (int a = 1; a < argc; ++a) {
+        const bool minus = static_cast<std::size_t>(a - 1) < ops.size() && ops[static_cast<std::size_t>(a - 1)] == '-';
+        PlusValue next = plusValue(argv[a]);
+        if (sum.type == SQLITE_TEXT && next.type == SQLITE_TEXT) {
+            if (minus) {
+                sqlite3_result_error(context, "Operand data type varchar is invalid for subtract operator.", -1);
+                return;
+            }
+            sum.text += next.text;
+            continue;
+        }
+        for (PlusValue* v : {&sum, &next}) {
+            if (v->type != SQLITE_TEXT) continue;
+            const PlusValue& other = v == &sum ? next : sum;
+            const std::string original = v->text;
+            if (!textAsNumber(*v, other.type == SQLITE_INTEGER)) {
+                const std::string message = "Conversion failed when converting the varchar value '" + original +
+                                            "' to data type " + (other.type == SQLITE_INTEGER ? "int." : "float.");
+                sqlite3_result_error(context, message.c_str(), -1);
+                return;
+            }
+        }
+        if (sum.type == SQLITE_INTEGER && next.type == SQLITE_INTEGER) {
+            const bool overflow = minus ? __builtin_sub_overflow(sum.integer, next.integer, &sum.integer)
+                                        : __builtin_add_overflow(sum.integer, next.integer, &sum.integer);
+            if (overflow) {
+                sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.", -1);
+                return;
+            }
+            continue;
+        }
+        const double l = sum.type == SQLITE_INTEGER ? static_cast<double>(sum.integer) : sum.real;
+        const double r = next.type == SQLITE_INTEGER ? static_cast<double>(next.integer) : next.real;
+        sum.type = SQLITE_FLOAT;
+        sum.real = minus ? l - r : l + r;
+    }
+    switch (sum.type) {
+    case SQLITE_INTEGER: sqlite3_result_int64(context, sum.integer); break;
+    case SQLITE_FLOAT: sqlite3_result_double(context, sum.real); break;
+    default: resultText(context, sum.text); break;
+    }
+}
+
+// tsql_single(value, rows): a scalar subquery's value, where rows counts the subquery's rows: more than one
+// is SQL Server's error 512.
+void singleFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_int64(argv[1]) > 1) {
+        sqlite3_result_error(context,
+                             "Subquery returned more than 1 value. This is not permitted when the subquery follows =, "
+                             "!=, <, <= , >, >= or when the subquery is used as an expression.",
+                             -1);
         return;
     }
-    for (int i = 0; i < 2; ++i) {
-        if (isNumeric(sqlite3_value_type(argv[i]))) continue;
-        if (!isNumeric(sqlite3_value_numeric_type(argv[i]))) {
-            const int other = sqlite3_value_type(argv[1 - i]);
-            const std::string message = "Conversion failed when converting the varchar value '" + std::string(utf8(argv[i])) +
-                                        "' to data type " + (other == SQLITE_INTEGER ? "int." : "float.");
-            sqlite3_result_error(context, message.c_str(), -1);
+    sqlite3_result_value(context, argv[0]);
+}
+
+// ------------------------------------------------------------------------------------------ conversions
+// CAST and CONVERT as SQL Server does them (the translation passes the target type's facets): text that is
+// no number of the target type is an error, not 0 or its prefix; numbers are checked against the type's
+// range; a decimal is rounded half away from zero to its scale; a number written as text keeps its scale.
+
+void resultError(sqlite3_context* context, const std::string& message) {
+    sqlite3_result_error(context, message.c_str(), static_cast<int>(message.size()));
+}
+
+std::string_view trimmedBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// A plain decimal number as written: [sign] digits [. digits], at least one digit.
+struct DecimalText {
+    bool negative = false;
+    std::string digits;  // integer part then fraction, no leading zeros kept beyond one
+    int scale = 0;       // digits after the point
+};
+
+bool parseDecimal(std::string_view s, DecimalText* out) {
+    s = trimmedBlanks(s);
+    if (s.empty()) return false;
+    if (s.front() == '+' || s.front() == '-') {
+        out->negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    bool point = false, any = false;
+    for (char c : s) {
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') return false;
+        out->digits.push_back(c);
+        any = true;
+        if (point) ++out->scale;
+    }
+    return any;
+}
+
+// The shortest decimal text that reads back as the double: a decimal literal's own digits.
+DecimalText decimalOf(double value) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    DecimalText out;
+    if (error != std::errc()) return out;
+    parseDecimal(std::string_view(buffer, static_cast<std::size_t>(end - buffer)), &out);
+    return out;
+}
+
+// Rounds half away from zero to scale digits after the point.
+void roundDecimal(DecimalText& d, int scale) {
+    if (d.scale <= scale) {
+        d.digits.append(static_cast<std::size_t>(scale - d.scale), '0');
+        d.scale = scale;
+        return;
+    }
+    const std::size_t keep = d.digits.size() - static_cast<std::size_t>(d.scale - scale);
+    const bool up = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    d.scale = scale;
+    if (up) {
+        std::size_t i = d.digits.size();
+        while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+        if (i == 0) {
+            d.digits.insert(d.digits.begin(), '1');
+        } else {
+            ++d.digits[i - 1];
+        }
+    }
+}
+
+// "-12.50": the integer part without leading zeros (at least one digit), the fraction as it is.
+std::string decimalString(const DecimalText& d) {
+    const std::size_t integerDigits = d.digits.size() - static_cast<std::size_t>(d.scale);
+    std::string integer = d.digits.substr(0, integerDigits);
+    const std::size_t first = integer.find_first_not_of('0');
+    integer = first == std::string::npos ? std::string("0") : integer.substr(first);
+    std::string out;
+    const bool zero = d.digits.find_first_not_of('0') == std::string::npos;
+    if (d.negative && !zero) out.push_back('-');
+    out += integer;
+    if (d.scale > 0) {
+        out.push_back('.');
+        out += d.digits.substr(integerDigits);
+    }
+    return out;
+}
+
+int integerDigits(const DecimalText& d) {
+    const std::string integer = d.digits.substr(0, d.digits.size() - static_cast<std::size_t>(d.scale));
+    const std::size_t first = integer.find_first_not_of('0');
+    return first == std::string::npos ? 0 : static_cast<int>(integer.size() - first);
+}
+
+const char* integerTypeName(int bits) {
+    switch (bits) {
+    case 8: return "tinyint";
+    case 16: return "smallint";
+    case 32: return "int";
+    default: return "bigint";
+    }
+}
+
+// tsql_int(value, bits): CAST to TINYINT (8), SMALLINT (16), INT (32) or BIGINT (64). A number is truncated
+// towards zero; text must be an integer (blanks around it allowed, blanks alone are 0).
+void intFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    const int bits = static_cast<int>(sqlite3_value_int64(argv[1]));
+    const sqlite3_int64 low = bits == 8 ? 0 : bits == 64 ? std::numeric_limits<sqlite3_int64>::min() : -(1LL << (bits - 1));
+    const sqlite3_int64 high = bits == 8 ? 255 : bits == 64 ? std::numeric_limits<sqlite3_int64>::max() : (1LL << (bits - 1)) - 1;
+    const std::string typeName = integerTypeName(bits);
+    sqlite3_int64 value = 0;
+    if (type == SQLITE_INTEGER) {
+        value = sqlite3_value_int64(argv[0]);
+    } else if (type == SQLITE_FLOAT) {
+        const double d = std::trunc(sqlite3_value_double(argv[0]));
+        if (!(d >= static_cast<double>(low) && d <= static_cast<double>(high))) {
+            resultError(context, "Arithmetic overflow error converting expression to data type " + typeName + ".");
+            return;
+        }
+        value = static_cast<sqlite3_int64>(d);
+    } else {
+        const std::string_view text = utf8(argv[0]);
+        const std::string_view t = trimmedBlanks(text);
+        if (!t.empty()) {
+            std::string_view digits = t;
+            const bool negative = digits.front() == '-';
+            if (digits.front() == '+' || digits.front() == '-') digits.remove_prefix(1);
+            const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+            if (digits.empty() || end != digits.data() + digits.size() ||
+                (error != std::errc() && error != std::errc::result_out_of_range)) {
+                resultError(context, "Conversion failed when converting the varchar value '" + std::string(text) +
+                                         "' to data type " + typeName + ".");
+                return;
+            }
+            if (error == std::errc::result_out_of_range) {
+                resultError(context, "The conversion of the varchar value '" + std::string(text) + "' overflowed an " +
+                                         typeName + " column. Use a larger integer column.");
+                return;
+            }
+            if (negative) value = -value;
+        }
+    }
+    if (value < low || value > high) {
+        resultError(context, "Arithmetic overflow error converting expression to data type " + typeName + ".");
+        return;
+    }
+    sqlite3_result_int64(context, value);
+}
+
+// tsql_bit(value): 0 stays 0, any other number is 1; text may be 'TRUE', 'FALSE' or a number.
+void bitFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+        sqlite3_result_int(context, sqlite3_value_double(argv[0]) != 0 ? 1 : 0);
+        return;
+    }
+    const std::string_view text = utf8(argv[0]);
+    const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
+    if (t.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) {
+        sqlite3_result_int(context, 1);
+        return;
+    }
+    if (t.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) {
+        sqlite3_result_int(context, 0);
+        return;
+    }
+    DecimalText d;
+    if (!parseDecimal(text, &d)) {
+        resultError(context, "Conversion failed when converting the varchar value '" + std::string(text) +
+                                 "' to data type bit.");
+        return;
+    }
+    sqlite3_result_int(context, d.digits.find_first_not_of('0') == std::string::npos ? 0 : 1);
+}
+
+// tsql_decimal(value, precision, scale): rounded to the scale, checked against the precision; an integer
+// when the scale is 0.
+void decimalFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    const int precision = static_cast<int>(sqlite3_value_int64(argv[1]));
+    const int scale = static_cast<int>(sqlite3_value_int64(argv[2]));
+    DecimalText d;
+    const char* from = "numeric";
+    if (type == SQLITE_INTEGER) {
+        parseDecimal(std::to_string(sqlite3_value_int64(argv[0])), &d);
+        from = "expression";
+    } else if (type == SQLITE_FLOAT) {
+        const double v = sqlite3_value_double(argv[0]);
+        if (!std::isfinite(v)) {
+            resultError(context, "Arithmetic overflow error converting float to data type numeric.");
+            return;
+        }
+        d = decimalOf(v);
+    } else if (!parseDecimal(utf8(argv[0]), &d)) {
+        resultError(context, "Error converting data type varchar to numeric.");
+        return;
+    } else {
+        from = "varchar";
+    }
+    roundDecimal(d, scale);
+    if (integerDigits(d) > precision - scale) {
+        resultError(context, std::string("Arithmetic overflow error converting ") + from + " to data type numeric.");
+        return;
+    }
+    const std::string text = decimalString(d);
+    if (scale == 0) {
+        sqlite3_int64 value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error == std::errc() && end == text.data() + text.size()) {
+            sqlite3_result_int64(context, value);
             return;
         }
     }
-    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER) {
-        sqlite3_int64 sum = 0;
-        if (__builtin_add_overflow(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), &sum)) {
-            sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.", -1);
-            return;
-        }
-        sqlite3_result_int64(context, sum);
+    sqlite3_result_double(context, std::strtod(text.c_str(), nullptr));
+}
+
+// tsql_float(value): text must be a number.
+void floatFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+        sqlite3_result_double(context, sqlite3_value_double(argv[0]));
         return;
     }
-    sqlite3_result_double(context, sqlite3_value_double(argv[0]) + sqlite3_value_double(argv[1]));
+    const std::string text(trimmedBlanks(utf8(argv[0])));
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(text.c_str(), &end);
+    const bool hexOrWord = text.find_first_of("xXnNiI") != std::string::npos;  // no hex, inf or nan in T-SQL
+    if (text.empty()) {
+        sqlite3_result_double(context, 0);
+        return;
+    }
+    if (hexOrWord || end != text.c_str() + text.size() || errno != 0 || !std::isfinite(value)) {
+        resultError(context, "Error converting data type varchar to float.");
+        return;
+    }
+    sqlite3_result_double(context, value);
+}
+
+// Text padded with blanks to width characters (a fixed-length type's), unless width is -1.
+void finishText(sqlite3_context* context, std::string text, sqlite3_int64 width) {
+    const auto count = static_cast<sqlite3_int64>(codePoints(text));
+    if (width > count) text.append(static_cast<std::size_t>(width - count), ' ');
+    resultText(context, text);
+}
+
+// tsql_text(value, length, kind, scale): CAST to a text type of length characters (-1: MAX); kind: 1 for
+// the national types, plus 2 for the fixed-length ones. A number becomes text as SQL Server writes it: an integer in its digits (a
+// varchar too short for it holds '*', an nvarchar is an error), a decimal with the scale the translation
+// knows (-1: not known, and a non-integer value is refused rather than written in a form SQL Server would
+// not give); too long a decimal is an error.
+void textFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
+    const sqlite3_int64 kind = sqlite3_value_int64(argv[2]);
+    const bool national = (kind & 1) != 0;
+    const bool fixed = (kind & 2) != 0;  // CHAR and NCHAR: padded with blanks to their length
+    const int scale = static_cast<int>(sqlite3_value_int64(argv[3]));
+    const char* typeName = national ? "nvarchar" : "varchar";
+    if (type == SQLITE_TEXT || type == SQLITE_BLOB) {
+        const std::string_view s = utf8(argv[0]);
+        if (length < 0) {
+            sqlite3_result_value(context, argv[0]);
+            return;
+        }
+        std::string out(slice(s, 0, static_cast<std::size_t>(length)));
+        finishText(context, out, fixed ? length : -1);
+        return;
+    }
+    std::string text;
+    if (type == SQLITE_INTEGER && scale <= 0) {
+        text = std::to_string(sqlite3_value_int64(argv[0]));
+        if (length >= 0 && static_cast<sqlite3_int64>(text.size()) > length) {
+            if (national) {
+                resultError(context, std::string("Arithmetic overflow error converting expression to data type ") +
+                                         typeName + ".");
+            } else {
+                resultText(context, std::string_view("*"));
+            }
+            return;
+        }
+        finishText(context, text, fixed ? length : -1);
+        return;
+    }
+    if (scale < 0) {
+        resultError(context, "Unsupported T-SQL construct: conversion to text of a number of unknown decimal scale");
+        return;
+    }
+    DecimalText d = type == SQLITE_INTEGER ? DecimalText{} : decimalOf(sqlite3_value_double(argv[0]));
+    if (type == SQLITE_INTEGER) parseDecimal(std::to_string(sqlite3_value_int64(argv[0])), &d);
+    roundDecimal(d, scale);
+    text = decimalString(d);
+    if (length >= 0 && static_cast<sqlite3_int64>(text.size()) > length) {
+        resultError(context, std::string("Arithmetic overflow error converting numeric to data type ") + typeName + ".");
+        return;
+    }
+    finishText(context, text, fixed ? length : -1);
+}
+
+// tsql_divisor(value): the right operand of / and %, which SQL Server refuses to be 0.
+void divisorFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if ((type == SQLITE_INTEGER || type == SQLITE_FLOAT) && sqlite3_value_double(argv[0]) == 0) {
+        resultError(context, "Divide by zero error encountered.");
+        return;
+    }
+    sqlite3_result_value(context, argv[0]);
+}
+
+// tsql_number(value, integer): a text compared with or added to a number, converted to it first.
+void numberFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+        sqlite3_result_value(context, argv[0]);
+        return;
+    }
+    PlusValue v = plusValue(argv[0]);
+    const std::string original = v.text;
+    const bool integer = sqlite3_value_int64(argv[1]) != 0;
+    if (!textAsNumber(v, integer)) {
+        resultError(context, integer ? "Conversion failed when converting the varchar value '" + original +
+                                           "' to data type int."
+                                     : std::string("Error converting data type varchar to numeric."));
+        return;
+    }
+    if (v.type == SQLITE_INTEGER) {
+        sqlite3_result_int64(context, v.integer);
+    } else {
+        sqlite3_result_double(context, v.real);
+    }
 }
 
 // A value as FOR XML PATH writes it: &, <, > and carriage returns escaped.
@@ -358,7 +804,38 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         }
         escape = e[0];
     }
-    sqlite3_result_int(context, LikeMatcher(qstring(argv[0]), qstring(argv[1]), escape).matches() ? 1 : 0);
+    // Trailing blanks of the value do not count ('abc  ' LIKE 'abc' holds), those of the pattern do.
+    QString value = qstring(argv[0]);
+    const QString pattern = qstring(argv[1]);
+    for (;;) {
+        if (LikeMatcher(value, pattern, escape).matches()) {
+            sqlite3_result_int(context, 1);
+            return;
+        }
+        if (!value.endsWith(u' ')) break;
+        value.chop(1);
+    }
+    sqlite3_result_int(context, 0);
+}
+
+// PATINDEX(pattern, text): the position of the first match of a LIKE pattern, 0 when there is none; a
+// pattern without a leading % matches only at the start.
+void patindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) return;
+    QString pattern = qstring(argv[0]);
+    const QString text = qstring(argv[1]);
+    if (!pattern.startsWith(u'%')) {
+        sqlite3_result_int64(context, LikeMatcher(text, pattern, QChar()).matches() ? 1 : 0);
+        return;
+    }
+    while (pattern.startsWith(u'%')) pattern.remove(0, 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (LikeMatcher(text.mid(i), pattern, QChar()).matches()) {
+            sqlite3_result_int64(context, static_cast<sqlite3_int64>(QStringView(text).left(i).toUcs4().size()) + 1);
+            return;
+        }
+    }
+    sqlite3_result_int64(context, 0);
 }
 
 struct Registration {
@@ -373,6 +850,7 @@ constexpr Registration registrations[] = {
     {"substring", 3, true, substringFunction},
     {"tsql_left", 2, true, leftFunction},
     {"tsql_right", 2, true, rightFunction},
+    {"tsql_reverse", 1, true, reverseFunction},
     {"space", 1, true, spaceFunction},
     {"replicate", 2, true, replicateFunction},
     {"stuff", 4, true, stuffFunction},
@@ -383,9 +861,18 @@ constexpr Registration registrations[] = {
     {"lower", 1, true, lowerFunction},
     {"newid", 0, false, newidFunction},
     {"getdate", 0, false, getdateFunction},
-    {"tsql_plus", 2, true, plusFunction},
+    {"tsql_plus", -1, true, plusFunction},
     {"tsql_xml", 1, true, xmlFunction},
+    {"tsql_int", 2, true, intFunction},
+    {"tsql_bit", 1, true, bitFunction},
+    {"tsql_decimal", 3, true, decimalFunction},
+    {"tsql_float", 1, true, floatFunction},
+    {"tsql_text", 4, true, textFunction},
+    {"tsql_divisor", 1, true, divisorFunction},
+    {"tsql_single", 2, true, singleFunction},
+    {"tsql_number", 2, true, numberFunction},
     {"tsql_like", 2, true, likeFunction},
+    {"patindex", 2, true, patindexFunction},
     {"tsql_like", 3, true, likeFunction},
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 // Statements of T-SQL that the dialect does not run, named as the user wrote them.
 constexpr std::string_view unsupportedStatements[] = {
-    "IF", "WHILE", "GOTO", "RETURN", "PRINT", "RAISERROR", "THROW", "MERGE", "ALTER", "USE", "GO", "GRANT",
+    "GOTO", "RETURN", "PRINT", "RAISERROR", "THROW", "MERGE", "ALTER", "USE", "GO", "GRANT",
     "REVOKE", "DENY", "OPEN", "FETCH", "CLOSE", "DEALLOCATE", "WAITFOR", "BREAK", "CONTINUE", "SAVE", "BULK",
     "BACKUP", "RESTORE", "DBCC", "KILL", "READTEXT", "WRITETEXT", "UPDATETEXT", "RECONFIGURE", "SHUTDOWN",
     "CHECKPOINT", "ENABLE", "DISABLE", "REVERT"};
@@ -82,12 +82,48 @@ Statement Parser::statement() {
     if (word == "BEGIN") {
         if (atWord("TRAN", 1) || atWord("TRANSACTION", 1)) return transactionStatement(Kind::Begin);
         if (atWord("TRY", 1) || atWord("CATCH", 1)) raiseUnsupported(QStringLiteral("TRY ... CATCH"));
-        raiseUnsupported(QStringLiteral("BEGIN ... END block"));
+        if (atWord("DISTRIBUTED", 1)) raiseUnsupported(QStringLiteral("BEGIN DISTRIBUTED TRANSACTION"));
+        return controlStatement(Kind::Block);
     }
+    if (word == "IF") return controlStatement(Kind::If);
+    if (word == "WHILE") return controlStatement(Kind::While);
     if (word == "COMMIT") return transactionStatement(Kind::Commit);
     if (word == "ROLLBACK") return transactionStatement(Kind::Rollback);
     if (isUnsupportedStatement(word)) raiseUnsupported(QString::fromStdString(word));
     syntaxError();
+}
+
+// IF condition statement [ELSE statement], WHILE condition statement, BEGIN statements END.
+Statement Parser::controlStatement(Kind kind) {
+    constexpr int maxDepth = 64;
+    if (++controlDepth_ > maxDepth) {
+        raiseSyntaxError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                                        "break it up into smaller queries."));
+    }
+    ++pos_;
+    Statement s;
+    s.kind = kind;
+    if (kind == Kind::Block) {
+        for (;;) {
+            while (acceptSymbol(";")) {
+            }
+            if (acceptWord("END")) break;
+            if (peek().kind == TokenKind::End) syntaxError();
+            s.body.push_back(statement());
+        }
+    } else {
+        s.where = expression();
+        const auto branch = [&] {
+            while (acceptSymbol(";")) {
+            }
+            if (peek().kind == TokenKind::End) syntaxError();
+            s.body.push_back(statement());
+        };
+        branch();
+        if (kind == Kind::If && acceptWord("ELSE")) branch();
+    }
+    --controlDepth_;
+    return s;
 }
 
 void Parser::withClause(std::vector<Cte>& ctes) {

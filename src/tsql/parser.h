@@ -16,6 +16,8 @@ public:
     explicit Parser(const Lexer& lexer) : QueryParser(lexer) {}
 
     std::vector<ast::Statement> parseBatch();
+    // The literals whose values the parsed statements depend on (see TokenCursor).
+    const std::vector<int>& structuralLiterals() const { return structuralLiterals_; }
 
 private:
     using Kind = ast::Statement::Kind;
@@ -33,11 +35,14 @@ private:
     ast::Statement setStatement();
     ast::Statement executeStatement();
     ast::Statement transactionStatement(Kind kind);
+    ast::Statement controlStatement(Kind kind);
     void columnDefinition(ast::Statement& create);
     void tableConstraint(ast::Statement& create, std::string name);
     void references(std::string& table, std::vector<std::string>& columns, std::vector<std::string>& actions);
     std::vector<ast::KeyColumn> keyColumns();
     void skipStorageOptions();
+
+    int controlDepth_ = 0;  // IF, WHILE and BEGIN ... END inside each other
 };
 
 }  // namespace tsql

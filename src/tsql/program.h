@@ -23,6 +23,8 @@ struct Program {
         enum class Kind : unsigned char {
             Sql,      // run sql; its rows are a result set, or assign variables
             Execute,  // run sql (SELECT text), then run the text in variable slot as a batch of its own
+            Branch,   // run sql (SELECT of 1 or 0): on anything but 1 go on at step target
+            Jump,     // go on at step target
         };
         Kind kind = Kind::Sql;
         std::string sql;
@@ -30,6 +32,7 @@ struct Program {
         std::vector<int> assignTo;          // SELECT @v = ...: the slot of each column; the last row wins
         bool resultSet = false;
         int slot = -1;                      // Execute: the slot that receives the text
+        int target = -1;                    // Branch, Jump: the index of the next step
         std::string createsGlobalTemporary; // ##name the statement creates, or empty
         std::string dropsGlobalTemporary;   // ##name the statement drops, or empty
         std::unique_ptr<SqlTarget::Statement> prepared;  // prepared on first run, kept with the program

@@ -8,13 +8,33 @@ using namespace ast;
 
 namespace {
 
+// The longest chain of operators of one level: longer ones are refused, as SQLite's expression depth
+// limit (1000) would refuse them anyway.
+constexpr std::size_t maxChainTerms = 900;
+
 ExprPtr makeBinary(std::string op, ExprPtr left, ExprPtr right) {
     auto e = std::make_unique<Expr>();
     e->kind = ExprKind::Binary;
-    e->text = std::move(op);
+    e->ops.push_back(std::move(op));
     e->args.push_back(std::move(left));
     e->args.push_back(std::move(right));
     return e;
+}
+
+// Appends `op right` to the chain that starts with left: a chain is one node, however long, so that no
+// walk over it recurses per term.
+void chain(ExprPtr& left, ExprPtr* chainNode, std::string op, ExprPtr right) {
+    if (!*chainNode) {
+        *chainNode = makeBinary(std::move(op), std::move(left), std::move(right));
+        return;
+    }
+    Expr& c = **chainNode;
+    if (c.args.size() >= maxChainTerms) {
+        raiseSyntaxError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                                        "break it up into smaller queries."));
+    }
+    c.ops.push_back(std::move(op));
+    c.args.push_back(std::move(right));
 }
 
 }  // namespace
@@ -237,6 +257,7 @@ std::unique_ptr<TableRef> QueryParser::tablePrimary() {
             ref->query = query();
             expectSymbol(")");
             if (aliasFollows()) ref->alias = alias();
+            if (ref->alias.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near ')'."));  // needs a name
             if (atSymbol("(")) ref->columnAliases = nameList();
             return ref;
         }
@@ -287,14 +308,16 @@ ExprPtr QueryParser::expression() { return orExpression(); }
 
 ExprPtr QueryParser::orExpression() {
     ExprPtr left = andExpression();
-    while (acceptWord("OR")) left = makeBinary("OR", std::move(left), andExpression());
-    return left;
+    ExprPtr c;
+    while (acceptWord("OR")) chain(left, &c, "OR", andExpression());
+    return c ? std::move(c) : std::move(left);
 }
 
 ExprPtr QueryParser::andExpression() {
     ExprPtr left = notExpression();
-    while (acceptWord("AND")) left = makeBinary("AND", std::move(left), notExpression());
-    return left;
+    ExprPtr c;
+    while (acceptWord("AND")) chain(left, &c, "AND", notExpression());
+    return c ? std::move(c) : std::move(left);
 }
 
 ExprPtr QueryParser::notExpression() {
@@ -379,26 +402,30 @@ ExprPtr QueryParser::predicate() {
 
 ExprPtr QueryParser::additive() {
     ExprPtr left = multiplicative();
+    ExprPtr c;
     for (;;) {
         const Token& t = peek();
-        if (t.kind != TokenKind::Symbol) return left;
+        if (t.kind != TokenKind::Symbol) break;
         const std::string_view op = lexer_.text(t);
-        if (op != "+" && op != "-" && op != "&" && op != "|" && op != "^") return left;
+        if (op != "+" && op != "-" && op != "&" && op != "|" && op != "^") break;
         ++pos_;
-        left = makeBinary(std::string(op), std::move(left), multiplicative());
+        chain(left, &c, std::string(op), multiplicative());
     }
+    return c ? std::move(c) : std::move(left);
 }
 
 ExprPtr QueryParser::multiplicative() {
     ExprPtr left = unary();
+    ExprPtr c;
     for (;;) {
         const Token& t = peek();
-        if (t.kind != TokenKind::Symbol) return left;
+        if (t.kind != TokenKind::Symbol) break;
         const std::string_view op = lexer_.text(t);
-        if (op != "*" && op != "/" && op != "%") return left;
+        if (op != "*" && op != "/" && op != "%") break;
         ++pos_;
-        left = makeBinary(std::string(op), std::move(left), unary());
+        chain(left, &c, std::string(op), unary());
     }
+    return c ? std::move(c) : std::move(left);
 }
 
 ExprPtr QueryParser::unary() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <sqlite3.h>
 
@@ -52,6 +53,26 @@ const char* joinWord(JoinKind kind) {
     case JoinKind::Cross: return " CROSS JOIN ";
     }
     return " JOIN ";
+}
+
+// Whether a number as written is 100 (TOP 100 PERCENT), without a conversion that could throw.
+bool isHundred(const std::string& number) {
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end);
+    return end == number.c_str() + number.size() && value == 100.0;
+}
+
+// The arguments (bit i for argument i) of a string function that take text: a number there is converted.
+unsigned textArgumentsOf(std::string_view function) {
+    if (function == "REPLACE") return 0b111;
+    if (function == "CHARINDEX" || function == "PATINDEX") return 0b11;
+    if (function == "STUFF") return 0b1001;
+    if (function == "LEN" || function == "LEFT" || function == "REVERSE" || function == "RIGHT" || function == "SUBSTRING" ||
+        function == "UPPER" || function == "LOWER" || function == "LTRIM" || function == "RTRIM" || function == "TRIM" ||
+        function == "REPLICATE") {
+        return 0b1;
+    }
+    return 0;
 }
 
 constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
@@ -133,7 +154,7 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     }
     if (select.compounds.empty()) {
         pushScope({}, &select.from);  // ORDER BY may name the query's columns too
-        selectCore(select, out, resultSet, false);
+        selectCore(select, out, resultSet, false, false);
         orderBy(select.orderBy, out);
         limit(select, out);
         popScope();
@@ -143,10 +164,10 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     auto term = [&](const Select& t) {
         if (t.top) {
             out += "SELECT * FROM (";
-            selectCore(t, out, resultSet, true);
+            selectCore(t, out, resultSet, true, true);
             out += ")";
         } else {
-            selectCore(t, out, resultSet, false);
+            selectCore(t, out, resultSet, false, true);
         }
     };
     term(select);
@@ -163,13 +184,19 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     }
 }
 
-void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit) {
+void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit, bool compound) {
     if (!select.into.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
     const bool assigning = assigning_;
     assigning_ = false;
     pushScope({}, &select.from);
     out += select.distinct ? "SELECT DISTINCT " : "SELECT ";
     bool first = true;
+    const bool compares = select.distinct || compound || !select.groupBy.empty();
+    // A scalar subquery's value: more than one row is SQL Server's error 512 (the count is of the rows
+    // before TOP or DISTINCT would cut them, so those are left as they are).
+    const bool singleValue = singleValue_ && !select.top && !select.distinct && !compound && !select.offset;
+    singleValue_ = false;
+    bool firstItem = true;
     for (const SelectItem& item : select.items) {
         if (!item.variable.empty() && !assigning) {
             raiseSyntaxError(QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
@@ -177,7 +204,19 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
         }
         if (!first) out += ", ";
         first = false;
-        expression(*item.expr, out);
+        const bool single = singleValue && firstItem;
+        firstItem = false;
+        if (single) out += "tsql_single(";
+        if (const auto v = item.variable.empty() ? variables_.end() : variables_.find(item.variable);
+            v != variables_.end()) {
+            convert(v->second.declared, *item.expr, out, true);  // the variable keeps its declared type
+        } else {
+            expression(*item.expr, out);
+            // Rows compared with each other (DISTINCT, UNION..., GROUP BY) compare a text that comes from no
+            // column as the database does, without case.
+            if (compares && needsCollation(*item.expr)) out += databaseDefault;
+        }
+        if (single) out += ", count(*) OVER ())";
         if (item.hasAlias) {
             out += " AS ";
             name(item.alias, out);
@@ -207,7 +246,11 @@ void QueryWriter::clauses(const Select& select, std::string& out) {
     }
     if (!select.groupBy.empty()) {
         out += " GROUP BY ";
-        expressions(select.groupBy, 0, out);
+        for (std::size_t i = 0; i < select.groupBy.size(); ++i) {
+            if (i) out += ", ";
+            expression(*select.groupBy[i], out);
+            if (needsCollation(*select.groupBy[i])) out += databaseDefault;
+        }
     }
     if (select.having) {
         out += " HAVING ";
@@ -219,7 +262,7 @@ void QueryWriter::limit(const Select& select, std::string& out) {
     if (select.top) {
         if (select.topPercent) {
             const Expr& top = *select.top;
-            if (top.kind != ExprKind::Literal || top.text != "n" || std::stod(pinnedString(top.index)) != 100.0) {
+            if (top.kind != ExprKind::Literal || top.text != "n" || !isHundred(pinnedString(top.index))) {
                 raiseUnsupported(QStringLiteral("TOP n PERCENT"));
             }
             return;  // TOP 100 PERCENT: every row
@@ -437,7 +480,38 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
 
 bool QueryWriter::hasCollation(const Expr& e) const { return e.kind == ExprKind::Column || e.kind == ExprKind::Collate; }
 
+bool QueryWriter::needsCollation(const Expr& e) const {
+    return !hasCollation(e) && e.kind != ExprKind::Star && typeOf(e) != ValueType::Number;
+}
+
+// An explicit case-sensitive collation on an argument, which the functions that compare text without case
+// (CHARINDEX, REPLACE, LIKE) do not follow: the statement is refused.
+void QueryWriter::refuseCaseSensitive(const Expr& e, std::string_view what) const {
+    for (const ExprPtr& a : e.args) {
+        if (a->kind == ExprKind::Collate && collation(a->text) == "RTRIM") {
+            raiseUnsupported(QStringLiteral("case-sensitive collation in %1").arg(qtext(what)));
+        }
+    }
+}
+
 ValueType QueryWriter::typeOf(const Expr& e) const {
+    if (!e.typed) {
+        e.valueType = inferType(e);
+        e.typed = true;
+    }
+    return e.valueType;
+}
+
+// What + of two operands yields, as far as their types tell.
+ValueType QueryWriter::plusType(ValueType l, ValueType r) {
+    if (l == ValueType::Number || r == ValueType::Number) return ValueType::Number;
+    if ((l == ValueType::Text || l == ValueType::Null) && (r == ValueType::Text || r == ValueType::Null)) {
+        return ValueType::Text;
+    }
+    return ValueType::Unknown;
+}
+
+ValueType QueryWriter::inferType(const Expr& e) const {
     switch (e.kind) {
     case ExprKind::Literal:
         return e.text == "s" ? ValueType::Text : ValueType::Number;
@@ -462,12 +536,15 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
             if (declared == ScalarType::Text) return ValueType::Text;
             return declared == ScalarType::Unknown ? ValueType::Unknown : ValueType::Number;
         }
-        case FunctionRule::Result::FirstKnown:
+        case FunctionRule::Result::FirstKnown: {
+            ValueType known = ValueType::Unknown;
             for (const ExprPtr& a : e.args) {
                 const ValueType t = typeOf(*a);
-                if (t == ValueType::Text || t == ValueType::Number) return t;
+                if (t == ValueType::Number) return t;
+                if (t == ValueType::Text && known == ValueType::Unknown) known = t;
             }
-            return ValueType::Unknown;
+            return known;
+        }
         }
         return ValueType::Unknown;
     }
@@ -476,14 +553,11 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
     case ExprKind::Unary:
         return ValueType::Number;
     case ExprKind::Binary: {
-        if (e.text != "+") return ValueType::Number;
-        const ValueType l = typeOf(*e.args[0]);
-        const ValueType r = typeOf(*e.args[1]);
-        if (l == ValueType::Number || r == ValueType::Number) return ValueType::Number;
-        if ((l == ValueType::Text || l == ValueType::Null) && (r == ValueType::Text || r == ValueType::Null)) {
-            return ValueType::Text;
+        ValueType t = typeOf(*e.args[0]);
+        for (std::size_t i = 0; i < e.ops.size(); ++i) {
+            t = e.ops[i] == "+" ? plusType(t, typeOf(*e.args[i + 1])) : ValueType::Number;
         }
-        return ValueType::Unknown;
+        return t;
     }
     case ExprKind::Like:
     case ExprKind::In:
@@ -506,6 +580,15 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
     case ExprKind::Collate:
         return typeOf(*e.args[0]);
     case ExprKind::Column:
+        switch (columnType(e)) {
+        case ScalarType::Text: return ValueType::Text;
+        case ScalarType::Integer:
+        case ScalarType::Decimal:
+        case ScalarType::Float: return ValueType::Number;
+        case ScalarType::Null:
+        case ScalarType::Unknown: return ValueType::Unknown;
+        }
+        return ValueType::Unknown;
     case ExprKind::Star:
     case ExprKind::Parameter:
     case ExprKind::Default:
@@ -566,7 +649,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         function(e, out);
         return;
     case ExprKind::Cast:
-        cast(e, out);
+        convert(e.type, *e.args[0], out);
         return;
     case ExprKind::Unary:
         out += e.text == "NOT" ? "(NOT " : "(" + e.text;
@@ -574,23 +657,35 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         out += ')';
         return;
     case ExprKind::Binary:
-        if (e.text == "+") {
-            plus(e, out);
-            return;
-        }
         out += '(';
-        if (isComparison(e.text)) {
-            comparand(*e.args[0], e.args[1].get(), out);
+        if (isComparison(e.ops[0])) {
+            const ValueType l = typeOf(*e.args[0]);
+            const ValueType r = typeOf(*e.args[1]);
+            if ((l == ValueType::Text && r == ValueType::Number) || (l == ValueType::Number && r == ValueType::Text)) {
+                // A text compared with a number is converted to it: 10 > '9' is true.
+                const bool textLeft = l == ValueType::Text;
+                const bool integer = scalarTypeOf(*e.args[textLeft ? 1 : 0]) == ScalarType::Integer;
+                for (int side = 0; side < 2; ++side) {
+                    if (side) out += ' ' + e.ops[0] + ' ';
+                    const bool text = (side == 0) == textLeft;
+                    if (text) out += "tsql_number(";
+                    expression(*e.args[static_cast<std::size_t>(side)], out);
+                    if (text) out += integer ? ", 1)" : ", 0)";
+                }
+            } else {
+                comparand(*e.args[0], e.args[1].get(), out);
+                out += ' ';
+                out += e.ops[0];
+                out += ' ';
+                expression(*e.args[1], out);
+            }
         } else {
-            expression(*e.args[0], out);
+            chain(e, out);
         }
-        out += ' ';
-        out += e.text;
-        out += ' ';
-        expression(*e.args[1], out);
         out += ')';
         return;
     case ExprKind::Like:
+        refuseCaseSensitive(e, "LIKE");
         out += e.negated ? "(NOT tsql_like(" : "(tsql_like(";
         expressions(e.args, 0, out);
         out += "))";
@@ -631,7 +726,9 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
             return;
         }
         out += '(';
+        singleValue_ = e.query->compounds.empty();
         query(*e.query, out, false);
+        singleValue_ = false;
         out += ')';
         return;
     case ExprKind::Case: {
@@ -683,18 +780,104 @@ void QueryWriter::function(const Expr& e, std::string& out) {
                              .arg(qtext(e.text).toLower())
                              .arg(rule->minArguments));
     }
-    out += rule->sqlite;
-    out += '(';
     if (rule->result == FunctionRule::Result::Replacement) {
-        expression(*e.args[0], out);
-        out += ", ";
-        replacement(scalarTypeOf(*e.args[0]), *e.args[1], out);
+        std::string call = "ifnull(";
+        expression(*e.args[0], call);
+        call += ", ";
+        replacement(scalarTypeOf(*e.args[0]), *e.args[1], call);
+        call += ')';
+        if (const Variable* v = variable(*e.args[0])) {
+            convertWritten(v->declared, call, ScalarType::Unknown, -1, true, out);  // its length too
+        } else {
+            out += call;
+        }
+        return;
+    }
+    if (e.text == "COALESCE") {
+        coalesce(e, out);
+        return;
+    }
+    if (e.text == "CONCAT") {
+        // Each argument as text (numbers as SQL Server writes them), NULL as ''.
+        out += '(';
+        for (std::size_t i = 0; i < e.args.size(); ++i) {
+            if (i) out += " || ";
+            const Expr& a = *e.args[i];
+            out += "ifnull(";
+            const ScalarType t = scalarTypeOf(a);
+            if (t == ScalarType::Text) {
+                expression(a, out);
+            } else {
+                std::string value;
+                expression(a, value);
+                convertWritten(TypeName{"VARCHAR", {}, true}, value, t, scaleOf(a), false, out);
+            }
+            out += ", '')";
+        }
         out += ')';
         return;
     }
+    const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
+    if (integerAverage) out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
+    out += rule->sqlite;
+    out += '(';
     if (e.star) out += '*';
     if (e.distinct) out += "DISTINCT ";
-    expressions(e.args, 0, out);
+    const unsigned textArguments = textArgumentsOf(e.text);
+    if (textArguments) refuseCaseSensitive(e, e.text);
+    const bool extreme = (e.text == "MIN" || e.text == "MAX") && e.args.size() == 1;
+    for (std::size_t i = 0; i < e.args.size(); ++i) {
+        if (i) out += ", ";
+        const Expr& a = *e.args[i];
+        if (extreme && needsCollation(a)) {
+            expression(a, out);
+            out += databaseDefault;  // the least and greatest text as the database compares them
+            continue;
+        }
+        const ScalarType t = i < 32 && (textArguments & (1u << i)) ? scalarTypeOf(a) : ScalarType::Text;
+        if (t == ScalarType::Decimal || t == ScalarType::Float) {
+            // A number where text is wanted is written as SQL Server writes it: 1.50 keeps its scale.
+            std::string value;
+            expression(a, value);
+            convertWritten(TypeName{"VARCHAR", {}, true}, value, t, scaleOf(a), false, out);
+        } else {
+            expression(a, out);
+        }
+    }
+    out += ')';
+    if (integerAverage) out += " AS INTEGER)";
+}
+
+// COALESCE's result has the type of highest precedence among its arguments: with a number among them, a
+// text argument is converted to a number ('5' becomes 5). All arguments the NULL constant is an error.
+void QueryWriter::coalesce(const Expr& e, std::string& out) {
+    bool allNull = true, text = false;
+    ScalarType number = ScalarType::Unknown;
+    for (const ExprPtr& a : e.args) {
+        const ScalarType t = scalarTypeOf(*a);
+        if (a->kind != ExprKind::Null) allNull = false;
+        if (t == ScalarType::Text) text = true;
+        if ((t == ScalarType::Integer || t == ScalarType::Decimal || t == ScalarType::Float) &&
+            (number == ScalarType::Unknown || t > number)) {
+            number = t;
+        }
+    }
+    if (allNull) {
+        raiseSyntaxError(QStringLiteral("At least one of the arguments to COALESCE must be an expression that is not "
+                                        "the NULL constant."));
+    }
+    out += "coalesce(";
+    for (std::size_t i = 0; i < e.args.size(); ++i) {
+        if (i) out += ", ";
+        const Expr& a = *e.args[i];
+        if (text && number != ScalarType::Unknown && scalarTypeOf(a) != number) {
+            out += "tsql_number(";
+            expression(a, out);
+            out += number == ScalarType::Integer ? ", 1)" : ", 0)";
+        } else {
+            expression(a, out);
+        }
+    }
     out += ')';
 }
 
@@ -706,22 +889,27 @@ void QueryWriter::replacement(ScalarType type, const Expr& e, std::string& out) 
     const ScalarType own = scalarTypeOf(e);
     const bool same = own == type || own == ScalarType::Null ||
                       (type == ScalarType::Decimal && own == ScalarType::Integer);  // stored alike
-    const char* target = nullptr;
-    switch (type) {
-    case ScalarType::Integer: target = " AS INTEGER)"; break;
-    case ScalarType::Decimal: target = " AS NUMERIC)"; break;
-    case ScalarType::Float: target = " AS REAL)"; break;
-    case ScalarType::Text: target = " AS TEXT)"; break;
-    case ScalarType::Unknown:
-    case ScalarType::Null: break;
-    }
-    if (same || !target) {
+    if (same || type == ScalarType::Unknown || type == ScalarType::Null) {
         expression(e, out);
         return;
     }
-    out += "CAST(";
-    expression(e, out);
-    out += target;
+    std::string value;
+    expression(e, value);
+    switch (type) {
+    case ScalarType::Integer: convertWritten(TypeName{"BIGINT", {}, false}, value, own, scaleOf(e), false, out); return;
+    case ScalarType::Float: convertWritten(TypeName{"FLOAT", {}, false}, value, own, scaleOf(e), false, out); return;
+    case ScalarType::Text: convertWritten(TypeName{"VARCHAR", {}, true}, value, own, scaleOf(e), false, out); return;
+    case ScalarType::Decimal:
+        if (own == ScalarType::Text) {
+            out += "tsql_number(" + value + ", 0)";  // '' or a word is SQL Server's conversion error
+        } else {
+            out += "CAST(" + value + " AS NUMERIC)";
+        }
+        return;
+    case ScalarType::Unknown:
+    case ScalarType::Null: break;
+    }
+    out += value;
 }
 
 // The type family of a value where the text and the tables' declared types tell it.
@@ -742,6 +930,10 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return ScalarType::Null;
     case ExprKind::Column:
         return columnType(e);
+    case ExprKind::Variable: {
+        const Variable* v = variable(e);
+        return v ? ColumnTypes::ofTypeName(v->declared.name) : ScalarType::Unknown;
+    }
     case ExprKind::Cast:
         return ColumnTypes::ofTypeName(e.type.name);
     case ExprKind::Collate:
@@ -751,14 +943,22 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return e.text != "NOT" && numeric(t) ? t : ScalarType::Unknown;
     }
     case ExprKind::Binary: {
-        if (e.text != "+" && e.text != "-" && e.text != "*" && e.text != "/" && e.text != "%") return ScalarType::Unknown;
-        const ScalarType l = scalarTypeOf(*e.args[0]);
-        const ScalarType r = scalarTypeOf(*e.args[1]);
-        if (e.text == "+" && l == ScalarType::Text && r == ScalarType::Text) return ScalarType::Text;
-        if (numeric(l) && numeric(r)) return std::max(l, r);  // int, then decimal, then float
-        if (numeric(l) && r == ScalarType::Text) return l;    // the text converts to the number
-        if (l == ScalarType::Text && numeric(r)) return r;
-        return ScalarType::Unknown;
+        ScalarType l = scalarTypeOf(*e.args[0]);
+        for (std::size_t i = 0; i < e.ops.size(); ++i) {
+            const std::string& op = e.ops[i];
+            if (op != "+" && op != "-" && op != "*" && op != "/" && op != "%") return ScalarType::Unknown;
+            const ScalarType r = scalarTypeOf(*e.args[i + 1]);
+            if (op == "+" && l == ScalarType::Text && r == ScalarType::Text) {
+                l = ScalarType::Text;
+            } else if (numeric(l) && numeric(r)) {
+                l = std::max(l, r);  // int, then decimal, then float
+            } else if (l == ScalarType::Text && numeric(r)) {
+                l = r;  // the text converts to the number
+            } else if (!(numeric(l) && r == ScalarType::Text)) {
+                return ScalarType::Unknown;
+            }
+        }
+        return l;
     }
     case ExprKind::Function: {
         if (e.args.empty()) return ScalarType::Unknown;
@@ -830,58 +1030,228 @@ ScalarType QueryWriter::columnType(const Expr& column) const {
     return ScalarType::Unknown;
 }
 
-void QueryWriter::cast(const Expr& e, std::string& out) {
-    const TypeName& type = e.type;
+void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration) {
+    std::string value;
+    expression(e, value);
+    convertWritten(type, value, scalarTypeOf(e), scaleOf(e), declaration, out);
+}
+
+const QueryWriter::Variable* QueryWriter::variable(const Expr& e) const {
+    if (e.kind != ExprKind::Variable) return nullptr;
+    const auto it = variables_.find(e.text);
+    return it == variables_.end() ? nullptr : &it->second;
+}
+
+void QueryWriter::convertWritten(const TypeName& type, const std::string& value, ScalarType from, int scale,
+                                 bool declaration, std::string& out) {
     const std::string& n = type.name;
-    std::string value = "CAST(";
-    expression(*e.args[0], value);
+    const auto argument = [&](std::size_t i, int otherwise) {
+        return i < type.arguments.size() ? type.arguments[i] : otherwise;
+    };
+    if (n == "UNIQUEIDENTIFIER") {
+        out += "CAST(" + value + " AS TEXT)";
+        return;
+    }
     if (type.isText()) {
-        value += " AS TEXT)";
-        if (!type.max && !type.arguments.empty() && n != "UNIQUEIDENTIFIER") {
-            out += "substring(" + value + ", 1, " + std::to_string(type.arguments[0]) + ")";
-        } else {
-            out += value;
+        const bool national = n[0] == 'N' || n == "SYSNAME";
+        const bool fixed = n == "CHAR" || n == "NCHAR";
+        int length = argument(0, declaration ? 1 : 30);
+        if (type.max || n == "TEXT" || n == "NTEXT" || n == "XML") length = -1;
+        if (n == "SYSNAME") length = 128;
+        if (from == ScalarType::Float) raiseUnsupported(QStringLiteral("conversion of a float to text"));
+        if (from == ScalarType::Decimal && scale < 0) {
+            raiseUnsupported(QStringLiteral("conversion to text of a decimal of unknown scale"));
         }
+        if (from == ScalarType::Text && length < 0) {
+            out += value;
+            return;
+        }
+        out += "tsql_text(" + value + ", " + std::to_string(length) + ", " +
+               std::to_string((national ? 1 : 0) | (fixed ? 2 : 0)) + ", " + std::to_string(scale) + ")";
         return;
     }
     if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT") {
-        out += value + " AS INTEGER)";
+        const int bits = n == "TINYINT" ? 8 : n == "SMALLINT" ? 16 : n == "INT" ? 32 : 64;
+        out += "tsql_int(" + value + ", " + std::to_string(bits) + ")";
         return;
     }
     if (n == "BIT") {
-        out += "(" + value + " AS INTEGER) <> 0)";
+        out += "tsql_bit(" + value + ")";
         return;
     }
     if (n == "FLOAT" || n == "REAL") {
-        out += value + " AS REAL)";
+        out += "tsql_float(" + value + ")";
         return;
     }
     if (n == "DECIMAL" || n == "NUMERIC" || n == "MONEY" || n == "SMALLMONEY") {
-        const int scale = n == "MONEY" || n == "SMALLMONEY" ? 4 : type.arguments.size() > 1 ? type.arguments[1] : 0;
-        const std::string rounded = "round(" + value + " AS REAL), " + std::to_string(scale) + ")";
-        out += scale == 0 ? "CAST(" + rounded + " AS INTEGER)" : rounded;
+        const bool money = n == "MONEY" || n == "SMALLMONEY";
+        const int precision = money ? (n == "MONEY" ? 19 : 10) : argument(0, 18);
+        const int decimals = money ? 4 : argument(1, 0);
+        if (precision < 1 || precision > 38 || decimals < 0 || decimals > precision) {
+            raiseSyntaxError(QStringLiteral("The scale must be less than or equal to the precision."));
+        }
+        out += "tsql_decimal(" + value + ", " + std::to_string(precision) + ", " + std::to_string(decimals) + ")";
+        return;
+    }
+    if (declaration) {
+        out += value;  // dates and the rest keep the value as it is
         return;
     }
     raiseUnsupported(QStringLiteral("CAST to %1").arg(qtext(n)));
 }
 
-// + means what SQL Server's types make of it: arithmetic of two numbers, concatenation of two texts, and a
-// run-time decision (tsql_plus) otherwise, which also raises SQL Server's error for a text that is no number.
-void QueryWriter::plus(const Expr& e, std::string& out) {
-    const ValueType l = typeOf(*e.args[0]);
-    const ValueType r = typeOf(*e.args[1]);
-    const auto textual = [](ValueType t) { return t == ValueType::Text || t == ValueType::Null; };
-    const char* op = nullptr;
-    if (l == ValueType::Number && r == ValueType::Number) {
-        op = " + ";
-    } else if (textual(l) && textual(r)) {
-        op = " || ";
+int QueryWriter::scaleOf(const Expr& e) const {
+    const auto ofType = [](const TypeName& t) {
+        const std::string& n = t.name;
+        if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT" || n == "BIT") return 0;
+        if (n == "MONEY" || n == "SMALLMONEY") return 4;
+        if (n == "DECIMAL" || n == "NUMERIC") return t.arguments.size() > 1 ? t.arguments[1] : 0;
+        return -1;
+    };
+    switch (e.kind) {
+    case ExprKind::Literal: {
+        if (e.text == "s") return -1;
+        const std::string_view number = lexer_.text(lexer_.literal(e.index));
+        switch (Lexer::numberKind(number)) {
+        case NumberKind::Integer: return 0;
+        case NumberKind::Decimal: return static_cast<int>(number.size() - number.find('.') - 1);
+        case NumberKind::Float: return -1;
+        }
+        return -1;
     }
-    out += op ? "(" : "tsql_plus(";
-    expression(*e.args[0], out);
-    out += op ? op : ", ";
-    expression(*e.args[1], out);
-    out += ')';
+    case ExprKind::Cast:
+        return ofType(e.type);
+    case ExprKind::Variable: {
+        const Variable* v = variable(e);
+        return v ? ofType(v->declared) : -1;
+    }
+    case ExprKind::Column:
+        return columnType(e) == ScalarType::Integer ? 0 : -1;
+    case ExprKind::Unary:
+        return e.text == "NOT" ? -1 : scaleOf(*e.args[0]);
+    case ExprKind::Collate:
+        return scaleOf(*e.args[0]);
+    case ExprKind::Binary: {
+        int scale = scaleOf(*e.args[0]);
+        for (std::size_t i = 0; i < e.ops.size() && scale >= 0; ++i) {
+            const int right = scaleOf(*e.args[i + 1]);
+            if (right < 0) return -1;
+            if (e.ops[i] == "+" || e.ops[i] == "-") {
+                scale = std::max(scale, right);
+            } else if (e.ops[i] == "*") {
+                scale += right;
+            } else {
+                return -1;
+            }
+        }
+        return scale > 38 ? -1 : scale;
+    }
+    case ExprKind::Function:
+        if (e.args.empty()) return -1;
+        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "SUM" || e.text == "ISNULL") {
+            return scaleOf(*e.args[0]);
+        }
+        return -1;
+    default:
+        return -1;
+    }
+}
+
+// A chain of operators of one level, written flat: SQLite parses a long flat chain without growing its
+// parser stack. + means what SQL Server's types make of it: arithmetic of two numbers, concatenation of two
+// texts, and a run-time decision (tsql_plus, which takes a run of such steps at once) otherwise, which also
+// raises SQL Server's error for a text that is no number. Where SQLite ranks the next operator differently
+// from the previous one (||, & and | are not on the level of + and - there), the part written so far is put
+// in parentheses, so the chain still runs left to right.
+void QueryWriter::chain(const Expr& e, std::string& out) {
+    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided };
+    std::string prefix;
+    expression(*e.args[0], prefix);
+    ValueType type = typeOf(*e.args[0]);
+    Kind previous = Kind::None;
+    bool decimalSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Decimal;  // of the terms written so far
+    bool floatSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Float;
+    bool openCall = false;  // prefix is tsql_plus( ... without its closing parenthesis
+    std::string runOps;     // the operators of that call, written as its first argument when it closes
+    const auto closeCall = [&] {
+        static constexpr std::string_view call = "tsql_plus(";
+        prefix.insert(call.size(), "'" + runOps + "', ");
+        prefix += ')';
+        openCall = false;
+    };
+    for (std::size_t i = 0; i < e.ops.size(); ++i) {
+        const std::string& op = e.ops[i];
+        const Expr& right = *e.args[i + 1];
+        const ValueType rightType = typeOf(right);
+        Kind kind = Kind::Logical;
+        const char* sql = nullptr;
+        if (op == "+") {
+            if (type == ValueType::Number && rightType == ValueType::Number) {
+                kind = Kind::Additive;
+                sql = " + ";
+            } else if (plusType(type, rightType) == ValueType::Text) {
+                kind = Kind::Concatenation;
+                sql = " || ";
+            } else {
+                kind = Kind::Decided;
+            }
+        } else if (op == "-") {
+            kind = Kind::Additive;
+        } else if (op == "*" || op == "/" || op == "%") {
+            kind = Kind::Multiplicative;
+            if (op != "*") {
+                const ScalarType r = scalarTypeOf(right);
+                if (decimalSoFar || r == ScalarType::Decimal) {
+                    // SQL Server sets the result's precision and scale (1 / 3.0 is 0.333333): not done here.
+                    raiseUnsupported(op == "/" ? QStringLiteral("division of decimal numbers")
+                                               : QStringLiteral("modulo of decimal numbers"));
+                }
+                if (op == "%" && (floatSoFar || r == ScalarType::Float)) {
+                    raiseUnsupported(QStringLiteral("modulo of float numbers"));
+                }
+            }
+        } else if (op == "&") {
+            kind = Kind::BitAnd;
+        } else if (op == "|") {
+            kind = Kind::BitOr;
+        } else if (op == "^") {
+            raiseUnsupported(QStringLiteral("operator ^"));
+        }
+        if (openCall && op == "-") kind = Kind::Decided;  // the run decided at run time goes on
+        if (kind != previous) {
+            if (openCall) closeCall();
+            if (previous != Kind::None) prefix = '(' + prefix + ')';
+            if (kind == Kind::Decided) {
+                runOps.clear();
+                prefix = "tsql_plus(" + prefix;
+                openCall = true;
+            }
+        }
+        if (kind == Kind::Decided) {
+            runOps += op;
+            prefix += ", ";
+        } else if (sql) {
+            prefix += sql;
+        } else {
+            prefix += ' ';
+            prefix += op;
+            prefix += ' ';
+        }
+        if (op == "/" || op == "%") {
+            prefix += "tsql_divisor(";  // 0 is SQL Server's error 8134, not NULL
+            expression(right, prefix);
+            prefix += ')';
+        } else {
+            expression(right, prefix);
+        }
+        type = op == "+" ? plusType(type, rightType) : ValueType::Number;
+        const ScalarType rightScalar = scalarTypeOf(right);
+        decimalSoFar = decimalSoFar || rightScalar == ScalarType::Decimal;
+        floatSoFar = floatSoFar || rightScalar == ScalarType::Float;
+        previous = kind;
+    }
+    if (openCall) closeCall();
+    out += prefix;
 }
 
 }  // namespace tsql

@@ -25,6 +25,7 @@ public:
     struct Variable {
         int slot;
         ast::ValueType type;
+        ast::TypeName declared;
     };
     using Variables = std::unordered_map<std::string, Variable>;
 
@@ -53,6 +54,9 @@ public:
     // The SQLite collation of a T-SQL collation name.
     std::string collation(std::string_view name) const;
     ast::ValueType typeOf(const ast::Expr& e) const;
+    // e converted to type as CAST does; a declaration's type (a variable's) gives VARCHAR without a length
+    // 1 character instead of 30, and leaves types it has no conversion for (dates) as they are.
+    void convert(const ast::TypeName& type, const ast::Expr& e, std::string& out, bool declaration = false);
     // Writes a literal into the text and remembers that the program depends on its value.
     void inlineLiteral(int ordinal, std::string& out);
     // The value of a literal the translation depends on (pinned).
@@ -64,7 +68,7 @@ private:
         const std::vector<std::unique_ptr<ast::TableRef>>* from;
     };
 
-    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit);
+    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit, bool compound);
     void clauses(const ast::Select& select, std::string& out);
     void limit(const ast::Select& select, std::string& out);
     void offsetFetch(const ast::Select& select, std::string& out);
@@ -73,11 +77,20 @@ private:
     void tableRef(const ast::TableRef& ref, std::string& out);
     void pivot(const ast::TableRef& ref, std::string& out);
     void function(const ast::Expr& e, std::string& out);
-    void cast(const ast::Expr& e, std::string& out);
-    void plus(const ast::Expr& e, std::string& out);
+    void coalesce(const ast::Expr& e, std::string& out);
+    void convertWritten(const ast::TypeName& type, const std::string& value, ScalarType from, int scale,
+                        bool declaration, std::string& out);
+    // Digits after the point of a decimal value where the text tells them (0 for an integer), else -1.
+    int scaleOf(const ast::Expr& e) const;
+    const Variable* variable(const ast::Expr& e) const;
+    void chain(const ast::Expr& e, std::string& out);
+    ast::ValueType inferType(const ast::Expr& e) const;
+    static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
     void bind(Program::Binding::Source source, int index, std::string& out);
     bool hasCollation(const ast::Expr& e) const;
+    bool needsCollation(const ast::Expr& e) const;
+    void refuseCaseSensitive(const ast::Expr& e, std::string_view what) const;
     ScalarType scalarTypeOf(const ast::Expr& e) const;
     ScalarType columnType(const ast::Expr& column) const;
     void replacement(ScalarType type, const ast::Expr& e, std::string& out);
@@ -90,6 +103,7 @@ private:
     Program::Step* step_ = nullptr;
     bool inlineLiterals_ = false;
     bool assigning_ = false;  // the next select list may assign variables
+    bool singleValue_ = false;  // the next select core is a scalar subquery's
     std::vector<Scope> scopes_;          // innermost last
     std::vector<std::string> cteNames_;  // of the step being written
 };

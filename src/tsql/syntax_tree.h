@@ -34,7 +34,8 @@ enum class ExprKind : unsigned char {
     Function,   // text: name in upper case; args; distinct; star for COUNT(*)
     Cast,       // args[0] AS type
     Unary,      // text: "-", "+", "~", "NOT"; args[0]
-    Binary,     // text: + - * / % & | ^ = <> < > <= >= AND OR; args[0], args[1]
+    Binary,     // a chain of operators of one precedence level, left to right: args[0] ops[0] args[1] ops[1]
+                // args[2] ...; ops: + - & | ^, or * / %, or AND, or OR, or one comparison = <> < > <= >=
     Like,       // args: value, pattern[, escape]; negated
     In,         // args[0] IN (args[1..]) or IN (query); negated
     Between,    // args: value, low, high; negated
@@ -56,9 +57,13 @@ struct Expr {
     int index = -1;
     std::string text;
     std::vector<std::string> names;
+    std::vector<std::string> ops;  // Binary
     std::vector<ExprPtr> args;
     std::unique_ptr<Select> query;
     TypeName type;
+    // The writer's inference of what the expression yields, made once per node.
+    mutable bool typed = false;
+    mutable ValueType valueType = ValueType::Unknown;
 };
 
 struct SelectItem {
@@ -162,8 +167,10 @@ struct Assignment {
 struct Statement {
     enum class Kind : unsigned char {
         Select, Insert, Update, Delete, CreateTable, CreateIndex, DropTable, Truncate,
-        Declare, Set, Execute, Begin, Commit, Rollback, NoOp
+        Declare, Set, Execute, Begin, Commit, Rollback, NoOp,
+        If, While, Block  // where: the condition; body: the statement (If: then, else); Block: BEGIN ... END
     } kind = Kind::NoOp;
+    std::vector<Statement> body;
     std::vector<Cte> ctes;
     std::unique_ptr<Select> select;  // Select; Insert ... SELECT
     std::string table;

@@ -153,6 +153,7 @@ std::string TokenCursor::alias() {
     const bool as = acceptWord("AS");
     const Token& t = peek();
     if (t.kind == TokenKind::String) {  // SELECT x AS 'name'
+        structuralLiterals_.push_back(t.ordinal);
         ++pos_;
         return lexer_.stringValue(t);
     }
@@ -167,6 +168,7 @@ int TokenCursor::integer() {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) syntaxError();
+    structuralLiterals_.push_back(t.ordinal);
     ++pos_;
     return value;
 }

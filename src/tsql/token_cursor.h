@@ -49,6 +49,9 @@ protected:
     const Lexer& lexer_;
     const std::vector<Token>& tokens_;
     std::size_t pos_ = 0;
+    // Literals read as part of the statement's structure (a type's length or scale, an alias written as a
+    // string): the translation depends on their values, not only on the text's shape.
+    std::vector<int> structuralLiterals_;
 };
 
 }  // namespace tsql

@@ -32,6 +32,10 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
     Parser parser(lexer);
     std::vector<Statement> batch = parser.parseBatch();
     auto program = std::make_shared<Program>();
+    for (const int ordinal : parser.structuralLiterals()) {
+        program->pinnedLiterals.push_back(ordinal);
+        program->pinnedValues.push_back(lexer.literalValue(ordinal));
+    }
     QueryWriter::Variables variables;
     QueryWriter writer(lexer, target_, columnTypes_, *program, variables);
     for (Statement& s : batch) statement(s, writer, *program, variables);
@@ -39,11 +43,17 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
 }
 
 // A step that evaluates one value into a variable slot: SET, DECLARE ... =, the text of EXECUTE.
-Program::Step& Translator::valueStep(Program& program, QueryWriter& writer, const Expr& value, int slot) {
+// A variable keeps a value of its declared type: the value is converted to it.
+Program::Step& Translator::valueStep(Program& program, QueryWriter& writer, const Expr& value, int slot,
+                                     const TypeName* declared) {
     Program::Step& step = program.steps.emplace_back();
     writer.begin(step);
     step.sql = "SELECT ";
-    writer.expression(value, step.sql);
+    if (declared) {
+        writer.convert(*declared, value, step.sql, true);
+    } else {
+        writer.expression(value, step.sql);
+    }
     step.assignTo.push_back(slot);
     return step;
 }
@@ -62,22 +72,54 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
                                      .arg(qtext(d.variable)));
             }
             const int slot = program.slotCount++;
-            if (d.initial) valueStep(program, writer, *d.initial, slot);
-            variables.emplace(d.variable, QueryWriter::Variable{slot, d.type.category()});
+            if (d.initial) valueStep(program, writer, *d.initial, slot, &d.type);
+            variables.emplace(d.variable, QueryWriter::Variable{slot, d.type.category(), d.type});
         }
         return;
-    case Kind::Set:
-        valueStep(program, writer, *s.assignments[0].value, variableSlot(variables, s.assignments[0].target));
+    case Kind::Set: {
+        const int slot = variableSlot(variables, s.assignments[0].target);
+        valueStep(program, writer, *s.assignments[0].value, slot, &variables.at(s.assignments[0].target).declared);
         return;
+    }
     case Kind::Execute: {
         const int slot = program.slotCount++;
-        Program::Step& step = valueStep(program, writer, *s.argument, slot);
+        Program::Step& step = valueStep(program, writer, *s.argument, slot, nullptr);
         step.kind = Program::Step::Kind::Execute;
         step.slot = slot;
         return;
     }
     case Kind::NoOp:
         return;
+    case Kind::Block:
+        for (Statement& inner : s.body) statement(inner, writer, program, variables);
+        return;
+    case Kind::If:
+    case Kind::While: {
+        const int top = static_cast<int>(program.steps.size());
+        std::size_t branch = program.steps.size();
+        {
+            Program::Step& step = program.steps.emplace_back();
+            step.kind = Program::Step::Kind::Branch;
+            writer.begin(step);
+            step.sql = "SELECT CASE WHEN ";
+            writer.expression(*s.where, step.sql);
+            step.sql += " THEN 1 ELSE 0 END";
+        }
+        statement(s.body[0], writer, program, variables);
+        if (s.kind == Kind::While) {
+            Program::Step& back = program.steps.emplace_back();
+            back.kind = Program::Step::Kind::Jump;
+            back.target = top;
+        } else if (s.body.size() > 1) {
+            const std::size_t jump = program.steps.size();
+            program.steps.emplace_back().kind = Program::Step::Kind::Jump;
+            program.steps[branch].target = static_cast<int>(program.steps.size());
+            branch = jump;  // patched below: past the ELSE
+            statement(s.body[1], writer, program, variables);
+        }
+        program.steps[branch].target = static_cast<int>(program.steps.size());
+        return;
+    }
     case Kind::DropTable:
         for (const std::string& table : s.tables) {
             Program::Step& step = program.steps.emplace_back();

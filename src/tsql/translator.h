@@ -34,7 +34,8 @@ private:
                     const std::vector<std::string>& actions, QueryWriter& writer, std::string& sql);
     void nameList(const std::vector<std::string>& names, QueryWriter& writer, std::string& sql);
     void keyList(const std::vector<ast::KeyColumn>& columns, QueryWriter& writer, std::string& sql);
-    Program::Step& valueStep(Program& program, QueryWriter& writer, const ast::Expr& value, int slot);
+    Program::Step& valueStep(Program& program, QueryWriter& writer, const ast::Expr& value, int slot,
+                             const ast::TypeName* declared);
 
     SqlTarget& target_;
     ColumnTypes columnTypes_;

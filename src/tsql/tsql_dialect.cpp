@@ -1,6 +1,10 @@
+#include "automation/error.h"
 #include "tsql/batch_interpreter.h"
 #include "tsql/dialect.h"
 #include "tsql/sqlite_target.h"
+
+#include <exception>
+#include <new>
 
 namespace tsql {
 
@@ -12,8 +16,19 @@ public:
 
     BatchResult execute(const QString& text, const std::vector<QVariant>& parameters) override {
         const QByteArray utf8 = text.toUtf8();
-        return interpreter_.execute(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                                    parameters);
+        try {
+            return interpreter_.execute(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                                        parameters);
+        } catch (const automation::Error&) {
+            throw;
+        } catch (const std::bad_alloc&) {
+            throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
+                                    QStringLiteral("There is insufficient system memory to run this query."));
+        } catch (const std::exception& e) {
+            // No failure of the standard library leaves the dialect as anything but the caller's error.
+            throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
+                                    QStringLiteral("The statement could not be run: %1").arg(QString::fromUtf8(e.what())));
+        }
     }
 
 private:

@@ -256,11 +256,24 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
             expected << "GRD_LINGUA 15";
         if (panel == 4)
             expected << "GRD_CLIFORVAR 15" << "GRB_PARCLIFOR(0) 7";
+        if (panel == 1)
+            expected << "GRD_RAGGRUP 15" << "GRB_RAGGRUPP(0) 14" << "GNV_RAGGRUP 12";
         if (panel == 5)
             expected << "GRD_PRIORLETT 15" << "GRB_PRIORLETT 7" << "GNV_PRIORLETT 12" << "CMD_DEFAULT 12" << "CMD_SU 5"
                      << "CMD_GIU 5";
         if (panel == 6)
-            expected << QStringLiteral("CMD_RINUMERA 12");
+            expected << "GRB_RAGVAR(0) 7" << "GRB_RAGVAR(1) 11" << "GRD_RAGGR_MG5E 11" << "GRD_RAGGR_MG5H 15"
+                     << "TvDim 15" << "LBL_RAGMES 14" << "CMD_RINUMERA 12";
+        if (panel == 7)
+            expected << "GRB_CONFIGART(1) 14" << "GRD_CONFIGART 15" << "GNV_CONFIGART 12" << "CMD_ELIMINACONFART 12";
+        if (panel == 8)
+            expected << "GRB_SUBCODART 14" << "GRD_SUBCODART 15" << "GNV_SUBCODART 12";
+        if (panel == 9)
+            expected << QStringLiteral("GRD_LINGUASUBART 15");
+        if (panel == 10)
+            expected << "GRD_OBBDOC 15" << "LBL_RICDOC 10" << "TXT_CODDOC 10" << "TXT_DESCRDOC 10" << "BTN_RICERCADOC 10";
+        if (panel == 11)
+            expected << "TRV_MENU 7" << "GRD_OBBPRO 5" << "GRD_OBBPRORIEP 15";
     }
     const auto registered = [this] {
         QStringList names;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -136,6 +137,57 @@ TEST(TranslationCache, ALiteralWrittenIntoTheTranslationIsPartOfItsShape) {
     interpreter.execute("SELECT * FROM (SELECT TOP 100 PERCENT MG5E_OPZIONE FROM MG5E_OPZIONI ORDER BY 1) AS T", {});
     EXPECT_EQ(interpreter.translations(), 2);
 }
+
+// Long operator chains, built here because they are too long to write out: SQL Server answers them, or the
+// dialect refuses them with an error; the process never goes down.
+struct Chain {
+    const char* name;
+    QString text;
+    QVariant answer;  // invalid: refused with an automation error
+};
+
+QString repeated(const char* head, const char* term, int times) {
+    QString text = QString::fromLatin1(head);
+    text.reserve(text.size() + times * static_cast<int>(std::strlen(term)));
+    for (int i = 0; i < times; ++i) text += QLatin1String(term);
+    return text;
+}
+
+class LongChain : public testing::TestWithParam<Chain> {};
+
+TEST_P(LongChain, IsAnsweredOrRefused) {
+    DemoDatabase database;
+    auto dialect = tsql::makeTsqlDialect(database.handle());
+    const Chain& c = GetParam();
+    if (!c.answer.isValid()) {
+        EXPECT_THROW(dialect->execute(c.text), automation::Error);
+        return;
+    }
+    EXPECT_EQ(scalar(*dialect, c.text), c.answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialect, LongChain,
+    testing::Values(Chain{"Sum95", repeated("SELECT 1", " + 1", 95), QVariant(96LL)},
+                    Chain{"Sum800", repeated("SELECT 1", "+1", 800), QVariant(801LL)},
+                    Chain{"Product300", repeated("SELECT 1", " * 1", 300), QVariant(1LL)},
+                    Chain{"Or87", repeated("SELECT COUNT(*) FROM MG5E_OPZIONI WHERE 1 = 0", " OR 1 = 0", 86) +
+                                      QStringLiteral(" OR MG5E_DITTA_CG18 = 2 AND MG5E_OPZIONE = 'NE'"),
+                          QVariant(1LL)},
+                    Chain{"TextConcatenation200", repeated("SELECT 'a'", " + 'b'", 200),
+                          QVariant(QStringLiteral("a") + QString(200, QLatin1Char('b')))},
+                    Chain{"MixedPlusOnColumns150",
+                          repeated("SELECT MG5E_DITTA_CG18", " + MG5E_DITTA_CG18 - 1", 150) +
+                              QStringLiteral(" FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 2 AND MG5E_OPZIONE = 'NE'"),
+                          QVariant(152LL)},
+                    Chain{"BitAndThenPlusRunLeftToRight", QStringLiteral("SELECT 6 & 3 + 1"), QVariant(3LL)},
+                    Chain{"ConcatenationThenPlus", QStringLiteral("SELECT '1' + '2' + 3"), QVariant(15LL)},
+                    Chain{"Plus200000", repeated("SELECT 1", "+1", 200000), QVariant()},
+                    Chain{"And40000", repeated("SELECT 1 WHERE 1=1", " AND 1=1", 40000), QVariant()},
+                    Chain{"StarTimes37500", repeated("SELECT*", "*1", 37500), QVariant()},
+                    Chain{"TopPercentOutOfRange", QStringLiteral("SELECT TOP 1e309 PERCENT 1"), QVariant()},
+                    Chain{"TopPercentUnderflow", QStringLiteral("SELECT TOP 1e-400 PERCENT 1"), QVariant()}),
+    [](const testing::TestParamInfo<Chain>& info) { return std::string(info.param.name); });
 
 TEST(Parameters, BindToTheCallersPlaceholdersInOrder) {
     DemoDatabase database;

@@ -1,5 +1,7 @@
 #include "brondel/console/coded_list.h"
 
+#include "automation/variant.h"
+
 namespace brondel {
 
 namespace {
@@ -106,6 +108,20 @@ std::optional<CodedList> codedList(const QString& combo) {
     }
     if (combo == elementList().combo)
         return elementList();
+    return std::nullopt;
+}
+
+std::optional<QString> codedText(const QString& column, const QVariant& code) {
+    for (const CodedList& coded : codedLists()) {
+        if (coded.column != column)
+            continue;
+        const QString stored = automation::cstr(code);
+        for (const CodedList::Entry& entry : coded.entries) {
+            if (automation::cstr(entry.code) == stored)
+                return entry.text;
+        }
+        return std::nullopt;
+    }
     return std::nullopt;
 }
 

@@ -39,5 +39,8 @@ const QList<CodedList>& codedLists();
 const CodedList& elementList();
 // The list of a combo (the element list included); nothing for a combo without one.
 std::optional<CodedList> codedList(const QString& combo);
+// The entry text of a code stored in a column that one of the ten lists edits (untranslated); nothing
+// for a column without a list or a code without an entry.
+std::optional<QString> codedText(const QString& column, const QVariant& code);
 
 }  // namespace brondel

@@ -190,18 +190,8 @@ void VariantConfigurator::GRD_CONFIGVAR_DataFormatEXT(QVariant& value, const QSt
                 return;
             }
         }
-        for (const CodedList& list : codedLists()) {
-            if (list.column != field)
-                continue;
-            const QString code = automation::cstr(value);
-            for (const CodedList::Entry& entry : list.entries) {
-                if (automation::cstr(entry.code) == code) {
-                    value = translate(entry.text);
-                    return;
-                }
-            }
-            return;
-        }
+        if (const std::optional<QString> label = codedText(field, value))
+            value = translate(*label);
     });
 }
 

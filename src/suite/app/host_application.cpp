@@ -152,7 +152,10 @@ void HostApplication::loadPrograms() {
     window_->setPrograms(entries);
 }
 
-void HostApplication::report(const QString& text) const {
+void HostApplication::report(const QString& text, const QString& details) const {
+    // The detail is for whoever reads the program's log; the person reads one sentence in the suite's words.
+    if (!details.isEmpty())
+        QTextStream(stderr) << QStringLiteral("suite-host: ") << details << Qt::endl;
     if (interactive_)
         QMessageBox::warning(window_.get(), QStringLiteral("Suite gestionale"), text);
     else
@@ -177,7 +180,10 @@ ModuleWindow* HostApplication::openProgram(const QString& program) {
     try {
         instance = loader_->create(progIdOf(program));
     } catch (const automation::Error& error) {
-        report(QStringLiteral("Il programma %1 non è disponibile.\n%2").arg(program, errorText(error)));
+        report(QStringLiteral("Impossibile avviare il programma %1: non è installato o non è registrato su questo "
+                              "computer.\nRivolgersi all'amministratore del sistema.")
+                   .arg(program),
+               errorText(error));
         return nullptr;
     }
     auto window = std::make_unique<ModuleWindow>(program, instance, window_->mdiArea(), *views_);
@@ -209,6 +215,9 @@ ModuleWindow* HostApplication::openProgram(const QString& program) {
         const QScopedValueRollback<ModuleWindow*> opening(opening_, opened);
         opened->show(interactive_);
     }
+    if (opened->subWindow())
+        QObject::connect(opened->subWindow(), &QMdiSubWindow::windowStateChanged, window_.get(),
+                         [this] { window_->refreshToolbar(); });
     window_->refreshToolbar();
     return module(program);
 }
@@ -247,6 +256,9 @@ namespace {
 
 GridNavigatorModel* frameNavigator(const ModuleWindow* window) {
     if (!window || !window->module())
+        return nullptr;
+    // The toolbar acts on the console a person sees: never on a minimised or hidden one.
+    if (const QMdiSubWindow* shown = window->subWindow(); shown && (shown->isMinimized() || !shown->isVisible()))
         return nullptr;
     auto* frame = dynamic_cast<VirtualFrameModel*>(window->module()->activeFrame().get());
     return frame ? dynamic_cast<GridNavigatorModel*>(frame->navigator().get()) : nullptr;

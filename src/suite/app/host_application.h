@@ -86,7 +86,9 @@ private:
     bool askNavigator(const std::function<bool()>& request);
     void changeCompany();
     void exportToOffice();
-    void report(const QString& text) const;
+    // Tells the person (a dialog) or the run (standard error) what went wrong, in the suite's words; the
+    // technical detail goes to the log (standard error).
+    void report(const QString& text, const QString& details = QString()) const;
     int runScript();
 
     HostOptions options_;

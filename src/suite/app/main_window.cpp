@@ -70,6 +70,8 @@ void MainWindow::buildToolbar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const QString& caption : GridNavigatorModel::buttons()) {
         QAction* action = bar->addAction(GridNavigatorView::icon(caption), caption);
+        action->setShortcuts(GridNavigatorView::shortcuts(caption));
+        action->setToolTip(GridNavigatorView::toolTip(caption));
         connect(action, &QAction::triggered, this, [this, caption] {
             if (handlers_.pressFrameButton)
                 handlers_.pressFrameButton(caption);

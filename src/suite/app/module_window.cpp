@@ -115,8 +115,9 @@ void ModuleWindow::place() {
 }
 
 void ModuleWindow::resizeForm(int width, int height) {
-    if (!form_)
+    if (!form_ || resizingForm_)
         return;
+    const QScopedValueRollback<bool> resizing(resizingForm_, true);
     const auto resizer = std::dynamic_pointer_cast<ResizeComponentModel>(
         ControlFinder(*form_).byKind(host::ControlKind::ResizeComponent));
     if (resizer)
@@ -144,8 +145,11 @@ void ModuleWindow::followForm() {
     if (!form_)
         return;
     if (form_->isLoaded()) {
-        // The form changed its size (or the person's resize came back from it): the window fits it.
-        if (subWindow_ && view_ && !subWindow_->isMaximized() && subWindow_->size() != view_->modelSize() + frame_)
+        // The form changed its size by itself: the window fits it. While the form follows the window (a
+        // person's resize, a maximised or minimised window following the main window) the window keeps
+        // its size, or each would grow the other without end.
+        const bool framed = subWindow_ && !(subWindow_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
+        if (framed && view_ && !resizingForm_ && subWindow_->size() != view_->modelSize() + frame_)
             subWindow_->resize(view_->modelSize() + frame_);
         return;
     }

@@ -4,6 +4,7 @@
 #include "suite/app/script_grid.h"
 #include "suite/app/script_grid_navigator.h"
 #include "suite/app/script_host.h"
+#include "suite/app/script_menu_tree.h"
 
 #include "suite/framework/model_node.h"
 
@@ -47,6 +48,7 @@ QObject* ScriptControlBase::wrap(ScriptHost& host, std::shared_ptr<host::Control
     switch (control->kind()) {
     case host::ControlKind::Grid: return new ScriptGrid(host, std::move(control));
     case host::ControlKind::GridNavigator: return new ScriptGridNavigator(host, std::move(control));
+    case host::ControlKind::MenuTree: return new ScriptMenuTree(host, std::move(control));
     default: return new ScriptControl(host, std::move(control));
     }
 }

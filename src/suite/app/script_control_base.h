@@ -27,7 +27,7 @@ class ScriptControlBase : public QObject {
 public:
     ScriptControlBase(ScriptHost& host, std::shared_ptr<host::Control> control);
 
-    // The script object for a control: a grid, a grid navigator or any other control.
+    // The script object for a control: a grid, a grid navigator, a menu tree or any other control.
     static QObject* wrap(ScriptHost& host, std::shared_ptr<host::Control> control);
 
     QString name() const;

@@ -34,7 +34,7 @@ QStringList fieldNames(const QStringList& columns) {
 QString quoted(const QString& text) { return automation::sqlQuoted(text); }
 
 QString equalsText(const QString& column, const QString& code) {
-    return column + QStringLiteral(" = '") + code + QLatin1Char('\'');
+    return column + QStringLiteral(" = ") + quoted(code);
 }
 
 QString equalsNumber(const QString& column, const QVariant& number) {

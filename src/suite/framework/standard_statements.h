@@ -15,7 +15,7 @@ QString select(const QStringList& columns, const QString& from, const QStringLis
 QStringList fieldNames(const QStringList& columns);
 // text between apostrophes, its own apostrophes doubled.
 QString quoted(const QString& text);
-// column = 'code', with the code as given.
+// column = 'code', the code's apostrophes doubled.
 QString equalsText(const QString& column, const QString& code);
 // column = number, unquoted.
 QString equalsNumber(const QString& column, const QVariant& number);

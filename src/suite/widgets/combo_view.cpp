@@ -3,12 +3,14 @@
 #include "suite/framework/combo_model.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 
 namespace suite {
 
 ComboView::ComboView(ViewHub& hub, std::shared_ptr<ComboModel> model, QWidget* parent)
     : QComboBox(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setFocusPolicy(Qt::StrongFocus);  // not WheelFocus: the wheel never takes the focus
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (isSyncing())
             return;
@@ -36,6 +38,13 @@ void ComboView::sync() {
 void ComboView::keyPressEvent(QKeyEvent* event) {
     if (keyGoesOn(*event, [this](int code, int shift) { return model_->pressKey(code, shift); }))
         QComboBox::keyPressEvent(event);
+}
+
+void ComboView::wheelEvent(QWheelEvent* event) {
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();  // the wheel goes on to the form
 }
 
 void ComboView::focusInEvent(QFocusEvent* event) {

@@ -5,7 +5,12 @@
 #include "suite/framework/form_model.h"
 #include "suite/framework/model_node.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QResizeEvent>
+#include <functional>
+#include <tuple>
 
 namespace suite {
 
@@ -34,7 +39,57 @@ void FormView::sync() {
         setWindowTitle(model_->caption());
 }
 
-void FormView::adopt() { adoptChildren(*model_, this); }
+void FormView::adopt() {
+    adoptChildren(*model_, this);
+    orderFocus();
+}
+
+namespace {
+
+// Where a control stands in the Tab order of its panel: the fields first, then the grid (one stop), then
+// the navigator and the buttons along the bottom.
+int focusRank(const QWidget& widget) {
+    if (qobject_cast<const QAbstractItemView*>(&widget))
+        return 1;
+    if (qobject_cast<const QAbstractButton*>(&widget) && !qobject_cast<const QCheckBox*>(&widget))
+        return 2;
+    return 0;
+}
+
+}  // namespace
+
+void FormView::orderFocus() {
+    // The form's own children (sidebar, panels) in the order the form made them; inside each, every stop
+    // by rank, then top to bottom, left to right.
+    struct Stop {
+        int container;
+        int rank;
+        QPoint at;
+        QWidget* widget;
+    };
+    QList<Stop> stops;
+    const std::function<void(QWidget*, int)> collect = [&](QWidget* parent, int container) {
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->focusPolicy() & Qt::TabFocus)
+                stops.append({container, focusRank(*child), child->mapTo(this, QPoint(0, 0)), child});
+            else if (!child->focusProxy())
+                collect(child, container);  // a group box, a navigator: its controls are the stops
+        }
+    };
+    int container = 0;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() & Qt::TabFocus)
+            stops.append({container, 0, QPoint(), child});
+        else
+            collect(child, container);
+        ++container;
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) {
+        return std::tuple(a.container, a.rank, a.at.y(), a.at.x()) < std::tuple(b.container, b.rank, b.at.y(), b.at.x());
+    });
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);
+}
 
 void FormView::adoptChildren(host::Control& control, QWidget* parent) {
     ModelNode* node = nodeOf(&control);

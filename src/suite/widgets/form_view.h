@@ -31,12 +31,17 @@ public:
     void setResizeGesture(ResizeGesture gesture) { resize_ = std::move(gesture); }
     // The size the form model asks for, in pixels.
     QSize modelSize() const;
+    // The form's own size: what an MDI area's cascade and tile start from.
+    QSize sizeHint() const override { return modelSize(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void adoptChildren(host::Control& control, QWidget* parent);
+    // The Tab order a person at the keyboard expects: in each panel its fields top to bottom, the grid,
+    // then the navigator and the buttons.
+    void orderFocus();
 
     std::shared_ptr<FormModel> model_;
     const ViewFactory& factory_;

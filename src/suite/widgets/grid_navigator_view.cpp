@@ -26,6 +26,24 @@ QIcon GridNavigatorView::icon(const QString& caption) {
     return {};
 }
 
+QList<QKeySequence> GridNavigatorView::shortcuts(const QString& caption) {
+    if (caption == button::New)
+        return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    if (caption == button::Save)
+        return {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::Key_F10)};
+    if (caption == button::Undo)
+        return {QKeySequence(Qt::Key_Escape)};
+    if (caption == button::Delete)
+        return {QKeySequence(Qt::CTRL | Qt::Key_Delete)};
+    return {};
+}
+
+QString GridNavigatorView::toolTip(const QString& caption) {
+    const QList<QKeySequence> keys = shortcuts(caption);
+    return keys.isEmpty() ? caption
+                          : QStringLiteral("%1 (%2)").arg(caption, keys.front().toString(QKeySequence::NativeText));
+}
+
 GridNavigatorView::GridNavigatorView(ViewHub& hub, std::shared_ptr<GridNavigatorModel> model, QWidget* parent)
     : QWidget(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
     auto* row = new QHBoxLayout(this);
@@ -36,7 +54,7 @@ GridNavigatorView::GridNavigatorView(ViewHub& hub, std::shared_ptr<GridNavigator
         press->setText(caption);
         press->setIcon(icon(caption));
         press->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        press->setToolTip(caption);
+        press->setToolTip(toolTip(caption));
         press->setAutoRaise(false);
         connect(press, &QToolButton::clicked, this, [this, caption] {
             gesture([this, caption] { model_->pressButton(caption); });

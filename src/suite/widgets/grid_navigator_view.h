@@ -3,6 +3,7 @@
 #include "suite/widgets/view_binding.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QWidget>
 
 class QToolButton;
@@ -22,6 +23,11 @@ public:
 
     // The icon the suite shows for a navigator button (also on the host's toolbar).
     static QIcon icon(const QString& caption);
+    // The keys of a command, as desktop programs have them: new Ctrl+N, confirm Ctrl+S or F10, cancel the
+    // edit Esc, delete Ctrl+Del. The main window's toolbar carries them; tooltips show the first.
+    static QList<QKeySequence> shortcuts(const QString& caption);
+    // "Caption (keys)": a command's tooltip.
+    static QString toolTip(const QString& caption);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

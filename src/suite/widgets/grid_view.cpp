@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace suite {
 
@@ -21,6 +22,8 @@ GridView::GridView(ViewHub& hub, std::shared_ptr<GridModel> model, QWidget* pare
     setAlternatingRowColors(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid for the next control: the grid is one stop, and Tab never changes its record.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setStretchLastSection(true);
@@ -40,6 +43,10 @@ GridView::GridView(ViewHub& hub, std::shared_ptr<GridModel> model, QWidget* pare
         if (row >= 0 && row != model_->currentRow())
             gesture([this, row] { model_->selectRow(row); });
         showCurrentRow();
+        // A click selects its row after this signal: when the row change was refused, the highlight goes
+        // back to the current row once the click is over, so that what is highlighted is what is shown.
+        if (row != model_->currentRow())
+            QTimer::singleShot(0, this, [this] { showCurrentRow(); });
     });
     sync();
 }
@@ -78,7 +85,8 @@ void GridView::showCurrentRow() {
         return;
     }
     const QModelIndex current = currentIndex();
-    if (current.isValid() && current.row() == row)
+    const QModelIndexList highlighted = selectionModel()->selectedRows();
+    if (current.isValid() && current.row() == row && highlighted.size() == 1 && highlighted.front().row() == row)
         return;
     const int column = current.isValid() ? current.column() : 0;
     selectionModel()->setCurrentIndex(rows_->index(row, column),

@@ -22,13 +22,14 @@ struct Choice {
 
 // The buttons of each button set (the style's lowest three bits), in the order they are shown.
 QList<Choice> choices(qint32 style) {
-    const Choice ok{QMessageBox::Ok, answer::Ok, QStringLiteral("OK")};
-    const Choice cancel{QMessageBox::Cancel, answer::Cancel, QStringLiteral("Annulla")};
-    const Choice abort{QMessageBox::Abort, answer::Abort, QStringLiteral("Interrompi")};
-    const Choice retry{QMessageBox::Retry, answer::Retry, QStringLiteral("Riprova")};
-    const Choice ignore{QMessageBox::Ignore, answer::Ignore, QStringLiteral("Ignora")};
-    const Choice yes{QMessageBox::Yes, answer::Yes, QStringLiteral("Sì")};
-    const Choice no{QMessageBox::No, answer::No, QStringLiteral("No")};
+    // Each caption's marked letter answers the box from the keyboard (S/N, O, A, I, R, G): no two in a set.
+    const Choice ok{QMessageBox::Ok, answer::Ok, QStringLiteral("&OK")};
+    const Choice cancel{QMessageBox::Cancel, answer::Cancel, QStringLiteral("&Annulla")};
+    const Choice abort{QMessageBox::Abort, answer::Abort, QStringLiteral("&Interrompi")};
+    const Choice retry{QMessageBox::Retry, answer::Retry, QStringLiteral("&Riprova")};
+    const Choice ignore{QMessageBox::Ignore, answer::Ignore, QStringLiteral("I&gnora")};
+    const Choice yes{QMessageBox::Yes, answer::Yes, QStringLiteral("&Sì")};
+    const Choice no{QMessageBox::No, answer::No, QStringLiteral("&No")};
     switch (style & 7) {
     case style_bits::OkCancel: return {ok, cancel};
     case style_bits::AbortRetryIgnore: return {abort, retry, ignore};

@@ -6,6 +6,7 @@
 #include "suite/app/module_window.h"
 #include "suite/app/suite_session.h"
 
+#include "suite/widgets/view_binding.h"
 #include "suite/widgets/view_hub.h"
 
 #include "suite/framework/form_model.h"
@@ -13,7 +14,9 @@
 #include "suite/framework/scripted_messages.h"
 #include "suite/framework/sidebar_model.h"
 #include "suite/framework/status_bar_model.h"
+#include "suite/framework/virtual_frame_model.h"
 
+#include "ado/recordset.h"
 #include "automation/dispatch.h"
 #include "automation/error.h"
 #include "automation/registry.h"
@@ -22,9 +25,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace app_test {
@@ -123,6 +129,129 @@ TEST_F(AppTest, ResizingTheWindowStretchesTheConsoleAsItsAnchoringSays) {
     EXPECT_EQ(console.view()->size(), QSize(844 + 150, 582 + 100));
 }
 
+TEST_F(AppTest, AMaximisedConsoleFollowsTheMainWindowWithoutFeedingItsSizeBack) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    main.show();
+    console.subWindow()->showMaximized();
+    for (const QSize size : {QSize(1400, 900), QSize(900, 600), QSize(1600, 1000)}) {
+        main.resize(size);
+        QApplication::processEvents();
+        console.hub().syncAll();
+        const QSize area = host->mainWindow().mdiArea().viewport()->size();
+        EXPECT_LE(console.view()->width(), area.width()) << size.width();
+        EXPECT_EQ(console.form()->width(), console.view()->width() * 15) << size.width();
+    }
+    console.subWindow()->showNormal();
+    QApplication::processEvents();
+    console.hub().syncAll();
+    EXPECT_EQ(console.form()->width(), console.view()->width() * 15);
+    EXPECT_LE(console.subWindow()->width(), host->mainWindow().mdiArea().width());
+}
+
+TEST_F(AppTest, CascadingTheWindowsKeepsTheConsoleAtItsSize) {
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    host->mainWindow().resize(1400, 900);
+    host->mainWindow().show();
+    QApplication::processEvents();
+    const QSize before = console.subWindow()->widget()->size();
+    host->mainWindow().mdiArea().cascadeSubWindows();
+    QApplication::processEvents();
+    console.hub().syncAll();
+    EXPECT_EQ(console.subWindow()->widget()->size(), before);
+    EXPECT_EQ(console.form()->width(), before.width() * 15);
+}
+
+TEST_F(AppTest, TheToolbarsCommandsDoNotActOnAMinimisedConsole) {
+    suite::HostOptions options = headless();
+    options.call = "VAR";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    host->mainWindow().show();
+    const auto frame = std::dynamic_pointer_cast<suite::VirtualFrameModel>(console.module()->activeFrame());
+    ASSERT_NE(frame, nullptr);
+    QAction* add = nullptr;
+    for (QAction* action : host->mainWindow().findChildren<QAction*>())
+        if (action->text() == "Nuovo")
+            add = action;
+    ASSERT_NE(add, nullptr);
+    ASSERT_TRUE(add->isEnabled());
+    console.subWindow()->showMinimized();
+    QApplication::processEvents();
+    EXPECT_FALSE(add->isEnabled());
+    add->trigger();
+    console.subWindow()->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(add->isEnabled());
+    EXPECT_EQ(frame->status(), 0);
+}
+
+TEST_F(AppTest, TheNavigatorsCommandsHaveTheirDesktopKeys) {
+    suite::HostOptions options = headless();
+    options.call = "VAR";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const auto frame = std::dynamic_pointer_cast<suite::VirtualFrameModel>(console.module()->activeFrame());
+    ASSERT_NE(frame, nullptr);
+    QTest::keyClick(&main, Qt::Key_N, Qt::ControlModifier);
+    console.hub().syncAll();
+    EXPECT_EQ(frame->status(), 2);
+    QTest::keyClick(&main, Qt::Key_Escape);
+    console.hub().syncAll();
+    EXPECT_EQ(frame->status(), 0);
+    EXPECT_EQ(host->mainWindow().toolbarAction("Conferma")->toolTip(), "Conferma (Ctrl+S)");
+}
+
+TEST_F(AppTest, TabGoesThroughTheFieldsThenTheGridAsOneStopThenTheButtonsWithoutMovingTheRecord) {
+    suite::HostOptions options = headless();
+    options.call = "VAR";
+    const auto host = start(options);
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const auto frame = std::dynamic_pointer_cast<suite::VirtualFrameModel>(console.module()->activeFrame());
+    ASSERT_NE(frame, nullptr);
+    const auto grid = suite::ControlFinder(*console.form()).byName("GRD_CONFIGVAR");
+    QWidget* gridView = &console.hub().viewOf(grid.get())->widget();
+    gridView->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 40 && stops.size() < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        QString name = focused ? focused->metaObject()->className() : QString();
+        for (QWidget* w = focused; w; w = w->parentWidget()) {
+            if (auto* view = dynamic_cast<suite::ViewBinding*>(w)) {
+                name = view->control().name();
+                break;
+            }
+        }
+        stops << name;
+        if (focused == gridView)
+            break;
+    }
+    // From the grid: its navigator and buttons, the sidebar, then the fields top to bottom, back to the grid.
+    ASSERT_EQ(stops.back(), "GRD_CONFIGVAR") << stops.join(' ').toStdString();
+    const qsizetype description = stops.indexOf("TXT_DESCR");
+    const qsizetype reserved = stops.indexOf("CHK_INDPROGCONFIG");
+    const qsizetype navigator = stops.indexOf("GNV_CONFIGVAR");
+    const qsizetype sidebar = stops.indexOf("SDB_PARAMETRI");
+    ASSERT_GE(description, 0) << stops.join(' ').toStdString();
+    EXPECT_LT(navigator, sidebar) << stops.join(' ').toStdString();
+    EXPECT_LT(sidebar, description) << stops.join(' ').toStdString();
+    EXPECT_LT(description, reserved) << stops.join(' ').toStdString();
+    EXPECT_EQ(reserved, stops.size() - 2) << stops.join(' ').toStdString();
+    EXPECT_EQ(stops.count("GRD_CONFIGVAR"), 1);
+    EXPECT_EQ(frame->recordset()->absolutePosition(), 1);
+}
+
 TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
     suite::HostOptions options = headless();
     options.call = "ART";
@@ -176,6 +305,22 @@ TEST_F(AppTest, WithAPersonTheConsolesMessagesShowAsDialogs) {
     host->mainWindow().toolbarAction("Cambia ditta")->trigger();
     EXPECT_EQ(shown, "Informazione|Il cambio ditta è consentito solo dopo la chiusura del programma in uso!");
     EXPECT_TRUE(host->closeModules());
+}
+
+TEST_F(AppTest, AProgramThatCannotStartIsToldInTheSuitesWordsWithoutTheTechnicalError) {
+    suite::HostOptions options;
+    options.database = database_;
+    const auto host = start(options);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->defaultButton()->click();
+    });
+    EXPECT_EQ(host->openProgram("DOUO_DOCUMENTI"), nullptr);
+    EXPECT_EQ(shown, "Impossibile avviare il programma DOUO_DOCUMENTI: non è installato o non è registrato su questo "
+                     "computer.\nRivolgersi all'amministratore del sistema.");
 }
 
 TEST_F(AppTest, TheStatusBarsSecondPanelShowsWhatTheModuleWrites) {

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace widgets_test {
 namespace {
@@ -189,6 +190,24 @@ TEST_F(ControlsTest, ChoosingAComboEntryIsThePickGestureAndARefusalShowsTheKeptE
     EXPECT_EQ(model->currentIndex(), 1);
     EXPECT_EQ(box->currentIndex(), 1);
     EXPECT_EQ(log_, QStringList({"1", "0"}));
+}
+
+TEST_F(ControlsTest, TheWheelChangesAComboOnlyWhileItHasTheFocus) {
+    const auto model = combo();
+    auto* box = view<suite::ComboView>(model);
+    model->setCurrentIndex(0);
+    const auto wheel = [&] {
+        const QPointF at = QRectF(box->rect()).center();
+        QWheelEvent event(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &event);
+    };
+    wheel();
+    EXPECT_EQ(model->currentIndex(), 0);
+    EXPECT_EQ(box->currentIndex(), 0);
+    box->setFocus();
+    wheel();
+    EXPECT_EQ(model->currentIndex(), 1);
 }
 
 TEST_F(ControlsTest, ClickingACheckBoxTogglesItUnlessRefused) {

@@ -14,6 +14,7 @@
 #include "brondel/console/host_components/grid_layout.h"
 #include "brondel/console/host_components/types.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QTest>
 #include <QToolButton>
@@ -105,6 +106,20 @@ TEST_F(GridViewTest, ARefusedRowChangeKeepsTheSelectionOnTheModelsRow) {
     grid_->BeforeRowChange.connect([](int, bool& cancel) { cancel = true; });
     view_->selectRow(3);
     EXPECT_EQ(grid_->currentRow(), 0);
+    EXPECT_EQ(view_->currentIndex().row(), 0);
+}
+
+TEST_F(GridViewTest, ARefusedClickOnAnotherRowLeavesTheHighlightOnTheCurrentRow) {
+    grid_->BeforeRowChange.connect([](int, bool& cancel) { cancel = true; });
+    view_->show();
+    const QRect target = view_->visualRect(view_->rows().index(3, 1));
+    QTest::mouseClick(view_->viewport(), Qt::LeftButton, {}, target.center());
+    QApplication::processEvents();
+    hub_->syncAll();
+    EXPECT_EQ(grid_->currentRow(), 0);
+    const QModelIndexList highlighted = view_->selectionModel()->selectedRows();
+    ASSERT_EQ(highlighted.size(), 1);
+    EXPECT_EQ(highlighted.front().row(), 0);
     EXPECT_EQ(view_->currentIndex().row(), 0);
 }
 
@@ -237,7 +252,7 @@ TEST_F(NavigatorViewTest, ButtonsAreEnabledWhileTheirOperationIsAvailable) {
 
 TEST_F(NavigatorViewTest, CaptionsShowBesideTheIconsWhenEveryButtonHasRoomForItsCaption) {
     EXPECT_EQ(buttons_->button(button::Save)->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    EXPECT_EQ(buttons_->button(button::Save)->toolTip(), button::Save);
+    EXPECT_EQ(buttons_->button(button::Save)->toolTip(), "Conferma (Ctrl+S)");
     navigator_->move(0, 3200, 9000, 375);
     EXPECT_EQ(buttons_->button(button::Save)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
 }

@@ -93,21 +93,23 @@ TEST_F(ServicesViewTest, TheMenuTreeShowsTheMenuWithItsMarksAndAClickChoosesAPro
     EXPECT_EQ(log_, QStringList({"MGUO_BRONDEL"}));
 }
 
-TEST_F(ServicesViewTest, MessageBoxesHaveTheButtonsIconAndDefaultOfTheirStyleAndAnswerTheClickedButton) {
+TEST_F(ServicesViewTest, MessageBoxesHaveTheButtonsIconAndDefaultOfTheirStyleAndAnswerTheKeyOfAButton) {
     struct Case {
         qint32 style;
         QStringList buttons;
         QString defaultButton;
         QMessageBox::Icon icon;
-        QString clicked;
+        Qt::Key key;  // the marked letter of the button that answers
         qint32 answer;
     };
     const QList<Case> cases = {
-        {64, {"OK"}, "OK", QMessageBox::Information, "OK", 1},
-        {36, {"Sì", "No"}, "Sì", QMessageBox::Question, "Sì", 6},
-        {36 + 256, {"Sì", "No"}, "No", QMessageBox::Question, "No", 7},
-        {48 + 1, {"OK", "Annulla"}, "OK", QMessageBox::Warning, "Annulla", 2},
-        {4370, {"Interrompi", "Riprova", "Ignora"}, "Riprova", QMessageBox::Critical, "Ignora", 5},
+        {64, {"OK"}, "OK", QMessageBox::Information, Qt::Key_O, 1},
+        {36, {"Sì", "No"}, "Sì", QMessageBox::Question, Qt::Key_S, 6},
+        {36 + 256, {"Sì", "No"}, "No", QMessageBox::Question, Qt::Key_N, 7},
+        {36 + 256, {"Sì", "No"}, "No", QMessageBox::Question, Qt::Key_S, 6},
+        {48 + 1, {"OK", "Annulla"}, "OK", QMessageBox::Warning, Qt::Key_A, 2},
+        {4370, {"Interrompi", "Riprova", "Ignora"}, "Riprova", QMessageBox::Critical, Qt::Key_G, 5},
+        {4370, {"Interrompi", "Riprova", "Ignora"}, "Riprova", QMessageBox::Critical, Qt::Key_I, 3},
     };
     suite::MessageDialogs dialogs;
     for (const Case& c : cases) {
@@ -118,12 +120,10 @@ TEST_F(ServicesViewTest, MessageBoxesHaveTheButtonsIconAndDefaultOfTheirStyleAnd
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             icon = box->icon();
-            defaultButton = box->defaultButton()->text();
-            for (QAbstractButton* button : box->buttons()) {
-                buttons << button->text();
-                if (button->text() == c.clicked)
-                    QTimer::singleShot(0, button, &QAbstractButton::click);
-            }
+            defaultButton = box->defaultButton()->text().remove('&');
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text().remove('&');
+            QTest::keyClick(box, c.key);
         });
         const qint32 answer = c.style == 4370 ? dialogs.errorBox("Errore 5\nOrigine: Form_Activate", c.style, "Console")
                                               : dialogs.showMessage("Testo", c.style, "Titolo");
@@ -133,7 +133,7 @@ TEST_F(ServicesViewTest, MessageBoxesHaveTheButtonsIconAndDefaultOfTheirStyleAnd
         EXPECT_EQ(buttons, expected) << c.style;
         EXPECT_EQ(defaultButton, c.defaultButton) << c.style;
         EXPECT_EQ(icon, c.icon) << c.style;
-        EXPECT_EQ(answer, c.answer) << c.style;
+        EXPECT_EQ(answer, c.answer) << c.style << " " << c.key;
     }
 }
 

@@ -1,0 +1,152 @@
+// The grouping composition at scale: a dimension of 5,000 options and a grouping of 2,000 of them, driven
+// through the console's gestures on a headless host.
+#include "brondel/console/frmmg_brondel.h"
+#include "brondel/host/clsmg_brondel.h"
+
+#include "suite/db/suite_database.h"
+#include "suite/framework/button_model.h"
+#include "suite/framework/combo_model.h"
+#include "suite/framework/edit_model.h"
+#include "suite/framework/grid_model.h"
+#include "suite/framework/headless_host.h"
+#include "suite/framework/menu_button_model.h"
+#include "suite/framework/sidebar_model.h"
+
+#include "ado/connection.h"
+#include "suite/framework/model_factory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int Options = 5000;
+constexpr int Grouping = 2000;
+
+// A demo database whose first dimension has 5,000 options (O0001...) and the grouping GRANDE the first
+// 2,000 of them; the console shown on the grouping composition.
+class Composition {
+public:
+    Composition() {
+        const QString path = dir_.filePath(QStringLiteral("suite.db"));
+        suite::db::createSuiteDatabase(path, true, true);
+        host_ = std::make_unique<suite::HeadlessHost>(path, 1);
+        connection_ = host_->factory()->openConnection(host_->connectionString());
+        QStringList options;
+        for (int i = 1; i <= Options; ++i)
+            options << QStringLiteral("(1, 'A0', 'O%1', 'Opzione %2')").arg(i, 4, 10, QLatin1Char('0')).arg(Options - i);
+        connection_->execute(QStringLiteral("INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, "
+                                            "MG5E_OPZIONE, MG5E_DESCR) VALUES ") +
+                             options.join(QLatin1Char(',')));
+        connection_->execute(QStringLiteral("INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, "
+                                            "MG5G_CODRAGGVAR) VALUES (1, 'A0', 'GRANDE')"));
+        fillGrouping();
+        console_ = brondel::CLSMG_BRONDEL::create();
+        host_->attach(console_);
+        console_->showForm();
+        std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMRAGVAR");
+    }
+    ~Composition() { console_->closeForm(); }
+
+    brondel::FRMMG_BRONDEL& form() const { return *console_->form(); }
+    template <class T>
+    std::shared_ptr<T> control(const char* name) const {
+        return std::dynamic_pointer_cast<T>(form().control(QString::fromLatin1(name)));
+    }
+
+    // The grouping holds the first 2,000 options again, numbered 1..2,000.
+    void fillGrouping() const {
+        connection_->execute(QStringLiteral("DELETE FROM MG5H_COMPRAGVAR WHERE MG5H_RAGGR_MG5G = 'GRANDE'"));
+        QStringList members;
+        for (int i = 1; i <= Grouping; ++i)
+            members << QStringLiteral("(1, 'A0', 'GRANDE', %1, 'O%2')").arg(i).arg(i, 4, 10, QLatin1Char('0'));
+        connection_->execute(QStringLiteral("INSERT INTO MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, "
+                                            "MG5H_RAGGR_MG5G, MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E) VALUES ") +
+                             members.join(QLatin1Char(',')));
+    }
+
+    // Chooses another variant, then the first with the grouping GRANDE: both grids loaded.
+    void open() const {
+        control<suite::ComboModel>("CBO_PROGR_RAGGR")->pick(1);
+        control<suite::ComboModel>("CBO_PROGR_RAGGR")->pick(0);
+        const auto grouping = control<suite::EditModel>("TXT_RAGGRUPP");
+        grouping->typeText(QStringLiteral("GRANDE"));
+        grouping->leave();
+    }
+
+    void click(const char* button) const { control<suite::ButtonModel>(button)->click(); }
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<suite::HeadlessHost> host_;
+    std::shared_ptr<ado::Connection> connection_;
+    std::shared_ptr<brondel::CLSMG_BRONDEL> console_;
+};
+
+Composition& composition() {
+    static Composition instance;
+    return instance;
+}
+
+void BM_OpenComposition(benchmark::State& state) {
+    Composition& c = composition();
+    for (auto _ : state)
+        c.open();
+    state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
+}
+
+void BM_AddAll(benchmark::State& state) {
+    Composition& c = composition();
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.fillGrouping();
+        c.open();
+        state.ResumeTiming();
+        c.click("BTN_ADDALL");
+    }
+    state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
+}
+
+void BM_RemoveAll(benchmark::State& state) {
+    Composition& c = composition();
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.fillGrouping();
+        c.open();
+        state.ResumeTiming();
+        c.click("BTN_DELALL");
+    }
+    state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
+}
+
+void BM_RenumberByDescription(benchmark::State& state) {
+    Composition& c = composition();
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.fillGrouping();
+        c.open();
+        state.ResumeTiming();
+        c.control<suite::MenuButtonModel>("CMD_RINUMERA")->chooseItem(QStringLiteral("key_descrizione"));
+    }
+}
+
+void BM_MoveDown(benchmark::State& state) {
+    Composition& c = composition();
+    c.fillGrouping();
+    c.open();
+    c.control<suite::GridModel>("GRD_RAGGR_MG5H")->selectRow(Grouping / 2);
+    for (auto _ : state)
+        c.click("BTN_GIU");
+}
+
+}  // namespace
+
+BENCHMARK(BM_OpenComposition)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_AddAll)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(BM_RemoveAll)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(BM_RenumberByDescription)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(BM_MoveDown)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+BENCHMARK_MAIN();

@@ -1,0 +1,91 @@
+#include "articles_fixture.h"
+
+#include "suite/framework/model_factory.h"
+#include "suite/framework/sidebar_model.h"
+
+#include "ado/connection.h"
+#include "ado/recordset.h"
+#include "automation/variant.h"
+#include "brondel/console/section_frame.h"
+#include "brondel/console/host_components/virtual_frame.h"
+
+namespace console_test {
+
+const QString ArticlesTest::caption = QStringLiteral("Console parametri varianti");
+
+QString subCode(int progressive, int length, int treatment) {
+    return QStringLiteral("INSERT INTO MG6F_DIMEART (MG6F_DITTA_CG18, MG6F_PROGR, MG6F_DESCR, MG6F_SIZE, "
+                          "MG6F_INDCODIFICA, MG6F_INDALLIN, MG6F_INDDESCRART, MG6F_ULTPROG) "
+                          "VALUES (1, %1, 'SUBCODICE %1', %2, %3, 0, 0, 0)")
+        .arg(progressive)
+        .arg(length)
+        .arg(treatment);
+}
+
+QString subCodeValue(int type, const char* code) {
+    return QStringLiteral("INSERT INTO MG6E_SUBCODART (MG6E_DITTA_CG18, MG6E_PROGR_MG6F, MG6E_SUBCODICE, MG6E_DESCR) "
+                          "VALUES (1, %1, '%2', 'VALORE %2')")
+        .arg(type)
+        .arg(QString::fromLatin1(code));
+}
+
+void ArticlesTest::TearDown() {
+    if (console && console->form()) {
+        for (const auto& [frame, navigatorName] :
+             {std::pair{configurator(), "GNV_CONFIGART"}, std::pair{values(), "GNV_SUBCODART"}}) {
+            if (frame && frame->status() != host::frame_status::Browse)
+                navigator(navigatorName)->pressButton(QStringLiteral("Annulla"));
+        }
+    }
+    ConsoleTest::TearDown();
+}
+
+void ArticlesTest::open(const char* item, bool demo, const QStringList& setup) {
+    openHost(demo);
+    for (const QString& statement : setup)
+        execute(statement);
+    // The empty database has no menu entry to give the console its caption.
+    console->setCaption(caption);
+    console->showForm();
+    click(item);
+}
+
+void ArticlesTest::click(const char* item) const {
+    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONART", item));
+}
+
+std::shared_ptr<host::VirtualFrame> ArticlesTest::configurator() const {
+    return sectionFrame("DTS_Configurazione_Articoli").frame();
+}
+
+std::shared_ptr<host::VirtualFrame> ArticlesTest::values() const { return sectionFrame("DTS_Subcodici_Articoli").frame(); }
+
+bool ArticlesTest::addSubCode(const QString& length, int treatment) const {
+    if (configurator()->status() != host::frame_status::Adding && !press("GNV_CONFIGART", "Nuovo"))
+        return false;
+    edit("TXT_DESCRCONFART")->typeText(QStringLiteral("nuovo"));
+    edit("TXT_SIZECONFART")->typeText(length);
+    combo("CBO_TRATTAMENTO")->pick(treatment);
+    return press("GNV_CONFIGART", "Conferma");
+}
+
+QStringList ArticlesTest::query(const QString& statement) const {
+    const auto rows = host_->factory()->openConnection(host_->connectionString())->execute(statement);
+    QStringList result;
+    for (; rows->isOpen() && !rows->isEof(); rows->moveNext()) {
+        QStringList values;
+        for (int i = 0; i < rows->fields().count(); ++i)
+            values << automation::cstr(rows->value(i));
+        result << values.join('|');
+    }
+    return result;
+}
+
+QStringList ArticlesTest::shown() const {
+    QStringList texts;
+    for (const suite::ScriptedMessages::Shown& message : host_->messages().shown())
+        texts << QString::number(message.style) + ' ' + message.title + ": " + message.text;
+    return texts;
+}
+
+}  // namespace console_test
