@@ -116,6 +116,55 @@ void Connection::rollbackTrans() {
     inTransaction_ = false;
 }
 
+void Connection::runAllOrNothing(const std::function<void()>& work) {
+    const bool ownTransaction = !inTransaction_;
+    const QString savepoint = QStringLiteral("brondel_work_%1").arg(savepoints_ + 1);
+    if (ownTransaction)
+        beginTrans();
+    else
+        run([&](Engine& e) { e.setSavepoint(savepoint); });
+    ++savepoints_;
+    try {
+        work();
+    } catch (...) {
+        --savepoints_;
+        // The work's error is the one reported, in errors() too, whatever the undoing does.
+        const std::vector<Error> reported = errors_;
+        try {
+            if (ownTransaction) {
+                rollbackTrans();
+            } else {
+                run([&](Engine& e) {
+                    e.rollbackToSavepoint(savepoint);
+                    e.releaseSavepoint(savepoint);
+                });
+            }
+        } catch (const automation::Error&) {
+            if (ownTransaction) inTransaction_ = false;  // a failed rollback leaves no transaction behind
+        }
+        errors_ = reported;
+        throw;
+    }
+    --savepoints_;
+    if (!ownTransaction) {
+        run([&](Engine& e) { e.releaseSavepoint(savepoint); });
+        return;
+    }
+    try {
+        commitTrans();
+    } catch (const automation::Error&) {
+        // Nothing of the work stays when it cannot be kept whole.
+        const std::vector<Error> reported = errors_;
+        try {
+            rollbackTrans();
+        } catch (const automation::Error&) {
+            inTransaction_ = false;
+        }
+        errors_ = reported;
+        throw;
+    }
+}
+
 void Connection::recordError(const automation::Error& error) { errors_.assign(1, Error(error)); }
 
 }  // namespace ado

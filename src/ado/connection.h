@@ -76,6 +76,11 @@ public:
     void rollbackTrans();
     bool inTransaction() const { return inTransaction_; }
 
+    // Runs work all or nothing: when it raises, what it changed on this connection is undone and the error
+    // raised again unchanged. Outside a transaction the work gets one of its own; inside the caller's it runs
+    // under a savepoint, so that only its own changes are undone and the caller's transaction goes on.
+    void runAllOrNothing(const std::function<void()>& work);
+
     // The Errors collection: what the engine reported for the last failed call.
     const std::vector<Error>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
@@ -106,6 +111,7 @@ private:
     QString connectionString_;
     std::unique_ptr<Engine> engine_;
     bool inTransaction_ = false;
+    int savepoints_ = 0;  // open savepoints, which name the next one
     std::vector<Error> errors_;
     StatementObserver observer_;
 };

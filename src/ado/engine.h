@@ -34,6 +34,11 @@ public:
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
+    // Savepoints inside the current transaction: release keeps the work done since the savepoint, rollback
+    // undoes it (the transaction goes on). name is a plain identifier.
+    virtual void setSavepoint(const QString& name) = 0;
+    virtual void releaseSavepoint(const QString& name) = 0;
+    virtual void rollbackToSavepoint(const QString& name) = 0;
 
     virtual QString quoteIdentifier(const QString& name) const = 0;
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "automation/error.h"
+
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 // Visual Basic meaning for QVariant: Empty is an invalid QVariant(), Null is QVariant::fromValue(nullptr).
 namespace automation {
@@ -11,6 +14,19 @@ inline QVariant null() { return QVariant::fromValue(nullptr); }
 
 inline bool isEmpty(const QVariant& v) { return !v.isValid(); }
 inline bool isNull(const QVariant& v) { return v.isValid() && v.metaType().id() == QMetaType::Nullptr; }
+
+class Dispatch;
+
+// Object references: a Variant holds the object's std::shared_ptr (std::shared_ptr<ado::Connection>, or
+// std::shared_ptr<Dispatch> for a late-bound object). Nothing is an empty reference to a Dispatch.
+inline QVariant nothing() { return QVariant::fromValue(std::shared_ptr<Dispatch>()); }
+inline bool isNothing(const QVariant& v) {
+    return v.metaType() == QMetaType::fromType<std::shared_ptr<Dispatch>>() && !v.value<std::shared_ptr<Dispatch>>();
+}
+// The object of class T a Variant refers to; nothing for Nothing or an empty reference to a T. Anything
+// else raises errors::TypeMismatch, as assigning it to an object variable of that class does.
+template <class T>
+std::shared_ptr<T> objectOf(const QVariant& v);
 
 // Conversions with VB's rules. Numbers are read and written with "." as the decimal separator
 // whatever the user's locale, so that text built from them is the same on every machine.
@@ -44,5 +60,14 @@ bool cbool(const QVariant& v);
 // VB's Decimal held in a double: a double converts with its first 15 significant digits, as VB
 // does (so 0.1 + 0.2 gives 0.3); beyond Decimal's range raises Overflow.
 double cdec(const QVariant& v);
+
+template <class T>
+std::shared_ptr<T> objectOf(const QVariant& v) {
+    if (v.metaType() == QMetaType::fromType<std::shared_ptr<T>>())
+        return v.value<std::shared_ptr<T>>();
+    if (isNothing(v))
+        return nullptr;
+    throw Error::fromNumber(errors::TypeMismatch);
+}
 
 }  // namespace automation

@@ -171,6 +171,43 @@ TEST(Connection, RollbackDiscardsAndCommitKeepsTheTransactionsWrites) {
     EXPECT_EQ(db.rows(QStringLiteral("SELECT ID FROM T")), QStringLiteral("1"));
 }
 
+// Work that deletes row 1, then fails or not.
+void work(Connection& connection, bool fails) {
+    connection.execute(QStringLiteral("DELETE FROM T WHERE ID = 1"));
+    if (fails)
+        connection.execute(QStringLiteral("INSERT INTO MISSING VALUES (1)"));
+}
+
+TEST(Connection, AllOrNothingWorkAloneKeepsAllOrNothingOfIt) {
+    for (const bool fails : {false, true}) {
+        SCOPED_TRACE(fails ? "failing" : "succeeding");
+        TestDatabase db(Schema);
+        auto connection = db.connect();
+        const automation::Error error = errorOf([&] { connection->runAllOrNothing([&] { work(*connection, fails); }); });
+        EXPECT_EQ(db.rows(QStringLiteral("SELECT ID FROM T ORDER BY ID")), fails ? QStringLiteral("1;2") : QStringLiteral("2"));
+        EXPECT_FALSE(connection->inTransaction());
+        if (fails) {
+            EXPECT_TRUE(error.description().contains(QStringLiteral("MISSING"))) << error.description().toStdString();
+            ASSERT_EQ(connection->errors().size(), 1u);
+        }
+    }
+}
+
+TEST(Connection, AllOrNothingWorkInsideACallersTransactionUndoesOnlyItsOwnChanges) {
+    TestDatabase db(Schema);
+    auto connection = db.connect();
+    connection->beginTrans();
+    connection->execute(QStringLiteral("DELETE FROM T WHERE ID = 2"));
+    EXPECT_NE(errorOf([&] { connection->runAllOrNothing([&] { work(*connection, true); }); }).number(), 0);
+    EXPECT_TRUE(connection->inTransaction());
+    EXPECT_EQ(connection->execute(QStringLiteral("SELECT COUNT(*) FROM T WHERE ID = 1"))->value(0).toInt(), 1);
+    EXPECT_EQ(connection->execute(QStringLiteral("SELECT COUNT(*) FROM T WHERE ID = 2"))->value(0).toInt(), 0);
+    // Nested work keeps what it did as part of the caller's transaction.
+    connection->runAllOrNothing([&] { connection->runAllOrNothing([&] { work(*connection, false); }); });
+    connection->commitTrans();
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT COUNT(*) FROM T")), QStringLiteral("0"));
+}
+
 TEST(Connection, CallsOnAClosedConnectionRaiseObjectClosed) {
     Connection connection;
     EXPECT_EQ(errorOf([&] { connection.execute(QStringLiteral("SELECT 1")); }).number(), ae::ObjectClosed);

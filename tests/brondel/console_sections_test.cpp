@@ -258,6 +258,9 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
             expected << "GRD_CLIFORVAR 15" << "GRB_PARCLIFOR(0) 7";
         if (panel == 1)
             expected << "GRD_RAGGRUP 15" << "GRB_RAGGRUPP(0) 14" << "GNV_RAGGRUP 12";
+        if (panel == 5)
+            expected << "GRD_PRIORLETT 15" << "GRB_PRIORLETT 7" << "GNV_PRIORLETT 12" << "CMD_DEFAULT 12" << "CMD_SU 5"
+                     << "CMD_GIU 5";
         if (panel == 6)
             expected << "GRB_RAGVAR(0) 7" << "GRB_RAGVAR(1) 11" << "GRD_RAGGR_MG5E 11" << "GRD_RAGGR_MG5H 15"
                      << "TvDim 15" << "LBL_RAGMES 14" << "CMD_RINUMERA 12";

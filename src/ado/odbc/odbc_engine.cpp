@@ -176,6 +176,20 @@ void OdbcEngine::commitTransaction() { d_->endTransaction(SQL_COMMIT); }
 
 void OdbcEngine::rollbackTransaction() { d_->endTransaction(SQL_ROLLBACK); }
 
+// SQL Server names a savepoint with SAVE TRANSACTION and has no release: the work stays in the transaction.
+void OdbcEngine::setSavepoint(const QString& name) {
+    executeGenerated((d_->sqliteBackend ? QStringLiteral("SAVEPOINT ") : QStringLiteral("SAVE TRANSACTION ")) + name, {});
+}
+
+void OdbcEngine::releaseSavepoint(const QString& name) {
+    if (d_->sqliteBackend) executeGenerated(QStringLiteral("RELEASE ") + name, {});
+}
+
+void OdbcEngine::rollbackToSavepoint(const QString& name) {
+    executeGenerated((d_->sqliteBackend ? QStringLiteral("ROLLBACK TO ") : QStringLiteral("ROLLBACK TRANSACTION ")) + name,
+                     {});
+}
+
 QString OdbcEngine::quoteIdentifier(const QString& name) const {
     QString quoted = name;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));

@@ -33,6 +33,9 @@ public:
     void beginTransaction() override;
     void commitTransaction() override;
     void rollbackTransaction() override;
+    void setSavepoint(const QString& name) override;
+    void releaseSavepoint(const QString& name) override;
+    void rollbackToSavepoint(const QString& name) override;
     QString quoteIdentifier(const QString& name) const override;
 
 private:

@@ -116,6 +116,14 @@ void SqliteEngine::commitTransaction() { executeGenerated(QStringLiteral("COMMIT
 
 void SqliteEngine::rollbackTransaction() { executeGenerated(QStringLiteral("ROLLBACK"), {}); }
 
+void SqliteEngine::setSavepoint(const QString& name) { executeGenerated(QStringLiteral("SAVEPOINT ") + name, {}); }
+
+void SqliteEngine::releaseSavepoint(const QString& name) { executeGenerated(QStringLiteral("RELEASE ") + name, {}); }
+
+void SqliteEngine::rollbackToSavepoint(const QString& name) {
+    executeGenerated(QStringLiteral("ROLLBACK TO ") + name, {});
+}
+
 QString SqliteEngine::quoteIdentifier(const QString& name) const {
     QString quoted = name;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));

@@ -10,6 +10,7 @@
 #include "brondel/options/options_section.h"
 #include "brondel/groupings/grouping_composition.h"
 #include "brondel/groupings/grouping_list.h"
+#include "brondel/priorities/processing_priorities.h"
 #include "brondel/variants/variant_configurator.h"
 
 namespace brondel {
@@ -29,6 +30,7 @@ std::array<std::unique_ptr<ConsoleSection>, PanelCount> createConsoleSections(FR
     sections.at(9) = std::make_unique<SubCodeLanguages>(form);
     sections.at(10) = std::make_unique<MandatoryByDocument>(form);
     sections.at(11) = std::make_unique<MandatoryByProgram>(form);
+    sections.at(5) = std::make_unique<ProcessingPriorities>(form);
     return sections;
 }
 

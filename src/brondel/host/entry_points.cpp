@@ -3,6 +3,7 @@
 #include "brondel/host/clsmg_brondel.h"
 #include "brondel/host/library_lock.h"
 #include "brondel/host/type_library.h"
+#include "brondel/priorities/clsmg_priorlett.h"
 
 #include "automation/registry.h"
 #include "automation/typelib.h"
@@ -13,9 +14,11 @@
 
 namespace {
 
-class ConsoleClassFactory : public automation::ClassFactory {
+// Creates the instances of one of the library's classes.
+template <class Class>
+class LibraryClassFactory : public automation::ClassFactory {
 public:
-    std::shared_ptr<automation::Dispatch> createInstance() override { return brondel::CLSMG_BRONDEL::create(); }
+    std::shared_ptr<automation::Dispatch> createInstance() override { return Class::create(); }
 
 private:
     brondel::LibraryLock lock_;
@@ -56,9 +59,13 @@ int32_t registration(const char* registryPath, Call call) {
 int32_t DllGetClassObject(const char* className, std::shared_ptr<automation::ClassFactory>* factory) {
     if (!className || !factory)
         return automation::hresult::ClassNotAvailable;
-    if (::className(className).compare(QLatin1String("CLSMG_BRONDEL"), Qt::CaseInsensitive) != 0)
+    const QString name = ::className(className);
+    if (name.compare(QLatin1String("CLSMG_BRONDEL"), Qt::CaseInsensitive) == 0)
+        *factory = std::make_shared<LibraryClassFactory<brondel::CLSMG_BRONDEL>>();
+    else if (name.compare(QLatin1String("CLSMG_PRIORLETT"), Qt::CaseInsensitive) == 0)
+        *factory = std::make_shared<LibraryClassFactory<brondel::CLSMG_PRIORLETT>>();
+    else
         return automation::hresult::ClassNotAvailable;
-    *factory = std::make_shared<ConsoleClassFactory>();
     return automation::hresult::Ok;
 }
 

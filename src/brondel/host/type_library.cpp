@@ -22,9 +22,18 @@ automation::TypeLibrary build() {
         .addProperty(QStringLiteral("CodiceRaggruppamento"), dispid::CodiceRaggruppamento)
         .addMember(QStringLiteral("DataTransfer"), dispid::DataTransfer, MemberKind::Event);
 
+    // In the order of its function table: connessione's get before its set, Ditta write-only.
+    ClassInfo priorities(QStringLiteral("CLSMG_PRIORLETT"), QVersionNumber(1, 0));
+    priorities.addMember(QStringLiteral("connessione"), priorlett_dispid::connessione, MemberKind::PropertyGet)
+        .addMember(QStringLiteral("connessione"), priorlett_dispid::connessione, MemberKind::PropertyPutRef)
+        .addMember(QStringLiteral("Ditta"), priorlett_dispid::Ditta, MemberKind::PropertyPut)
+        .addMember(QStringLiteral("VariantiConfigurate_Descrizioni"), priorlett_dispid::VariantiConfigurate_Descrizioni,
+                   MemberKind::Method)
+        .addMember(QStringLiteral("PrioritaPredefinite"), priorlett_dispid::PrioritaPredefinite, MemberKind::Method);
+
     automation::TypeLibrary library(QStringLiteral("MGUO_BRONDEL"), QVersionNumber(1, 3));
     library.addClass(std::move(console))
-        .addClass(ClassInfo(QStringLiteral("CLSMG_PRIORLETT"), QVersionNumber(1, 0)))
+        .addClass(std::move(priorities))
         .addEnumeration({QStringLiteral("EnumMethodResult"),
                          {{QStringLiteral("bwMethodOK"), -1}, {QStringLiteral("bwMethodCanceled"), 0}}});
     return library;

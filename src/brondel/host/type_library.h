@@ -26,4 +26,12 @@ constexpr long CodiceRaggruppamento = 0x6803004E;
 constexpr long DataTransfer = 1;
 }  // namespace dispid
 
+// Dispatch ids of CLSMG_PRIORLETT's default interface.
+namespace priorlett_dispid {
+constexpr long connessione = 0x68030001;
+constexpr long Ditta = 0x68030000;
+constexpr long VariantiConfigurate_Descrizioni = 0x60030004;
+constexpr long PrioritaPredefinite = 0x60030005;
+}  // namespace priorlett_dispid
+
 }  // namespace brondel

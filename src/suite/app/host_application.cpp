@@ -110,6 +110,10 @@ HostApplication::~HostApplication() {
     window_.reset();
 }
 
+std::shared_ptr<automation::Dispatch> HostApplication::createObject(const QString& progId) {
+    return loader_->create(progId);
+}
+
 QString HostApplication::errorText(const automation::Error& error) {
     QString source = error.source();
     return QStringLiteral("error %1: %2 (in %3)")

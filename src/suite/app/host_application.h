@@ -9,8 +9,9 @@
 #include <vector>
 
 namespace automation {
+class Dispatch;
 class Error;
-}
+}  // namespace automation
 
 namespace suite {
 
@@ -59,6 +60,10 @@ public:
     bool closeModules();
     // Syncs the views and saves the main window as a PNG; false when the file could not be written.
     bool saveScreenshot(const QString& path);
+
+    // A new instance of a class registered in the component registry, created by its ProgID as the suite's
+    // programs create them ("MGUO_BRONDEL.CLSMG_PRIORLETT"); raises automation::Error 429 when it cannot.
+    std::shared_ptr<automation::Dispatch> createObject(const QString& progId);
 
     // The ProgID that serves a menu program: "MGUO_BRONDEL" is "MGUO_BRONDEL.CLSMG_BRONDEL".
     static QString progIdOf(const QString& program);

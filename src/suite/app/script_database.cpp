@@ -1,5 +1,6 @@
 #include "suite/app/script_database.h"
 
+#include "suite/app/script_automation.h"
 #include "suite/app/script_host.h"
 
 #include "ado/connection.h"
@@ -15,7 +16,7 @@ ScriptDatabase::ScriptDatabase(ScriptHost& host, QString connectionString, QObje
 
 ScriptDatabase::~ScriptDatabase() = default;
 
-ado::Connection& ScriptDatabase::connection() {
+ado::Connection& ScriptDatabase::open() {
     if (!connection_) {
         connection_ = std::make_shared<ado::Connection>();
         connection_->open(connectionString_);
@@ -26,7 +27,7 @@ ado::Connection& ScriptDatabase::connection() {
 QJSValue ScriptDatabase::query(const QString& sql) {
     QJSValue rows = host_.engine().newArray();
     host_.gesture([&] {
-        const std::shared_ptr<ado::Recordset> result = connection().execute(sql);
+        const std::shared_ptr<ado::Recordset> result = open().execute(sql);
         if (!result->isOpen())
             return;
         const ado::Fields& fields = result->fields();
@@ -40,9 +41,15 @@ QJSValue ScriptDatabase::query(const QString& sql) {
     return rows;
 }
 
+QJSValue ScriptDatabase::connection() {
+    if (!host_.gesture([&] { open(); }))
+        return QJSValue();
+    return host_.engine().newQObject(new ScriptConnection(host_, connection_));
+}
+
 double ScriptDatabase::exec(const QString& sql) {
     qint64 affected = -1;
-    host_.gesture([&] { connection().execute(sql, &affected); });
+    host_.gesture([&] { open().execute(sql, &affected); });
     return double(affected);
 }
 

@@ -25,9 +25,11 @@ public:
     Q_INVOKABLE QJSValue query(const QString& sql);
     // Runs a statement; the rows it changed (-1 when none counted).
     Q_INVOKABLE double exec(const QString& sql);
+    // The connection query() and exec() run on, as a script connection object (see ScriptConnection).
+    Q_INVOKABLE QJSValue connection();
 
 private:
-    ado::Connection& connection();
+    ado::Connection& open();
 
     ScriptHost& host_;
     QString connectionString_;

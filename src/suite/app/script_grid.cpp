@@ -17,25 +17,25 @@ int ScriptGrid::rowCount() const { return grid_.rowCount(); }
 
 int ScriptGrid::currentRow() const { return grid_.currentRow(); }
 
+QJSValue ScriptGrid::columns() const {
+    QJSValue list = host().engine().newArray(quint32(grid_.columnCount()));
+    for (int i = 0; i < grid_.columnCount(); ++i) {
+        const host::GridColumn column = grid_.column(i);
+        QJSValue shown = host().engine().newObject();
+        shown.setProperty(QStringLiteral("field"), column.field);
+        shown.setProperty(QStringLiteral("caption"), column.caption);
+        shown.setProperty(QStringLiteral("visible"), column.visible);
+        shown.setProperty(QStringLiteral("width"), column.width);
+        list.setProperty(quint32(i), shown);
+    }
+    return list;
+}
+
 QStringList ScriptGrid::fields() const {
     QStringList result;
     for (int i = 0; i < grid_.columnCount(); ++i)
         result << grid_.columnField(i);
     return result;
-}
-
-QJSValue ScriptGrid::columns() const {
-    QJSValue list = host().engine().newArray(quint32(grid_.columnCount()));
-    for (int i = 0; i < grid_.columnCount(); ++i) {
-        const host::GridColumn column = grid_.column(i);
-        QJSValue item = host().engine().newObject();
-        item.setProperty(QStringLiteral("field"), column.field);
-        item.setProperty(QStringLiteral("caption"), column.caption);
-        item.setProperty(QStringLiteral("visible"), column.visible);
-        item.setProperty(QStringLiteral("width"), column.width);
-        list.setProperty(quint32(i), item);
-    }
-    return list;
 }
 
 bool ScriptGrid::checkRow(int row) {

@@ -4,6 +4,7 @@
 #include "suite/app/host_application.h"
 #include "suite/app/main_window.h"
 #include "suite/app/module_window.h"
+#include "suite/app/script_automation.h"
 #include "suite/app/script_console.h"
 #include "suite/app/script_control_base.h"
 #include "suite/app/script_database.h"
@@ -35,6 +36,13 @@ ModuleWindow* ScriptSuite::requireConsole() {
     if (!window)
         host_.engine().throwError(QJSValue::ReferenceError, QStringLiteral("the console is not open"));
     return window;
+}
+
+QJSValue ScriptSuite::createObject(const QString& progId) {
+    std::shared_ptr<automation::Dispatch> object;
+    if (!host_.gesture([&] { object = host_.application().createObject(progId); }))
+        return QJSValue();
+    return ScriptAutomation::wrap(host_, std::move(object));
 }
 
 bool ScriptSuite::open() {

@@ -25,7 +25,14 @@ class ScriptHost;
 //   suite.lookups            every lookup window shown: {title, rows}
 //   suite.status(panel)      the text of a panel of the host's status bar
 //   suite.cancel             set in bwClose to keep the console open
-//   suite.db                 query(sql) -> rows as objects, exec(sql) -> rows affected
+//   suite.db                 query(sql) -> rows as objects, exec(sql) -> rows affected, connection() -> the
+//                            ADO connection they run on (state, inTransaction, beginTrans(), commitTrans(),
+//                            rollbackTrans()), to hand to a late-bound object
+//   suite.createObject(progId) a new instance of a class of the component registry, created and called by
+//                            late binding as the suite's programs do: its type library's properties read and
+//                            written by name, its methods called as functions; objects it returns are
+//                            connections, recordsets (state, recordCount, bof, eof, moveFirst(), moveNext(),
+//                            value(field), rows(), close()) or late-bound objects; Nothing is null
 //   suite.screenshot(file)   saves the main window as PNG
 class ScriptSuite : public QObject {
     Q_OBJECT
@@ -46,6 +53,7 @@ public:
     void setCancel(bool cancel) { cancel_ = cancel; }
 
     Q_INVOKABLE bool open();
+    Q_INVOKABLE QJSValue createObject(const QString& progId);
     Q_INVOKABLE bool section(const QString& key);
     Q_INVOKABLE QJSValue control(const QString& name, int index = -1);
     Q_INVOKABLE bool close();

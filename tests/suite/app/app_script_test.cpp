@@ -241,5 +241,47 @@ TEST_F(ScriptTest, TheDatabaseIsReachedOnAConnectionOfItsOwn) {
     EXPECT_TRUE(error.contains("NOPE")) << error.toStdString();
 }
 
+TEST_F(ScriptTest, ALateBoundPrioritiesObjectRebuildsACompanysDefaultListsOnTheScriptsConnection) {
+    const QString error = run(R"js(
+        var priorities = suite.createObject("MGUO_BRONDEL.CLSMG_PRIORLETT");
+        priorities.Ditta = 2;
+        priorities.connessione = suite.db.connection();
+        if (priorities.CONNESSIONE.state !== 1) throw new Error("no connection kept");
+        if (priorities.PrioritaPredefinite() !== undefined) throw new Error("a result");
+        priorities.connessione = null;
+        if (priorities.connessione !== null) throw new Error("still connected");
+        var rows = suite.db.query("SELECT MG5L_INDELEMENTO AS E, MG5L_PRIORITA AS P, MG5L_FLGPOSVAR1 AS F " +
+                                  "FROM MG5L_LETVARIANTI WHERE MG5L_DITTA_CG18 = 2 ORDER BY 1, 2");
+        var lists = rows.map(function (r) { return r.E + "." + r.P + "=" + r.F; }).join(" ");
+        if (lists !== "0.1=1 0.2=1 0.3=0 0.4=0 1.1=1 1.2=1 1.3=0 1.4=0 2.1=1 2.2=1 2.3=0 2.4=0 3.1=1 3.2=1 3.3=0 3.4=0")
+            throw new Error(lists);
+
+        var reader = suite.createObject("mguo_brondel.clsmg_priorlett");
+        reader.Ditta = 1;
+        reader.connessione = suite.db.connection();
+        var variants = reader.VariantiConfigurate_Descrizioni();
+        if (variants.recordCount !== 6 || variants.rows().length !== 6) throw new Error(variants.recordCount);
+    )js");
+    EXPECT_EQ(error, "") << error.toStdString();
+}
+
+TEST_F(ScriptTest, ALateBoundObjectRefusesWhatItsTypeLibraryDoesNotAllow) {
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"p.connessione = 5;", "error 13: Type mismatch"},
+        {"p.connessione = suite.createObject('MGUO_BRONDEL.CLSMG_PRIORLETT');", "error 13: Type mismatch"},
+        {"var d = p.Ditta;", "error 438: Object doesn't support this property or method"},
+        {"p.PrioritaPredefinite();", "error 91: Object variable or With block variable not set"},
+        {"suite.createObject('MGUO_BRONDEL.CLSMG_NESSUNA');", "error 429: ActiveX component can't create object"},
+    };
+    for (const Case& c : cases) {
+        const QString error = run(QStringLiteral("var p = suite.createObject('MGUO_BRONDEL.CLSMG_PRIORLETT'); ") + c.script);
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << c.script << ": " << error.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace app_test
