@@ -49,12 +49,12 @@ void MandatoryVariants::SalvataggioDB_MG5J(const QString& code, const QString& o
 }
 
 std::shared_ptr<ado::Recordset> MandatoryVariants::loadWorkingTable(MandatoryStatements::Pivot pivot) const {
-    const QString columns = automation::cstr(execute(MandatoryStatements::columnList(company()))->value(0));
+    const QString columns = automation::cstr(executeBatch(MandatoryStatements::columnList(company()))->value(0));
     const QString definitions = MandatoryStatements::columnDefinitions(columns);
     // The table is not there the first time.
     automation::runIgnoringErrors({[&] { execute(MandatoryStatements::dropWorkingTable(pivot)); }});
     execute(MandatoryStatements::createWorkingTable(pivot, definitions));
-    execute(MandatoryStatements::fillWorkingTable(pivot, company(), columns));
+    executeBatch(MandatoryStatements::fillWorkingTable(pivot, company(), columns));
     const std::shared_ptr<ado::Recordset> rows = required(factory()->recordsetFactory())->createRecordset();
     rows->open(MandatoryStatements::workingRows(pivot), connection());
     return rows;

@@ -250,7 +250,7 @@ void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
         try {
             using Table = OptionStatements::OptionTable;
             for (const Table table : {Table::Languages, Table::Groupings, Table::CustomersSuppliers, Table::Options})
-                connection->execute(OptionStatements::deleteOption(table, company(), code, option));
+                execute(OptionStatements::deleteOption(table, company(), code, option));
             connection->commitTrans();
         } catch (const automation::Error& error) {
             connection->rollbackTrans();

@@ -32,7 +32,8 @@ protected:
     std::shared_ptr<suite::EditModel> variantField() {
         auto field = edit(2, true, false);
         label_ = add<suite::LabelModel>(ControlKind::Label, "LBL_DESCR");
-        field->StartDecode.connect([this, field](host::DecodeRequest& request) {
+        // The handler lives in the field's own event: it holds the field by pointer, not by ownership.
+        field->StartDecode.connect([this, field = field.get()](host::DecodeRequest& request) {
             log_ << "StartDecode";
             request.statement = "SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 AND "
                                 "MG5F_CODICEVAR = '" + field->text() + "'";
