@@ -16,19 +16,7 @@ QVariant ArticleSection::number(const QVariant& value) const {
 }
 
 void ArticleSection::allOrNothing(const std::function<void()>& statements) const {
-    const std::shared_ptr<ado::Connection> console = connection();
-    console->beginTrans();
-    try {
-        statements();
-    } catch (...) {
-        try {
-            console->rollbackTrans();
-        } catch (const automation::Error&) {
-            // The statement's own failure is the one to report.
-        }
-        throw;
-    }
-    console->commitTrans();
+    connection()->runAllOrNothing(statements);
 }
 
 }  // namespace brondel

@@ -36,21 +36,7 @@ void numberInOrder(ado::Recordset& rows) {
 
 }  // namespace
 
-void GroupingComposition::allOrNothing(const std::function<void()>& work) {
-    const std::shared_ptr<ado::Connection> console = connection();
-    if (console->inTransaction()) {
-        work();
-        return;
-    }
-    console->beginTrans();
-    try {
-        work();
-    } catch (...) {
-        console->rollbackTrans();
-        throw;
-    }
-    console->commitTrans();
-}
+void GroupingComposition::allOrNothing(const std::function<void()>& work) { connection()->runAllOrNothing(work); }
 
 bool GroupingComposition::groupingReady() {
     if (grid("GRD_RAGGR_MG5E")->dataSource() && !grouping().isEmpty() && groupingFound_)
