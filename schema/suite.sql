@@ -175,6 +175,10 @@ CREATE TABLE MG5H_COMPRAGVAR (
 
 -- Serves the key to the option when an option is deleted.
 CREATE INDEX IX_MG5H_OPZIONE ON MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_OPZIONE_MG5E);
+-- A grouping in sequence order: its next sequence (the highest + 1, read before every insertion) is one seek,
+-- not a walk of the whole grouping; the composition and the tree read it in this order too.
+CREATE INDEX IX_MG5H_SEQOPZIONE ON MG5H_COMPRAGVAR (MG5H_DITTA_CG18, MG5H_CODICEVAR_MG5F, MG5H_RAGGR_MG5G,
+                                                    MG5H_SEQOPZIONE);
 
 -- Option descriptions by language; deleted with their option by the console.
 CREATE TABLE MG5I_OPZLINGUA (

@@ -126,6 +126,11 @@ private:
     void redrawOptions();
     // Runs work in a transaction of the console connection: all of it is written, or none.
     void allOrNothing(const std::function<void()>& work);
+    // The same under the hourglass, which goes back to the default pointer whatever happens.
+    void allOrNothingUnderHourglass(const std::function<void()>& work);
+    // Runs a search list's statement and, when it picked rows, the action on each of them under the
+    // hourglass, all of them or none.
+    void forEachPicked(const QString& statement, const std::function<void(const ado::Recordset&)>& action);
     // An option code as the database compares it: right-trimmed, in upper case.
     static QString optionKey(const QVariant& option);
     // Opens the search list over the variant's options (add) or over the grouping's (remove).

@@ -38,6 +38,15 @@ void numberInOrder(ado::Recordset& rows) {
 
 void GroupingComposition::allOrNothing(const std::function<void()>& work) { connection()->runAllOrNothing(work); }
 
+void GroupingComposition::allOrNothingUnderHourglass(const std::function<void()>& work) {
+    setMousePointer(host::mouse_pointer::Hourglass);
+    struct Pointer {
+        const GroupingComposition& section;
+        ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
+    } pointer{*this};
+    allOrNothing(work);
+}
+
 bool GroupingComposition::groupingReady() {
     if (grid("GRD_RAGGR_MG5E")->dataSource() && !grouping().isEmpty() && groupingFound_)
         return true;
@@ -92,14 +101,9 @@ void GroupingComposition::BTN_ADDALL_Click() {
     automation::reraise("BTN_ADDALL_Click", [this] {
         if (!compositionShown() || !groupingReady())
             return;
-        setMousePointer(host::mouse_pointer::Hourglass);
-        struct Pointer {
-            const GroupingComposition& section;
-            ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
-        } pointer{*this};
         // Each missing option as add-one does it: its existence test, the next sequence and its insertion,
         // all of them or none.
-        allOrNothing([this] {
+        allOrNothingUnderHourglass([this] {
             for (RstRaggr_MG5E->moveFirst(); !RstRaggr_MG5E->isEof(); RstRaggr_MG5E->moveNext()) {
                 if (!EsisteAssociazioneMG5H())
                     Insert_MG5H_COMPRAGVAR();

@@ -78,19 +78,10 @@ void GroupingComposition::Pobj_LookUp_Add_OnReturnRecordSet(const QString& state
     automation::reraise("Pobj_LookUp_Add_OnReturnRecordSet", [&] {
         if (statement.isEmpty())
             return;
-        const std::shared_ptr<ado::Recordset> picked = execute(statement);
-        if (!hasCurrentRow(picked))
-            return;
-        setMousePointer(host::mouse_pointer::Hourglass);
-        struct Pointer {
-            const GroupingComposition& section;
-            ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
-        } pointer{*this};
         const QString code = variant();
         const QString group = grouping();
-        allOrNothing([&] {
-            for (; !picked->isEof(); picked->moveNext())
-                AggiungiComp(code, group, automation::cstr(picked->value(QStringLiteral("MG5E_OPZIONE"))));
+        forEachPicked(statement, [&](const ado::Recordset& picked) {
+            AggiungiComp(code, group, automation::cstr(picked.value(QStringLiteral("MG5E_OPZIONE"))));
         });
     });
 }
@@ -136,23 +127,23 @@ void GroupingComposition::Pobj_LookUp_Rem_OnReturnRecordSet(const QString& state
     automation::reraise("Pobj_LookUp_Rem_OnReturnRecordSet", [&] {
         if (!hasRows(RstRaggr_MG5H) || statement.isEmpty())
             return;
-        const std::shared_ptr<ado::Recordset> picked = execute(statement);
-        if (!hasCurrentRow(picked))
-            return;
-        setMousePointer(host::mouse_pointer::Hourglass);
-        struct Pointer {
-            const GroupingComposition& section;
-            ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
-        } pointer{*this};
         const QString code = variant();
         const QString group = grouping();
         // Every selected row keeps the sequence the list showed: no gap is closed while several rows go.
-        allOrNothing([&] {
-            for (; !picked->isEof(); picked->moveNext()) {
-                EliminaComp(code, group, automation::cint(picked->value(sequenceColumn)),
-                            automation::cstr(picked->value(compositionOption)), true);
-            }
+        forEachPicked(statement, [&](const ado::Recordset& picked) {
+            EliminaComp(code, group, automation::cint(picked.value(sequenceColumn)),
+                        automation::cstr(picked.value(compositionOption)), true);
         });
+    });
+}
+
+void GroupingComposition::forEachPicked(const QString& statement, const std::function<void(const ado::Recordset&)>& action) {
+    const std::shared_ptr<ado::Recordset> picked = execute(statement);
+    if (!hasCurrentRow(picked))
+        return;
+    allOrNothingUnderHourglass([&] {
+        for (; !picked->isEof(); picked->moveNext())
+            action(*picked);
     });
 }
 
