@@ -136,7 +136,8 @@ std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(co
     if (knownTexts_.size() >= maxKnownTexts) knownTexts_.clear();  // a new working set builds up again
     auto known = std::make_shared<KnownText>();
     known->text = std::string(lexer.source());
-    known->lexer.tokenize(known->text);
+    known->lexer = lexer;
+    known->lexer.rebase(known->text);
     known->program = program;
     knownTexts_.emplace(std::string_view(known->text), known);
     return known;

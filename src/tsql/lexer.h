@@ -39,6 +39,9 @@ struct Token {
 class Lexer {
 public:
     void tokenize(std::string_view source);
+    // Reads the same text at another address (a copy the caller keeps alive): tokens are offsets, so a
+    // copied lexer needs no second tokenize.
+    void rebase(std::string_view copy) { source_ = copy; }
 
     std::string_view source() const { return source_; }
     const std::vector<Token>& tokens() const { return tokens_; }

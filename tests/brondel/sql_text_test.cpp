@@ -31,6 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
         Built{"InjectionStaysOneLiteral", SqlText("A = '", QStringLiteral("';DELETE CG18_DITTE--"), "'"),
               "A = ''';DELETE CG18_DITTE--'"},
         Built{"LiteralPiecesAsTheyStand", SqlText("<>''"), "<>''"},
+        Built{"PieceBeyondAsciiReadAsUtf8", SqlText("'Giù' + '", QStringLiteral("più"), "'"),
+              QStringLiteral("'Giù' + 'più'")},
         Built{"BuiltTextAsItIs", SqlText("IN ", SqlText::verbatim(QStringLiteral("('A', 'B')"))), "IN ('A', 'B')"},
         Built{"QuotedValue", automation::sqlQuoted(QStringLiteral("it's")), "'it''s'"},
         Built{"DecodeWithAnApostrophe", VariantStatements::defaultValueDecode("1", "A0", QStringLiteral("L'A")),

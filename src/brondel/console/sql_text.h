@@ -51,7 +51,7 @@ public:
     operator QString() const { return text_; }
 
 private:
-    void append(const char* piece) { text_ += QString::fromUtf8(piece); }
+    void append(const char* piece);
     void append(const QString& value);
     void append(const SqlText& built) { text_ += built.text_; }
     void append(Break lineBreak) { text_ += QLatin1String(lineBreak.text); }
