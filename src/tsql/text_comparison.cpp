@@ -6,6 +6,7 @@
 #include <unicode/locid.h>
 #include <unicode/stringpiece.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace tsql {
@@ -34,11 +35,57 @@ auto significantLength(const Text& text) {
     return n;
 }
 
+// A blank, a digit or a letter of the ASCII range, as its place in ICU's root order at secondary strength
+// (blank < digits < letters, case ignored), or -1 for any other character.
+int plainWeight(char16_t c) {
+    if (c == u' ')
+        return 0;
+    if (c >= u'0' && c <= u'9')
+        return 1 + (c - u'0');
+    if (c >= u'a' && c <= u'z')
+        return 11 + (c - u'a');
+    if (c >= u'A' && c <= u'Z')
+        return 11 + (c - u'A');
+    return -1;
+}
+
+char16_t unit(QChar c) { return c.unicode(); }
+char16_t unit(char c) { return static_cast<unsigned char>(c); }  // a byte of a longer UTF-8 character is no plain one
+
+// Texts of blanks, digits and ASCII letters only (codes, most descriptions): each character has one weight
+// of its own in the collator's order and none has an accent, so comparing the weights in turn is the
+// collator's answer, without it. Every index seek and sort on a text column compares this way. Returns
+// false, comparing nothing, when either text holds another character.
+template <class Text>
+bool comparePlain(const Text& a, const Text& b, int& result) {
+    for (const auto c : a) {
+        if (plainWeight(unit(c)) < 0)
+            return false;
+    }
+    for (const auto c : b) {
+        if (plainWeight(unit(c)) < 0)
+            return false;
+    }
+    const auto n = std::min(a.size(), b.size());
+    for (decltype(a.size()) i = 0; i < n; ++i) {
+        const int x = plainWeight(unit(a[i]));
+        const int y = plainWeight(unit(b[i]));
+        if (x != y) {
+            result = x < y ? -1 : 1;
+            return true;
+        }
+    }
+    result = a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return true;
+}
+
 }  // namespace
 
 int compareText(QStringView a, QStringView b) {
     a = a.first(significantLength(a));
     b = b.first(significantLength(b));
+    if (int plain = 0; comparePlain(a, b, plain))
+        return plain;
     const icu::Collator* c = collator();
     if (!c) return a.compare(b, Qt::CaseInsensitive);  // without ICU's collator, case is still ignored
     UErrorCode status = U_ZERO_ERROR;
@@ -49,6 +96,8 @@ int compareText(QStringView a, QStringView b) {
 int compareText(std::string_view a, std::string_view b) {
     a = a.substr(0, significantLength(a));
     b = b.substr(0, significantLength(b));
+    if (int plain = 0; comparePlain(a, b, plain))
+        return plain;
     const icu::Collator* c = collator();
     if (!c) {
         return compareText(QStringView(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))),

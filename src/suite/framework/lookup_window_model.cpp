@@ -95,7 +95,18 @@ QString LookupWindowModel::selectionStatement(ado::Recordset& rows, const QList<
                            QLatin1Char(']');
         selects << QStringLiteral("SELECT ") + columns.join(QStringLiteral(", "));
     }
-    return selects.join(QStringLiteral("\r\nUNION ALL\r\n"));
+    // SQLite takes at most 500 terms in one compound SELECT, SQL Server many more: a longer selection is
+    // a UNION ALL of derived tables of a few hundred rows each, still in the order picked.
+    constexpr qsizetype terms = 400;
+    const QString unionAll = QStringLiteral("\r\nUNION ALL\r\n");
+    while (selects.size() > terms) {
+        QStringList parts;
+        for (qsizetype first = 0; first < selects.size(); first += terms)
+            parts << QStringLiteral("SELECT * FROM (") + selects.mid(first, terms).join(unionAll) +
+                         QStringLiteral(") AS [Picked]");
+        selects = parts;
+    }
+    return selects.join(unionAll);
 }
 
 }  // namespace suite

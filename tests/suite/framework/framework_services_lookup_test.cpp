@@ -11,6 +11,7 @@
 #include "brondel/console/host_components/decode_service.h"
 #include "brondel/console/host_components/lookup_service.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace services_test {
@@ -110,6 +111,33 @@ TEST_F(LookupTest, AConfirmedSelectionHandsBackAStatementOfTheSelectedRows) {
     const QStringList all = host_->lookups().shown().last().rows;
     ASSERT_GE(all.size(), 3);
     EXPECT_EQ(query(statement), QStringList({all[2], all[0]}));
+}
+
+TEST_F(LookupTest, ASelectionOfThousandsOfRowsHandsBackEveryRowInTheOrderPicked) {
+    const auto connection = host_->factory()->openConnection(host_->connectionString());
+    for (int part = 0; part < 3; ++part) {
+        QStringList values;
+        for (int i = 0; i < 700; ++i)
+            values << QStringLiteral("(1, 'A0', 'P%1')").arg(part * 700 + i, 4, 10, QLatin1Char('0'));
+        connection->execute("INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) VALUES " +
+                            values.join(','));
+    }
+    auto window = host_->factory()->createLookupWindow();
+    window->setConnectionString(host_->connectionString());
+    window->setStatement("SELECT MG5E_OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0' "
+                         "AND MG5E_OPZIONE LIKE 'P%' ORDER BY MG5E_OPZIONE");
+    window->setMultipleSelection(true);
+    QString statement;
+    window->OnReturnRecordSet.connect([&](const QString& selected) { statement = selected; });
+    QList<int> picks;
+    for (int i = 2099; i >= 0; --i)
+        picks << i;
+    host_->lookups().pickSelection(picks);
+    window->show();
+    QStringList expected = host_->lookups().shown().last().rows;
+    ASSERT_EQ(expected.size(), 2100);
+    std::reverse(expected.begin(), expected.end());
+    EXPECT_EQ(query(statement), expected);
 }
 
 TEST_F(LookupTest, APickedRowIsHandedOverWithItsWindowsIdentifier) {
