@@ -30,7 +30,8 @@ TEST(TextComparison, AgreesWithTheCollatorOnRandomTexts) {
             text.pop_back();
         return text;
     };
-    const std::vector<std::string> pieces = {" ", "0", "1", "9", "A", "a", "B", "m", "Z", "z", "-", "_", ".", "é", "\t"};
+    const std::vector<std::string> pieces = {" ", "0", "1", "9", "A", "a", "B", "m",
+                                             "Z", "z", "-", "_", ".", "é", "\t"};
     std::mt19937 random(13);
     const auto text = [&] {
         std::string built;
@@ -42,8 +43,10 @@ TEST(TextComparison, AgreesWithTheCollatorOnRandomTexts) {
         const std::string a = text();
         const std::string b = text();
         UErrorCode compared = U_ZERO_ERROR;
-        const int expected = sign(collator->compareUTF8(icu::StringPiece(trimmed(a)), icu::StringPiece(trimmed(b)), compared));
-        ASSERT_EQ(sign(tsql::compareText(std::string_view(a), std::string_view(b))), expected) << '"' << a << "\" \"" << b << '"';
+        const int expected =
+            sign(collator->compareUTF8(icu::StringPiece(trimmed(a)), icu::StringPiece(trimmed(b)), compared));
+        ASSERT_EQ(sign(tsql::compareText(std::string_view(a), std::string_view(b))), expected)
+            << '"' << a << "\" \"" << b << '"';
         ASSERT_EQ(sign(tsql::compareText(QString::fromStdString(a), QString::fromStdString(b))), expected)
             << '"' << a << "\" \"" << b << '"';
     }

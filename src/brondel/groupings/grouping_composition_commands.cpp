@@ -42,7 +42,9 @@ void GroupingComposition::allOrNothingUnderHourglass(const std::function<void()>
     setMousePointer(host::mouse_pointer::Hourglass);
     struct Pointer {
         const GroupingComposition& section;
-        ~Pointer() { automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }}); }
+        ~Pointer() {
+            automation::runIgnoringErrors({[this] { section.setMousePointer(host::mouse_pointer::Default); }});
+        }
     } pointer{*this};
     allOrNothing(work);
 }

@@ -137,7 +137,8 @@ void GroupingComposition::Pobj_LookUp_Rem_OnReturnRecordSet(const QString& state
     });
 }
 
-void GroupingComposition::forEachPicked(const QString& statement, const std::function<void(const ado::Recordset&)>& action) {
+void GroupingComposition::forEachPicked(const QString& statement,
+                                        const std::function<void(const ado::Recordset&)>& action) {
     const std::shared_ptr<ado::Recordset> picked = execute(statement);
     if (!hasCurrentRow(picked))
         return;

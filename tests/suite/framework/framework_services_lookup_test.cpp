@@ -124,8 +124,9 @@ TEST_F(LookupTest, ASelectionOfThousandsOfRowsHandsBackEveryRowInTheOrderPicked)
     }
     auto window = host_->factory()->createLookupWindow();
     window->setConnectionString(host_->connectionString());
-    window->setStatement("SELECT MG5E_OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0' "
-                         "AND MG5E_OPZIONE LIKE 'P%' ORDER BY MG5E_OPZIONE");
+    window->setStatement(
+        "SELECT MG5E_OPZIONE FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0' "
+        "AND MG5E_OPZIONE LIKE 'P%' ORDER BY MG5E_OPZIONE");
     window->setMultipleSelection(true);
     QString statement;
     window->OnReturnRecordSet.connect([&](const QString& selected) { statement = selected; });
