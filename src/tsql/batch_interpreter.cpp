@@ -181,6 +181,12 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
         const long long changed = statement.run(nullptr);
         if (changed >= 0) result.rowsAffected = changed;
     }
+    if (step.changesSchema) {
+        // Every translation rests on the columns it read: none made before may serve again.
+        cache_.clear();
+        knownTexts_.clear();
+        translator_.schemaChanged();
+    }
     if (!step.createsGlobalTemporary.empty()) globalTemporaryTables_.created(step.createsGlobalTemporary);
     if (!step.dropsGlobalTemporary.empty()) globalTemporaryTables_.dropped(step.dropsGlobalTemporary);
 }

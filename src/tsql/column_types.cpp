@@ -3,6 +3,8 @@
 #include "automation/error.h"
 #include "tsql/sql_target.h"
 
+#include <cstdlib>
+
 
 namespace tsql {
 
@@ -32,7 +34,7 @@ const ColumnTypes::Columns* ColumnTypes::columns(std::string_view table) {
     for (const Row& row : rows.rows) {
         const QByteArray type = row[1].toString().toUtf8();
         columns.emplace(upperAscii(row[0].toString().toStdString()),
-                        ofTypeName(std::string_view(type.constData(), static_cast<std::size_t>(type.size()))));
+                        ofDeclared(std::string_view(type.constData(), static_cast<std::size_t>(type.size()))));
     }
     return &tables_.emplace(std::move(key), std::move(columns)).first->second;
 }
@@ -59,6 +61,34 @@ ScalarType ColumnTypes::ofTypeName(std::string_view declared) {
     if (in(floating)) return ScalarType::Float;
     if (in(text)) return ScalarType::Text;
     return ScalarType::Unknown;  // BIT, dates, binaries: ISNULL keeps its replacement as it is
+}
+
+ColumnTypes::Column ColumnTypes::ofDeclared(std::string_view declared) {
+    Column column;
+    column.type = ofTypeName(declared);
+    std::size_t end = 0;
+    while (end < declared.size() && declared[end] != '(' && declared[end] != ' ') ++end;
+    const std::string name = upperAscii(declared.substr(0, end));
+    if (column.type == ScalarType::Integer) {
+        column.bits = name == "TINYINT" ? 8 : name == "SMALLINT" ? 16 : name == "BIGINT" ? 64 : 32;
+    } else if (column.type == ScalarType::Text) {
+        column.national = name[0] == 'N' || name == "SYSNAME";
+        column.fixed = name == "CHAR" || name == "NCHAR";
+        column.length = name == "SYSNAME" ? 128 : name == "UNIQUEIDENTIFIER" ? 36 : name == "CHAR" || name == "NCHAR" ? 1 : -1;
+        const std::size_t open = declared.find('(');
+        if (open != std::string_view::npos) {
+            const std::string argument = upperAscii(declared.substr(open + 1, declared.find(')', open) - open - 1));
+            if (argument.find("MAX") != std::string::npos) {
+                column.length = -1;
+            } else {
+                const int length = std::atoi(argument.c_str());
+                column.length = length > 0 ? length : -1;
+            }
+        } else if (name == "VARCHAR" || name == "NVARCHAR") {
+            column.length = 1;  // as SQL Server declares a VARCHAR without a length
+        }
+    }
+    return column;
 }
 
 }  // namespace tsql

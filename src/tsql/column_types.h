@@ -21,7 +21,15 @@ enum class ScalarType : unsigned char { Unknown, Null, Integer, Decimal, Float, 
 // definitions differ from batch to batch.
 class ColumnTypes {
 public:
-    using Columns = std::unordered_map<std::string, ScalarType>;  // by upper-case column name
+    // What a declared type tells the translation.
+    struct Column {
+        ScalarType type = ScalarType::Unknown;
+        int bits = 0;         // integers: 8 (tinyint), 16, 32 or 64; else 0
+        int length = 0;       // texts: the length in characters, -1 for MAX and the large types; else 0
+        bool national = false;  // NCHAR, NVARCHAR, NTEXT, SYSNAME
+        bool fixed = false;     // CHAR, NCHAR
+    };
+    using Columns = std::unordered_map<std::string, Column>;  // by upper-case column name
 
     explicit ColumnTypes(SqlTarget& target);
 
@@ -33,6 +41,10 @@ public:
     // The family of a T-SQL type name (VARCHAR, DECIMAL...), upper case, or of a declared type as SQLite
     // keeps it ("VARCHAR(20)", "decimal(18, 4) COLLATE ...").
     static ScalarType ofTypeName(std::string_view declared);
+    // The same with the integer's width and the text's length: "NVARCHAR(20)", "int", "varchar(max)".
+    static Column ofDeclared(std::string_view declared);
+    // Forgets every table: the schema changed.
+    void clear() { tables_.clear(); }
 
 private:
     SqlTarget& target_;

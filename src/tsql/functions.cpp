@@ -156,14 +156,164 @@ void spaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     resultText(context, std::string(static_cast<std::size_t>(std::min(n, maxTextLength)), ' '));
 }
 
+// A text result of a non-max type cut as SQL Server cuts it: limit > 0 is the type's limit in characters
+// (8,000 for varchar, 4,000 for nvarchar), -1 means a max type (no limit), 0 a type the translation does not
+// know: a text beyond 4,000 characters is then refused, as the two limits would give different answers.
+bool cutText(sqlite3_context* context, std::string& text, sqlite3_int64 limit) {
+    if (limit < 0 || static_cast<sqlite3_int64>(text.size()) <= std::max<sqlite3_int64>(limit, 4000)) return true;
+    const std::size_t count = codePoints(text);
+    if (limit == 0 && count > 4000) {
+        sqlite3_result_error(context,
+                             "Unsupported T-SQL construct: a text of more than 4,000 characters whose type (varchar, "
+                             "nvarchar or max) is not known",
+                             -1);
+        return false;
+    }
+    if (limit > 0 && count > static_cast<std::size_t>(limit)) text.resize(byteOffset(text, static_cast<std::size_t>(limit)));
+    return true;
+}
+
+// REPLICATE(text, count, limit): limit as cutText takes it.
 void replicateFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) return;
     const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
     if (n < 0) return;
+    const sqlite3_int64 limit = argc > 2 ? sqlite3_value_int64(argv[2]) : maxTextLength;
     const std::string_view s = utf8(argv[0]);
+    // Past SQLite's own limit for a value nothing is built (SQLite's "too big" error).
+    const sqlite3_int64 most = sqlite3_limit(sqlite3_context_db_handle(context), SQLITE_LIMIT_LENGTH, -1);
     std::string out;
-    for (sqlite3_int64 i = 0; i < n && static_cast<sqlite3_int64>(out.size() + s.size()) <= maxTextLength; ++i) out += s;
+    for (sqlite3_int64 i = 0; i < n; ++i) {
+        if (static_cast<sqlite3_int64>(out.size() + s.size()) > most) {
+            sqlite3_result_error_toobig(context);
+            return;
+        }
+        // Beyond a non-max limit the rest would be cut away.
+        if (limit > 0 && static_cast<sqlite3_int64>(out.size()) > 4 * limit) break;
+        out += s;
+    }
+    if (!cutText(context, out, limit)) return;
     resultText(context, out);
+}
+
+// tsql_cut(value, limit): a concatenation's or a function's text result cut as cutText does.
+void cutFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    const sqlite3_int64 limit = sqlite3_value_int64(argv[1]);
+    if (type != SQLITE_TEXT || limit < 0 || sqlite3_value_bytes(argv[0]) <= 4000) {
+        sqlite3_result_value(context, argv[0]);
+        return;
+    }
+    std::string text(utf8(argv[0]));
+    if (!cutText(context, text, limit)) return;
+    resultText(context, text);
+}
+
+// DATALENGTH(value, national): the bytes of a value as SQL Server stores it: a text's characters, two per
+// character for the national types (blanks at the end count); a number is passed its size by the
+// translation instead.
+void datalengthFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_BLOB) {
+        sqlite3_result_int64(context, sqlite3_value_bytes(argv[0]));
+        return;
+    }
+    if (type != SQLITE_TEXT) {
+        sqlite3_result_error(context, "Unsupported T-SQL construct: DATALENGTH of a value whose type is not known", -1);
+        return;
+    }
+    const std::string_view s = utf8(argv[0]);
+    std::size_t units = 0;  // UTF-16 code units: a character beyond the basic plane takes two
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (isContinuation(s[i])) continue;
+        units += c >= 0xF0 ? 2 : 1;
+    }
+    const bool national = sqlite3_value_int64(argv[1]) != 0;
+    sqlite3_result_int64(context, static_cast<sqlite3_int64>(national ? 2 * units : codePoints(s)));
+}
+
+// tsql_top(n): the rows of TOP (n), which may not be negative.
+void topFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_double(argv[0]) < 0) {
+        sqlite3_result_error(context, "A TOP N or FETCH rows count value may not be negative.", -1);
+        return;
+    }
+    sqlite3_result_int64(context, sqlite3_value_int64(argv[0]));
+}
+
+// tsql_percent(percent, rows): the rows TOP percent PERCENT keeps of rows, rounded up.
+void percentFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const double percent = sqlite3_value_double(argv[0]);
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || !(percent >= 0 && percent <= 100)) {
+        sqlite3_result_error(context, "Percent values must be between 0 and 100.", -1);
+        return;
+    }
+    const double rows = static_cast<double>(sqlite3_value_int64(argv[1]));
+    sqlite3_result_int64(context, static_cast<sqlite3_int64>(std::ceil(rows * percent / 100.0)));
+}
+
+// tsql_integer(ops, a, b, ...): arithmetic of SQL Server's integer types, left to right. ops holds, for
+// each step, its operator (+ - * / %) and the width in bytes of its result (1, 2, 4 or 8): a result beyond
+// it is SQL Server's overflow error, a zero divisor its divide-by-zero error; NULL gives NULL.
+void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (argc < 2) return;
+    const std::string_view ops = utf8(argv[0]);
+    ++argv;
+    --argc;
+    if (anyNull(argc, argv)) return;
+    const auto operand = [&](sqlite3_value* v, sqlite3_int64* out) {
+        if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+            *out = sqlite3_value_int64(v);
+            return true;
+        }
+        const double d = sqlite3_value_double(v);
+        if (sqlite3_value_type(v) == SQLITE_FLOAT && std::trunc(d) == d && std::abs(d) < 9.2e18) {
+            *out = static_cast<sqlite3_int64>(d);
+            return true;
+        }
+        sqlite3_result_error(context, "Unsupported T-SQL construct: integer arithmetic on a value that is no integer", -1);
+        return false;
+    };
+    sqlite3_int64 result = 0;
+    if (!operand(argv[0], &result)) return;
+    for (int a = 1; a < argc; ++a) {
+        const std::size_t at = 2 * static_cast<std::size_t>(a - 1);
+        if (at + 1 >= ops.size()) return;
+        const char op = ops[at];
+        const int bytes = ops[at + 1] - '0';
+        sqlite3_int64 right = 0;
+        if (!operand(argv[a], &right)) return;
+        bool overflow = false;
+        switch (op) {
+        case '+': overflow = __builtin_add_overflow(result, right, &result); break;
+        case '-': overflow = __builtin_sub_overflow(result, right, &result); break;
+        case '*': overflow = __builtin_mul_overflow(result, right, &result); break;
+        default:
+            if (right == 0) {
+                sqlite3_result_error(context, "Divide by zero error encountered.", -1);
+                return;
+            }
+            if (right == -1 && result == std::numeric_limits<sqlite3_int64>::min()) {
+                overflow = true;
+            } else {
+                result = op == '/' ? result / right : result % right;
+            }
+        }
+        const int bits = 8 * bytes;
+        const sqlite3_int64 low = bits == 8 ? 0 : bits >= 64 ? std::numeric_limits<sqlite3_int64>::min() : -(1LL << (bits - 1));
+        const sqlite3_int64 high = bits == 8 ? 255 : bits >= 64 ? std::numeric_limits<sqlite3_int64>::max() : (1LL << (bits - 1)) - 1;
+        if (overflow || result < low || result > high) {
+            const std::string type = bits == 8 ? "tinyint" : bits == 16 ? "smallint" : bits == 32 ? "int" : "bigint";
+            const std::string message =
+                bits < 32 && !overflow ? "Arithmetic overflow error for data type " + type + ", value = " + std::to_string(result) + "."
+                                       : "Arithmetic overflow error converting expression to data type " + type + ".";
+            sqlite3_result_error(context, message.c_str(), -1);
+            return;
+        }
+    }
+    sqlite3_result_int64(context, result);
 }
 
 // STUFF(text, start, length, insert): NULL when start is outside the text or length is negative; a NULL
@@ -199,12 +349,15 @@ void charindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     sqlite3_result_int64(context, text.indexOf(find, from, Qt::CaseInsensitive) + 1);
 }
 
+// REPLACE(text, find, replacement[, limit]): limit as cutText takes it.
 void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) return;
     QString text = qstring(argv[0]);
     const QString find = qstring(argv[1]);
     if (!find.isEmpty()) text.replace(find, qstring(argv[2]), Qt::CaseInsensitive);
-    resultText(context, text);
+    std::string out = text.toStdString();
+    if (argc > 3 && !cutText(context, out, sqlite3_value_int64(argv[3]))) return;
+    resultText(context, out);
 }
 
 void upperFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
@@ -793,10 +946,15 @@ private:
     QChar escape_;
 };
 
+// tsql_like(value, pattern[, escape[, mode]]): mode 0 is SQL Server's LIKE of non-Unicode texts, where
+// trailing blanks of the value do not count ('abc  ' LIKE 'abc' holds) but those of the pattern do; mode 1
+// is its Unicode LIKE, where they count on both sides; mode -1 is a pair of types the translation does not
+// know: where the two would differ the statement is refused. Mode N > 1 is Unicode LIKE on a value of a
+// fixed-length type of N - 1 characters, which SQL Server holds padded with blanks.
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc > 3 ? 3 : argc, argv) && (argc < 4 || anyNull(2, argv))) return;
     QChar escape;
-    if (argc > 2) {
+    if (argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL) {
         const QString e = qstring(argv[2]);
         if (e.size() != 1) {
             sqlite3_result_error(context, "The invalid escape character was specified in a LIKE predicate.", -1);
@@ -804,18 +962,34 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         }
         escape = e[0];
     }
-    // Trailing blanks of the value do not count ('abc  ' LIKE 'abc' holds), those of the pattern do.
+    const sqlite3_int64 mode = argc > 3 ? sqlite3_value_int64(argv[3]) : 0;
     QString value = qstring(argv[0]);
     const QString pattern = qstring(argv[1]);
-    for (;;) {
-        if (LikeMatcher(value, pattern, escape).matches()) {
-            sqlite3_result_int(context, 1);
-            return;
-        }
-        if (!value.endsWith(u' ')) break;
-        value.chop(1);
+    if (mode > 1) {
+        const qsizetype width = static_cast<qsizetype>(mode - 1);
+        if (value.size() < width) value.append(QString(width - value.size(), u' '));
     }
-    sqlite3_result_int(context, 0);
+    const bool exact = LikeMatcher(value, pattern, escape).matches();
+    if (mode >= 1 || exact) {
+        sqlite3_result_int(context, exact ? 1 : 0);
+        return;
+    }
+    bool trimmed = false;
+    while (value.endsWith(u' ')) {
+        value.chop(1);
+        if (LikeMatcher(value, pattern, escape).matches()) {
+            trimmed = true;
+            break;
+        }
+    }
+    if (trimmed && mode < 0) {
+        sqlite3_result_error(context,
+                             "Unsupported T-SQL construct: LIKE on a value with trailing blanks whose type (varchar or "
+                             "nvarchar) is not known",
+                             -1);
+        return;
+    }
+    sqlite3_result_int(context, trimmed ? 1 : 0);
 }
 
 // PATINDEX(pattern, text): the position of the first match of a LIKE pattern, 0 when there is none; a
@@ -853,10 +1027,17 @@ constexpr Registration registrations[] = {
     {"tsql_reverse", 1, true, reverseFunction},
     {"space", 1, true, spaceFunction},
     {"replicate", 2, true, replicateFunction},
+    {"replicate", 3, true, replicateFunction},
+    {"tsql_cut", 2, true, cutFunction},
+    {"tsql_top", 1, true, topFunction},
+    {"tsql_percent", 2, true, percentFunction},
+    {"tsql_datalength", 2, true, datalengthFunction},
+    {"tsql_integer", -1, true, integerFunction},
     {"stuff", 4, true, stuffFunction},
     {"charindex", 2, true, charindexFunction},
     {"charindex", 3, true, charindexFunction},
     {"tsql_replace", 3, true, replaceFunction},
+    {"tsql_replace", 4, true, replaceFunction},
     {"upper", 1, true, upperFunction},
     {"lower", 1, true, lowerFunction},
     {"newid", 0, false, newidFunction},
@@ -874,6 +1055,7 @@ constexpr Registration registrations[] = {
     {"tsql_like", 2, true, likeFunction},
     {"patindex", 2, true, patindexFunction},
     {"tsql_like", 3, true, likeFunction},
+    {"tsql_like", 4, true, likeFunction},
 };
 
 }  // namespace

@@ -50,6 +50,13 @@ std::string unescape(std::string_view body, char quote) {
 
 }  // namespace
 
+bool Lexer::fitsInt(std::string_view digits) {
+    std::size_t first = 0;
+    while (first + 1 < digits.size() && digits[first] == '0') ++first;
+    const std::string_view significant = digits.substr(first);
+    return significant.size() < 10 || (significant.size() == 10 && significant <= "2147483647");
+}
+
 NumberKind Lexer::numberKind(std::string_view number) {
     if (number.find_first_of("eE") != std::string_view::npos) return NumberKind::Float;
     return number.find('.') != std::string_view::npos ? NumberKind::Decimal : NumberKind::Integer;
@@ -65,11 +72,24 @@ void Lexer::push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced
         token.ordinal = static_cast<int>(literalTokens_.size());
         literalTokens_.push_back(static_cast<std::uint32_t>(tokens_.size()));
         shape_.push_back('\x01');
+        // What a literal's type is made of is part of the shape: N'' or '', a text long enough to be a
+        // max type, an integer beyond int (a decimal to SQL Server), a decimal's scale.
+        const std::string_view written = source_.substr(begin, end - begin);
         if (kind == TokenKind::String) {
-            shape_.push_back('s');
+            const bool national = written[0] == 'N' || written[0] == 'n';
+            shape_.push_back(written.size() > longLiteral ? (national ? 'L' : 'l') : (national ? 'S' : 's'));
         } else {
             static constexpr char marker[] = {'n', 'd', 'f'};
-            shape_.push_back(marker[static_cast<int>(numberKind(source_.substr(begin, end - begin)))]);
+            const NumberKind numberKind = Lexer::numberKind(written);
+            if (numberKind == NumberKind::Integer && !fitsInt(written)) {
+                shape_.push_back('b');
+            } else {
+                shape_.push_back(marker[static_cast<int>(numberKind)]);
+            }
+            if (numberKind == NumberKind::Decimal) {
+                shape_ += std::to_string(written.size() - written.find('.') - 1);
+                shape_.push_back(';');
+            }
         }
     } else {
         if (kind == TokenKind::Parameter) token.ordinal = parameters_++;

@@ -60,6 +60,10 @@ public:
     // A literal's value as text: a String's value, a Number as written.
     std::string literalValue(int ordinal) const;
     static NumberKind numberKind(std::string_view number);
+    // Whether an integer as written is within int's range: beyond it SQL Server takes it for a decimal.
+    static bool fitsInt(std::string_view digits);
+    // A string literal longer than this (in bytes, quotes included) may hold more than a non-max type does.
+    static constexpr std::size_t longLiteral = 4000;
 
 private:
     void push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced);

@@ -35,6 +35,9 @@ struct Program {
         int target = -1;                    // Branch, Jump: the index of the next step
         std::string createsGlobalTemporary; // ##name the statement creates, or empty
         std::string dropsGlobalTemporary;   // ##name the statement drops, or empty
+        // The statement creates or drops a table of the database: translations made before may rest on
+        // its old columns.
+        bool changesSchema = false;
         std::unique_ptr<SqlTarget::Statement> prepared;  // prepared on first run, kept with the program
     };
 

@@ -156,7 +156,10 @@ std::unique_ptr<Select> QueryParser::selectCore() {
             ++pos_;
         }
         select->topPercent = acceptWord("PERCENT");
-        if (atWord("WITH") && atWord("TIES", 1)) raiseUnsupported(QStringLiteral("TOP ... WITH TIES"));
+        if (atWord("WITH") && atWord("TIES", 1)) {
+            pos_ += 2;
+            select->withTies = true;
+        }
     }
     do {
         select->items.push_back(selectItem());

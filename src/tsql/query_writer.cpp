@@ -77,6 +77,10 @@ unsigned textArgumentsOf(std::string_view function) {
 
 constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
 
+// The operators' text of one tsql_plus or tsql_integer call (up to two characters an operator) stays well
+// within SQLite's limit of arguments to a function.
+constexpr std::size_t maxRunOperators = 100;
+
 }  // namespace
 
 QueryWriter::QueryWriter(const Lexer& lexer, SqlTarget& target, ColumnTypes& columnTypes, Program& program,
@@ -260,18 +264,76 @@ void QueryWriter::clauses(const Select& select, std::string& out) {
 
 void QueryWriter::limit(const Select& select, std::string& out) {
     if (select.top) {
-        if (select.topPercent) {
-            const Expr& top = *select.top;
-            if (top.kind != ExprKind::Literal || top.text != "n" || !isHundred(pinnedString(top.index))) {
-                raiseUnsupported(QStringLiteral("TOP n PERCENT"));
-            }
+        const Expr& top = *select.top;
+        if (select.topPercent && !select.withTies && top.kind == ExprKind::Literal && top.text == "n" &&
+            isHundred(pinnedString(top.index))) {
             return;  // TOP 100 PERCENT: every row
         }
         out += " LIMIT ";
-        expression(*select.top, out);
+        if (!select.topPercent && !select.withTies) {
+            if (top.kind == ExprKind::Literal) {
+                expression(top, out);
+            } else {
+                out += "tsql_top(";  // SQLite takes a negative LIMIT for none
+                expression(top, out);
+                out += ')';
+            }
+            return;
+        }
+        topCount(select, out);
         return;
     }
     if (select.offset) offsetFetch(select, out);
+}
+
+// The rows TOP n PERCENT and TOP n WITH TIES keep, counted over the query's own FROM ... HAVING: n percent
+// of the rows rounded up; with ties, the rows that rank within the first n by the ORDER BY.
+void QueryWriter::topCount(const Select& select, std::string& out) {
+    std::string n;
+    if (select.topPercent) {
+        n = "tsql_percent(";
+        expression(*select.top, n);
+        n += ", (SELECT count(*) FROM (SELECT ";
+        if (select.distinct) {
+            n += "DISTINCT ";
+            for (std::size_t i = 0; i < select.items.size(); ++i) {
+                if (i) n += ", ";
+                expression(*select.items[i].expr, n);
+                if (needsCollation(*select.items[i].expr)) n += databaseDefault;
+            }
+        } else {
+            n += '1';
+        }
+        clauses(select, n);
+        n += ")))";
+    } else {
+        n = "tsql_top(";
+        expression(*select.top, n);
+        n += ')';
+    }
+    if (!select.withTies) {
+        out += n;
+        return;
+    }
+    if (select.orderBy.empty()) {
+        raiseSyntaxError(QStringLiteral("The TOP N WITH TIES clause is not allowed without a corresponding ORDER BY clause."));
+    }
+    if (select.distinct) raiseUnsupported(QStringLiteral("TOP ... WITH TIES with DISTINCT"));
+    for (const OrderItem& item : select.orderBy) {
+        const Expr& e = *item.expr;
+        const bool alias = e.kind == ExprKind::Column && e.names.size() == 1 &&
+                           std::any_of(select.items.begin(), select.items.end(), [&](const SelectItem& i) {
+                               return i.hasAlias && sameName(i.alias, e.names[0]);
+                           });
+        if ((e.kind == ExprKind::Literal && e.text == "n") || alias) {
+            raiseUnsupported(QStringLiteral("TOP ... WITH TIES ordered by a column of the result"));
+        }
+    }
+    std::string keys;
+    orderBy(select.orderBy, keys);
+    out += "(SELECT count(*) FROM (SELECT rank() OVER (" + keys.substr(1) + ") AS tsql_rank";
+    clauses(select, out);
+    out += ") WHERE tsql_rank <= " + n + ")";
 }
 
 void QueryWriter::offsetFetch(const Select& select, std::string& out) {
@@ -688,6 +750,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         refuseCaseSensitive(e, "LIKE");
         out += e.negated ? "(NOT tsql_like(" : "(tsql_like(";
         expressions(e.args, 0, out);
+        likeMode(e, out);
         out += "))";
         return;
     case ExprKind::In:
@@ -763,6 +826,29 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
     }
 }
 
+// LIKE of non-Unicode texts ignores the value's trailing blanks; if either side is national, SQL Server's
+// Unicode LIKE counts them, and a fixed-length value has them up to its length. The mode tells tsql_like
+// which (nothing written: non-Unicode).
+void QueryWriter::likeMode(const Expr& e, std::string& out) {
+    bool unicode = false, known = true;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const ColumnTypes::Column f = facetsOf(*e.args[i]);
+        const bool number = f.type == ScalarType::Integer || f.type == ScalarType::Decimal || f.type == ScalarType::Float;
+        unicode = unicode || (f.type == ScalarType::Text && f.national);
+        known = known && (number || (f.type == ScalarType::Text && f.length != 0));
+    }
+    if (!unicode && known) return;
+    const ColumnTypes::Column value = facetsOf(*e.args[0]);
+    if (e.args.size() < 3) out += ", NULL";
+    if (!unicode) {
+        out += ", -1";
+    } else if (value.fixed && value.length > 0) {
+        out += ", " + std::to_string(value.length + 1);
+    } else {
+        out += ", 1";
+    }
+}
+
 void QueryWriter::expressions(const std::vector<ExprPtr>& list, std::size_t from, std::string& out) {
     for (std::size_t i = from; i < list.size(); ++i) {
         if (i > from) out += ", ";
@@ -784,7 +870,18 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         std::string call = "ifnull(";
         expression(*e.args[0], call);
         call += ", ";
-        replacement(scalarTypeOf(*e.args[0]), *e.args[1], call);
+        const ColumnTypes::Column first = facetsOf(*e.args[0]);
+        const ColumnTypes::Column second = facetsOf(*e.args[1]);
+        if (first.type == ScalarType::Text && first.length > 0 && !variable(*e.args[0]) &&
+            !(second.type == ScalarType::Text && second.length > 0 && second.length <= first.length)) {
+            // The result has the first argument's type: a longer replacement is cut to its length.
+            std::string value;
+            replacement(first.type, *e.args[1], value);
+            call += "tsql_text(" + value + ", " + std::to_string(first.length) + ", " +
+                    (first.national ? "1" : "0") + ", -1)";
+        } else {
+            replacement(scalarTypeOf(*e.args[0]), *e.args[1], call);
+        }
         call += ')';
         if (const Variable* v = variable(*e.args[0])) {
             convertWritten(v->declared, call, ScalarType::Unknown, -1, true, out);  // its length too
@@ -797,8 +894,24 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         coalesce(e, out);
         return;
     }
+    if (e.text == "DATALENGTH") {
+        datalength(*e.args[0], out);
+        return;
+    }
     if (e.text == "CONCAT") {
-        // Each argument as text (numbers as SQL Server writes them), NULL as ''.
+        // Each argument as text (numbers as SQL Server writes them), NULL as ''; without a max argument the
+        // result stops at 8,000 characters (4,000 national).
+        bool large = false, unknown = false, national = false;
+        for (const ExprPtr& a : e.args) {
+            const ColumnTypes::Column f = facetsOf(*a);
+            if (f.type == ScalarType::Text) {
+                large = large || f.length < 0;
+                unknown = unknown || f.length == 0;
+                national = national || f.national;
+            }
+        }
+        const std::string limit = large ? std::string() : unknown ? "0" : national ? "4000" : "8000";
+        if (!limit.empty()) out += "tsql_cut(";
         out += '(';
         for (std::size_t i = 0; i < e.args.size(); ++i) {
             if (i) out += " || ";
@@ -815,10 +928,14 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             out += ", '')";
         }
         out += ')';
+        if (!limit.empty()) out += ", " + limit + ")";
         return;
     }
     const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
     if (integerAverage) out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
+    // SUM of tinyint, smallint and int is an int: beyond it, SQL Server's overflow error.
+    const bool intSum = e.text == "SUM" && !e.star && facetsOf(*e.args[0]).bits > 0 && facetsOf(*e.args[0]).bits < 64;
+    if (intSum) out += "tsql_int(";
     out += rule->sqlite;
     out += '(';
     if (e.star) out += '*';
@@ -844,8 +961,46 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             expression(a, out);
         }
     }
+    if (e.text == "REPLICATE" || e.text == "REPLACE") {
+        // A result of a non-max type stops at 8,000 characters (4,000 national).
+        out += ", " + std::to_string(textLimit(facetsOf(*e.args[0])));
+    }
     out += ')';
     if (integerAverage) out += " AS INTEGER)";
+    if (intSum) out += ", 32)";
+}
+
+// DATALENGTH: a text's bytes as SQL Server stores it (two per character for the national types), a number's
+// size by its type; where the type is not known, only a text can be measured.
+void QueryWriter::datalength(const Expr& e, std::string& out) {
+    const ColumnTypes::Column facets = facetsOf(e);
+    int size = 0;
+    switch (facets.type) {
+    case ScalarType::Integer: size = facets.bits / 8; break;
+    case ScalarType::Float: size = e.kind == ExprKind::Cast && e.type.name == "REAL" ? 4 : 8; break;
+    case ScalarType::Decimal: raiseUnsupported(QStringLiteral("DATALENGTH of a decimal"));
+    case ScalarType::Null: out += "NULL"; return;
+    default: break;
+    }
+    if (size > 0) {
+        out += "(CASE WHEN ";
+        expression(e, out);
+        out += " IS NULL THEN NULL ELSE " + std::to_string(size) + " END)";
+        return;
+    }
+    if (facets.type != ScalarType::Text || facets.length == 0) {
+        raiseUnsupported(QStringLiteral("DATALENGTH of a value whose type is not known"));
+    }
+    if (facets.fixed && facets.length > 0) {
+        // Stored padded to its length (here without the blanks).
+        out += "(CASE WHEN ";
+        expression(e, out);
+        out += " IS NULL THEN NULL ELSE " + std::to_string(facets.length * (facets.national ? 2 : 1)) + " END)";
+        return;
+    }
+    out += "tsql_datalength(";
+    expression(e, out);
+    out += facets.national ? ", 1)" : ", 0)";
 }
 
 // COALESCE's result has the type of highest precedence among its arguments: with a number among them, a
@@ -921,7 +1076,9 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
     case ExprKind::Literal:
         if (e.text == "s") return ScalarType::Text;
         switch (Lexer::numberKind(lexer_.text(lexer_.literal(e.index)))) {
-        case NumberKind::Integer: return ScalarType::Integer;
+        case NumberKind::Integer:
+            // Beyond int SQL Server takes an integer literal for a decimal of scale 0.
+            return Lexer::fitsInt(lexer_.text(lexer_.literal(e.index))) ? ScalarType::Integer : ScalarType::Decimal;
         case NumberKind::Decimal: return ScalarType::Decimal;
         case NumberKind::Float: return ScalarType::Float;
         }
@@ -989,6 +1146,11 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
 // its table, an unqualified one in the innermost query whose tables have it. A source whose columns are not
 // read here (derived table, PIVOT, CTE, temporary table) makes a name it might hold unknown.
 ScalarType QueryWriter::columnType(const Expr& column) const {
+    const ColumnTypes::Column* c = columnOf(column);
+    return c ? c->type : ScalarType::Unknown;
+}
+
+const ColumnTypes::Column* QueryWriter::columnOf(const Expr& column) const {
     const std::string name = upperAscii(column.names.back());
     const bool qualified = column.names.size() >= 2;
     const std::string qualifier = qualified ? upperAscii(column.names[column.names.size() - 2]) : std::string();
@@ -1024,10 +1186,118 @@ ScalarType QueryWriter::columnType(const Expr& column) const {
         if (scope->from) {
             for (const auto& ref : *scope->from) walk(walk, *ref);
         }
-        if (found) return found->at(name);
-        if (opaque || matched) return ScalarType::Unknown;
+        if (found) return &found->at(name);
+        if (opaque || matched) return nullptr;
     }
-    return ScalarType::Unknown;
+    return nullptr;
+}
+
+ColumnTypes::Column QueryWriter::facetsOf(const TypeName& type, bool declaration) {
+    std::string declared = type.name;
+    if (type.max) {
+        declared += "(MAX)";
+    } else if (!type.arguments.empty()) {
+        declared += '(' + std::to_string(type.arguments[0]) + ')';
+    }
+    ColumnTypes::Column facets = ColumnTypes::ofDeclared(declared);
+    const bool variable = type.name == "VARCHAR" || type.name == "NVARCHAR" || type.name == "CHAR" || type.name == "NCHAR";
+    if (variable && !type.max && type.arguments.empty()) facets.length = declaration ? 1 : 30;
+    return facets;
+}
+
+ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
+    ColumnTypes::Column facets;
+    facets.type = scalarTypeOf(e);
+    const auto integer = [](ScalarType t) { return t == ScalarType::Integer; };
+    switch (e.kind) {
+    case ExprKind::Literal: {
+        const Token& token = lexer_.literal(e.index);
+        if (e.text == "s") {
+            facets.national = token.national;
+            // A literal long enough may be of a max type: its length is left unknown.
+            facets.length = token.length > Lexer::longLiteral ? 0 : facets.national ? 4000 : 8000;
+        } else if (integer(facets.type)) {
+            facets.bits = 32;
+        }
+        return facets;
+    }
+    case ExprKind::Column:
+        if (const ColumnTypes::Column* c = columnOf(e)) return *c;
+        return facets;
+    case ExprKind::Variable:
+        if (const Variable* v = variable(e)) return facetsOf(v->declared, true);
+        return facets;
+    case ExprKind::Cast:
+        return facetsOf(e.type, false);
+    case ExprKind::Collate:
+        return facetsOf(*e.args[0]);
+    case ExprKind::Unary:
+        return e.text == "NOT" ? facets : facetsOf(*e.args[0]);
+    case ExprKind::Binary: {
+        if (isComparison(e.ops[0]) || e.ops[0] == "AND" || e.ops[0] == "OR") return facets;
+        ColumnTypes::Column first = facetsOf(*e.args[0]);
+        if (facets.type == ScalarType::Text) {
+            // A concatenation: as long as its parts together, of a national type if one part is.
+            facets.length = first.length;
+            facets.national = first.national;
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                const ColumnTypes::Column part = facetsOf(*e.args[i]);
+                facets.national = facets.national || part.national;
+                if (facets.length < 0 || part.length < 0) {
+                    facets.length = -1;
+                } else if (facets.length == 0 || part.length == 0) {
+                    facets.length = 0;
+                } else {
+                    facets.length = std::min(facets.length + part.length, 8000);
+                }
+            }
+            if (facets.length > 0) facets.length = std::min(facets.length, facets.national ? 4000 : 8000);
+        } else if (integer(facets.type)) {
+            facets.bits = first.bits;
+            for (std::size_t i = 1; i < e.args.size() && facets.bits; ++i) {
+                facets.bits = std::max(facets.bits, facetsOf(*e.args[i]).bits);
+                if (!facetsOf(*e.args[i]).bits) facets.bits = 0;
+            }
+        }
+        return facets;
+    }
+    case ExprKind::Function: {
+        if (e.args.empty()) return facets;
+        const ColumnTypes::Column first = facetsOf(*e.args[0]);
+        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "NULLIF") return first;
+        if (e.text == "ISNULL") return first.type == ScalarType::Null ? facetsOf(*e.args[1]) : first;
+        if (e.text == "SUM" || e.text == "AVG") {
+            if (first.bits) facets.bits = std::max(first.bits, 32);  // tinyint and smallint sum as int
+            return facets;
+        }
+        if (facets.type != ScalarType::Text) return facets;
+        facets.national = first.national || e.text == "NCHAR";
+        const bool sameLength = e.text == "LEFT" || e.text == "RIGHT" || e.text == "SUBSTRING" || e.text == "LTRIM" ||
+                                e.text == "RTRIM" || e.text == "TRIM" || e.text == "UPPER" || e.text == "LOWER" ||
+                                e.text == "REVERSE";
+        const bool limited = e.text == "REPLACE" || e.text == "REPLICATE" || e.text == "STUFF" || e.text == "CONCAT";
+        if (sameLength && first.type == ScalarType::Text) {
+            facets.length = first.length;
+        } else if (limited && first.length > 0) {
+            facets.length = facets.national ? 4000 : 8000;
+        } else if (e.text == "CHAR" || e.text == "NCHAR") {
+            facets.length = 1;
+        } else if (e.text == "SPACE") {
+            facets.length = 8000;
+        } else if (e.text == "NEWID") {
+            facets.length = 36;
+        }
+        return facets;
+    }
+    default:
+        return facets;
+    }
+}
+
+int QueryWriter::textLimit(const ColumnTypes::Column& facets) const {
+    if (facets.length < 0) return -1;
+    if (facets.length == 0) return 0;
+    return facets.national ? 4000 : 8000;
 }
 
 void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration) {
@@ -1164,17 +1434,18 @@ int QueryWriter::scaleOf(const Expr& e) const {
 // from the previous one (||, & and | are not on the level of + and - there), the part written so far is put
 // in parentheses, so the chain still runs left to right.
 void QueryWriter::chain(const Expr& e, std::string& out) {
-    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided };
+    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided, Integer };
     std::string prefix;
     expression(*e.args[0], prefix);
     ValueType type = typeOf(*e.args[0]);
     Kind previous = Kind::None;
     bool decimalSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Decimal;  // of the terms written so far
     bool floatSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Float;
-    bool openCall = false;  // prefix is tsql_plus( ... without its closing parenthesis
+    int bitsSoFar = facetsOf(*e.args[0]).bits;  // the width of the integer the terms so far make, else 0
+    bool openCall = false;  // prefix is a call of tsql_plus or tsql_integer without its closing parenthesis
     std::string runOps;     // the operators of that call, written as its first argument when it closes
+    std::string_view call;
     const auto closeCall = [&] {
-        static constexpr std::string_view call = "tsql_plus(";
         prefix.insert(call.size(), "'" + runOps + "', ");
         prefix += ')';
         openCall = false;
@@ -1183,9 +1454,14 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         const std::string& op = e.ops[i];
         const Expr& right = *e.args[i + 1];
         const ValueType rightType = typeOf(right);
+        const int rightBits = facetsOf(right).bits;
+        const bool arithmetic = op == "+" || op == "-" || op == "*" || op == "/" || op == "%";
         Kind kind = Kind::Logical;
         const char* sql = nullptr;
-        if (op == "+") {
+        if (arithmetic && bitsSoFar && rightBits) {
+            // Integers keep their type, so a result beyond it is SQL Server's overflow error.
+            kind = Kind::Integer;
+        } else if (op == "+") {
             if (type == ValueType::Number && rightType == ValueType::Number) {
                 kind = Kind::Additive;
                 sql = " + ";
@@ -1217,15 +1493,38 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         } else if (op == "^") {
             raiseUnsupported(QStringLiteral("operator ^"));
         }
-        if (openCall && op == "-") kind = Kind::Decided;  // the run decided at run time goes on
+        if (openCall && previous == Kind::Decided && op == "-") kind = Kind::Decided;  // the run decided at run time goes on
         if (kind != previous) {
             if (openCall) closeCall();
             if (previous != Kind::None) prefix = '(' + prefix + ')';
-            if (kind == Kind::Decided) {
+            if (kind == Kind::Decided || kind == Kind::Integer) {
                 runOps.clear();
-                prefix = "tsql_plus(" + prefix;
+                call = kind == Kind::Decided ? "tsql_plus(" : "tsql_integer(";
+                prefix = std::string(call) + prefix;
                 openCall = true;
             }
+        }
+        if (openCall && kind == previous && runOps.size() >= maxRunOperators) {
+            // SQLite takes at most 127 arguments: the run goes on in a call around the one written so far.
+            closeCall();
+            prefix = std::string(call) + prefix;
+            runOps.clear();
+            openCall = true;
+        }
+        if (kind == Kind::Integer) {
+            bitsSoFar = std::max(bitsSoFar, rightBits);
+            runOps += op;
+            runOps += static_cast<char>('0' + bitsSoFar / 8);
+            prefix += ", ";
+            expression(right, prefix);  // tsql_integer refuses a zero divisor itself
+            previous = kind;
+            type = ValueType::Number;
+            continue;
+        }
+        if (op == "&" || op == "|") {
+            bitsSoFar = bitsSoFar && rightBits ? std::max(bitsSoFar, rightBits) : 0;
+        } else {
+            bitsSoFar = 0;
         }
         if (kind == Kind::Decided) {
             runOps += op;
@@ -1251,6 +1550,14 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         previous = kind;
     }
     if (openCall) closeCall();
+    // A text longer than its type holds is cut as SQL Server cuts a concatenation (a max part: never).
+    const bool concatenation = std::find(e.ops.begin(), e.ops.end(), "+") != e.ops.end() && type != ValueType::Number;
+    const ColumnTypes::Column facets = concatenation ? facetsOf(e) : ColumnTypes::Column{};
+    const int limit = concatenation ? textLimit(facets) : -1;
+    if (limit >= 0 && !(facets.length > 0 && facets.length < limit)) {
+        out += "tsql_cut(" + prefix + ", " + std::to_string(limit) + ")";
+        return;
+    }
     out += prefix;
 }
 

@@ -71,6 +71,7 @@ private:
     void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit, bool compound);
     void clauses(const ast::Select& select, std::string& out);
     void limit(const ast::Select& select, std::string& out);
+    void topCount(const ast::Select& select, std::string& out);
     void offsetFetch(const ast::Select& select, std::string& out);
     void orderBy(const std::vector<ast::OrderItem>& items, std::string& out);
     void forXmlPath(const ast::Select& select, std::string& out);
@@ -78,6 +79,7 @@ private:
     void pivot(const ast::TableRef& ref, std::string& out);
     void function(const ast::Expr& e, std::string& out);
     void coalesce(const ast::Expr& e, std::string& out);
+    void datalength(const ast::Expr& e, std::string& out);
     void convertWritten(const ast::TypeName& type, const std::string& value, ScalarType from, int scale,
                         bool declaration, std::string& out);
     // Digits after the point of a decimal value where the text tells them (0 for an integer), else -1.
@@ -93,6 +95,16 @@ private:
     void refuseCaseSensitive(const ast::Expr& e, std::string_view what) const;
     ScalarType scalarTypeOf(const ast::Expr& e) const;
     ScalarType columnType(const ast::Expr& column) const;
+    // The declared type of the column an expression names, or nullptr where it is not known.
+    const ColumnTypes::Column* columnOf(const ast::Expr& column) const;
+    // What the text and the declared types tell of a value's type: its family, an integer's width, a text's
+    // length (0: not known, -1: a max type) and kind.
+    ColumnTypes::Column facetsOf(const ast::Expr& e) const;
+    static ColumnTypes::Column facetsOf(const ast::TypeName& type, bool declaration);
+    // How many characters a text result of e's type holds at most before SQL Server cuts it (8,000 or
+    // 4,000), -1 for a max type, 0 where the type is not known.
+    int textLimit(const ColumnTypes::Column& facets) const;
+    void likeMode(const ast::Expr& e, std::string& out);
     void replacement(ScalarType type, const ast::Expr& e, std::string& out);
 
     const Lexer& lexer_;

@@ -14,9 +14,10 @@ namespace tsql {
 
 void throwSqliteError(sqlite3* db, int code) {
     const int primary = code & 0xff;
+    const QString message = QString::fromUtf8(sqlite3_errmsg(db));
     const long number = primary == SQLITE_CONSTRAINT ? automation::errors::IntegrityViolation
-                                                      : automation::errors::ProviderError;
-    throw automation::Error(number, QStringLiteral("SQLite"), QString::fromUtf8(sqlite3_errmsg(db)));
+                                                      : runtimeErrorNumber(message, automation::errors::ProviderError);
+    throw automation::Error(number, QStringLiteral("SQLite"), message);
 }
 
 void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& v) {

@@ -107,6 +107,7 @@ struct Select {
     bool distinct = false;
     ExprPtr top;
     bool topPercent = false;
+    bool withTies = false;
     std::vector<SelectItem> items;
     std::string into;  // SELECT ... INTO table
     std::vector<std::unique_ptr<TableRef>> from;

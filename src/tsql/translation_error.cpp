@@ -17,6 +17,11 @@ void raiseUnsupported(const QString& construct) {
                             QStringLiteral("Unsupported T-SQL construct: %1").arg(construct));
 }
 
+long runtimeErrorNumber(const QString& message, long otherwise) {
+    return message.startsWith(QLatin1String("Unsupported T-SQL construct: ")) ? automation::errors::UnsupportedSqlConstruct
+                                                                             : otherwise;
+}
+
 void raiseMoreThanOneStatement() {
     throw automation::Error(automation::errors::ProviderError, source,
                             QStringLiteral("The statement was refused: its text holds more than one statement."));

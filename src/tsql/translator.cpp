@@ -128,6 +128,7 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
             step.sql = s.ifExists ? "DROP TABLE IF EXISTS " : "DROP TABLE ";
             writer.tableName(table, step.sql, true);
             if (isGlobalTemporary(table)) step.dropsGlobalTemporary = table;
+            step.changesSchema = !table.empty() && table[0] != '#';
             columnTypes_.forget(table);
         }
         return;
@@ -159,6 +160,7 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         break;
     case Kind::CreateTable:
         columnTypes_.forget(s.table);
+        step.changesSchema = !s.table.empty() && s.table[0] != '#';
         createTable(s, writer, sql);
         if (isGlobalTemporary(s.table)) step.createsGlobalTemporary = s.table;
         break;
@@ -209,6 +211,7 @@ void Translator::select(Statement& s, QueryWriter& writer, Program& program, con
         const std::string table = std::move(query.into);
         query.into.clear();
         columnTypes_.forget(table);
+        step.changesSchema = !table.empty() && table[0] != '#';
         sql += "CREATE TABLE ";
         writer.tableName(table, sql, true);
         sql += " AS ";

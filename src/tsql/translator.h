@@ -22,6 +22,8 @@ public:
 
     // The program of the batch the lexer holds.
     ProgramPtr translate(const Lexer& lexer);
+    // Forgets the tables' columns read so far: the schema changed.
+    void schemaChanged() { columnTypes_.clear(); }
 
 private:
     void statement(ast::Statement& s, QueryWriter& writer, Program& program, QueryWriter::Variables& variables);

@@ -2,6 +2,7 @@
 
 #include "automation/error.h"
 #include "automation/variant.h"
+#include "tsql/translation_error.h"
 
 #include <sqlucode.h>
 
@@ -172,7 +173,8 @@ void raiseOdbcError(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fal
     constexpr SQLINTEGER sqliteConstraint = 19;
     const bool integrity =
         sqlState.startsWith(QLatin1String("23")) || (sqliteBackend && (nativeError & 0xff) == sqliteConstraint);
-    const long number = integrity ? automation::errors::IntegrityViolation : automation::errors::ProviderError;
+    const long number = integrity ? automation::errors::IntegrityViolation
+                                  : tsql::runtimeErrorNumber(description, automation::errors::ProviderError);
     throw automation::Error(number, OdbcSource, description);
 }
 
