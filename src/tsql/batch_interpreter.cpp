@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <algorithm>
 
 namespace tsql {
 
@@ -126,9 +127,70 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         if (step.kind != Program::Step::Kind::Execute) continue;
         const QVariant& code = values[static_cast<std::size_t>(step.slot)];
         if (automation::isNull(code)) continue;  // EXECUTE of NULL does nothing
-        const QByteArray utf8 = code.toString().toUtf8();
-        run(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), {}, result, depth + 1);
+        QString batch = code.toString();
+        std::vector<QVariant> arguments;
+        if (step.definitionSlot >= 0 || !step.parameterSlots.empty()) batch = executeSqlBatch(step, values, batch, arguments);
+        const QByteArray utf8 = batch.toUtf8();
+        run(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), arguments, result, depth + 1);
     }
+}
+
+// sp_executesql: its statement, run as a batch of its own that first declares the parameters and sets each to
+// the value given for it (by position, or by name), as the caller's parameters: each is converted to its
+// declared type as SET converts.
+QString BatchInterpreter::executeSqlBatch(const Program::Step& step, const std::vector<QVariant>& values,
+                                          const QString& statement, std::vector<QVariant>& arguments) {
+    const QString definition =
+        step.definitionSlot < 0 || automation::isNull(values[static_cast<std::size_t>(step.definitionSlot)])
+            ? QString()
+            : values[static_cast<std::size_t>(step.definitionSlot)].toString();
+    const QByteArray definitionText = definition.toUtf8();
+    Lexer lexer;
+    lexer.tokenize(std::string_view(definitionText.constData(), static_cast<std::size_t>(definitionText.size())));
+    std::vector<std::string> names;  // upper case, in their order
+    std::vector<std::string> spelled;  // as written
+    int depth = 0;
+    bool expectName = true;
+    for (const Token& t : lexer.tokens()) {
+        const std::string_view text = lexer.text(t);
+        if (t.kind == TokenKind::Symbol && text == "(") ++depth;
+        if (t.kind == TokenKind::Symbol && text == ")") --depth;
+        if (depth == 0 && t.kind == TokenKind::Symbol && text == ",") {
+            expectName = true;
+        } else if (expectName && t.kind == TokenKind::Variable) {
+            names.push_back(upperAscii(text));
+            spelled.emplace_back(text);
+            expectName = false;
+        } else if (t.kind == TokenKind::Word && (upperAscii(text) == "OUTPUT" || upperAscii(text) == "OUT")) {
+            raiseUnsupported(QStringLiteral("sp_executesql with an OUTPUT parameter"));
+        }
+    }
+    const auto failure = [](const QString& message) {
+        return automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"), message);
+    };
+    QString batch;
+    if (!definition.trimmed().isEmpty()) batch = QStringLiteral("DECLARE ") + definition + QStringLiteral("\r\n");
+    std::vector<std::string> given;
+    std::size_t position = 0;
+    for (const auto& [name, slot] : step.parameterSlots) {
+        std::string target = name;
+        if (target.empty()) {
+            if (position >= names.size()) throw failure(QStringLiteral("Too many arguments were supplied for procedure sp_executesql."));
+            target = names[position++];
+        } else if (std::find(names.begin(), names.end(), target) == names.end()) {
+            throw failure(QStringLiteral("%1 is not a parameter for procedure sp_executesql.").arg(QString::fromStdString(target)));
+        }
+        given.push_back(target);
+        batch += QStringLiteral("SET ") + QString::fromStdString(target) + QStringLiteral(" = ?\r\n");
+        arguments.push_back(values[static_cast<std::size_t>(slot)]);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (std::find(given.begin(), given.end(), names[i]) == given.end()) {
+            throw failure(QStringLiteral("The parameterized query '(%1)%2' expects the parameter '%3', which was not supplied.")
+                              .arg(definition, statement, QString::fromStdString(spelled[i])));
+        }
+    }
+    return batch + statement;
 }
 
 std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(const Lexer& lexer,

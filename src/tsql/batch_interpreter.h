@@ -57,6 +57,8 @@ private:
         Lexer lexer;
         ProgramPtr program;
     };
+    QString executeSqlBatch(const Program::Step& step, const std::vector<QVariant>& values, const QString& statement,
+                            std::vector<QVariant>& arguments);
     std::shared_ptr<const KnownText> remember(const Lexer& lexer, const ProgramPtr& program);
 
     std::unique_ptr<SqlTarget> target_;

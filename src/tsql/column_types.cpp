@@ -60,7 +60,8 @@ ScalarType ColumnTypes::ofTypeName(std::string_view declared) {
     if (in(decimal)) return ScalarType::Decimal;
     if (in(floating)) return ScalarType::Float;
     if (in(text)) return ScalarType::Text;
-    return ScalarType::Unknown;  // BIT, dates, binaries: ISNULL keeps its replacement as it is
+    if (name == "DATETIME") return ScalarType::DateTime;
+    return ScalarType::Unknown;  // BIT, other dates, binaries: ISNULL keeps its replacement as it is
 }
 
 ColumnTypes::Column ColumnTypes::ofDeclared(std::string_view declared) {

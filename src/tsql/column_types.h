@@ -13,7 +13,8 @@ std::string upperAscii(std::string_view text);
 
 // A value's SQL Server type family, as far as the translation can know it: what ISNULL converts its
 // replacement to.
-enum class ScalarType : unsigned char { Unknown, Null, Integer, Decimal, Float, Text };
+// DateTime is SQL Server's DATETIME, held as text "yyyy-mm-dd hh:mi:ss.mmm".
+enum class ScalarType : unsigned char { Unknown, Null, Integer, Decimal, Float, Text, DateTime };
 
 // The declared types of the database's tables' columns, read through the target once per table and kept
 // for the connection's life: a table's columns do not change under the console's statements, and a

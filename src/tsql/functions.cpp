@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -232,6 +233,281 @@ void datalengthFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     }
     const bool national = sqlite3_value_int64(argv[1]) != 0;
     sqlite3_result_int64(context, static_cast<sqlite3_int64>(national ? 2 * units : codePoints(s)));
+}
+
+// ---------------------------------------------------------------------------------------------- datetime
+// A DATETIME is held as text, "yyyy-mm-dd hh:mi:ss.mmm" (what GETDATE gives; a stored date may lack the
+// time). tsql_datetime converts to it as CAST and CONVERT do, tsql_datetext formats it in a CONVERT style.
+
+void resultError(sqlite3_context* context, const std::string& message);
+
+struct DateTime {
+    int year = 1900, month = 1, day = 1;
+    long long ticks = 0;  // of the day, in SQL Server's 1/300 of a second
+};
+
+long long daysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void civilFromDays(long long z, DateTime& out) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    out.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    out.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    out.year = static_cast<int>(yoe + era * 400 + (out.month <= 2));
+}
+
+constexpr long long ticksPerDay = 86400LL * 300;
+const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+bool validDate(int y, int m, int d) {
+    if (m < 1 || m > 12 || d < 1) return false;
+    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return d <= lengths[m - 1] + (m == 2 && leap ? 1 : 0);
+}
+
+// Reads a run of digits (at most max, at least min) as a number.
+bool digits(std::string_view& s, int min, int max, int* value) {
+    int n = 0, v = 0;
+    while (n < max && n < static_cast<int>(s.size()) && s[static_cast<std::size_t>(n)] >= '0' &&
+           s[static_cast<std::size_t>(n)] <= '9') {
+        v = v * 10 + (s[static_cast<std::size_t>(n)] - '0');
+        ++n;
+    }
+    if (n < min) return false;
+    s.remove_prefix(static_cast<std::size_t>(n));
+    *value = v;
+    return true;
+}
+
+bool accept(std::string_view& s, char c) {
+    if (s.empty() || s.front() != c) return false;
+    s.remove_prefix(1);
+    return true;
+}
+
+// hh:mi[:ss[.mmm]] with an optional AM or PM, as ticks of the day (milliseconds rounded to SQL Server's
+// 1/300 s); false when s holds something else.
+bool readTime(std::string_view s, long long* ticks) {
+    int h = 0, mi = 0, sec = 0, ms = 0;
+    if (!digits(s, 1, 2, &h) || !accept(s, ':') || !digits(s, 2, 2, &mi)) return false;
+    if (accept(s, ':')) {
+        if (!digits(s, 2, 2, &sec)) return false;
+        if (accept(s, '.')) {
+            const std::size_t before = s.size();
+            if (!digits(s, 1, 3, &ms)) return false;
+            for (std::size_t n = before - s.size(); n < 3; ++n) ms *= 10;
+        }
+    }
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    if (s.size() == 2 && (s[1] == 'M' || s[1] == 'm') && (s[0] == 'A' || s[0] == 'a' || s[0] == 'P' || s[0] == 'p')) {
+        if (h < 1 || h > 12) return false;
+        h = h % 12 + (s[0] == 'P' || s[0] == 'p' ? 12 : 0);
+        s = {};
+    }
+    if (!s.empty() || h > 23 || mi > 59 || sec > 59) return false;
+    *ticks = (h * 3600LL + mi * 60LL + sec) * 300 + (ms * 3 + 5) / 10;
+    return true;
+}
+
+enum class DateRead { Ok, Invalid, Unread };
+
+// A text as CONVERT reads it in style (-1: CAST, no style): the date in the style's order, then an optional
+// time. Without a style only the forms every language setting reads alike are taken (yyyymmdd, ISO 8601
+// with T, "Mon dd yyyy"); "Unread" is a form SQL Server may read, but not alike in every language.
+DateRead readDateTime(std::string_view s, int style, DateTime* out) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    int y = 0, m = 0, d = 0;
+    bool read = false;
+    std::string_view rest = s;
+    const auto ymd = [&](char separator) {
+        std::string_view t = rest;
+        if (digits(t, 4, 4, &y) && accept(t, separator) && digits(t, 1, 2, &m) && accept(t, separator) && digits(t, 1, 2, &d)) {
+            rest = t;
+            return true;
+        }
+        return false;
+    };
+    const auto dmy = [&](char separator, bool monthFirst) {
+        std::string_view t = rest;
+        int a = 0, b = 0;
+        if (digits(t, 1, 2, &a) && accept(t, separator) && digits(t, 1, 2, &b) && accept(t, separator) && digits(t, 4, 4, &y)) {
+            m = monthFirst ? a : b;
+            d = monthFirst ? b : a;
+            rest = t;
+            return true;
+        }
+        return false;
+    };
+    const auto compact = [&] {
+        std::string_view t = rest;
+        if (digits(t, 4, 4, &y) && digits(t, 2, 2, &m) && digits(t, 2, 2, &d) && (t.empty() || t.front() == ' ')) {
+            rest = t;
+            return true;
+        }
+        return false;
+    };
+    const auto named = [&] {
+        if (rest.size() < 3) return false;
+        for (int i = 0; i < 12; ++i) {
+            if (QString::fromLatin1(rest.data(), 3).compare(QLatin1String(monthNames[i]), Qt::CaseInsensitive) != 0) continue;
+            std::string_view t = rest.substr(3);
+            while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+            if (!digits(t, 1, 2, &d) || !accept(t, ' ')) return false;
+            while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+            if (!digits(t, 4, 4, &y)) return false;
+            m = i + 1;
+            rest = t;
+            return true;
+        }
+        return false;
+    };
+    bool isoT = false;
+    switch (style) {
+    case 101: read = dmy('/', true); break;
+    case 103: read = dmy('/', false); break;
+    case 104: read = dmy('.', false); break;
+    case 105: read = dmy('-', false); break;
+    case 112: read = compact(); break;
+    case 120:
+    case 121: read = ymd('-'); break;
+    case 126:
+        read = ymd('-');
+        isoT = true;
+        break;
+    default:
+        read = compact() || named();
+        if (!read && ymd('-') && !rest.empty() && rest.front() == 'T') {
+            read = true;
+            isoT = true;
+        } else if (!read) {
+            return DateRead::Unread;
+        }
+    }
+    if (!read) return DateRead::Invalid;
+    long long ticks = 0;
+    if (!rest.empty()) {
+        if (isoT ? rest.front() != 'T' : rest.front() != ' ') return DateRead::Invalid;
+        rest.remove_prefix(1);
+        while (!isoT && !rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+        if (!readTime(rest, &ticks)) return DateRead::Invalid;
+    }
+    if (!validDate(y, m, d)) return DateRead::Invalid;
+    out->year = y;
+    out->month = m;
+    out->day = d;
+    out->ticks = ticks;
+    return DateRead::Ok;
+}
+
+void resultDateTime(sqlite3_context* context, long long days, long long ticks, bool fromText) {
+    days += ticks / ticksPerDay;
+    ticks %= ticksPerDay;
+    DateTime t;
+    civilFromDays(days, t);
+    if (t.year < 1753 || t.year > 9999) {
+        sqlite3_result_error(context,
+                             fromText ? "The conversion of a varchar data type to a datetime data type resulted in an "
+                                        "out-of-range value."
+                                      : "Arithmetic overflow error converting expression to data type datetime.",
+                             -1);
+        return;
+    }
+    const long long ms = (ticks % 300 * 10 + 1) / 3;  // 1/300 s shown as .000, .003, .007
+    const long long seconds = ticks / 300;
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", t.year, t.month, t.day, seconds / 3600,
+                  seconds / 60 % 60, seconds % 60, ms);
+    resultText(context, std::string_view(text));
+}
+
+// tsql_datetime(value, style): CAST or CONVERT to DATETIME. A number counts days from 1900-01-01.
+void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    const long long epoch = daysFromCivil(1900, 1, 1);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+        const double value = sqlite3_value_double(argv[0]);
+        if (!(std::abs(value) < 3e6)) {
+            sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type datetime.", -1);
+            return;
+        }
+        const double days = std::floor(value);
+        const long long ticks = std::llround((value - days) * static_cast<double>(ticksPerDay));
+        resultDateTime(context, epoch + static_cast<long long>(days), ticks, false);
+        return;
+    }
+    const int style = static_cast<int>(sqlite3_value_int64(argv[1]));
+    const std::string_view text = utf8(argv[0]);
+    DateTime t;
+    switch (readDateTime(text, style == 0 || style == 100 ? -1 : style, &t)) {
+    case DateRead::Ok: resultDateTime(context, daysFromCivil(t.year, t.month, t.day), t.ticks, true); return;
+    case DateRead::Invalid:
+        sqlite3_result_error(context, "Conversion failed when converting date and/or time from character string.", -1);
+        return;
+    case DateRead::Unread:
+        resultError(context, "Unsupported T-SQL construct: conversion to DATETIME of the text '" + std::string(text) +
+                                 "', which SQL Server reads by the session's language (write yyyymmdd, or give a style)");
+        return;
+    }
+}
+
+// tsql_datetext(value, style): a DATETIME as text in a CONVERT style (-1: CAST, as style 0).
+void datetextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
+    int style = static_cast<int>(sqlite3_value_int64(argv[1]));
+    if (style < 0) style = 0;
+    const std::string_view text = utf8(argv[0]);
+    DateTime t;
+    // The held form: yyyy-mm-dd, then the time after a blank or T.
+    std::string_view held = text;
+    if (readDateTime(held, held.find('T') != std::string_view::npos ? 126 : 120, &t) != DateRead::Ok) {
+        resultError(context, "Unsupported T-SQL construct: a DATETIME held as '" + std::string(text) + "'");
+        return;
+    }
+    const long long seconds = t.ticks / 300;
+    const long long h = seconds / 3600, mi = seconds / 60 % 60, sec = seconds % 60;
+    const long long ms = (t.ticks % 300 * 10 + 1) / 3;
+    char out[48];
+    switch (style) {
+    case 0:
+    case 100:
+        std::snprintf(out, sizeof out, "%s %2d %04d %2lld:%02lld%s", monthNames[t.month - 1], t.day, t.year,
+                      h % 12 == 0 ? 12 : h % 12, mi, h < 12 ? "AM" : "PM");
+        break;
+    case 101: std::snprintf(out, sizeof out, "%02d/%02d/%04d", t.month, t.day, t.year); break;
+    case 103: std::snprintf(out, sizeof out, "%02d/%02d/%04d", t.day, t.month, t.year); break;
+    case 104: std::snprintf(out, sizeof out, "%02d.%02d.%04d", t.day, t.month, t.year); break;
+    case 105: std::snprintf(out, sizeof out, "%02d-%02d-%04d", t.day, t.month, t.year); break;
+    case 112: std::snprintf(out, sizeof out, "%04d%02d%02d", t.year, t.month, t.day); break;
+    case 120:
+        std::snprintf(out, sizeof out, "%04d-%02d-%02d %02lld:%02lld:%02lld", t.year, t.month, t.day, h, mi, sec);
+        break;
+    case 121:
+        std::snprintf(out, sizeof out, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", t.year, t.month, t.day, h, mi, sec, ms);
+        break;
+    case 126:
+        // Milliseconds of 0 are not shown.
+        std::snprintf(out, sizeof out, ms ? "%04d-%02d-%02dT%02lld:%02lld:%02lld.%03lld" : "%04d-%02d-%02dT%02lld:%02lld:%02lld",
+                      t.year, t.month, t.day, h, mi, sec, ms);
+        break;
+    default:
+        resultError(context, "Unsupported T-SQL construct: CONVERT style " + std::to_string(style) + " of a DATETIME");
+        return;
+    }
+    resultText(context, std::string_view(out));
 }
 
 // tsql_top(n): the rows of TOP (n), which may not be negative.
@@ -1029,6 +1305,8 @@ constexpr Registration registrations[] = {
     {"replicate", 2, true, replicateFunction},
     {"replicate", 3, true, replicateFunction},
     {"tsql_cut", 2, true, cutFunction},
+    {"tsql_datetime", 2, true, datetimeFunction},
+    {"tsql_datetext", 2, true, datetextFunction},
     {"tsql_top", 1, true, topFunction},
     {"tsql_percent", 2, true, percentFunction},
     {"tsql_datalength", 2, true, datalengthFunction},

@@ -505,6 +505,7 @@ Statement Parser::setStatement() {
 
 Statement Parser::executeStatement() {
     ++pos_;  // EXEC or EXECUTE
+    if (atWord("SP_EXECUTESQL") || (atWord("SYS") && atSymbol(".", 1))) return executeSql();
     if (!atSymbol("(")) raiseUnsupported(QStringLiteral("stored procedure call"));
     ++pos_;
     Statement s;
@@ -512,6 +513,33 @@ Statement Parser::executeStatement() {
     s.argument = expression();
     expectSymbol(")");
     if (atWord("AS") || atWord("AT")) raiseUnsupported(QStringLiteral("EXECUTE AS / AT"));
+    return s;
+}
+
+// sp_executesql statement [, definition [, value | @name = value ...]]
+Statement Parser::executeSql() {
+    if (acceptWord("SYS")) {
+        expectSymbol(".");
+        if (!atWord("SP_EXECUTESQL")) raiseUnsupported(QStringLiteral("stored procedure call"));
+    }
+    ++pos_;  // sp_executesql
+    Statement s;
+    s.kind = Kind::Execute;
+    s.executeSql = true;
+    s.argument = expression();
+    if (acceptSymbol(",")) {
+        s.definition = expression();
+        while (acceptSymbol(",")) {
+            Assignment a;
+            if (peek().kind == TokenKind::Variable && atSymbol("=", 1)) {
+                a.target = upper(peek());
+                pos_ += 2;
+            }
+            a.value = expression();
+            if (atWord("OUTPUT") || atWord("OUT")) raiseUnsupported(QStringLiteral("sp_executesql with an OUTPUT parameter"));
+            s.assignments.push_back(std::move(a));
+        }
+    }
     return s;
 }
 

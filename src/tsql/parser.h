@@ -34,6 +34,7 @@ private:
     ast::Statement declareStatement();
     ast::Statement setStatement();
     ast::Statement executeStatement();
+    ast::Statement executeSql();
     ast::Statement transactionStatement(Kind kind);
     ast::Statement controlStatement(Kind kind);
     void columnDefinition(ast::Statement& create);

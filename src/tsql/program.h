@@ -32,6 +32,10 @@ struct Program {
         std::vector<int> assignTo;          // SELECT @v = ...: the slot of each column; the last row wins
         bool resultSet = false;
         int slot = -1;                      // Execute: the slot that receives the text
+        // Execute of sp_executesql: the slot of its parameters' declarations (-1: a plain EXECUTE), and the
+        // slots of its values, each with the parameter it names (empty: by position).
+        int definitionSlot = -1;
+        std::vector<std::pair<std::string, int>> parameterSlots;
         int target = -1;                    // Branch, Jump: the index of the next step
         std::string createsGlobalTemporary; // ##name the statement creates, or empty
         std::string dropsGlobalTemporary;   // ##name the statement drops, or empty

@@ -535,7 +535,7 @@ ExprPtr QueryParser::primary() {
             e->type = typeName();
             expectSymbol(",");
             e->args.push_back(expression());
-            if (atSymbol(",")) raiseUnsupported(QStringLiteral("CONVERT with a style"));
+            if (acceptSymbol(",")) e->args.push_back(expression());  // the style
             expectSymbol(")");
             return e;
         }

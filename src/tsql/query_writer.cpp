@@ -648,6 +648,7 @@ ValueType QueryWriter::inferType(const Expr& e) const {
         case ScalarType::Decimal:
         case ScalarType::Float: return ValueType::Number;
         case ScalarType::Null:
+        case ScalarType::DateTime:
         case ScalarType::Unknown: return ValueType::Unknown;
         }
         return ValueType::Unknown;
@@ -711,7 +712,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         function(e, out);
         return;
     case ExprKind::Cast:
-        convert(e.type, *e.args[0], out);
+        convert(e.type, *e.args[0], out, false, e.args.size() > 1 ? e.args[1].get() : nullptr);
         return;
     case ExprKind::Unary:
         out += e.text == "NOT" ? "(NOT " : "(" + e.text;
@@ -952,8 +953,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             continue;
         }
         const ScalarType t = i < 32 && (textArguments & (1u << i)) ? scalarTypeOf(a) : ScalarType::Text;
-        if (t == ScalarType::Decimal || t == ScalarType::Float) {
-            // A number where text is wanted is written as SQL Server writes it: 1.50 keeps its scale.
+        if (t == ScalarType::Decimal || t == ScalarType::Float || t == ScalarType::DateTime) {
+            // A number or a date where text is wanted is written as SQL Server writes it: 1.50 keeps its scale.
             std::string value;
             expression(a, value);
             convertWritten(TypeName{"VARCHAR", {}, true}, value, t, scaleOf(a), false, out);
@@ -1061,6 +1062,7 @@ void QueryWriter::replacement(ScalarType type, const Expr& e, std::string& out) 
             out += "CAST(" + value + " AS NUMERIC)";
         }
         return;
+    case ScalarType::DateTime: out += "tsql_datetime(" + value + ", -1)"; return;
     case ScalarType::Unknown:
     case ScalarType::Null: break;
     }
@@ -1118,6 +1120,7 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return l;
     }
     case ExprKind::Function: {
+        if (e.text == "GETDATE") return ScalarType::DateTime;
         if (e.args.empty()) return ScalarType::Unknown;
         if (e.text == "SUM" || e.text == "AVG") {
             const ScalarType t = scalarTypeOf(*e.args[0]);
@@ -1300,10 +1303,16 @@ int QueryWriter::textLimit(const ColumnTypes::Column& facets) const {
     return facets.national ? 4000 : 8000;
 }
 
-void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration) {
+void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration,
+                          const Expr* style) {
     std::string value;
     expression(e, value);
-    convertWritten(type, value, scalarTypeOf(e), scaleOf(e), declaration, out);
+    std::string styleSql = "-1";
+    if (style) {
+        styleSql.clear();
+        expression(*style, styleSql);
+    }
+    convertWritten(type, value, scalarTypeOf(e), scaleOf(e), declaration, out, styleSql);
 }
 
 const QueryWriter::Variable* QueryWriter::variable(const Expr& e) const {
@@ -1312,9 +1321,21 @@ const QueryWriter::Variable* QueryWriter::variable(const Expr& e) const {
     return it == variables_.end() ? nullptr : &it->second;
 }
 
-void QueryWriter::convertWritten(const TypeName& type, const std::string& value, ScalarType from, int scale,
-                                 bool declaration, std::string& out) {
+void QueryWriter::convertWritten(const TypeName& type, const std::string& written, ScalarType from, int scale,
+                                 bool declaration, std::string& out, const std::string& style) {
     const std::string& n = type.name;
+    std::string value = written;
+    if (n == "DATETIME") {
+        out += from == ScalarType::DateTime ? value : "tsql_datetime(" + value + ", " + style + ")";
+        return;
+    }
+    if (from == ScalarType::DateTime && type.isText()) {
+        value = "tsql_datetext(" + value + ", " + style + ")";  // as SQL Server writes it in the style
+        from = ScalarType::Text;
+    } else if (style != "-1" && from != ScalarType::Text && from != ScalarType::Integer && from != ScalarType::Null) {
+        // The style of a float, money or date: a value whose type is not known might be any of them.
+        raiseUnsupported(QStringLiteral("CONVERT with a style of a value that is no DATETIME, text or integer"));
+    }
     const auto argument = [&](std::size_t i, int otherwise) {
         return i < type.arguments.size() ? type.arguments[i] : otherwise;
     };
@@ -1456,6 +1477,9 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         const ValueType rightType = typeOf(right);
         const int rightBits = facetsOf(right).bits;
         const bool arithmetic = op == "+" || op == "-" || op == "*" || op == "/" || op == "%";
+        if (arithmetic && (scalarTypeOf(right) == ScalarType::DateTime || (i == 0 && scalarTypeOf(*e.args[0]) == ScalarType::DateTime))) {
+            raiseUnsupported(QStringLiteral("arithmetic or concatenation with a DATETIME"));
+        }
         Kind kind = Kind::Logical;
         const char* sql = nullptr;
         if (arithmetic && bitsSoFar && rightBits) {

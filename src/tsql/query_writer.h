@@ -54,9 +54,16 @@ public:
     // The SQLite collation of a T-SQL collation name.
     std::string collation(std::string_view name) const;
     ast::ValueType typeOf(const ast::Expr& e) const;
+    // Whether e is of a national text type, or of a type the text does not tell.
+    bool isNationalText(const ast::Expr& e) const {
+        const ColumnTypes::Column f = facetsOf(e);
+        return f.type != ScalarType::Text || f.length == 0 || f.national;
+    }
     // e converted to type as CAST does; a declaration's type (a variable's) gives VARCHAR without a length
     // 1 character instead of 30, and leaves types it has no conversion for (dates) as they are.
-    void convert(const ast::TypeName& type, const ast::Expr& e, std::string& out, bool declaration = false);
+    // style: CONVERT's, or nullptr.
+    void convert(const ast::TypeName& type, const ast::Expr& e, std::string& out, bool declaration = false,
+                 const ast::Expr* style = nullptr);
     // Writes a literal into the text and remembers that the program depends on its value.
     void inlineLiteral(int ordinal, std::string& out);
     // The value of a literal the translation depends on (pinned).
@@ -80,8 +87,9 @@ private:
     void function(const ast::Expr& e, std::string& out);
     void coalesce(const ast::Expr& e, std::string& out);
     void datalength(const ast::Expr& e, std::string& out);
+    // style: the SQL of CONVERT's style, "-1" for none.
     void convertWritten(const ast::TypeName& type, const std::string& value, ScalarType from, int scale,
-                        bool declaration, std::string& out);
+                        bool declaration, std::string& out, const std::string& style = "-1");
     // Digits after the point of a decimal value where the text tells them (0 for an integer), else -1.
     int scaleOf(const ast::Expr& e) const;
     const Variable* variable(const ast::Expr& e) const;

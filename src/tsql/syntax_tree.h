@@ -32,7 +32,7 @@ enum class ExprKind : unsigned char {
     Variable,   // text: the variable's name, upper case, with its @
     Parameter,  // index: the placeholder's ordinal
     Function,   // text: name in upper case; args; distinct; star for COUNT(*)
-    Cast,       // args[0] AS type
+    Cast,       // args[0] AS type; CONVERT's style in args[1]
     Unary,      // text: "-", "+", "~", "NOT"; args[0]
     Binary,     // a chain of operators of one precedence level, left to right: args[0] ops[0] args[1] ops[1]
                 // args[2] ...; ops: + - & | ^, or * / %, or AND, or OR, or one comparison = <> < > <= >=
@@ -189,6 +189,8 @@ struct Statement {
     std::vector<TableConstraint> constraints;
     std::vector<Declaration> declarations;
     ExprPtr argument;                                // Execute (text)
+    bool executeSql = false;                         // Execute: sp_executesql, its values in assignments
+    ExprPtr definition;                              // sp_executesql: its parameters' declarations
     std::vector<std::string> tables;                 // DropTable
 };
 

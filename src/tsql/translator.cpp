@@ -83,10 +83,32 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         return;
     }
     case Kind::Execute: {
+        int definitionSlot = -1;
+        std::vector<std::pair<std::string, int>> parameterSlots;
+        if (s.executeSql) {
+            // Its statement and declarations are national text, as SQL Server's procedure requires.
+            for (const Expr* e : {s.argument.get(), s.definition.get()}) {
+                if (e && !writer.isNationalText(*e)) {
+                    raiseSyntaxError(QStringLiteral("Procedure expects parameter '%1' of type 'ntext/nchar/nvarchar'.")
+                                         .arg(e == s.argument.get() ? QStringLiteral("@statement") : QStringLiteral("@params")));
+                }
+            }
+            if (s.definition) {
+                definitionSlot = program.slotCount++;
+                valueStep(program, writer, *s.definition, definitionSlot, nullptr);
+            }
+            for (const Assignment& a : s.assignments) {
+                const int slot = program.slotCount++;
+                valueStep(program, writer, *a.value, slot, nullptr);
+                parameterSlots.emplace_back(a.target, slot);
+            }
+        }
         const int slot = program.slotCount++;
         Program::Step& step = valueStep(program, writer, *s.argument, slot, nullptr);
         step.kind = Program::Step::Kind::Execute;
         step.slot = slot;
+        step.definitionSlot = definitionSlot;
+        step.parameterSlots = std::move(parameterSlots);
         return;
     }
     case Kind::NoOp:
