@@ -183,14 +183,15 @@ void replicateFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     const std::string_view s = utf8(argv[0]);
     // Past SQLite's own limit for a value nothing is built (SQLite's "too big" error).
     const sqlite3_int64 most = sqlite3_limit(sqlite3_context_db_handle(context), SQLITE_LIMIT_LENGTH, -1);
+    sqlite3_int64 total = 0;
+    if (limit < 0 && (__builtin_mul_overflow(static_cast<sqlite3_int64>(s.size()), n, &total) || total > most)) {
+        sqlite3_result_error_toobig(context);
+        return;
+    }
     std::string out;
     for (sqlite3_int64 i = 0; i < n; ++i) {
-        if (static_cast<sqlite3_int64>(out.size() + s.size()) > most) {
-            sqlite3_result_error_toobig(context);
-            return;
-        }
-        // Beyond a non-max limit the rest would be cut away.
-        if (limit > 0 && static_cast<sqlite3_int64>(out.size()) > 4 * limit) break;
+        // Beyond a non-max limit (4,000 characters when the type is not known) the rest is not wanted.
+        if (limit >= 0 && static_cast<sqlite3_int64>(out.size()) > 4 * std::max<sqlite3_int64>(limit, 4000)) break;
         out += s;
     }
     if (!cutText(context, out, limit)) return;
@@ -268,7 +269,6 @@ void civilFromDays(long long z, DateTime& out) {
 }
 
 constexpr long long ticksPerDay = 86400LL * 300;
-const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 bool validDate(int y, int m, int d) {
     if (m < 1 || m > 12 || d < 1) return false;
@@ -325,10 +325,15 @@ enum class DateRead { Ok, Invalid, Unread };
 
 // A text as CONVERT reads it in style (-1: CAST, no style): the date in the style's order, then an optional
 // time. Without a style only the forms every language setting reads alike are taken (yyyymmdd, ISO 8601
-// with T, "Mon dd yyyy"); "Unread" is a form SQL Server may read, but not alike in every language.
+// with T); "Unread" is a form SQL Server may read, but not alike in every language (month names too).
+// Blanks alone are 1900-01-01.
 DateRead readDateTime(std::string_view s, int style, DateTime* out) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    if (s.empty()) {
+        *out = DateTime{};
+        return DateRead::Ok;
+    }
     int y = 0, m = 0, d = 0;
     bool read = false;
     std::string_view rest = s;
@@ -359,21 +364,6 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
         }
         return false;
     };
-    const auto named = [&] {
-        if (rest.size() < 3) return false;
-        for (int i = 0; i < 12; ++i) {
-            if (QString::fromLatin1(rest.data(), 3).compare(QLatin1String(monthNames[i]), Qt::CaseInsensitive) != 0) continue;
-            std::string_view t = rest.substr(3);
-            while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-            if (!digits(t, 1, 2, &d) || !accept(t, ' ')) return false;
-            while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-            if (!digits(t, 4, 4, &y)) return false;
-            m = i + 1;
-            rest = t;
-            return true;
-        }
-        return false;
-    };
     bool isoT = false;
     switch (style) {
     case 101: read = dmy('/', true); break;
@@ -388,7 +378,7 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
         isoT = true;
         break;
     default:
-        read = compact() || named();
+        read = compact();
         if (!read && ymd('-') && !rest.empty() && rest.front() == 'T') {
             read = true;
             isoT = true;
@@ -449,6 +439,7 @@ void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         resultDateTime(context, epoch + static_cast<long long>(days), ticks, false);
         return;
     }
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL) return;  // a NULL style gives NULL
     const int style = static_cast<int>(sqlite3_value_int64(argv[1]));
     const std::string_view text = utf8(argv[0]);
     DateTime t;
@@ -464,9 +455,9 @@ void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     }
 }
 
-// tsql_datetext(value, style): a DATETIME as text in a CONVERT style (-1: CAST, as style 0).
+// tsql_datetext(value, style): a DATETIME as text in a CONVERT style (-1: CAST, as style 0, which is refused).
 void datetextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) return;
     int style = static_cast<int>(sqlite3_value_int64(argv[1]));
     if (style < 0) style = 0;
     const std::string_view text = utf8(argv[0]);
@@ -482,11 +473,6 @@ void datetextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const long long ms = (t.ticks % 300 * 10 + 1) / 3;
     char out[48];
     switch (style) {
-    case 0:
-    case 100:
-        std::snprintf(out, sizeof out, "%s %2d %04d %2lld:%02lld%s", monthNames[t.month - 1], t.day, t.year,
-                      h % 12 == 0 ? 12 : h % 12, mi, h < 12 ? "AM" : "PM");
-        break;
     case 101: std::snprintf(out, sizeof out, "%02d/%02d/%04d", t.month, t.day, t.year); break;
     case 103: std::snprintf(out, sizeof out, "%02d/%02d/%04d", t.day, t.month, t.year); break;
     case 104: std::snprintf(out, sizeof out, "%02d.%02d.%04d", t.day, t.month, t.year); break;
@@ -503,6 +489,12 @@ void datetextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         std::snprintf(out, sizeof out, ms ? "%04d-%02d-%02dT%02lld:%02lld:%02lld.%03lld" : "%04d-%02d-%02dT%02lld:%02lld:%02lld",
                       t.year, t.month, t.day, h, mi, sec, ms);
         break;
+    case 0:
+    case 100:
+        // "mon dd yyyy hh:miAM": the month's name is the session language's.
+        resultError(context, "Unsupported T-SQL construct: a DATETIME as text in the default style, whose month names "
+                             "follow the session's language (give a style such as 120)");
+        return;
     default:
         resultError(context, "Unsupported T-SQL construct: CONVERT style " + std::to_string(style) + " of a DATETIME");
         return;
