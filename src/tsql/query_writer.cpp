@@ -873,7 +873,14 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         call += ", ";
         const ColumnTypes::Column first = facetsOf(*e.args[0]);
         const ColumnTypes::Column second = facetsOf(*e.args[1]);
-        if (first.type == ScalarType::Text && first.length > 0 && !variable(*e.args[0]) &&
+        // Lengths known exactly: a column's, a CAST's, the least or greatest of a column.
+        const Expr* checked = e.args[0].get();
+        if (checked->kind == ExprKind::Function && (checked->text == "MIN" || checked->text == "MAX") &&
+            checked->args.size() == 1) {
+            checked = checked->args[0].get();
+        }
+        const bool exact = checked->kind == ExprKind::Column || checked->kind == ExprKind::Cast;
+        if (exact && first.type == ScalarType::Text && first.length > 0 &&
             !(second.type == ScalarType::Text && second.length > 0 && second.length <= first.length)) {
             // The result has the first argument's type: a longer replacement is cut to its length.
             std::string value;
