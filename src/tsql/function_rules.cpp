@@ -18,7 +18,7 @@ constexpr FunctionRule rules[] = {
     {"CONCAT", "", 2, 254, R::Text},
     {"COUNT", "count", 1, 1, R::Number},
     {"COUNT_BIG", "count", 1, 1, R::Number},
-    {"DATALENGTH", "tsql_datalength", 1, 1, R::Number},
+    {"DATALENGTH", "", 1, 1, R::Number},
     {"GETDATE", "getdate", 0, 0, R::Text},
     {"ISNULL", "ifnull", 2, 2, R::Replacement},
     {"LEFT", "tsql_left", 2, 2, R::Text},
