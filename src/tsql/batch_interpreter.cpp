@@ -6,11 +6,11 @@
 
 #include "tsql/translation_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <algorithm>
 
 namespace tsql {
 
@@ -129,7 +129,8 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         if (automation::isNull(code)) continue;  // EXECUTE of NULL does nothing
         QString batch = code.toString();
         std::vector<QVariant> arguments;
-        if (step.definitionSlot >= 0 || !step.parameterSlots.empty()) batch = executeSqlBatch(step, values, batch, arguments);
+        if (step.definitionSlot >= 0 || !step.parameterSlots.empty())
+            batch = executeSqlBatch(step, values, batch, arguments);
         const QByteArray utf8 = batch.toUtf8();
         run(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), arguments, result, depth + 1);
     }
@@ -147,14 +148,16 @@ QString BatchInterpreter::executeSqlBatch(const Program::Step& step, const std::
     const QByteArray definitionText = definition.toUtf8();
     Lexer lexer;
     lexer.tokenize(std::string_view(definitionText.constData(), static_cast<std::size_t>(definitionText.size())));
-    std::vector<std::string> names;  // upper case, in their order
+    std::vector<std::string> names;    // upper case, in their order
     std::vector<std::string> spelled;  // as written
     int depth = 0;
     bool expectName = true;
     for (const Token& t : lexer.tokens()) {
         const std::string_view text = lexer.text(t);
-        if (t.kind == TokenKind::Symbol && text == "(") ++depth;
-        if (t.kind == TokenKind::Symbol && text == ")") --depth;
+        if (t.kind == TokenKind::Symbol && text == "(")
+            ++depth;
+        if (t.kind == TokenKind::Symbol && text == ")")
+            --depth;
         if (depth == 0 && t.kind == TokenKind::Symbol && text == ",") {
             expectName = true;
         } else if (expectName && t.kind == TokenKind::Variable) {
@@ -169,16 +172,19 @@ QString BatchInterpreter::executeSqlBatch(const Program::Step& step, const std::
         return automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"), message);
     };
     QString batch;
-    if (!definition.trimmed().isEmpty()) batch = QStringLiteral("DECLARE ") + definition + QStringLiteral("\r\n");
+    if (!definition.trimmed().isEmpty())
+        batch = QStringLiteral("DECLARE ") + definition + QStringLiteral("\r\n");
     std::vector<std::string> given;
     std::size_t position = 0;
     for (const auto& [name, slot] : step.parameterSlots) {
         std::string target = name;
         if (target.empty()) {
-            if (position >= names.size()) throw failure(QStringLiteral("Too many arguments were supplied for procedure sp_executesql."));
+            if (position >= names.size())
+                throw failure(QStringLiteral("Too many arguments were supplied for procedure sp_executesql."));
             target = names[position++];
         } else if (std::find(names.begin(), names.end(), target) == names.end()) {
-            throw failure(QStringLiteral("%1 is not a parameter for procedure sp_executesql.").arg(QString::fromStdString(target)));
+            throw failure(QStringLiteral("%1 is not a parameter for procedure sp_executesql.")
+                              .arg(QString::fromStdString(target)));
         }
         given.push_back(target);
         batch += QStringLiteral("SET ") + QString::fromStdString(target) + QStringLiteral(" = ?\r\n");
@@ -186,8 +192,9 @@ QString BatchInterpreter::executeSqlBatch(const Program::Step& step, const std::
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (std::find(given.begin(), given.end(), names[i]) == given.end()) {
-            throw failure(QStringLiteral("The parameterized query '(%1)%2' expects the parameter '%3', which was not supplied.")
-                              .arg(definition, statement, QString::fromStdString(spelled[i])));
+            throw failure(
+                QStringLiteral("The parameterized query '(%1)%2' expects the parameter '%3', which was not supplied.")
+                    .arg(definition, statement, QString::fromStdString(spelled[i])));
         }
     }
     return batch + statement;

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 
-
 namespace tsql {
 
 std::string upperAscii(std::string_view text) {
@@ -60,7 +59,8 @@ ScalarType ColumnTypes::ofTypeName(std::string_view declared) {
     if (in(decimal)) return ScalarType::Decimal;
     if (in(floating)) return ScalarType::Float;
     if (in(text)) return ScalarType::Text;
-    if (name == "DATETIME") return ScalarType::DateTime;
+    if (name == "DATETIME")
+        return ScalarType::DateTime;
     return ScalarType::Unknown;  // BIT, other dates, binaries: ISNULL keeps its replacement as it is
 }
 
@@ -68,14 +68,18 @@ ColumnTypes::Column ColumnTypes::ofDeclared(std::string_view declared) {
     Column column;
     column.type = ofTypeName(declared);
     std::size_t end = 0;
-    while (end < declared.size() && declared[end] != '(' && declared[end] != ' ') ++end;
+    while (end < declared.size() && declared[end] != '(' && declared[end] != ' ')
+        ++end;
     const std::string name = upperAscii(declared.substr(0, end));
     if (column.type == ScalarType::Integer) {
         column.bits = name == "TINYINT" ? 8 : name == "SMALLINT" ? 16 : name == "BIGINT" ? 64 : 32;
     } else if (column.type == ScalarType::Text) {
         column.national = name[0] == 'N' || name == "SYSNAME";
         column.fixed = name == "CHAR" || name == "NCHAR";
-        column.length = name == "SYSNAME" ? 128 : name == "UNIQUEIDENTIFIER" ? 36 : name == "CHAR" || name == "NCHAR" ? 1 : -1;
+        column.length = name == "SYSNAME"                   ? 128
+                        : name == "UNIQUEIDENTIFIER"        ? 36
+                        : name == "CHAR" || name == "NCHAR" ? 1
+                                                            : -1;
         const std::size_t open = declared.find('(');
         if (open != std::string_view::npos) {
             const std::string argument = upperAscii(declared.substr(open + 1, declared.find(')', open) - open - 1));

@@ -25,8 +25,8 @@ public:
     // What a declared type tells the translation.
     struct Column {
         ScalarType type = ScalarType::Unknown;
-        int bits = 0;         // integers: 8 (tinyint), 16, 32 or 64; else 0
-        int length = 0;       // texts: the length in characters, -1 for MAX and the large types; else 0
+        int bits = 0;           // integers: 8 (tinyint), 16, 32 or 64; else 0
+        int length = 0;         // texts: the length in characters, -1 for MAX and the large types; else 0
         bool national = false;  // NCHAR, NVARCHAR, NTEXT, SYSNAME
         bool fixed = false;     // CHAR, NCHAR
     };

@@ -8,11 +8,11 @@
 
 #include <sqlite3.h>
 
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -161,7 +161,8 @@ void spaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 // (8,000 for varchar, 4,000 for nvarchar), -1 means a max type (no limit), 0 a type the translation does not
 // know: a text beyond 4,000 characters is then refused, as the two limits would give different answers.
 bool cutText(sqlite3_context* context, std::string& text, sqlite3_int64 limit) {
-    if (limit < 0 || static_cast<sqlite3_int64>(text.size()) <= std::max<sqlite3_int64>(limit, 4000)) return true;
+    if (limit < 0 || static_cast<sqlite3_int64>(text.size()) <= std::max<sqlite3_int64>(limit, 4000))
+        return true;
     const std::size_t count = codePoints(text);
     if (limit == 0 && count > 4000) {
         sqlite3_result_error(context,
@@ -170,7 +171,8 @@ bool cutText(sqlite3_context* context, std::string& text, sqlite3_int64 limit) {
                              -1);
         return false;
     }
-    if (limit > 0 && count > static_cast<std::size_t>(limit)) text.resize(byteOffset(text, static_cast<std::size_t>(limit)));
+    if (limit > 0 && count > static_cast<std::size_t>(limit))
+        text.resize(byteOffset(text, static_cast<std::size_t>(limit)));
     return true;
 }
 
@@ -191,10 +193,12 @@ void replicateFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     std::string out;
     for (sqlite3_int64 i = 0; i < n; ++i) {
         // Beyond a non-max limit (4,000 characters when the type is not known) the rest is not wanted.
-        if (limit >= 0 && static_cast<sqlite3_int64>(out.size()) > 4 * std::max<sqlite3_int64>(limit, 4000)) break;
+        if (limit >= 0 && static_cast<sqlite3_int64>(out.size()) > 4 * std::max<sqlite3_int64>(limit, 4000))
+            break;
         out += s;
     }
-    if (!cutText(context, out, limit)) return;
+    if (!cutText(context, out, limit))
+        return;
     resultText(context, out);
 }
 
@@ -207,7 +211,8 @@ void cutFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         return;
     }
     std::string text(utf8(argv[0]));
-    if (!cutText(context, text, limit)) return;
+    if (!cutText(context, text, limit))
+        return;
     resultText(context, text);
 }
 
@@ -216,7 +221,8 @@ void cutFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // translation instead.
 void datalengthFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     if (type == SQLITE_BLOB) {
         sqlite3_result_int64(context, sqlite3_value_bytes(argv[0]));
         return;
@@ -229,7 +235,8 @@ void datalengthFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     std::size_t units = 0;  // UTF-16 code units: a character beyond the basic plane takes two
     for (std::size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
-        if (isContinuation(s[i])) continue;
+        if (isContinuation(s[i]))
+            continue;
         units += c >= 0xF0 ? 2 : 1;
     }
     const bool national = sqlite3_value_int64(argv[1]) != 0;
@@ -271,7 +278,8 @@ void civilFromDays(long long z, DateTime& out) {
 constexpr long long ticksPerDay = 86400LL * 300;
 
 bool validDate(int y, int m, int d) {
-    if (m < 1 || m > 12 || d < 1) return false;
+    if (m < 1 || m > 12 || d < 1)
+        return false;
     static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
     return d <= lengths[m - 1] + (m == 2 && leap ? 1 : 0);
@@ -285,14 +293,16 @@ bool digits(std::string_view& s, int min, int max, int* value) {
         v = v * 10 + (s[static_cast<std::size_t>(n)] - '0');
         ++n;
     }
-    if (n < min) return false;
+    if (n < min)
+        return false;
     s.remove_prefix(static_cast<std::size_t>(n));
     *value = v;
     return true;
 }
 
 bool accept(std::string_view& s, char c) {
-    if (s.empty() || s.front() != c) return false;
+    if (s.empty() || s.front() != c)
+        return false;
     s.remove_prefix(1);
     return true;
 }
@@ -301,22 +311,29 @@ bool accept(std::string_view& s, char c) {
 // 1/300 s); false when s holds something else.
 bool readTime(std::string_view s, long long* ticks) {
     int h = 0, mi = 0, sec = 0, ms = 0;
-    if (!digits(s, 1, 2, &h) || !accept(s, ':') || !digits(s, 2, 2, &mi)) return false;
+    if (!digits(s, 1, 2, &h) || !accept(s, ':') || !digits(s, 2, 2, &mi))
+        return false;
     if (accept(s, ':')) {
-        if (!digits(s, 2, 2, &sec)) return false;
+        if (!digits(s, 2, 2, &sec))
+            return false;
         if (accept(s, '.')) {
             const std::size_t before = s.size();
-            if (!digits(s, 1, 3, &ms)) return false;
-            for (std::size_t n = before - s.size(); n < 3; ++n) ms *= 10;
+            if (!digits(s, 1, 3, &ms))
+                return false;
+            for (std::size_t n = before - s.size(); n < 3; ++n)
+                ms *= 10;
         }
     }
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
     if (s.size() == 2 && (s[1] == 'M' || s[1] == 'm') && (s[0] == 'A' || s[0] == 'a' || s[0] == 'P' || s[0] == 'p')) {
-        if (h < 1 || h > 12) return false;
+        if (h < 1 || h > 12)
+            return false;
         h = h % 12 + (s[0] == 'P' || s[0] == 'p' ? 12 : 0);
         s = {};
     }
-    if (!s.empty() || h > 23 || mi > 59 || sec > 59) return false;
+    if (!s.empty() || h > 23 || mi > 59 || sec > 59)
+        return false;
     *ticks = (h * 3600LL + mi * 60LL + sec) * 300 + (ms * 3 + 5) / 10;
     return true;
 }
@@ -328,8 +345,10 @@ enum class DateRead { Ok, Invalid, Unread };
 // with T); "Unread" is a form SQL Server may read, but not alike in every language (month names too).
 // Blanks alone are 1900-01-01.
 DateRead readDateTime(std::string_view s, int style, DateTime* out) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     if (s.empty()) {
         *out = DateTime{};
         return DateRead::Ok;
@@ -339,7 +358,8 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
     std::string_view rest = s;
     const auto ymd = [&](char separator) {
         std::string_view t = rest;
-        if (digits(t, 4, 4, &y) && accept(t, separator) && digits(t, 1, 2, &m) && accept(t, separator) && digits(t, 1, 2, &d)) {
+        if (digits(t, 4, 4, &y) && accept(t, separator) && digits(t, 1, 2, &m) && accept(t, separator) &&
+            digits(t, 1, 2, &d)) {
             rest = t;
             return true;
         }
@@ -348,7 +368,8 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
     const auto dmy = [&](char separator, bool monthFirst) {
         std::string_view t = rest;
         int a = 0, b = 0;
-        if (digits(t, 1, 2, &a) && accept(t, separator) && digits(t, 1, 2, &b) && accept(t, separator) && digits(t, 4, 4, &y)) {
+        if (digits(t, 1, 2, &a) && accept(t, separator) && digits(t, 1, 2, &b) && accept(t, separator) &&
+            digits(t, 4, 4, &y)) {
             m = monthFirst ? a : b;
             d = monthFirst ? b : a;
             rest = t;
@@ -386,15 +407,20 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
             return DateRead::Unread;
         }
     }
-    if (!read) return DateRead::Invalid;
+    if (!read)
+        return DateRead::Invalid;
     long long ticks = 0;
     if (!rest.empty()) {
-        if (isoT ? rest.front() != 'T' : rest.front() != ' ') return DateRead::Invalid;
+        if (isoT ? rest.front() != 'T' : rest.front() != ' ')
+            return DateRead::Invalid;
         rest.remove_prefix(1);
-        while (!isoT && !rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-        if (!readTime(rest, &ticks)) return DateRead::Invalid;
+        while (!isoT && !rest.empty() && rest.front() == ' ')
+            rest.remove_prefix(1);
+        if (!readTime(rest, &ticks))
+            return DateRead::Invalid;
     }
-    if (!validDate(y, m, d)) return DateRead::Invalid;
+    if (!validDate(y, m, d))
+        return DateRead::Invalid;
     out->year = y;
     out->month = m;
     out->day = d;
@@ -418,15 +444,16 @@ void resultDateTime(sqlite3_context* context, long long days, long long ticks, b
     const long long ms = (ticks % 300 * 10 + 1) / 3;  // 1/300 s shown as .000, .003, .007
     const long long seconds = ticks / 300;
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", t.year, t.month, t.day, seconds / 3600,
-                  seconds / 60 % 60, seconds % 60, ms);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", t.year, t.month, t.day,
+                  seconds / 3600, seconds / 60 % 60, seconds % 60, ms);
     resultText(context, std::string_view(text));
 }
 
 // tsql_datetime(value, style): CAST or CONVERT to DATETIME. A number counts days from 1900-01-01.
 void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     const long long epoch = daysFromCivil(1900, 1, 1);
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
         const double value = sqlite3_value_double(argv[0]);
@@ -439,7 +466,8 @@ void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         resultDateTime(context, epoch + static_cast<long long>(days), ticks, false);
         return;
     }
-    if (sqlite3_value_type(argv[1]) == SQLITE_NULL) return;  // a NULL style gives NULL
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return;  // a NULL style gives NULL
     const int style = static_cast<int>(sqlite3_value_int64(argv[1]));
     const std::string_view text = utf8(argv[0]);
     DateTime t;
@@ -449,17 +477,20 @@ void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         sqlite3_result_error(context, "Conversion failed when converting date and/or time from character string.", -1);
         return;
     case DateRead::Unread:
-        resultError(context, "Unsupported T-SQL construct: conversion to DATETIME of the text '" + std::string(text) +
-                                 "', which SQL Server reads by the session's language (write yyyymmdd, or give a style)");
+        resultError(context,
+                    "Unsupported T-SQL construct: conversion to DATETIME of the text '" + std::string(text) +
+                        "', which SQL Server reads by the session's language (write yyyymmdd, or give a style)");
         return;
     }
 }
 
 // tsql_datetext(value, style): a DATETIME as text in a CONVERT style (-1: CAST, as style 0, which is refused).
 void datetextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) return;
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return;
     int style = static_cast<int>(sqlite3_value_int64(argv[1]));
-    if (style < 0) style = 0;
+    if (style < 0)
+        style = 0;
     const std::string_view text = utf8(argv[0]);
     DateTime t;
     // The held form: yyyy-mm-dd, then the time after a blank or T.
@@ -482,18 +513,21 @@ void datetextFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         std::snprintf(out, sizeof out, "%04d-%02d-%02d %02lld:%02lld:%02lld", t.year, t.month, t.day, h, mi, sec);
         break;
     case 121:
-        std::snprintf(out, sizeof out, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", t.year, t.month, t.day, h, mi, sec, ms);
+        std::snprintf(out, sizeof out, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", t.year, t.month, t.day, h, mi, sec,
+                      ms);
         break;
     case 126:
         // Milliseconds of 0 are not shown.
-        std::snprintf(out, sizeof out, ms ? "%04d-%02d-%02dT%02lld:%02lld:%02lld.%03lld" : "%04d-%02d-%02dT%02lld:%02lld:%02lld",
-                      t.year, t.month, t.day, h, mi, sec, ms);
+        std::snprintf(out, sizeof out,
+                      ms ? "%04d-%02d-%02dT%02lld:%02lld:%02lld.%03lld" : "%04d-%02d-%02dT%02lld:%02lld:%02lld", t.year,
+                      t.month, t.day, h, mi, sec, ms);
         break;
     case 0:
     case 100:
         // "mon dd yyyy hh:miAM": the month's name is the session language's.
-        resultError(context, "Unsupported T-SQL construct: a DATETIME as text in the default style, whose month names "
-                             "follow the session's language (give a style such as 120)");
+        resultError(context,
+                    "Unsupported T-SQL construct: a DATETIME as text in the default style, whose month names "
+                    "follow the session's language (give a style such as 120)");
         return;
     default:
         resultError(context, "Unsupported T-SQL construct: CONVERT style " + std::to_string(style) + " of a DATETIME");
@@ -526,11 +560,13 @@ void percentFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // each step, its operator (+ - * / %) and the width in bytes of its result (1, 2, 4 or 8): a result beyond
 // it is SQL Server's overflow error, a zero divisor its divide-by-zero error; NULL gives NULL.
 void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (argc < 2) return;
+    if (argc < 2)
+        return;
     const std::string_view ops = utf8(argv[0]);
     ++argv;
     --argc;
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const auto operand = [&](sqlite3_value* v, sqlite3_int64* out) {
         if (sqlite3_value_type(v) == SQLITE_INTEGER) {
             *out = sqlite3_value_int64(v);
@@ -541,18 +577,22 @@ void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             *out = static_cast<sqlite3_int64>(d);
             return true;
         }
-        sqlite3_result_error(context, "Unsupported T-SQL construct: integer arithmetic on a value that is no integer", -1);
+        sqlite3_result_error(context, "Unsupported T-SQL construct: integer arithmetic on a value that is no integer",
+                             -1);
         return false;
     };
     sqlite3_int64 result = 0;
-    if (!operand(argv[0], &result)) return;
+    if (!operand(argv[0], &result))
+        return;
     for (int a = 1; a < argc; ++a) {
         const std::size_t at = 2 * static_cast<std::size_t>(a - 1);
-        if (at + 1 >= ops.size()) return;
+        if (at + 1 >= ops.size())
+            return;
         const char op = ops[at];
         const int bytes = ops[at + 1] - '0';
         sqlite3_int64 right = 0;
-        if (!operand(argv[a], &right)) return;
+        if (!operand(argv[a], &right))
+            return;
         bool overflow = false;
         switch (op) {
         case '+': overflow = __builtin_add_overflow(result, right, &result); break;
@@ -570,13 +610,18 @@ void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             }
         }
         const int bits = 8 * bytes;
-        const sqlite3_int64 low = bits == 8 ? 0 : bits >= 64 ? std::numeric_limits<sqlite3_int64>::min() : -(1LL << (bits - 1));
-        const sqlite3_int64 high = bits == 8 ? 255 : bits >= 64 ? std::numeric_limits<sqlite3_int64>::max() : (1LL << (bits - 1)) - 1;
+        const sqlite3_int64 low = bits == 8    ? 0
+                                  : bits >= 64 ? std::numeric_limits<sqlite3_int64>::min()
+                                               : -(1LL << (bits - 1));
+        const sqlite3_int64 high = bits == 8    ? 255
+                                   : bits >= 64 ? std::numeric_limits<sqlite3_int64>::max()
+                                                : (1LL << (bits - 1)) - 1;
         if (overflow || result < low || result > high) {
             const std::string type = bits == 8 ? "tinyint" : bits == 16 ? "smallint" : bits == 32 ? "int" : "bigint";
             const std::string message =
-                bits < 32 && !overflow ? "Arithmetic overflow error for data type " + type + ", value = " + std::to_string(result) + "."
-                                       : "Arithmetic overflow error converting expression to data type " + type + ".";
+                bits < 32 && !overflow
+                    ? "Arithmetic overflow error for data type " + type + ", value = " + std::to_string(result) + "."
+                    : "Arithmetic overflow error converting expression to data type " + type + ".";
             sqlite3_result_error(context, message.c_str(), -1);
             return;
         }
@@ -624,7 +669,8 @@ void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const QString find = qstring(argv[1]);
     if (!find.isEmpty()) text.replace(find, qstring(argv[2]), Qt::CaseInsensitive);
     std::string out = text.toStdString();
-    if (argc > 3 && !cutText(context, out, sqlite3_value_int64(argv[3]))) return;
+    if (argc > 3 && !cutText(context, out, sqlite3_value_int64(argv[3])))
+        return;
     resultText(context, out);
 }
 
@@ -1220,7 +1266,8 @@ private:
 // know: where the two would differ the statement is refused. Mode N > 1 is Unicode LIKE on a value of a
 // fixed-length type of N - 1 characters, which SQL Server holds padded with blanks.
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc > 3 ? 3 : argc, argv) && (argc < 4 || anyNull(2, argv))) return;
+    if (anyNull(argc > 3 ? 3 : argc, argv) && (argc < 4 || anyNull(2, argv)))
+        return;
     QChar escape;
     if (argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL) {
         const QString e = qstring(argv[2]);
@@ -1235,7 +1282,8 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const QString pattern = qstring(argv[1]);
     if (mode > 1) {
         const qsizetype width = static_cast<qsizetype>(mode - 1);
-        if (value.size() < width) value.append(QString(width - value.size(), u' '));
+        if (value.size() < width)
+            value.append(QString(width - value.size(), u' '));
     }
     const bool exact = LikeMatcher(value, pattern, escape).matches();
     if (mode >= 1 || exact) {

@@ -52,7 +52,8 @@ std::string unescape(std::string_view body, char quote) {
 
 bool Lexer::fitsInt(std::string_view digits) {
     std::size_t first = 0;
-    while (first + 1 < digits.size() && digits[first] == '0') ++first;
+    while (first + 1 < digits.size() && digits[first] == '0')
+        ++first;
     const std::string_view significant = digits.substr(first);
     return significant.size() < 10 || (significant.size() == 10 && significant <= "2147483647");
 }

@@ -505,7 +505,8 @@ Statement Parser::setStatement() {
 
 Statement Parser::executeStatement() {
     ++pos_;  // EXEC or EXECUTE
-    if (atWord("SP_EXECUTESQL") || (atWord("SYS") && atSymbol(".", 1))) return executeSql();
+    if (atWord("SP_EXECUTESQL") || (atWord("SYS") && atSymbol(".", 1)))
+        return executeSql();
     if (!atSymbol("(")) raiseUnsupported(QStringLiteral("stored procedure call"));
     ++pos_;
     Statement s;
@@ -520,7 +521,8 @@ Statement Parser::executeStatement() {
 Statement Parser::executeSql() {
     if (acceptWord("SYS")) {
         expectSymbol(".");
-        if (!atWord("SP_EXECUTESQL")) raiseUnsupported(QStringLiteral("stored procedure call"));
+        if (!atWord("SP_EXECUTESQL"))
+            raiseUnsupported(QStringLiteral("stored procedure call"));
     }
     ++pos_;  // sp_executesql
     Statement s;
@@ -536,7 +538,8 @@ Statement Parser::executeSql() {
                 pos_ += 2;
             }
             a.value = expression();
-            if (atWord("OUTPUT") || atWord("OUT")) raiseUnsupported(QStringLiteral("sp_executesql with an OUTPUT parameter"));
+            if (atWord("OUTPUT") || atWord("OUT"))
+                raiseUnsupported(QStringLiteral("sp_executesql with an OUTPUT parameter"));
             s.assignments.push_back(std::move(a));
         }
     }

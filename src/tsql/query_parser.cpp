@@ -535,7 +535,8 @@ ExprPtr QueryParser::primary() {
             e->type = typeName();
             expectSymbol(",");
             e->args.push_back(expression());
-            if (acceptSymbol(",")) e->args.push_back(expression());  // the style
+            if (acceptSymbol(","))
+                e->args.push_back(expression());  // the style
             expectSymbol(")");
             return e;
         }

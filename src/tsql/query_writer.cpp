@@ -297,9 +297,11 @@ void QueryWriter::topCount(const Select& select, std::string& out) {
         if (select.distinct) {
             n += "DISTINCT ";
             for (std::size_t i = 0; i < select.items.size(); ++i) {
-                if (i) n += ", ";
+                if (i)
+                    n += ", ";
                 expression(*select.items[i].expr, n);
-                if (needsCollation(*select.items[i].expr)) n += databaseDefault;
+                if (needsCollation(*select.items[i].expr))
+                    n += databaseDefault;
             }
         } else {
             n += '1';
@@ -316,9 +318,11 @@ void QueryWriter::topCount(const Select& select, std::string& out) {
         return;
     }
     if (select.orderBy.empty()) {
-        raiseSyntaxError(QStringLiteral("The TOP N WITH TIES clause is not allowed without a corresponding ORDER BY clause."));
+        raiseSyntaxError(
+            QStringLiteral("The TOP N WITH TIES clause is not allowed without a corresponding ORDER BY clause."));
     }
-    if (select.distinct) raiseUnsupported(QStringLiteral("TOP ... WITH TIES with DISTINCT"));
+    if (select.distinct)
+        raiseUnsupported(QStringLiteral("TOP ... WITH TIES with DISTINCT"));
     for (const OrderItem& item : select.orderBy) {
         const Expr& e = *item.expr;
         const bool alias = e.kind == ExprKind::Column && e.names.size() == 1 &&
@@ -711,9 +715,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
     case ExprKind::Function:
         function(e, out);
         return;
-    case ExprKind::Cast:
-        convert(e.type, *e.args[0], out, false, e.args.size() > 1 ? e.args[1].get() : nullptr);
-        return;
+    case ExprKind::Cast: convert(e.type, *e.args[0], out, false, e.args.size() > 1 ? e.args[1].get() : nullptr); return;
     case ExprKind::Unary:
         out += e.text == "NOT" ? "(NOT " : "(" + e.text;
         expression(*e.args[0], out);
@@ -834,13 +836,16 @@ void QueryWriter::likeMode(const Expr& e, std::string& out) {
     bool unicode = false, known = true;
     for (std::size_t i = 0; i < 2; ++i) {
         const ColumnTypes::Column f = facetsOf(*e.args[i]);
-        const bool number = f.type == ScalarType::Integer || f.type == ScalarType::Decimal || f.type == ScalarType::Float;
+        const bool number =
+            f.type == ScalarType::Integer || f.type == ScalarType::Decimal || f.type == ScalarType::Float;
         unicode = unicode || (f.type == ScalarType::Text && f.national);
         known = known && (number || (f.type == ScalarType::Text && f.length != 0));
     }
-    if (!unicode && known) return;
+    if (!unicode && known)
+        return;
     const ColumnTypes::Column value = facetsOf(*e.args[0]);
-    if (e.args.size() < 3) out += ", NULL";
+    if (e.args.size() < 3)
+        out += ", NULL";
     if (!unicode) {
         out += ", -1";
     } else if (value.fixed && value.length > 0) {
@@ -885,8 +890,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             // The result has the first argument's type: a longer replacement is cut to its length.
             std::string value;
             replacement(first.type, *e.args[1], value);
-            call += "tsql_text(" + value + ", " + std::to_string(first.length) + ", " +
-                    (first.national ? "1" : "0") + ", -1)";
+            call += "tsql_text(" + value + ", " + std::to_string(first.length) + ", " + (first.national ? "1" : "0") +
+                    ", -1)";
         } else {
             replacement(scalarTypeOf(*e.args[0]), *e.args[1], call);
         }
@@ -919,7 +924,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             }
         }
         const std::string limit = large ? std::string() : unknown ? "0" : national ? "4000" : "8000";
-        if (!limit.empty()) out += "tsql_cut(";
+        if (!limit.empty())
+            out += "tsql_cut(";
         out += '(';
         for (std::size_t i = 0; i < e.args.size(); ++i) {
             if (i) out += " || ";
@@ -936,14 +942,16 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             out += ", '')";
         }
         out += ')';
-        if (!limit.empty()) out += ", " + limit + ")";
+        if (!limit.empty())
+            out += ", " + limit + ")";
         return;
     }
     const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
     if (integerAverage) out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
     // SUM of tinyint, smallint and int is an int: beyond it, SQL Server's overflow error.
     const bool intSum = e.text == "SUM" && !e.star && facetsOf(*e.args[0]).bits > 0 && facetsOf(*e.args[0]).bits < 64;
-    if (intSum) out += "tsql_int(";
+    if (intSum)
+        out += "tsql_int(";
     out += rule->sqlite;
     out += '(';
     if (e.star) out += '*';
@@ -975,7 +983,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
     }
     out += ')';
     if (integerAverage) out += " AS INTEGER)";
-    if (intSum) out += ", 32)";
+    if (intSum)
+        out += ", 32)";
 }
 
 // DATALENGTH: a text's bytes as SQL Server stores it (two per character for the national types), a number's
@@ -1127,7 +1136,8 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return l;
     }
     case ExprKind::Function: {
-        if (e.text == "GETDATE") return ScalarType::DateTime;
+        if (e.text == "GETDATE")
+            return ScalarType::DateTime;
         if (e.args.empty()) return ScalarType::Unknown;
         if (e.text == "SUM" || e.text == "AVG") {
             const ScalarType t = scalarTypeOf(*e.args[0]);
@@ -1196,8 +1206,10 @@ const ColumnTypes::Column* QueryWriter::columnOf(const Expr& column) const {
         if (scope->from) {
             for (const auto& ref : *scope->from) walk(walk, *ref);
         }
-        if (found) return &found->at(name);
-        if (opaque || matched) return nullptr;
+        if (found)
+            return &found->at(name);
+        if (opaque || matched)
+            return nullptr;
     }
     return nullptr;
 }
@@ -1210,8 +1222,10 @@ ColumnTypes::Column QueryWriter::facetsOf(const TypeName& type, bool declaration
         declared += '(' + std::to_string(type.arguments[0]) + ')';
     }
     ColumnTypes::Column facets = ColumnTypes::ofDeclared(declared);
-    const bool variable = type.name == "VARCHAR" || type.name == "NVARCHAR" || type.name == "CHAR" || type.name == "NCHAR";
-    if (variable && !type.max && type.arguments.empty()) facets.length = declaration ? 1 : 30;
+    const bool variable =
+        type.name == "VARCHAR" || type.name == "NVARCHAR" || type.name == "CHAR" || type.name == "NCHAR";
+    if (variable && !type.max && type.arguments.empty())
+        facets.length = declaration ? 1 : 30;
     return facets;
 }
 
@@ -1232,19 +1246,19 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         return facets;
     }
     case ExprKind::Column:
-        if (const ColumnTypes::Column* c = columnOf(e)) return *c;
+        if (const ColumnTypes::Column* c = columnOf(e))
+            return *c;
         return facets;
     case ExprKind::Variable:
-        if (const Variable* v = variable(e)) return facetsOf(v->declared, true);
+        if (const Variable* v = variable(e))
+            return facetsOf(v->declared, true);
         return facets;
-    case ExprKind::Cast:
-        return facetsOf(e.type, false);
-    case ExprKind::Collate:
-        return facetsOf(*e.args[0]);
-    case ExprKind::Unary:
-        return e.text == "NOT" ? facets : facetsOf(*e.args[0]);
+    case ExprKind::Cast: return facetsOf(e.type, false);
+    case ExprKind::Collate: return facetsOf(*e.args[0]);
+    case ExprKind::Unary: return e.text == "NOT" ? facets : facetsOf(*e.args[0]);
     case ExprKind::Binary: {
-        if (isComparison(e.ops[0]) || e.ops[0] == "AND" || e.ops[0] == "OR") return facets;
+        if (isComparison(e.ops[0]) || e.ops[0] == "AND" || e.ops[0] == "OR")
+            return facets;
         ColumnTypes::Column first = facetsOf(*e.args[0]);
         if (facets.type == ScalarType::Text) {
             // A concatenation: as long as its parts together, of a national type if one part is.
@@ -1261,26 +1275,33 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
                     facets.length = std::min(facets.length + part.length, 8000);
                 }
             }
-            if (facets.length > 0) facets.length = std::min(facets.length, facets.national ? 4000 : 8000);
+            if (facets.length > 0)
+                facets.length = std::min(facets.length, facets.national ? 4000 : 8000);
         } else if (integer(facets.type)) {
             facets.bits = first.bits;
             for (std::size_t i = 1; i < e.args.size() && facets.bits; ++i) {
                 facets.bits = std::max(facets.bits, facetsOf(*e.args[i]).bits);
-                if (!facetsOf(*e.args[i]).bits) facets.bits = 0;
+                if (!facetsOf(*e.args[i]).bits)
+                    facets.bits = 0;
             }
         }
         return facets;
     }
     case ExprKind::Function: {
-        if (e.args.empty()) return facets;
+        if (e.args.empty())
+            return facets;
         const ColumnTypes::Column first = facetsOf(*e.args[0]);
-        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "NULLIF") return first;
-        if (e.text == "ISNULL") return first.type == ScalarType::Null ? facetsOf(*e.args[1]) : first;
+        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "NULLIF")
+            return first;
+        if (e.text == "ISNULL")
+            return first.type == ScalarType::Null ? facetsOf(*e.args[1]) : first;
         if (e.text == "SUM" || e.text == "AVG") {
-            if (first.bits) facets.bits = std::max(first.bits, 32);  // tinyint and smallint sum as int
+            if (first.bits)
+                facets.bits = std::max(first.bits, 32);  // tinyint and smallint sum as int
             return facets;
         }
-        if (facets.type != ScalarType::Text) return facets;
+        if (facets.type != ScalarType::Text)
+            return facets;
         facets.national = first.national || e.text == "NCHAR";
         const bool sameLength = e.text == "LEFT" || e.text == "RIGHT" || e.text == "SUBSTRING" || e.text == "LTRIM" ||
                                 e.text == "RTRIM" || e.text == "TRIM" || e.text == "UPPER" || e.text == "LOWER" ||
@@ -1299,19 +1320,19 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         }
         return facets;
     }
-    default:
-        return facets;
+    default: return facets;
     }
 }
 
 int QueryWriter::textLimit(const ColumnTypes::Column& facets) const {
-    if (facets.length < 0) return -1;
-    if (facets.length == 0) return 0;
+    if (facets.length < 0)
+        return -1;
+    if (facets.length == 0)
+        return 0;
     return facets.national ? 4000 : 8000;
 }
 
-void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration,
-                          const Expr* style) {
+void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out, bool declaration, const Expr* style) {
     std::string value;
     expression(e, value);
     std::string styleSql = "-1";
@@ -1484,7 +1505,8 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         const ValueType rightType = typeOf(right);
         const int rightBits = facetsOf(right).bits;
         const bool arithmetic = op == "+" || op == "-" || op == "*" || op == "/" || op == "%";
-        if (arithmetic && (scalarTypeOf(right) == ScalarType::DateTime || (i == 0 && scalarTypeOf(*e.args[0]) == ScalarType::DateTime))) {
+        if (arithmetic && (scalarTypeOf(right) == ScalarType::DateTime ||
+                           (i == 0 && scalarTypeOf(*e.args[0]) == ScalarType::DateTime))) {
             raiseUnsupported(QStringLiteral("arithmetic or concatenation with a DATETIME"));
         }
         Kind kind = Kind::Logical;
@@ -1524,7 +1546,8 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         } else if (op == "^") {
             raiseUnsupported(QStringLiteral("operator ^"));
         }
-        if (openCall && previous == Kind::Decided && op == "-") kind = Kind::Decided;  // the run decided at run time goes on
+        if (openCall && previous == Kind::Decided && op == "-")
+            kind = Kind::Decided;  // the run decided at run time goes on
         if (kind != previous) {
             if (openCall) closeCall();
             if (previous != Kind::None) prefix = '(' + prefix + ')';

@@ -16,7 +16,7 @@ void throwSqliteError(sqlite3* db, int code) {
     const int primary = code & 0xff;
     const QString message = QString::fromUtf8(sqlite3_errmsg(db));
     const long number = primary == SQLITE_CONSTRAINT ? automation::errors::IntegrityViolation
-                                                      : runtimeErrorNumber(message, automation::errors::ProviderError);
+                                                     : runtimeErrorNumber(message, automation::errors::ProviderError);
     throw automation::Error(number, QStringLiteral("SQLite"), message);
 }
 

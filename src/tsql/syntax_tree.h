@@ -25,7 +25,7 @@ struct TypeName {
 };
 
 enum class ExprKind : unsigned char {
-    Literal,    // index: the literal's ordinal; text: "s" for strings, "n" for numbers
+    Literal,  // index: the literal's ordinal; text: "s" for strings, "n" for numbers
     Null,
     Column,     // names: the parts of a (qualified) column name
     Star,       // * or qualifier.* (names: the qualifier)

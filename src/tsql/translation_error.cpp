@@ -18,8 +18,9 @@ void raiseUnsupported(const QString& construct) {
 }
 
 long runtimeErrorNumber(const QString& message, long otherwise) {
-    return message.startsWith(QLatin1String("Unsupported T-SQL construct: ")) ? automation::errors::UnsupportedSqlConstruct
-                                                                             : otherwise;
+    return message.startsWith(QLatin1String("Unsupported T-SQL construct: "))
+               ? automation::errors::UnsupportedSqlConstruct
+               : otherwise;
 }
 
 void raiseMoreThanOneStatement() {

@@ -89,8 +89,9 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
             // Its statement and declarations are national text, as SQL Server's procedure requires.
             for (const Expr* e : {s.argument.get(), s.definition.get()}) {
                 if (e && !writer.isNationalText(*e)) {
-                    raiseSyntaxError(QStringLiteral("Procedure expects parameter '%1' of type 'ntext/nchar/nvarchar'.")
-                                         .arg(e == s.argument.get() ? QStringLiteral("@statement") : QStringLiteral("@params")));
+                    raiseSyntaxError(
+                        QStringLiteral("Procedure expects parameter '%1' of type 'ntext/nchar/nvarchar'.")
+                            .arg(e == s.argument.get() ? QStringLiteral("@statement") : QStringLiteral("@params")));
                 }
             }
             if (s.definition) {

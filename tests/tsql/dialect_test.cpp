@@ -173,8 +173,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Chain{"Sum95", repeated("SELECT 1", " + 1", 95), QVariant(96LL)},
                     Chain{"Sum800", repeated("SELECT 1", "+1", 800), QVariant(801LL)},
                     Chain{"Product300", repeated("SELECT 1", " * 1", 300), QVariant(1LL)},
-                    Chain{"Or87", repeated("SELECT COUNT(*) FROM MG5E_OPZIONI WHERE 1 = 0", " OR 1 = 0", 86) +
-                                      QStringLiteral(" OR MG5E_DITTA_CG18 = 2 AND MG5E_OPZIONE = 'NE'"),
+                    Chain{"Or87",
+                          repeated("SELECT COUNT(*) FROM MG5E_OPZIONI WHERE 1 = 0", " OR 1 = 0", 86) +
+                              QStringLiteral(" OR MG5E_DITTA_CG18 = 2 AND MG5E_OPZIONE = 'NE'"),
                           QVariant(1LL)},
                     Chain{"TextConcatenation200", repeated("SELECT 'a'", " + 'b'", 200),
                           QVariant(QStringLiteral("a") + QString(200, QLatin1Char('b')))},
@@ -190,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Chain{"TopPercentOutOfRange", QStringLiteral("SELECT TOP 1e309 PERCENT 1"), QVariant()},
                     // a float too small is 0, as on SQL Server
                     Chain{"TopPercentUnderflow",
-                          QStringLiteral("SELECT COUNT(*) FROM (SELECT TOP 1e-400 PERCENT 1 AS A) AS T"), QVariant(0LL)}),
+                          QStringLiteral("SELECT COUNT(*) FROM (SELECT TOP 1e-400 PERCENT 1 AS A) AS T"),
+                          QVariant(0LL)}),
     [](const testing::TestParamInfo<Chain>& info) { return std::string(info.param.name); });
 
 TEST(Parameters, BindToTheCallersPlaceholdersInOrder) {
