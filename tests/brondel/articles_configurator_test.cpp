@@ -140,11 +140,11 @@ TEST_F(ArticleConfiguratorTest, NoSubCodeCanBeStartedOnceTheLengthsReach25) {
 
 TEST_F(ArticleConfiguratorTest, SavingACodedSubCodeSwitchesTheSubCodeSectionOn) {
     open("ITMCONFIGART", false, {warehouseOn});
-    ASSERT_FALSE(form().VociAbilitate->value("ITMSUBCOD"));
+    ASSERT_FALSE(form().isItemEnabled("ITMSUBCOD"));
 
     ASSERT_TRUE(addSubCode("5", 1));
 
-    EXPECT_TRUE(form().VociAbilitate->value("ITMSUBCOD"));
+    EXPECT_TRUE(form().isItemEnabled("ITMSUBCOD"));
 }
 
 // "Elimina configuratore": asked, refused while values exist, then the rows and the warehouse flag go.
@@ -188,14 +188,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ArticleConfiguratorTest, DeletedConfiguratorStartsANewFirstSubCodeWithTheSubCodeSectionsOff) {
     open("ITMCONFIGART", false, {subCode(1, 3, 1), warehouseOn});
-    ASSERT_TRUE(form().VociAbilitate->value("ITMSUBCOD"));
+    ASSERT_TRUE(form().isItemEnabled("ITMSUBCOD"));
     host_->messages().answer(host::message_answer::Yes);
 
     form().controlAs<host::Button>("CMD_ELIMINACONFART")->click();
 
     EXPECT_EQ(configurator()->status(), host::frame_status::Adding);
     EXPECT_EQ(edit("TXT_PROGRCONFART")->text(), "1");
-    EXPECT_FALSE(form().VociAbilitate->value("ITMSUBCOD"));
+    EXPECT_FALSE(form().isItemEnabled("ITMSUBCOD"));
 }
 
 }  // namespace

@@ -11,8 +11,6 @@
 
 namespace console_test {
 
-const QString ArticlesTest::caption = QStringLiteral("Console parametri varianti");
-
 QString subCode(int progressive, int length, int treatment) {
     return QStringLiteral("INSERT INTO MG6F_DIMEART (MG6F_DITTA_CG18, MG6F_PROGR, MG6F_DESCR, MG6F_SIZE, "
                           "MG6F_INDCODIFICA, MG6F_INDALLIN, MG6F_INDDESCRART, MG6F_ULTPROG) "
@@ -41,17 +39,12 @@ void ArticlesTest::TearDown() {
 }
 
 void ArticlesTest::open(const char* item, bool demo, const QStringList& setup) {
-    openHost(demo);
-    for (const QString& statement : setup)
-        execute(statement);
-    // The empty database has no menu entry to give the console its caption.
-    console->setCaption(caption);
-    console->showForm();
+    openConsole(demo, setup);
     click(item);
 }
 
 void ArticlesTest::click(const char* item) const {
-    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONART", item));
+    ASSERT_TRUE(clickItem("GRPCONART", item));
 }
 
 std::shared_ptr<host::VirtualFrame> ArticlesTest::configurator() const {
@@ -67,25 +60,6 @@ bool ArticlesTest::addSubCode(const QString& length, int treatment) const {
     edit("TXT_SIZECONFART")->typeText(length);
     combo("CBO_TRATTAMENTO")->pick(treatment);
     return press("GNV_CONFIGART", "Conferma");
-}
-
-QStringList ArticlesTest::query(const QString& statement) const {
-    const auto rows = host_->factory()->openConnection(host_->connectionString())->execute(statement);
-    QStringList result;
-    for (; rows->isOpen() && !rows->isEof(); rows->moveNext()) {
-        QStringList values;
-        for (int i = 0; i < rows->fields().count(); ++i)
-            values << automation::cstr(rows->value(i));
-        result << values.join('|');
-    }
-    return result;
-}
-
-QStringList ArticlesTest::shown() const {
-    QStringList texts;
-    for (const suite::ScriptedMessages::Shown& message : host_->messages().shown())
-        texts << QString::number(message.style) + ' ' + message.title + ": " + message.text;
-    return texts;
 }
 
 }  // namespace console_test

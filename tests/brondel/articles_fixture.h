@@ -11,9 +11,6 @@
 #include "brondel/console/host_components/virtual_frame.h"
 
 #include <QStringList>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace console_test {
 
@@ -30,8 +27,11 @@ protected:
 
 public:
     // Gestures and what they show, public for the cases' gesture functions.
+    using ConsoleTest::caption;
     using ConsoleTest::form;
     using ConsoleTest::host_;
+    using ConsoleTest::query;
+    using ConsoleTest::shown;
 
     // A fresh database (the demo one, or an empty one with the rows of setup), the console shown on a
     // sidebar item of the article group.
@@ -54,14 +54,6 @@ public:
     bool press(const char* navigatorName, const QString& caption) const {
         return navigator(navigatorName)->pressButton(caption);
     }
-
-    // The rows of a query on the suite database, each as its values joined by "|".
-    QStringList query(const QString& statement) const;
-    // The messages shown, each as "style title: text".
-    QStringList shown() const;
-
-    // The form's caption, the title of most of the sections' messages.
-    static const QString caption;
 };
 
 }  // namespace console_test

@@ -74,14 +74,14 @@ TEST_F(SubCodeValues, TypeWithoutValuesOpensOnANewValue) {
 TEST_F(SubCodeValues, FirstValueSwitchesTheLanguageSectionOn) {
     open("ITMSUBCOD", false,
          {subCode(1, 3, 1), "INSERT INTO MG50_PARMAGAZ (MG50_DITTA_CG18, MG50_INDCODART) VALUES (1, 1)"});
-    ASSERT_FALSE(form().VociAbilitate->value("ITMDESLINART"));
+    ASSERT_FALSE(form().isItemEnabled("ITMDESLINART"));
 
     edit("TXT_SUBCODICE")->typeText("AB");
     edit("TXT_DESCRSUBCODART")->typeText("primo");
     ASSERT_EQ(edit("TXT_DESCRSUBCODART")->pressEnter(), true);
 
     EXPECT_EQ(query("SELECT MG6E_PROGR_MG6F, MG6E_SUBCODICE FROM MG6E_SUBCODART"), QStringList{"1|AB"});
-    EXPECT_TRUE(form().VociAbilitate->value("ITMDESLINART"));
+    EXPECT_TRUE(form().isItemEnabled("ITMDESLINART"));
 }
 
 // The grid's row of a value in a language.

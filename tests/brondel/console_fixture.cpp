@@ -1,7 +1,9 @@
 #include "console_fixture.h"
 
 #include "suite/db/suite_database.h"
+#include "suite/db/suite_file.h"
 #include "suite/framework/global_object_model.h"
+#include "suite/framework/grid_model.h"
 #include "suite/framework/host_script_model.h"
 #include "suite/framework/model_factory.h"
 #include "suite/framework/navigator_model.h"
@@ -10,6 +12,8 @@
 #include "suite/framework/sidebar_model.h"
 
 #include "ado/connection.h"
+#include "ado/recordset.h"
+#include "automation/variant.h"
 #include "brondel/console/host_components/connection_factory.h"
 #include "brondel/console/host_components/panel.h"
 #include "brondel/console/host_components/script_object_model.h"
@@ -122,6 +126,8 @@ private:
 
 }  // namespace
 
+const QString ConsoleTest::caption = QStringLiteral("Console parametri varianti");
+
 void ConsoleTest::SetUp() { ASSERT_TRUE(dir_.isValid()); }
 
 void ConsoleTest::TearDown() {
@@ -129,7 +135,7 @@ void ConsoleTest::TearDown() {
         // Every test ends with the console closed, so that nothing it holds outlives the host.
         host_->navigator()->setHostScript(nullptr);
         host_->navigator()->setScriptObject(nullptr);
-        if (console && console->form() && console->form()->HostInterface) {
+        if (console && console->form() && console->form()->attachedHost()) {
             EXPECT_EQ(console->closeForm(), QVariant(true));
         }
         console.reset();
@@ -163,6 +169,23 @@ void ConsoleTest::showConsole() {
     console->showForm();
 }
 
+void ConsoleTest::openConsole(bool demo, const QStringList& setup) {
+    openHost(demo);
+    for (const QString& statement : setup)
+        statement.startsWith(QLatin1String("CREATE TRIGGER")) ? executeSqlite(statement) : execute(statement);
+    // The empty database has no menu entry to give the console its caption.
+    console->setCaption(caption);
+    console->showForm();
+}
+
+suite::SidebarModel& ConsoleTest::sidebar() const {
+    return *form().controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"));
+}
+
+bool ConsoleTest::clickItem(const char* group, const char* item) const {
+    return sidebar().clickItem(QString::fromLatin1(group), QString::fromLatin1(item));
+}
+
 brondel::SectionFrame& ConsoleTest::sectionFrame(const QString& scriptName) const {
     for (brondel::SectionFrame* frame : form().frames()) {
         if (frame->scriptName() == scriptName)
@@ -174,7 +197,7 @@ brondel::SectionFrame& ConsoleTest::sectionFrame(const QString& scriptName) cons
 QStringList ConsoleTest::enabledItems() const {
     QStringList keys;
     for (const brondel::SidebarSection& section : brondel::sidebarSections()) {
-        if (form().VociAbilitate->value(QString::fromLatin1(section.itemKey)))
+        if (form().isItemEnabled(QString::fromLatin1(section.itemKey)))
             keys << QString::fromLatin1(section.itemKey);
     }
     return keys;
@@ -183,16 +206,61 @@ QStringList ConsoleTest::enabledItems() const {
 QString ConsoleTest::visiblePanels() const {
     QStringList visible;
     for (int i = 0; i < brondel::PanelCount; ++i) {
-        if (form().PIC_PARAMETRI.at(i)->isVisible())
+        if (form().controlAs<host::Panel>(QStringLiteral("PIC_PARAMETRI"), i)->isVisible())
             visible << QStringLiteral("PIC_PARAMETRI(%1)").arg(i);
     }
-    if (form().PIC_MESSAGGIOERRORE->isVisible())
+    if (form().controlAs<host::Panel>(QStringLiteral("PIC_MESSAGGIOERRORE"))->isVisible())
         visible << QStringLiteral("PIC_MESSAGGIOERRORE");
     return visible.join(QStringLiteral(", "));
 }
 
 void ConsoleTest::execute(const QString& statement) const {
     host_->factory()->openConnection(host_->connectionString())->execute(statement);
+}
+
+void ConsoleTest::executeSqlite(const QString& statement) const {
+    suite::db::SuiteFile(dir_.filePath(QStringLiteral("suite.db")), suite::db::SuiteFile::Mode::Open).execute(statement);
+}
+
+QStringList ConsoleTest::query(const QString& statement) const {
+    const auto rows = host_->factory()->openConnection(host_->connectionString())->execute(statement);
+    QStringList result;
+    for (; rows->isOpen() && !rows->isEof(); rows->moveNext()) {
+        QStringList values;
+        for (int i = 0; i < rows->fields().count(); ++i)
+            values << automation::cstr(rows->value(i));
+        result << values.join('|');
+    }
+    return result;
+}
+
+QStringList ConsoleTest::shown() const {
+    QStringList texts;
+    for (const suite::ScriptedMessages::Shown& message : host_->messages().shown())
+        texts << QString::number(message.style) + ' ' + message.title + ": " + message.text;
+    return texts;
+}
+
+QStringList ConsoleTest::sent(const QString& prefix) {
+    QStringList result;
+    for (qsizetype i = sentMark_; i < statements_.size(); ++i) {
+        if (statements_[i].startsWith(prefix))
+            result << statements_[i];
+    }
+    sentMark_ = statements_.size();
+    return result;
+}
+
+int ConsoleTest::rowOf(const suite::GridModel& grid, const QString& field, const QString& value) {
+    for (const host::GridRow& row : grid.rows()) {
+        if (automation::cstr(row.value(field)) == value)
+            return row.index;
+    }
+    return -1;
+}
+
+int ConsoleTest::rowOf(const QString& grid, const QString& field, const QString& value) const {
+    return rowOf(*model<suite::GridModel>(grid), field, value);
 }
 
 QString corpusStatement(const QString& file, const QString& caseName) {

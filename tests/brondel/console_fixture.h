@@ -10,6 +10,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <ostream>
+
+namespace suite {
+class GridModel;
+class SidebarModel;
+}  // namespace suite
+
+// Readable texts in the tests' failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace console_test {
 
@@ -30,6 +39,9 @@ protected:
     void openHost(bool demo = true, const QVariant& company = 1);
     // Opens the host on the demo database when no host is open, then showForm.
     void showConsole();
+    // A fresh database (the demo one, or an empty one with the rows of setup: a "CREATE TRIGGER" runs on
+    // SQLite itself), the console shown with the form's caption.
+    void openConsole(bool demo, const QStringList& setup = {});
 
     brondel::FRMMG_BRONDEL& form() const { return *console->form(); }
     template <class T>
@@ -38,11 +50,29 @@ protected:
     }
     // A section's frame by its script name (fails the test when there is none).
     brondel::SectionFrame& sectionFrame(const QString& scriptName) const;
+    suite::SidebarModel& sidebar() const;
+    // Clicks a sidebar item; false when the sidebar has no such item.
+    bool clickItem(const char* group, const char* item) const;
     // The keys of the sidebar items switched on.
     QStringList enabledItems() const;
     // The visible panel ("PIC_PARAMETRI(3)", "PIC_MESSAGGIOERRORE") or panels, joined by ", ".
     QString visiblePanels() const;
     void execute(const QString& statement) const;
+    // Runs SQLite text on the database file, for what the T-SQL layer does not offer (triggers, renames).
+    void executeSqlite(const QString& statement) const;
+    // The rows of a query on a connection of the test's own, each as its values joined by "|".
+    QStringList query(const QString& statement) const;
+    // The messages shown, each as "style title: text".
+    QStringList shown() const;
+    // The statements the console sent since the last call or markSent() that start with prefix.
+    QStringList sent(const QString& prefix = QString());
+    void markSent() { sentMark_ = statements_.size(); }
+    // The row of a grid whose field holds value; -1 when none does.
+    static int rowOf(const suite::GridModel& grid, const QString& field, const QString& value);
+    int rowOf(const QString& grid, const QString& field, const QString& value) const;
+
+    // The form's caption, the title of most of the sections' messages.
+    static const QString caption;
 
     QTemporaryDir dir_;
     std::unique_ptr<suite::HeadlessHost> host_;
@@ -52,6 +82,9 @@ protected:
     QList<Registration> registrations_;
     // Sidebar items a test's host does not offer.
     QStringList hiddenItems_;
+
+private:
+    qsizetype sentMark_ = 0;
 };
 
 // The first statement of a case of the suite's statement corpus (tests/tsql/corpus/<file>): its "|" lines

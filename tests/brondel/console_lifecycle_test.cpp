@@ -83,13 +83,13 @@ TEST_F(ConsoleLifecycle, FirstActivationSetsUpInOrder) {
                                      "statement: " + brondel::VariantStatements::frameRows("1"), "enabling query",
                                      "sidebar", "resize", "script model", "layout model", "script model",
                                      "form event FRMMG_BRONDEL 1"}));
-    EXPECT_TRUE(form().FormLoaded);
-    EXPECT_EQ(form().CompanyCode, QVariant(1));
-    EXPECT_TRUE(form().ConsoleConnection->isOpen());
-    EXPECT_EQ(console->connection(), form().ConsoleConnection);
-    EXPECT_EQ(form().ConnectionString, host_->connectionString());
+    EXPECT_TRUE(form().isLoaded());
+    EXPECT_EQ(form().companyCode(), QVariant(1));
+    EXPECT_TRUE(form().connection()->isOpen());
+    EXPECT_EQ(console->connection(), form().connection());
+    EXPECT_EQ(form().connectionString(), host_->connectionString());
     EXPECT_EQ(form().window()->caption(), console->caption().toString());
-    EXPECT_FALSE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->items().isEmpty());
+    EXPECT_FALSE(sidebar().items().isEmpty());
     EXPECT_EQ(visiblePanels(), QString()) << "the panels are hidden until an item is chosen";
 }
 
@@ -118,10 +118,10 @@ TEST_F(ConsoleLifecycle, ConnectionThatFailsAtFirstActivationIsShownAndTheConsol
     const suite::ScriptedMessages::Shown& box = host_->messages().shown().front();
     EXPECT_TRUE(box.errorBox);
     EXPECT_TRUE(box.text.contains(QLatin1String("none.db"))) << box.text.toStdString();
-    EXPECT_FALSE(form().FormLoaded);
+    EXPECT_FALSE(form().isLoaded());
     EXPECT_FALSE(std::dynamic_pointer_cast<suite::FormModel>(form().window())->isLoaded());
-    EXPECT_EQ(form().ConsoleConnection, nullptr);
-    EXPECT_EQ(form().MessageService, nullptr);
+    EXPECT_EQ(form().connection(), nullptr);
+    EXPECT_EQ(form().messageService(), nullptr);
     EXPECT_EQ(console->clsGlobal(), nullptr);
     EXPECT_GT(host_->global()->closedModules(), closedBefore);
 }
@@ -140,7 +140,7 @@ TEST_F(ConsoleLifecycle, StartUpErrorIsShownWithItsProcedureChainAndIgnoreGoesOn
     EXPECT_TRUE(box.text.contains(QLatin1String("Form_Activate"))) << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(QLatin1String("AggiornaStatoAbilitazioneVociSidebar:"))) << box.text.toStdString();
     EXPECT_TRUE(host_->messages().shown().back().text.contains(QLatin1String("ConfigurazioneVirtualFrame:")));
-    EXPECT_TRUE(form().FormLoaded);
+    EXPECT_TRUE(form().isLoaded());
     EXPECT_EQ(model<suite::ComboModel>("CBO_NATURA")->count(), 2) << "the start-up went on after the failing step";
 }
 
@@ -165,7 +165,7 @@ TEST_P(ConsoleCallMode, OpensOnItsSection) {
 
     console->showForm();
 
-    const auto sidebar = std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI);
+    suite::SidebarModel* sidebar = &ConsoleTest::sidebar();
     const host::SidebarItem selected = sidebar->selectedItem();
     EXPECT_EQ(selected.key.isEmpty() ? QString() : selected.groupKey + '/' + selected.key, call.selected);
     EXPECT_EQ(sidebar->isGroupVisible(QStringLiteral("GRPCONART")), call.articlesShown);
@@ -189,7 +189,7 @@ TEST_F(ConsoleLifecycle, GroupingCallFallsBackToTheVariantConfigurator) {
 
     console->showForm();
 
-    const auto sidebar = std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI);
+    suite::SidebarModel* sidebar = &ConsoleTest::sidebar();
     EXPECT_EQ(sidebar->selectedItem().key, QStringLiteral("ITMCONFIGVAR"));
     EXPECT_EQ(visiblePanels(), QStringLiteral("PIC_PARAMETRI(0)"));
 }
@@ -234,7 +234,7 @@ TEST_F(ConsoleLifecycle, CloseFormAsksTheFramesAndStaysOpenWhenOneRefuses) {
     EXPECT_CALL(*refusing, queryClose(true, 0, true));
 
     EXPECT_EQ(console->closeForm(), QVariant(false));
-    EXPECT_NE(form().HostInterface, nullptr);
+    EXPECT_NE(form().attachedHost(), nullptr);
     EXPECT_TRUE(script->formEvents().isEmpty()) << "the script is not asked once a frame refused";
     configurator.setFrame(nullptr);
 }
@@ -257,7 +257,7 @@ TEST_F(ConsoleLifecycle, CloseFormStaysOpenWhenTheHostScriptCancels) {
 
 TEST_F(ConsoleLifecycle, UnloadClearsWhatTheHostHandedOver) {
     showConsole();
-    const std::weak_ptr<ado::Connection> connection = form().ConsoleConnection;
+    const std::weak_ptr<ado::Connection> connection = form().connection();
 
     ASSERT_EQ(console->closeForm(), QVariant(true));
 
@@ -267,8 +267,8 @@ TEST_F(ConsoleLifecycle, UnloadClearsWhatTheHostHandedOver) {
     EXPECT_EQ(console->clsVoceMenu(), nullptr);
     EXPECT_EQ(console->connection(), nullptr);
     EXPECT_EQ(console->activeDll(), nullptr);
-    EXPECT_EQ(form().ConsoleObject, nullptr);
-    EXPECT_FALSE(form().Unloading);
+    EXPECT_EQ(form().consoleObject(), nullptr);
+    EXPECT_FALSE(form().isUnloading());
     EXPECT_TRUE(connection.expired());
     EXPECT_EQ(host_->global()->closedModules(), 2);
     EXPECT_EQ(host_->navigator()->scriptObject(), nullptr);
@@ -301,7 +301,7 @@ TEST_F(ConsoleLifecycle, MdiHostPlacesTheFormAtTheHostsPosition) {
     console->setTop(QStringLiteral("120"));
     console->showForm();
 
-    const host::Geometry placed = std::dynamic_pointer_cast<suite::MdiHostModel>(form().MDIActiveX1)->place();
+    const host::Geometry placed = form().controlAs<suite::MdiHostModel>(QStringLiteral("MDIActiveX1"))->place();
 
     EXPECT_EQ(placed, (host::Geometry{300, 120, 12660, 8730}));
 }

@@ -22,7 +22,6 @@ protected:
         if (!form().sections().at(GetParam()))
             GTEST_SKIP() << "the library has no section for this panel yet";
     }
-    suite::SidebarModel& sidebar() const { return *std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI); }
 };
 
 TEST_P(EverySection, CreatesTheControlsItsPanelsTablesName) { ConsoleSectionTester(form(), GetParam()).checkControls(); }

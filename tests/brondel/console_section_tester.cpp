@@ -77,10 +77,10 @@ void ConsoleSectionTester::checkShown(suite::SidebarModel& sidebar) const {
     }
     ASSERT_TRUE(sidebar.clickItem(group, QString::fromLatin1(section.itemKey))) << where("its sidebar item");
     for (int i = 0; i < brondel::PanelCount; ++i)
-        EXPECT_EQ(form_.PIC_PARAMETRI.at(i)->isVisible(), i == panel_) << where(QStringLiteral("panel %1 shown").arg(i));
+        EXPECT_EQ(form_.controlAs<host::Panel>(QStringLiteral("PIC_PARAMETRI"), i)->isVisible(), i == panel_) << where(QStringLiteral("panel %1 shown").arg(i));
     const brondel::ConsoleSection& shown = *form_.sections().at(panel_);
     if (!shown.frames().empty()) {
-        EXPECT_EQ(form_.HostInterface->activeFrame(), shown.frames().front()->frame())
+        EXPECT_EQ(form_.attachedHost()->activeFrame(), shown.frames().front()->frame())
             << where(QStringLiteral("not the host's active frame"));
     }
 }

@@ -103,7 +103,7 @@ class ConsoleSidebarVisit : public ConsoleTest, public ::testing::WithParamInter
 TEST_P(ConsoleSidebarVisit, EveryItemShowsItsPanelOrMessageAndClosingReleasesEverything) {
     openHost(GetParam().demo);
     console->showForm();
-    const auto sidebar = std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI);
+    suite::SidebarModel* sidebar = &ConsoleTest::sidebar();
     const suite::FunctionLibraryModel& library = host_->functionLibrary();
 
     for (const host::SidebarItem& item : sidebar->items()) {
@@ -115,18 +115,18 @@ TEST_P(ConsoleSidebarVisit, EveryItemShowsItsPanelOrMessageAndClosingReleasesEve
                                        : QStringLiteral("PIC_PARAMETRI(%1)").arg(section->panel))
             << item.key.toStdString();
         if (off) {
-            EXPECT_EQ(form().LBL_MESSAGGIOERRORE->caption(), section->message);
+            EXPECT_EQ(form().controlAs<host::Label>(QStringLiteral("LBL_MESSAGGIOERRORE"))->caption(), section->message);
         }
-        EXPECT_EQ(form().TLB_TITOLO->caption(), item.caption);
-        EXPECT_FALSE(form().SwitchingSection);
+        EXPECT_EQ(form().controlAs<host::Label>(QStringLiteral("TLB_TITOLO"))->caption(), item.caption);
+        EXPECT_FALSE(form().isSwitchingSection());
     }
     EXPECT_EQ(library.lockCount(), library.unlockCount());
     EXPECT_EQ(library.lockCount(), sidebar->items().size());
 
     const std::weak_ptr<brondel::FRMMG_BRONDEL> watchedForm = console->form();
     const std::weak_ptr<host::Form> window = form().window();
-    const std::weak_ptr<ado::Connection> connection = form().ConsoleConnection;
-    const std::weak_ptr<host::MessageService> messages = form().MessageService;
+    const std::weak_ptr<ado::Connection> connection = form().connection();
+    const std::weak_ptr<host::MessageService> messages = form().messageService();
     const std::weak_ptr<brondel::CLSMG_BRONDEL> watchedConsole = console;
     ASSERT_EQ(console->closeForm(), QVariant(true));
     console.reset();
@@ -152,9 +152,9 @@ TEST_F(ConsoleSections, SwitchedOffSectionShowsItsTranslatedMessage) {
                                        QStringLiteral("Variant options are not enabled."));
     console->showForm();
 
-    std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMOPZVAR");
+    sidebar().clickItem("GRPCONVAR", "ITMOPZVAR");
 
-    EXPECT_EQ(form().LBL_MESSAGGIOERRORE->caption(), QStringLiteral("Variant options are not enabled."));
+    EXPECT_EQ(form().controlAs<host::Label>(QStringLiteral("LBL_MESSAGGIOERRORE"))->caption(), QStringLiteral("Variant options are not enabled."));
     EXPECT_EQ(visiblePanels(), QStringLiteral("PIC_MESSAGGIOERRORE"));
 }
 
@@ -284,7 +284,7 @@ TEST_F(ConsoleSections, ResizeRegistrationFollowsTheTableAndSkipsMissingControls
     EXPECT_EQ(registered(), expected);
 
     registrations_.clear();
-    form().ZYK_RESIZEFORM->RegisterControls.raise();
+    form().controlAs<host::ResizeComponent>(QStringLiteral("ZYK_RESIZEFORM"))->RegisterControls.raise();
     EXPECT_EQ(registered(), expected);
 }
 

@@ -16,12 +16,8 @@ void GroupingsTest::TearDown() {
 }
 
 void GroupingsTest::openSection(const char* itemKey, const QStringList& setup) {
-    openHost(true);
-    for (const QString& statement : setup)
-        execute(statement);
-    console->setCaption(caption);
-    console->showForm();
-    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", itemKey));
+    openConsole(true, setup);
+    ASSERT_TRUE(clickItem("GRPCONVAR", itemKey));
 }
 
 void GroupingsTest::enterVariant(const QString& rank) const {
@@ -50,18 +46,6 @@ void GroupingsTest::selectOption(const std::shared_ptr<suite::GridModel>& grid, 
         }
     }
     FAIL() << "no row " << option.toStdString();
-}
-
-QStringList GroupingsTest::query(const QString& statement) const {
-    const auto rows = host_->factory()->openConnection(host_->connectionString())->execute(statement);
-    QStringList result;
-    for (; rows->isOpen() && !rows->isEof(); rows->moveNext()) {
-        QStringList values;
-        for (int i = 0; i < rows->fields().count(); ++i)
-            values << automation::cstr(rows->value(i));
-        result << values.join('|');
-    }
-    return result;
 }
 
 QStringList GroupingsTest::members(const QString& variant, const QString& grouping) const {

@@ -37,8 +37,6 @@ protected:
     QStringList members(const QString& variant, const QString& grouping) const;
     // The left grid's options drawn in red.
     QStringList redOptions() const;
-    // Rows of a statement on company 1, each as its values joined by "|".
-    QStringList query(const QString& statement) const;
     // The statements the console sent since the mark.
     QStringList sentSince(qsizetype mark) const { return statements_.mid(mark); }
 };

@@ -7,9 +7,6 @@
 #include "suite/framework/menu_tree_model.h"
 
 #include <QStringList>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace console_test {
 
@@ -33,17 +30,8 @@ protected:
     static QStringList shownColumn(suite::GridModel& grid, const QString& field);
     // The check columns whose select-all box is ticked, joined by ",".
     static QString ticked(const suite::GridModel& grid);
-    // The row of a grid whose field holds value; -1 when none does.
-    static int rowOf(suite::GridModel& grid, const QString& field, const QString& value);
     // The entries of the menu tree that are marked, joined by ",".
     QString marked() const;
-    // The statements sent since the last call that start with prefix.
-    QStringList sent(const QString& prefix);
-    // The messages shown, each as "style title: text".
-    QStringList shown() const;
-
-private:
-    qsizetype seen_ = 0;
 };
 
 }  // namespace console_test

@@ -92,7 +92,7 @@ TEST_F(LanguageDescriptions, WorkingTableIsCreatedOnceAndRefilledOnEachOpening) 
             "VALUES (1, 'A4', 'GO', 'Goffrata')");
     EXPECT_EQ(grid("GRD_LINGUA")->rowCount(), 75);
 
-    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
+    ASSERT_TRUE(sidebar().clickItem("GRPCONVAR", "ITMLINGUAVAR"));
 
     EXPECT_EQ(grid("GRD_LINGUA")->rowCount(), 78);
     const QStringList statements = sent();
@@ -121,13 +121,13 @@ TEST_F(LanguageDescriptions, TwoConsolesOnOneDatabaseKeepTheirOwnWorkingTables) 
     other->setCaption(QStringLiteral("Console parametri varianti"));
     other->showForm();
     ASSERT_TRUE(
-        std::dynamic_pointer_cast<suite::SidebarModel>(other->form()->SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
+        other->form()->controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"))->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
     const auto otherGrid =
         std::dynamic_pointer_cast<suite::GridModel>(other->form()->control(QStringLiteral("GRD_LINGUA")));
     const int grey = languageRow(*this, "Inglese", "Grigio");
 
     ASSERT_TRUE(grid("GRD_LINGUA")->editCell(grey, "TBL_DESCRIZIONE", "Grey"));
-    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
+    ASSERT_TRUE(sidebar().clickItem("GRPCONVAR", "ITMLINGUAVAR"));
 
     // Each console reads its own table: the other one still shows what it loaded.
     EXPECT_EQ(grid("GRD_LINGUA")->rows().at(grey).value("TBL_DESCRIZIONE").toString(), "Grey");

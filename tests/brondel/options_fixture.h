@@ -10,9 +10,6 @@
 #include "suite/framework/scripted_messages.h"
 
 #include <QStringList>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace console_test {
 
@@ -23,7 +20,7 @@ protected:
 
 public:
     // A fresh database (the demo one, or an empty one) with the rows of setup, the console shown on the
-    // section of the sidebar item.
+    // section of the sidebar item; sent() starts from there.
     void openSection(const QString& item, bool demo = true, const QStringList& setup = {});
 
     std::shared_ptr<suite::EditModel> edit(const QString& name) const { return model<suite::EditModel>(name); }
@@ -39,19 +36,11 @@ public:
     void chooseVariant(const QString& position) const;
     // Types a value into an edit and leaves it; returns whether the field accepted it.
     bool enter(const QString& field, const QString& text) const;
-    // The grid's row whose field holds value, or -1.
-    int rowOf(const QString& grid, const QString& field, const QString& value) const;
-
-    // Runs SQLite text on the database file, for what the T-SQL layer does not offer (triggers, renames).
-    void executeSqlite(const QString& statement) const;
-    // The rows of a query on a connection of the test's own, each as its values joined by "|".
-    QStringList query(const QString& statement) const;
-    // The messages shown, each as "style title: text".
-    QStringList shown() const;
-    // The statements the console sent since the last call.
-    QStringList sent();
-
-    int statementsSeen_ = 0;
+    using ConsoleTest::executeSqlite;
+    using ConsoleTest::query;
+    using ConsoleTest::rowOf;
+    using ConsoleTest::sent;
+    using ConsoleTest::shown;
 };
 
 }  // namespace console_test

@@ -1,5 +1,6 @@
 #include "options_fixture.h"
 
+#include "ado/connection.h"
 #include "brondel/console/host_components/types.h"
 #include "brondel/console/host_components/virtual_frame.h"
 
@@ -88,14 +89,14 @@ TEST_F(Options, NewOptionGetsItsDescriptionAsAnEditAndEnablesTheDescriptionSecti
                  "VALUES (1, 'A0', 'COLORE', 3)"});
     chooseVariant("1");
     ASSERT_EQ(frame()->status(), host::frame_status::Adding);
-    ASSERT_FALSE(form().VociAbilitate->value("ITMLINGUAVAR"));
+    ASSERT_FALSE(form().isItemEnabled("ITMLINGUAVAR"));
 
     enter("TXT_OPZIONE", "ros");
     edit("TXT_DESOPZ")->typeText("Rosso");
     edit("TXT_DESOPZ")->pressEnter();
 
     EXPECT_EQ(query(optionsOf("A0")), QStringList{"ROS|Rosso"});
-    EXPECT_TRUE(form().VociAbilitate->value("ITMLINGUAVAR"));
+    EXPECT_TRUE(form().isItemEnabled("ITMLINGUAVAR"));
     EXPECT_TRUE(shown().isEmpty()) << shown().join('\n').toStdString();
 }
 
@@ -249,6 +250,43 @@ TEST_F(Options, DeleteSendsTheFourStatementsInOrderInOneTransaction) {
                            "   DELETE FROM    MG5E_OPZIONI WHERE    MG5E_DITTA_CG18 = 1 AND    MG5E_CODICEVAR_MG5F = "
                            "'A2' AND    MG5E_OPZIONE = 'L''A'"}));
 }
+
+// The delete inside a transaction its caller holds on the console's connection: the caller's own change
+// and transaction outlive the delete, whether it succeeds or the database refuses it part-way.
+struct CallersTransaction {
+    const char* name;
+    QStringList setup;  // after the dependents
+    QStringList rows;   // everyRowOfTheOption after the caller commits
+};
+
+void PrintTo(const CallersTransaction& c, std::ostream* out) { *out << c.name; }
+
+class OptionDeleteInACallersTransaction : public OptionsTest, public ::testing::WithParamInterface<CallersTransaction> {};
+
+TEST_P(OptionDeleteInACallersTransaction, UndoesOnlyItsOwnStatements) {
+    const CallersTransaction& c = GetParam();
+    openSection("ITMOPZVAR", true, dependents + c.setup);
+    chooseVariant("3");
+    ASSERT_TRUE(grid("GRD_OPZIONI")->selectRow(rowOf("GRD_OPZIONI", "MG5E_OPZIONE", "L'A")));
+    host_->messages().answer(host::message_answer::Yes);
+    const std::shared_ptr<ado::Connection> connection = form().connection();
+    connection->beginTrans();
+    connection->execute("INSERT INTO MG52_LINGUE (MG52_CODLINGUA, MG52_DESCRLINGUA, MG52_SIGLALINGUA) "
+                        "VALUES ('CHI', 'Del chiamante', 'CH')");
+
+    navigator()->pressButton("Elimina");
+
+    ASSERT_TRUE(connection->inTransaction());
+    connection->commitTrans();
+    EXPECT_EQ(query(everyRowOfTheOption), c.rows);
+    EXPECT_EQ(query("SELECT MG52_DESCRLINGUA FROM MG52_LINGUE WHERE MG52_CODLINGUA = 'CHI'"),
+              QStringList{"Del chiamante"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OptionDeleteInACallersTransaction,
+                         ::testing::Values(CallersTransaction{"Succeeding", {}, {"E|0", "I|0", "S|0", "H|0"}},
+                                           CallersTransaction{"RefusedPartWay", {refusal}, allThere}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Options, VariantLookupOffersOnlyVariantsThatOwnOptions) {
     openSection("ITMOPZVAR");

@@ -51,7 +51,7 @@ protected:
         console->setCaption(caption);
         console->showForm();
         ASSERT_TRUE(
-            std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMPRIELA"));
+            sidebar().clickItem("GRPCONVAR", "ITMPRIELA"));
     }
 
     std::shared_ptr<host::VirtualFrame> frame() const { return sectionFrame(QStringLiteral("DTS_Priorità_Lettura")).frame(); }

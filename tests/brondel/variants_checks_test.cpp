@@ -106,7 +106,7 @@ TEST_F(VariantChecks, EmptyConfiguratorOpensOnTheFirstDimension) {
     edit("TXT_DESCR")->typeText("colore");
     ASSERT_TRUE(save());
     EXPECT_EQ(stored("MG5F_CODICEVAR, MG5F_SIZE"), QStringList{"A0|2"});
-    EXPECT_TRUE(form().VociAbilitate->value("ITMOPZVAR")) << "the options section follows the first dimension";
+    EXPECT_TRUE(form().isItemEnabled("ITMOPZVAR")) << "the options section follows the first dimension";
 }
 
 // Description positions, checked while the description is composed with a fixed interval.

@@ -80,7 +80,7 @@ TEST_F(VariantCommands, DeletedConfiguratorReopensOnANewFirstDimensionWithoutVar
     EXPECT_EQ(automation::cstr(flag->value(0)), "0");
     EXPECT_EQ(frame()->status(), host::frame_status::Adding);
     EXPECT_EQ(edit("TXT_PROGR")->text(), "1");
-    EXPECT_FALSE(form().VociAbilitate->value("ITMOPZVAR"));
+    EXPECT_FALSE(form().isItemEnabled("ITMOPZVAR"));
 
     edit("TXT_DESCR")->typeText("colore");
     ASSERT_TRUE(save());
@@ -117,7 +117,7 @@ TEST_F(VariantCommands, ReservedFlagMovesOnceNoConfigurationUsesIt) {
     openHost(true);
     execute("DELETE FROM CM15_CONFGCOMM");
     console->showForm();
-    std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMCONFIGVAR");
+    sidebar().clickItem("GRPCONVAR", "ITMCONFIGVAR");
     select("A5");
 
     ASSERT_TRUE(check("CHK_INDPROGCONFIG")->toggle());

@@ -114,7 +114,7 @@ public:
         host_.attach(console_);
         console_->setCaption(caption);
         console_->showForm();
-        std::dynamic_pointer_cast<suite::SidebarModel>(console_->form()->SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMCONFIGVAR");
+        console_->form()->controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"))->clickItem("GRPCONVAR", "ITMCONFIGVAR");
     }
     ~SecondConsole() { console_->closeForm(); }
 

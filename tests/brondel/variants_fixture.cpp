@@ -9,8 +9,6 @@
 
 namespace console_test {
 
-const QString VariantsTest::caption = QStringLiteral("Console parametri varianti");
-
 void VariantsTest::TearDown() {
     if (console && console->form() && frame() && frame()->status() != host::frame_status::Browse)
         navigator()->pressButton(QStringLiteral("Annulla"));
@@ -18,13 +16,8 @@ void VariantsTest::TearDown() {
 }
 
 void VariantsTest::openConfigurator(bool demo, const QStringList& setup) {
-    openHost(demo);
-    for (const QString& statement : setup)
-        execute(statement);
-    // The empty database has no menu entry to give the console its caption.
-    console->setCaption(caption);
-    console->showForm();
-    ASSERT_TRUE(std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMCONFIGVAR"));
+    openConsole(demo, setup);
+    ASSERT_TRUE(clickItem("GRPCONVAR", "ITMCONFIGVAR"));
 }
 
 QString dimension(const char* code, int size, int gridLevel) {
@@ -55,24 +48,7 @@ bool VariantsTest::addDimension(const QString& size, int gridLevel) const {
 }
 
 QStringList VariantsTest::stored(const QString& columns) const {
-    const auto rows = host_->factory()
-                          ->openConnection(host_->connectionString())
-                          ->execute("SELECT " + columns + " FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 ORDER BY MG5F_CODICEVAR");
-    QStringList result;
-    for (; rows->isOpen() && !rows->isEof(); rows->moveNext()) {
-        QStringList values;
-        for (int i = 0; i < rows->fields().count(); ++i)
-            values << automation::cstr(rows->value(i));
-        result << values.join('|');
-    }
-    return result;
-}
-
-QStringList VariantsTest::shown() const {
-    QStringList texts;
-    for (const suite::ScriptedMessages::Shown& message : host_->messages().shown())
-        texts << QString::number(message.style) + ' ' + message.title + ": " + message.text;
-    return texts;
+    return query("SELECT " + columns + " FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 ORDER BY MG5F_CODICEVAR");
 }
 
 QString VariantsTest::focused() const {

@@ -12,10 +12,6 @@
 #include "brondel/console/host_components/virtual_frame.h"
 
 #include <QStringList>
-#include <ostream>
-
-// Readable texts in the tests' failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace console_test {
 
@@ -47,13 +43,8 @@ protected:
 
     // Company 1's rows of MG5F_DIMECONF in code order, each as its values of columns joined by "|".
     QStringList stored(const QString& columns = QStringLiteral("MG5F_CODICEVAR")) const;
-    // The messages shown, each as "style title: text".
-    QStringList shown() const;
     // The name of the control that has the focus (empty when none of the section's has it).
     QString focused() const;
-
-    // The form's caption, the title of most of the section's messages.
-    static const QString caption;
 };
 
 }  // namespace console_test

@@ -11,13 +11,11 @@
 #include "ado/recordset.h"
 #include "automation/procedure.h"
 #include "automation/variant.h"
-#include "brondel/console/host_components/function_library.h"
 #include "brondel/console/host_components/grid.h"
 #include "brondel/console/host_components/grid_layout.h"
 #include "brondel/console/host_components/grid_row.h"
 #include "brondel/console/host_components/host_factory.h"
 #include "brondel/console/host_components/panel.h"
-#include "brondel/console/host_components/recordset_factory.h"
 
 namespace brondel {
 
@@ -74,22 +72,16 @@ void SubCodeLanguages::MostraItemLinguaSubArt() {
 
 QString SubCodeLanguages::TabellaLinguaSubCodArt() {
     return automation::reraise("TabellaLinguaSubCodArt", [this] {
-        return table_.name(*required(factory()->functionLibrary()), *connection());
+        return workingTableName(table_);
     });
 }
 
 void SubCodeLanguages::LoadDescrizioniLingua_MG6I() {
     automation::reraise("LoadDescrizioniLingua_MG6I", [this] {
-        const auto grid = control<host::Grid>("GRD_LINGUASUBART");
-        grid->setDataSource(nullptr);
         const QString table = TabellaLinguaSubCodArt();
-        execute(ArticleStatements::truncateTable(table));
-        execute(ArticleStatements::fillLanguageTable(table, company()));
-        releaseRecordsets();
-        RstLinguaSubArt = required(factory()->recordsetFactory())->createRecordset();
-        RstLinguaSubArt->open(ArticleStatements::tableRows(table), connection());
-        grid->setDataSource(RstLinguaSubArt);
-        grid->refresh();
+        reloadWorkingRows(RstLinguaSubArt, QStringLiteral("GRD_LINGUASUBART"),
+                          {ArticleStatements::truncateTable(table), ArticleStatements::fillLanguageTable(table, company())},
+                          ArticleStatements::tableRows(table));
     });
 }
 
@@ -117,7 +109,7 @@ void SubCodeLanguages::GRD_LINGUASUBART_OnEdited(const host::GridRow& row) {
         if (RstLinguaSubArt)
             RstLinguaSubArt->setValue(descriptionColumn, text(row.value(descriptionColumn)));
         SalvaDescrizioniLingua_MG6I();
-        if (!form().SwitchingSection && !form().Unloading)
+        if (!isLeaving())
             control<host::Grid>("GRD_LINGUASUBART")->redraw();
     });
 }

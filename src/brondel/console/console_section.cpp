@@ -4,17 +4,22 @@
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/section_frame.h"
 #include "brondel/console/sidebar_section.h"
+#include "brondel/console/working_table.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
 #include "automation/variant.h"
 #include "brondel/console/host_components/cinterface.h"
+#include "brondel/console/host_components/decode_service.h"
 #include "brondel/console/host_components/form.h"
+#include "brondel/console/host_components/function_library.h"
 #include "brondel/console/host_components/global_object.h"
 #include "brondel/console/host_components/grid.h"
 #include "brondel/console/host_components/grid_layout.h"
 #include "brondel/console/host_components/host_factory.h"
+#include "brondel/console/host_components/lookup_service.h"
 #include "brondel/console/host_components/message_service.h"
+#include "brondel/console/host_components/recordset_factory.h"
 #include "brondel/console/host_components/translator.h"
 #include "brondel/console/host_components/virtual_frame.h"
 
@@ -29,21 +34,37 @@ SectionFrame& ConsoleSection::addFrame(const char* scriptName) {
     return *frames_.back();
 }
 
-QVariant ConsoleSection::companyCode() const { return form_.CompanyCode; }
+QVariant ConsoleSection::companyCode() const { return form_.companyCode(); }
 
-QString ConsoleSection::company() const { return automation::cstr(form_.CompanyCode); }
+QString ConsoleSection::company() const { return automation::cstr(form_.companyCode()); }
 
-std::shared_ptr<ado::Connection> ConsoleSection::connection() const { return required(form_.ConsoleConnection); }
+std::shared_ptr<ado::Connection> ConsoleSection::connection() const { return required(form_.connection()); }
 
-QString ConsoleSection::connectionString() const { return form_.ConnectionString; }
+QString ConsoleSection::connectionString() const { return form_.connectionString(); }
 
-std::shared_ptr<host::Cinterface> ConsoleSection::host() const { return required(form_.HostInterface); }
+std::shared_ptr<host::Cinterface> ConsoleSection::host() const { return required(form_.attachedHost()); }
 
 std::shared_ptr<host::HostFactory> ConsoleSection::factory() const {
     return required(required(host()->clsGlobal())->factory());
 }
 
 const automation::ErrorBox& ConsoleSection::errorBox() const { return form_.errorBox(); }
+
+std::shared_ptr<host::MessageService> ConsoleSection::messageService() const { return required(form_.messageService()); }
+
+std::shared_ptr<host::LookupService> ConsoleSection::lookupService() const { return required(form_.lookupService()); }
+
+std::shared_ptr<host::DecodeService> ConsoleSection::decodeService() const { return required(form_.decodeService()); }
+
+std::shared_ptr<host::LookupService> ConsoleSection::customerSupplierLookupService() const {
+    return required(form_.customerSupplierLookupService());
+}
+
+std::shared_ptr<host::DecodeService> ConsoleSection::customerSupplierDecodeService() const {
+    return required(form_.customerSupplierDecodeService());
+}
+
+bool ConsoleSection::isLeaving() const { return form_.isSwitchingSection() || form_.isUnloading(); }
 
 QString ConsoleSection::translate(const QString& text) const {
     return required(required(host()->clsGlobal())->translator())->translate(text);
@@ -52,7 +73,7 @@ QString ConsoleSection::translate(const QString& text) const {
 QString ConsoleSection::formCaption() const { return form_.window()->caption(); }
 
 qint32 ConsoleSection::showMessage(const QString& text, qint32 style, const QString& title) const {
-    return required(form_.MessageService)->showMessage(text, style, title, true, 0);
+    return messageService()->showMessage(text, style, title, true, 0);
 }
 
 void ConsoleSection::refuse(bool& cancel, const QString& text, const QString& title, const QString& focus) const {
@@ -116,11 +137,29 @@ void ConsoleSection::activate(const SectionFrame& frame) const { host()->setActi
 
 void ConsoleSection::refreshSidebar() const { form_.AggiornaStatoAbilitazioneVociSidebar(); }
 
+QString ConsoleSection::workingTableName(WorkingTable& table) const {
+    return table.name(*required(factory()->functionLibrary()), *connection());
+}
+
+void ConsoleSection::reloadWorkingRows(std::shared_ptr<ado::Recordset>& rows, const QString& grid,
+                                       std::initializer_list<QString> statements, const QString& rowsStatement) const {
+    const auto shown = control<host::Grid>(grid);
+    shown->setDataSource(nullptr);
+    for (const QString& statement : statements)
+        execute(statement);
+    if (rows && rows->isOpen())
+        rows->close();
+    rows = required(factory()->recordsetFactory())->createRecordset();
+    rows->open(rowsStatement, connection());
+    shown->setDataSource(rows);
+    shown->refresh();
+}
+
 void ConsoleSection::defineGridColumns(const QString& grid, const QString& keyField,
                                        std::span<const GridColumn> columns) const {
     const auto target = control<host::Grid>(grid);
     const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
-    layout->initialize(form_.HostInterface, nullptr, keyField, 0);
+    layout->initialize(form_.attachedHost(), nullptr, keyField, 0);
     for (const GridColumn& column : columns)
         layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption), column.kind, column.width,
                           column.visible);

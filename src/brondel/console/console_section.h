@@ -20,7 +20,11 @@ class Recordset;
 namespace host {
 class Cinterface;
 class Control;
+class DataFormat;
+class DecodeService;
 class HostFactory;
+class LookupService;
+class MessageService;
 class Panel;
 }  // namespace host
 
@@ -28,6 +32,7 @@ namespace brondel {
 
 class FRMMG_BRONDEL;
 class SectionFrame;
+class WorkingTable;
 struct GridColumn;
 
 // One section of the console (a sidebar item and its panel PIC_PARAMETRI(panel)), and what every section
@@ -96,6 +101,14 @@ protected:
     std::shared_ptr<host::Cinterface> host() const;
     std::shared_ptr<host::HostFactory> factory() const;
     const automation::ErrorBox& errorBox() const;
+    std::shared_ptr<host::MessageService> messageService() const;
+    // The lookup and decode services of the console's own tables, and of customers and suppliers.
+    std::shared_ptr<host::LookupService> lookupService() const;
+    std::shared_ptr<host::DecodeService> decodeService() const;
+    std::shared_ptr<host::LookupService> customerSupplierLookupService() const;
+    std::shared_ptr<host::DecodeService> customerSupplierDecodeService() const;
+    // While the console switches sections or unloads: a field left then was not left by the person.
+    bool isLeaving() const;
     QString translate(const QString& text) const;
     QString formCaption() const;
     // Shows a message through the console's message service; returns the answer.
@@ -131,6 +144,13 @@ protected:
     void activate(const SectionFrame& frame) const;
     // The sidebar's enabling, read again after a change that may switch sections on or off.
     void refreshSidebar() const;
+
+    // A working table's name on the console's connection (the table created on first use).
+    QString workingTableName(WorkingTable& table) const;
+    // A working table's grid read again: the grid lets go of its rows, the statements (empty and fill the
+    // table) run in order, the old recordset is closed and a new one, of rowsStatement, is the grid's source.
+    void reloadWorkingRows(std::shared_ptr<ado::Recordset>& rows, const QString& grid,
+                           std::initializer_list<QString> statements, const QString& rowsStatement) const;
 
     // A grid's columns (INITGRID_*): its layout from the host, keyed on keyField, with the columns in order.
     void defineGridColumns(const QString& grid, const QString& keyField, std::span<const GridColumn> columns) const;

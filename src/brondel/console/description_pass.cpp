@@ -9,24 +9,19 @@ namespace brondel {
 void saveDescriptions(ado::Connection& connection, const std::shared_ptr<ado::Recordset>& rows,
                       const QString& descriptionColumn, const DescriptionWriters& writers) {
     const std::shared_ptr<ado::Recordset> walk = rows->clone();
-    connection.beginTrans();
-    try {
-        if (!(walk->isBof() && walk->isEof())) {
-            for (walk->moveFirst(); !walk->isEof(); walk->moveNext()) {
-                const QString text = automation::cstr(walk->value(descriptionColumn));
-                if (text.isEmpty())
-                    writers.remove(*walk);
-                else if (writers.exists(*walk))
-                    writers.update(*walk, text);
-                else
-                    writers.insert(*walk, text);
-            }
+    connection.runAllOrNothing([&] {
+        if (walk->isBof() && walk->isEof())
+            return;
+        for (walk->moveFirst(); !walk->isEof(); walk->moveNext()) {
+            const QString text = automation::cstr(walk->value(descriptionColumn));
+            if (text.isEmpty())
+                writers.remove(*walk);
+            else if (writers.exists(*walk))
+                writers.update(*walk, text);
+            else
+                writers.insert(*walk, text);
         }
-        connection.commitTrans();
-    } catch (...) {
-        connection.rollbackTrans();
-        throw;
-    }
+    });
 }
 
 }  // namespace brondel

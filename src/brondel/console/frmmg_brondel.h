@@ -160,7 +160,59 @@ public:
     // Resizing: registers the controls that follow the window's size with ZYK_RESIZEFORM.
     void ZYK_RESIZEFORM_RegisterControls();
 
-    // Members the host and the sections use.
+    // The host interface and the console object CLSMG_BRONDEL attaches before the form is shown; nullptr
+    // when none (after unload too).
+    std::shared_ptr<host::Cinterface> attachedHost() const { return HostInterface; }
+    void attachHost(std::shared_ptr<host::Cinterface> host) { HostInterface = std::move(host); }
+    std::shared_ptr<CLSMG_BRONDEL> consoleObject() const { return ConsoleObject; }
+    void attachConsoleObject(std::shared_ptr<CLSMG_BRONDEL> console) { ConsoleObject = std::move(console); }
+
+    // What the first activation sets up and unload releases (nullptr or empty outside that time). Sections
+    // reach them through ConsoleSection, which raises error 91 when one is missing.
+    std::shared_ptr<ado::Connection> connection() const { return ConsoleConnection; }
+    const QString& connectionString() const { return ConnectionString; }
+    const QVariant& companyCode() const { return CompanyCode; }
+    std::shared_ptr<host::MessageService> messageService() const { return MessageService; }
+    std::shared_ptr<host::LookupService> lookupService() const { return LookupService; }
+    std::shared_ptr<host::DecodeService> decodeService() const { return DecodeService; }
+    std::shared_ptr<host::LookupService> customerSupplierLookupService() const { return CliForLookupService; }
+    std::shared_ptr<host::DecodeService> customerSupplierDecodeService() const { return CliForDecodeService; }
+    // The progressive's data format (TXT_PROGR).
+    std::shared_ptr<host::DataFormat> progressiveFormat() const { return PfmtProg; }
+
+    // The first activation has completed.
+    bool isLoaded() const { return FormLoaded; }
+    // During Form_Unload, and while a sidebar click switches sections: a section's field left then is
+    // not a person's edit.
+    bool isUnloading() const { return Unloading; }
+    bool isSwitchingSection() const { return SwitchingSection; }
+    // Whether the sidebar item of that key is switched on; error 91 before the first enabling read.
+    bool isItemEnabled(const QString& key) const;
+
+private:
+    FRMMG_BRONDEL();
+
+    void load();
+    void createControls();
+    // The controls of a panel whose section is not there yet: its coded combos and command buttons.
+    void createPanelControls(int panel);
+    std::shared_ptr<host::Control> createAnyControl(const host::ControlDesign& design);
+
+    // HostInterface, its global object, the global object's factory, its navigator; each raises
+    // ObjectVariableNotSet when missing.
+    std::shared_ptr<host::Cinterface> hostInterface() const;
+    std::shared_ptr<host::GlobalObject> global() const;
+    std::shared_ptr<host::HostFactory> factory() const;
+    std::shared_ptr<host::Navigator> navigator() const;
+    void closeModule();
+    bool isCallMode(const char* mode) const;
+    void selectGroupingComposition();
+
+    // Connects a form procedure to a host event; the handler does nothing once the form is gone.
+    template <class... Args>
+    void connect(automation::Event<Args...>& event, void (FRMMG_BRONDEL::*procedure)(Args...));
+
+    // The console's state, under the names the form has always had.
     std::shared_ptr<host::Cinterface> HostInterface;
     std::shared_ptr<CLSMG_BRONDEL> ConsoleObject;
     std::shared_ptr<host::MessageService> MessageService;
@@ -182,7 +234,7 @@ public:
     bool Unloading = false;        // during Form_Unload
     bool SwitchingSection = false;  // while an item click is handled
 
-    // The form's own controls (the sections' are reached through control()).
+    // The form's own controls (reached by name through control() too).
     std::shared_ptr<host::Sidebar> SDB_PARAMETRI;
     std::shared_ptr<host::Label> TLB_TITOLO;
     std::array<std::shared_ptr<host::Panel>, PanelCount> PIC_PARAMETRI;
@@ -190,30 +242,6 @@ public:
     std::shared_ptr<host::Label> LBL_MESSAGGIOERRORE;
     std::shared_ptr<host::MdiHost> MDIActiveX1;
     std::shared_ptr<host::ResizeComponent> ZYK_RESIZEFORM;
-
-private:
-    FRMMG_BRONDEL();
-
-    void load();
-    void createControls();
-    // The controls of a panel whose section is not there yet: its coded combos and command buttons.
-    void createPanelControls(int panel);
-    std::shared_ptr<host::Control> createAnyControl(const host::ControlDesign& design);
-
-    // HostInterface, its global object, the global object's factory, its navigator; each raises
-    // ObjectVariableNotSet when missing.
-    std::shared_ptr<host::Cinterface> hostInterface() const;
-    std::shared_ptr<host::GlobalObject> global() const;
-    std::shared_ptr<host::HostFactory> factory() const;
-    std::shared_ptr<host::Navigator> navigator() const;
-    void closeModule();
-    bool isCallMode(const char* mode) const;
-    void selectGroupingComposition();
-    bool isEnabled(const QString& key) const;
-
-    // Connects a form procedure to a host event; the handler does nothing once the form is gone.
-    template <class... Args>
-    void connect(automation::Event<Args...>& event, void (FRMMG_BRONDEL::*procedure)(Args...));
 
     LibraryLock lock_;
     automation::ErrorBox errorBox_;

@@ -45,7 +45,7 @@ void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
     });
 }
 
-bool FRMMG_BRONDEL::isEnabled(const QString& key) const { return required(VociAbilitate).value(key); }
+bool FRMMG_BRONDEL::isItemEnabled(const QString& key) const { return required(VociAbilitate).value(key); }
 
 void FRMMG_BRONDEL::SDB_PARAMETRI_OnClickItemLink(const host::SidebarItem& item) {
     QString key;
@@ -59,7 +59,7 @@ void FRMMG_BRONDEL::SDB_PARAMETRI_OnClickItemLink(const host::SidebarItem& item)
             ifElse([&key] { return key == QLatin1String(sidebar_key::VariantConfigurator); },
                    {[this] { showSection(sidebarSections().front()); }},
                    {ifElse([&key] { return sidebarSection(key) != nullptr; },
-                           {ifElse([this, &key] { return !isEnabled(key); }, {[this, &key] { MostraItemMessaggioErrore(key); }},
+                           {ifElse([this, &key] { return !isItemEnabled(key); }, {[this, &key] { MostraItemMessaggioErrore(key); }},
                                    {[this, &key] { showSection(*sidebarSection(key)); }})})}),
             [this] { SwitchingSection = false; },
         });

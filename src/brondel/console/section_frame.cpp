@@ -22,19 +22,19 @@ std::shared_ptr<host::VirtualFrame> SectionFrame::required() const { return bron
 
 void SectionFrame::build(FRMMG_BRONDEL& form, const FrameDesign& design,
                          const std::function<void(host::VirtualFrame&)>& connect) {
-    const std::shared_ptr<host::Cinterface> host = form.HostInterface;
+    const std::shared_ptr<host::Cinterface> host = form.attachedHost();
     const bool shown = host && frame_ && host->activeFrame() == frame_;
     release(form);
     const std::shared_ptr<host::HostFactory> factory =
         brondel::required(brondel::required(brondel::required(host)->clsGlobal())->factory());
     recordset_ = brondel::required(factory->recordsetFactory())->createRecordset();
-    recordset_->open(design.statement, brondel::required(form.ConsoleConnection));
+    recordset_->open(design.statement, brondel::required(form.connection()));
 
     const std::shared_ptr<host::VirtualFrame> created = brondel::required(factory->createVirtualFrame());
     frame_ = created;
     if (connect)
         connect(*created);
-    created->initialize(host, form.ConsoleConnection, recordset_, QVariant(design.statement), QString(),
+    created->initialize(host, form.connection(), recordset_, QVariant(design.statement), QString(),
                         form.controlAs<host::GridNavigator>(design.navigator), form.controlAs<host::Grid>(design.grid));
     for (const BoundControl& bound : design.controls)
         created->addControl(form.controlAs<host::DataControl>(bound.name), bound.format);
@@ -50,7 +50,7 @@ void SectionFrame::release(FRMMG_BRONDEL& form) {
         return;
     old->close();
     old->detach();
-    const std::shared_ptr<host::Cinterface> host = form.HostInterface;
+    const std::shared_ptr<host::Cinterface> host = form.attachedHost();
     if (host && host->activeFrame() == old)
         host->setActiveFrame(nullptr);
     releaseRecordset();

@@ -268,8 +268,8 @@ void GroupingComposition::MostraItemRagVar() {
             RstRaggr_MG5H.reset();
             grid("GRD_RAGGR_MG5H")->setDataSource(nullptr);
         }
-        const std::shared_ptr<CLSMG_BRONDEL> console = form().ConsoleObject;
-        if (required(form().HostInterface)->isCalled() && console &&
+        const std::shared_ptr<CLSMG_BRONDEL> console = form().consoleObject();
+        if (host()->isCalled() && console &&
             automation::cstr(FRMMG_BRONDEL::ValoreODefault(console->tipoChiamataConsole(), QString())) ==
                 QLatin1String("VAR.RagVar") &&
             !automation::cstr(console->codiceVariante()).isEmpty() &&
@@ -343,7 +343,7 @@ QVariant GroupingComposition::IsVarianteDiRaggruppamento(const QString& code) {
 
 void GroupingComposition::TXT_RAGGRUPP_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_RAGGRUPP_StartDecode", [&] {
-        request = required(form().DecodeService)->groupingDecode(variant(), automation::sqlEscaped(grouping()));
+        request = decodeService()->groupingDecode(variant(), automation::sqlEscaped(grouping()));
         if (request.fields.size() > 1)
             request.fields[1].target = control("TXT_DESCRRAGGR");
         request.connectionString = connectionString();
@@ -352,7 +352,7 @@ void GroupingComposition::TXT_RAGGRUPP_StartDecode(host::DecodeRequest& request)
 
 void GroupingComposition::TXT_RAGGRUPP_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_RAGGRUPP_StartLookup", [&] {
-        request = required(form().LookupService)->groupingLookup(variant(), QVariant());
+        request = lookupService()->groupingLookup(variant(), QVariant());
         request.connectionString = connectionString();
         control<host::Edit>("TXT_RAGGRUPP")->setLookupKey(request.layoutKey);
     });

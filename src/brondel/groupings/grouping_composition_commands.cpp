@@ -271,7 +271,7 @@ void GroupingComposition::GRD_RAGGR_MG5H_OnEdited(const host::GridRow& row) {
         composition->setDataSource(nullptr);
         LOADGRID_RAGGR_MG5H();
         selectOption(option);
-        if (!form().SwitchingSection && !form().Unloading)
+        if (!isLeaving())
             composition->endEdit();
     });
 }

@@ -258,7 +258,7 @@ void GroupingList::GRD_RAGGRUP_DataFormatEXT(QVariant& value, const QString& fie
 
 void GroupingList::TXT_PROGRAGGR_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_PROGRAGGR_StartDecode", [&] {
-        request = required(form().DecodeService)->variantDecode(variantCode());
+        request = decodeService()->variantDecode(variantCode());
         request.statement += GroupingStatements::variantDecodeCondition();
         if (request.fields.size() > 1)
             request.fields[1].target = control("TXT_DESCPROGR");
@@ -268,7 +268,7 @@ void GroupingList::TXT_PROGRAGGR_StartDecode(host::DecodeRequest& request) {
 
 void GroupingList::TXT_PROGRAGGR_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_PROGRAGGR_StartLookup", [&] {
-        request = required(form().LookupService)->variantLookup(QString());
+        request = lookupService()->variantLookup(QString());
         request.statement = GroupingStatements::variantLookupStatement(request.statement);
         request.connectionString = connectionString();
         control<host::Edit>("TXT_PROGRAGGR")->setLookupKey(request.layoutKey);

@@ -125,14 +125,14 @@ void CLSMG_BRONDEL::setLeft(const QVariant& left) {
 QVariant CLSMG_BRONDEL::showForm() {
     automation::runIgnoringErrors({
         [this] { form_ = FRMMG_BRONDEL::create(); },
-        [this] { form_->HostInterface = activeDll(); },
+        [this] { form_->attachHost(activeDll()); },
         [this] {
             // ActiveDll seen through the console's own interface: another module has none.
             const std::shared_ptr<host::Cinterface> module = activeDll();
             const auto console = std::dynamic_pointer_cast<CLSMG_BRONDEL>(module);
             if (module && !console)
                 throw automation::Error::fromNumber(automation::errors::TypeMismatch);
-            form_->ConsoleObject = console;
+            form_->attachConsoleObject(console);
         },
         [this] { form_->setWindowState(windowState_); },
         [this] { form_->setCaption(automation::cstr(caption_)); },
@@ -147,7 +147,7 @@ QVariant CLSMG_BRONDEL::closeForm() {
         [this] { required(required(activeDll())->clsGlobal())->setCurrentModule(activeDll()); },
         [this] { required(required(activeDll())->activeNavigator())->setCurrentModule(activeDll()); },
         [this] { required(form_)->unload(); },
-        automation::ifElse([this] { return required(form_)->HostInterface == nullptr; }, {[&closed] { closed = true; }}),
+        automation::ifElse([this] { return required(form_)->attachedHost() == nullptr; }, {[&closed] { closed = true; }}),
     });
     return closed;
 }

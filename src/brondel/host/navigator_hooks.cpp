@@ -49,7 +49,7 @@ void NavigatorHooks::disconnect() {
 }
 
 void NavigatorHooks::inform(const QString& text) {
-    required(required(console_.form())->MessageService)
+    required(required(console_.form())->messageService())
         ->showMessage(text, host::message_style::Information, QStringLiteral("Informazione"), true, 0);
 }
 

@@ -176,8 +176,7 @@ void MandatoryByDocument::GRD_OBBDOC_SelectAllClickEXT(const QString& column, in
 void MandatoryByDocument::writeColumn(const QString& column, int state) {
     const std::shared_ptr<ado::Connection> database = connection();
     const std::shared_ptr<ado::Recordset> rows = required(RstObbDoc);
-    database->beginTrans();
-    try {
+    database->runAllOrNothing([&] {
         for (rows->moveFirst(); !rows->isEof(); rows->moveNext()) {
             const QString document = automation::cstr(rows->value(documentColumn));
             if (state == -1) {
@@ -188,17 +187,12 @@ void MandatoryByDocument::writeColumn(const QString& column, int state) {
                     database->execute(MandatoryStatements::insertException(company(), column, document));
             }
         }
-        database->commitTrans();
-    } catch (...) {
-        if (database->inTransaction())
-            database->rollbackTrans();
-        throw;
-    }
+    });
 }
 
 void MandatoryByDocument::TXT_CODDOC_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_CODDOC_StartLookup", [&] {
-        request = required(form().LookupService)->documentLookup(QString());
+        request = lookupService()->documentLookup(QString());
         request.connectionString = connectionString();
         documentField()->setLookupKey(request.layoutKey);
         BTN_RICERCADOC_Click();
@@ -208,7 +202,7 @@ void MandatoryByDocument::TXT_CODDOC_StartLookup(host::LookupRequest& request) {
 void MandatoryByDocument::TXT_CODDOC_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_CODDOC_StartDecode", [&] {
         const host::DecodeRequest decode =
-            required(form().DecodeService)->documentDecode(automation::cstr(documentField()->text()));
+            decodeService()->documentDecode(automation::cstr(documentField()->text()));
         request.statement = decode.statement;
         request.fields = decode.fields;
         // The first field is the code, the second its description.

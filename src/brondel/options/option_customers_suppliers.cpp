@@ -25,7 +25,6 @@
 #include "brondel/console/host_components/label.h"
 #include "brondel/console/host_components/lookup_service.h"
 #include "brondel/console/host_components/panel.h"
-#include "brondel/console/host_components/recordset_factory.h"
 
 #include <iterator>
 
@@ -144,14 +143,14 @@ void OptionCustomersSuppliers::TXT_CLIFOR_StartDecode(host::DecodeRequest& reque
         for (const char* field : partyFields)
             targets << control(QString::fromLatin1(field));
         const QVariant code = required(factory()->functionLibrary())->toNumber(customerSupplier());
-        request = required(form().CliForDecodeService)->customerSupplierDecode(targets, TipoCliFor, code);
+        request = customerSupplierDecodeService()->customerSupplierDecode(targets, TipoCliFor, code);
         request.connectionString = connectionString();
     }});
 }
 
 void OptionCustomersSuppliers::TXT_CLIFOR_StartLookup(host::LookupRequest& request) {
     automation::runIgnoringErrors({[&] {
-        request = required(form().CliForLookupService)->customerSupplierLookup(TipoCliFor, QString());
+        request = customerSupplierLookupService()->customerSupplierLookup(TipoCliFor, QString());
         request.connectionString = connectionString();
         control<host::Edit>("TXT_CLIFOR")->setLookupKey(request.layoutKey);
     }});
@@ -173,22 +172,18 @@ void OptionCustomersSuppliers::TXT_CLIFOR_AfterItem(bool&) {
 
 QString OptionCustomersSuppliers::TabellaCliFor() {
     return automation::reraise("TabellaCliFor", [this] {
-        return table_.name(*required(factory()->functionLibrary()), *connection());
+        return workingTableName(table_);
     });
 }
 
 void OptionCustomersSuppliers::LoadDescrizioniCliFor_MG5S() {
     automation::reraise("LoadDescrizioniCliFor_MG5S", [this] {
-        const auto grid = control<host::Grid>("GRD_CLIFORVAR");
-        grid->setDataSource(nullptr);
         variantTexts_.clear();
         const QString name = TabellaCliFor();
-        execute(OptionStatements::truncate(name));
-        execute(OptionStatements::fillCustomerSupplierTable(name, company(), kind(), customerSupplier()));
-        RstCliFor = required(factory()->recordsetFactory())->createRecordset();
-        RstCliFor->open(OptionStatements::workingRows(name), connection());
-        grid->setDataSource(RstCliFor);
-        grid->refresh();
+        reloadWorkingRows(RstCliFor, QStringLiteral("GRD_CLIFORVAR"),
+                          {OptionStatements::truncate(name),
+                           OptionStatements::fillCustomerSupplierTable(name, company(), kind(), customerSupplier())},
+                          OptionStatements::workingRows(name));
     });
 }
 
@@ -206,11 +201,11 @@ void OptionCustomersSuppliers::INITGRID_CLIFOR() {
 
 void OptionCustomersSuppliers::GRD_CLIFORVAR_OnEdited(const host::GridRow& row) {
     automation::reraise("GRD_CLIFORVAR_OnEdited", [&] {
-        if (form().Unloading || CliForOccupato || !RstCliFor)
+        if (form().isUnloading() || CliForOccupato || !RstCliFor)
             return;
         RstCliFor->setValue(descriptionColumn, automation::cstr(row.value(descriptionColumn)));
         SalvaDescrizioniCliFor_MG5S();
-        if (RstCliFor->absolutePosition() != RstCliFor->recordCount() && !form().SwitchingSection)
+        if (RstCliFor->absolutePosition() != RstCliFor->recordCount() && !form().isSwitchingSection())
             RstCliFor->moveNext();
     });
 }

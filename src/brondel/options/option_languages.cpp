@@ -12,12 +12,10 @@
 #include "ado/recordset.h"
 #include "automation/procedure.h"
 #include "automation/variant.h"
-#include "brondel/console/host_components/function_library.h"
 #include "brondel/console/host_components/grid.h"
 #include "brondel/console/host_components/grid_row.h"
 #include "brondel/console/host_components/host_factory.h"
 #include "brondel/console/host_components/panel.h"
-#include "brondel/console/host_components/recordset_factory.h"
 
 namespace brondel {
 
@@ -66,22 +64,17 @@ void OptionLanguages::MostraItemLinguaVar() {
 
 QString OptionLanguages::TabellaLingua() {
     return automation::reraise("TabellaLingua", [this] {
-        return table_.name(*required(factory()->functionLibrary()), *connection());
+        return workingTableName(table_);
     });
 }
 
 void OptionLanguages::LoadDescrizioniLingua_MG5I() {
     automation::reraise("LoadDescrizioniLingua_MG5I", [this] {
-        const auto grid = control<host::Grid>("GRD_LINGUA");
-        grid->setDataSource(nullptr);
         variantTexts_.clear();
         const QString name = TabellaLingua();
-        execute(OptionStatements::truncate(name));
-        execute(OptionStatements::fillLanguageTable(name, company()));
-        RstLingua = required(factory()->recordsetFactory())->createRecordset();
-        RstLingua->open(OptionStatements::workingRows(name), connection());
-        grid->setDataSource(RstLingua);
-        grid->refresh();
+        reloadWorkingRows(RstLingua, QStringLiteral("GRD_LINGUA"),
+                          {OptionStatements::truncate(name), OptionStatements::fillLanguageTable(name, company())},
+                          OptionStatements::workingRows(name));
     });
 }
 
@@ -103,7 +96,7 @@ void OptionLanguages::GRD_LINGUA_OnEdited(const host::GridRow& row) {
         if (RstLingua)
             RstLingua->setValue(descriptionColumn, automation::cstr(row.value(descriptionColumn)));
         SalvaDescrizioniLingua_MG5I();
-        if (!form().SwitchingSection && !form().Unloading)
+        if (!isLeaving())
             control<host::Grid>("GRD_LINGUA")->redraw();
     });
 }

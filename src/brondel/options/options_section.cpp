@@ -245,22 +245,17 @@ void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
         const QString code = automation::cstr(rows()->value(codeColumn));
         const QString option = automation::cstr(rows()->value(optionColumn));
         control<host::Grid>("GRD_OPZIONI")->setDataSource(nullptr);
-        const std::shared_ptr<ado::Connection> connection = this->connection();
-        connection->beginTrans();
         try {
-            using Table = OptionStatements::OptionTable;
-            for (const Table table : {Table::Languages, Table::Groupings, Table::CustomersSuppliers, Table::Options})
-                execute(OptionStatements::deleteOption(table, company(), code, option));
-            connection->commitTrans();
+            connection()->runAllOrNothing([&] {
+                using Table = OptionStatements::OptionTable;
+                for (const Table table : {Table::Languages, Table::Groupings, Table::CustomersSuppliers, Table::Options})
+                    execute(OptionStatements::deleteOption(table, company(), code, option));
+            });
         } catch (const automation::Error& error) {
-            connection->rollbackTrans();
             if (error.number() != automation::errors::IntegrityViolation)
                 throw;
             showMessage(optionInUse, host::message_style::Exclamation, formCaption());
             return;
-        } catch (...) {
-            connection->rollbackTrans();
-            throw;
         }
         // The frame does not delete the row (Cancel), so it raises no AfterDelete: the rows are read again
         // here, once the delete is committed.
@@ -321,7 +316,7 @@ void OptionsSection::GRD_OPZIONI_KeyDown(int& keyCode, int) {
 
 void OptionsSection::TXT_VAROPZ_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_VAROPZ_StartDecode", [&] {
-        request = required(form().DecodeService)->variantDecode(variantCode());
+        request = decodeService()->variantDecode(variantCode());
         request.statement = OptionStatements::variantDecode(request.statement);
         for (host::DecodeField& field : request.fields) {
             if (field.column == QLatin1String("MG5F_DESCR_VAR"))
@@ -333,7 +328,7 @@ void OptionsSection::TXT_VAROPZ_StartDecode(host::DecodeRequest& request) {
 
 void OptionsSection::TXT_VAROPZ_StartLookup(host::LookupRequest& request) {
     automation::reraise("TXT_VAROPZ_StartLookup", [&] {
-        request = required(form().LookupService)->variantLookup(QString());
+        request = lookupService()->variantLookup(QString());
         request.statement = OptionStatements::variantLookup(request.statement);
         request.connectionString = connectionString();
         control<host::Edit>("TXT_VAROPZ")->setLookupKey(request.layoutKey);

@@ -194,7 +194,7 @@ void ProcessingPriorities::GNV_PRIORLETT_AfterButtonClick(bool success, const QS
         if (success && (caption == QLatin1String("Nuovo") || caption == QLatin1String("Conferma")))
             grid()->setFocus();
     } catch (const automation::Error& error) {
-        required(form().MessageService)
+        messageService()
             ->reportError(error, QStringLiteral("MGUO_PELMARO"), QStringLiteral("GRIDNAV_AfterButtonClick"),
                           QStringLiteral("0_0_0_0"));
     }

@@ -118,7 +118,7 @@ std::shared_ptr<host::Check> VariantConfigurator::check(const char* name) const 
 void VariantConfigurator::initGrids() { INITGRID_CONFIGVAR(); }
 
 void VariantConfigurator::configure() {
-    const std::shared_ptr<host::DataFormat> format = required(form().PfmtProg);
+    const std::shared_ptr<host::DataFormat> format = required(form().progressiveFormat());
     connect(format->Format, &VariantConfigurator::PfmtProg_Format);
     connect(format->UnFormat, &VariantConfigurator::PfmtProg_UnFormat);
     ConfigurazioneVirtualFrame();
@@ -157,7 +157,7 @@ void VariantConfigurator::ConfigurazioneVirtualFrame() {
         FrameDesign design{VariantStatements::frameRows(company()), QStringLiteral("GRD_CONFIGVAR"),
                            QStringLiteral("GNV_CONFIGVAR"), {}, QStringLiteral("TXT_PROGR")};
         for (const char* name : boundControls)
-            design.controls.push_back({QString::fromLatin1(name), qstrcmp(name, "TXT_PROGR") == 0 ? form().PfmtProg : nullptr});
+            design.controls.push_back({QString::fromLatin1(name), qstrcmp(name, "TXT_PROGR") == 0 ? form().progressiveFormat() : nullptr});
         frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
         frame()->setStatus(hasCurrentRow(frame_.recordset()) ? host::frame_status::Browse : host::frame_status::Adding);
     });
