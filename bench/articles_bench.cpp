@@ -1,17 +1,10 @@
 // The article code sections at scale: company 1 has two coded sub-codes of 1,000 values each and 4
 // languages besides ITA (8,000 language rows, a quarter of them described).
-#include "brondel/console/frmmg_brondel.h"
-#include "brondel/host/clsmg_brondel.h"
-#include "suite/db/suite_database.h"
-#include "suite/db/suite_file.h"
+#include "console_bench.h"
+
 #include "suite/framework/combo_model.h"
 #include "suite/framework/grid_model.h"
-#include "suite/framework/headless_host.h"
-#include "suite/framework/sidebar_model.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -34,39 +27,13 @@ INSERT INTO MG6I_SUBCODARTLING (MG6I_DITTA_CG18, MG6I_PROGR_MG6F, MG6I_SUBCODICE
     WHERE MG52_CODLINGUA <> 'ITA' AND CAST(MG6E_SUBCODICE AS INTEGER) % 4 = 0;
 )";
 
-// One database for the whole run.
-const QString& database() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("articles.db"));
-        suite::db::createSuiteDatabase(file, false, true);
-        suite::db::SuiteFile(file, suite::db::SuiteFile::Mode::Open).execute(QString::fromLatin1(population));
-        return file;
-    }();
-    return path;
-}
-
 // The console of company 1, shown on a section of the article group.
-struct Console {
-    explicit Console(const char* item) : host(database(), 1) {
-        console = brondel::CLSMG_BRONDEL::create();
-        host.attach(console);
-        console->showForm();
+struct Console : console_bench::Console {
+    explicit Console(const char* item)
+        : console_bench::Console(console_bench::runDatabase(QStringLiteral("articles.db"), false, population), 1) {
         click(item);
     }
-    ~Console() { console->closeForm(); }
-
-    void click(const char* item) const {
-        std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONART", item);
-    }
-    brondel::FRMMG_BRONDEL& form() const { return *console->form(); }
-    template <class T>
-    std::shared_ptr<T> control(const char* name) const {
-        return std::dynamic_pointer_cast<T>(form().control(QString::fromLatin1(name)));
-    }
-
-    suite::HeadlessHost host;
-    std::shared_ptr<brondel::CLSMG_BRONDEL> console;
+    void click(const char* item) const { console_bench::Console::click("GRPCONART", item); }
 };
 
 // Showing the language section: the working table emptied and refilled with 8,000 rows, then read.
@@ -100,11 +67,3 @@ void ChooseSubCodeType(benchmark::State& state) {
 BENCHMARK(ChooseSubCodeType)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,16 +1,12 @@
 // The grouping composition at scale: a dimension of 5,000 options and a grouping of 2,000 of them, driven
 // through the console's gestures on a headless host.
-#include "brondel/console/frmmg_brondel.h"
-#include "brondel/host/clsmg_brondel.h"
+#include "console_bench.h"
 
-#include "suite/db/suite_database.h"
 #include "suite/framework/button_model.h"
 #include "suite/framework/combo_model.h"
 #include "suite/framework/edit_model.h"
 #include "suite/framework/grid_model.h"
-#include "suite/framework/headless_host.h"
 #include "suite/framework/menu_button_model.h"
-#include "suite/framework/sidebar_model.h"
 
 #include "ado/connection.h"
 #include "suite/framework/model_factory.h"
@@ -30,11 +26,20 @@ constexpr int Grouping = 2000;
 // 2,000 of them; the console shown on the grouping composition.
 class Composition {
 public:
-    Composition() {
-        const QString path = dir_.filePath(QStringLiteral("suite.db"));
-        suite::db::createSuiteDatabase(path, true, true);
-        host_ = std::make_unique<suite::HeadlessHost>(path, 1);
-        connection_ = host_->factory()->openConnection(host_->connectionString());
+    Composition()
+        : console_(console_bench::createDatabase(dir_.filePath(QStringLiteral("suite.db")), true), 1,
+                   [this](suite::HeadlessHost& host) { fill(host); }) {
+        console_.click("GRPCONVAR", "ITMRAGVAR");
+    }
+
+    template <class T>
+    std::shared_ptr<T> control(const char* name) const {
+        return console_.control<T>(name);
+    }
+
+    // The dimension's options and the grouping, before the console opens.
+    void fill(suite::HeadlessHost& host) {
+        connection_ = host.factory()->openConnection(host.connectionString());
         QStringList options;
         for (int i = 1; i <= Options; ++i)
             options << QStringLiteral("(1, 'A0', 'O%1', 'Opzione %2')").arg(i, 4, 10, QLatin1Char('0')).arg(Options - i);
@@ -44,17 +49,6 @@ public:
         connection_->execute(QStringLiteral("INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, "
                                             "MG5G_CODRAGGVAR) VALUES (1, 'A0', 'GRANDE')"));
         fillGrouping();
-        console_ = brondel::CLSMG_BRONDEL::create();
-        host_->attach(console_);
-        console_->showForm();
-        std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", "ITMRAGVAR");
-    }
-    ~Composition() { console_->closeForm(); }
-
-    brondel::FRMMG_BRONDEL& form() const { return *console_->form(); }
-    template <class T>
-    std::shared_ptr<T> control(const char* name) const {
-        return std::dynamic_pointer_cast<T>(form().control(QString::fromLatin1(name)));
     }
 
     // The grouping holds the first 2,000 options again, numbered 1..2,000.
@@ -82,9 +76,8 @@ public:
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<suite::HeadlessHost> host_;
     std::shared_ptr<ado::Connection> connection_;
-    std::shared_ptr<brondel::CLSMG_BRONDEL> console_;
+    console_bench::Console console_;
 };
 
 Composition& composition() {
@@ -170,4 +163,3 @@ BENCHMARK(BM_RemoveAll)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitio
 BENCHMARK(BM_RenumberByDescription)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
 BENCHMARK(BM_MoveDown)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
-BENCHMARK_MAIN();

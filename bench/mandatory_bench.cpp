@@ -2,18 +2,10 @@
 // 200 documents and 20 variants, a menu of 500 programs. Opening each section, one tick, and a select-all
 // over every document (each iteration clicks the same box, so the pass alternates between its two ways), and
 // the summary of programs shown by description.
-#include "brondel/console/frmmg_brondel.h"
-#include "brondel/host/clsmg_brondel.h"
+#include "console_bench.h"
 
-#include "suite/db/suite_database.h"
-#include "suite/db/suite_file.h"
 #include "suite/framework/grid_model.h"
-#include "suite/framework/headless_host.h"
 #include "suite/framework/menu_tree_model.h"
-#include "suite/framework/scripted_messages.h"
-#include "suite/framework/sidebar_model.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QString>
 #include <QTemporaryDir>
@@ -42,38 +34,24 @@ INSERT INTO MG5J_DOCPRGVAR (MG5J_DITTA_CG18, MG5J_CODICEVAR_MG5F, MG5J_UOBJECT, 
     SELECT 1, 'B1', FW50_NOME, 0 FROM FW50_MODMENU WHERE FW50_NOME LIKE 'PRG_%5';
 )";
 
-// The console shown on the grown company, with nothing asked of a person.
-class Console {
-public:
-    Console() : path_(dir_.filePath(QStringLiteral("bench.db"))) {
-        suite::db::createSuiteDatabase(path_, true, true);
-        suite::db::SuiteFile(path_, suite::db::SuiteFile::Mode::Open).execute(QString::fromLatin1(Growth));
-        host_ = std::make_unique<suite::HeadlessHost>(path_, 1);
-        console_ = brondel::CLSMG_BRONDEL::create();
-        host_->attach(console_);
-        console_->showForm();
-    }
-    ~Console() { console_->closeForm(); }
+// A folder of each console's own, made before the console and removed after it.
+struct OwnFolder {
+    QTemporaryDir dir;
+};
 
-    bool show(const char* item) const {
-        return std::dynamic_pointer_cast<suite::SidebarModel>(console_->form()->SDB_PARAMETRI)
-            ->clickItem(QStringLiteral("GRPOBBVAR"), QString::fromLatin1(item));
-    }
+// The console shown on the grown company (a database of its own), with nothing asked of a person.
+class Console : private OwnFolder, public console_bench::Console {
+public:
+    Console()
+        : console_bench::Console(console_bench::createDatabase(dir.filePath(QStringLiteral("bench.db")), true, Growth),
+                                 1) {}
+
+    bool show(const char* item) const { return click("GRPOBBVAR", item); }
     template <class T>
     std::shared_ptr<T> model(const char* name) const {
-        return std::dynamic_pointer_cast<T>(console_->form()->control(QString::fromLatin1(name)));
+        return control<T>(name);
     }
-    // Fails the benchmark when the console showed any message.
-    void check(benchmark::State& state) const {
-        if (!host_->messages().shown().isEmpty())
-            state.SkipWithError(host_->messages().shown().first().text.toStdString().c_str());
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
-    std::unique_ptr<suite::HeadlessHost> host_;
-    std::shared_ptr<brondel::CLSMG_BRONDEL> console_;
+    void check(benchmark::State& state) const { checkNoMessage(state); }
 };
 
 void BM_OpenDocuments(benchmark::State& state) {
@@ -153,4 +131,3 @@ BENCHMARK(BM_ShowSummary)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();

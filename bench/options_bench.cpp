@@ -1,18 +1,11 @@
 // The option sections at scale: company 1 has 20 dimensions of 200 options and 4 languages besides ITA
 // (16,000 language rows, half of them described); company 2 has one dimension of 5,000 options.
-#include "brondel/console/frmmg_brondel.h"
-#include "brondel/host/clsmg_brondel.h"
-#include "suite/db/suite_database.h"
-#include "suite/db/suite_file.h"
+#include "console_bench.h"
+
 #include "suite/framework/edit_model.h"
 #include "suite/framework/grid_model.h"
 #include "suite/framework/grid_navigator_model.h"
-#include "suite/framework/headless_host.h"
-#include "suite/framework/sidebar_model.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -39,39 +32,13 @@ INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG
     SELECT 2, 'A0', printf('%04d', I), printf('Opzione %04d', I) FROM N;
 )";
 
-// One database for the whole run.
-const QString& database() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("options.db"));
-        suite::db::createSuiteDatabase(file, false, true);
-        suite::db::SuiteFile(file, suite::db::SuiteFile::Mode::Open).execute(QString::fromLatin1(population));
-        return file;
-    }();
-    return path;
-}
-
-// The console of a company, shown on a section.
-struct Console {
-    explicit Console(int company, const char* item) : host(database(), company) {
-        console = brondel::CLSMG_BRONDEL::create();
-        host.attach(console);
-        console->showForm();
+// The console of a company, shown on a section of the variant group.
+struct Console : console_bench::Console {
+    Console(int company, const char* item)
+        : console_bench::Console(console_bench::runDatabase(QStringLiteral("options.db"), false, population), company) {
         click(item);
     }
-    ~Console() { console->closeForm(); }
-
-    void click(const char* item) const {
-        std::dynamic_pointer_cast<suite::SidebarModel>(form().SDB_PARAMETRI)->clickItem("GRPCONVAR", item);
-    }
-    brondel::FRMMG_BRONDEL& form() const { return *console->form(); }
-    template <class T>
-    std::shared_ptr<T> control(const char* name) const {
-        return std::dynamic_pointer_cast<T>(form().control(QString::fromLatin1(name)));
-    }
-
-    suite::HeadlessHost host;
-    std::shared_ptr<brondel::CLSMG_BRONDEL> console;
+    void click(const char* item) const { console_bench::Console::click("GRPCONVAR", item); }
 };
 
 void OpenLanguageSection(benchmark::State& state) {
@@ -128,11 +95,3 @@ void SaveOption(benchmark::State& state) {
 BENCHMARK(SaveOption)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
