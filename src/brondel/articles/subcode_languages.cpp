@@ -7,6 +7,7 @@
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/recordset_release.h"
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
@@ -57,9 +58,7 @@ void SubCodeLanguages::initGrids() { INITGRID_LINGUASUBART(); }
 void SubCodeLanguages::show() { MostraItemLinguaSubArt(); }
 
 void SubCodeLanguages::releaseRecordsets() {
-    if (RstLinguaSubArt && RstLinguaSubArt->isOpen())
-        RstLinguaSubArt->close();
-    RstLinguaSubArt.reset();
+    closeAndRelease(RstLinguaSubArt);
 }
 
 void SubCodeLanguages::MostraItemLinguaSubArt() {

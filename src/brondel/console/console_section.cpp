@@ -2,6 +2,7 @@
 
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
+#include "brondel/console/recordset_release.h"
 #include "brondel/console/section_frame.h"
 #include "brondel/console/sidebar_section.h"
 #include "brondel/console/working_table.h"
@@ -147,8 +148,7 @@ void ConsoleSection::reloadWorkingRows(std::shared_ptr<ado::Recordset>& rows, co
     shown->setDataSource(nullptr);
     for (const QString& statement : statements)
         execute(statement);
-    if (rows && rows->isOpen())
-        rows->close();
+    closeAndRelease(rows);
     rows = required(factory()->recordsetFactory())->createRecordset();
     rows->open(rowsStatement, connection());
     shown->setDataSource(rows);

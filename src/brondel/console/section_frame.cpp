@@ -2,6 +2,7 @@
 
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/recordset_release.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -61,9 +62,7 @@ void SectionFrame::close() const { required()->close(); }
 void SectionFrame::detach() const { required()->detach(); }
 
 void SectionFrame::releaseRecordset() {
-    if (recordset_ && recordset_->isOpen())
-        recordset_->close();
-    recordset_.reset();
+    closeAndRelease(recordset_);
 }
 
 }  // namespace brondel

@@ -3,6 +3,7 @@
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/recordset_release.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -89,9 +90,7 @@ void MandatoryByDocument::createControls(const std::shared_ptr<host::Panel>& pan
 void MandatoryByDocument::show() { MostraItemObbDoc(); }
 
 void MandatoryByDocument::releaseRecordsets() {
-    if (RstObbDoc && RstObbDoc->isOpen())
-        RstObbDoc->close();
-    RstObbDoc.reset();
+    closeAndRelease(RstObbDoc);
 }
 
 void MandatoryByDocument::MostraItemObbDoc() {

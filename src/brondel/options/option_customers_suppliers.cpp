@@ -6,9 +6,9 @@
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/recordset_release.h"
 #include "brondel/options/option_languages.h"
 #include "brondel/options/option_statements.h"
-#include "brondel/variants/variant_configurator.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -71,6 +71,7 @@ const FieldDesign fields[] = {
 
 OptionCustomersSuppliers::OptionCustomersSuppliers(FRMMG_BRONDEL& form, OptionLanguages& languages)
     : ConsoleSection(form, 4),
+      variantTexts_(form),
       languages_(languages),
       table_(QStringLiteral("##CLIFOR_"), &OptionStatements::createCustomerSupplierTable) {}
 
@@ -114,9 +115,7 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
 }
 
 void OptionCustomersSuppliers::releaseRecordsets() {
-    if (RstCliFor && RstCliFor->isOpen())
-        RstCliFor->close();
-    RstCliFor.reset();
+    closeAndRelease(RstCliFor);
 }
 
 QString OptionCustomersSuppliers::kind() const {
@@ -252,15 +251,7 @@ void OptionCustomersSuppliers::Update_MG5S_VARCLIFOR(const QString& code, const 
 }
 
 void OptionCustomersSuppliers::GRD_CLIFORVAR_DataFormatEXT(QVariant& value, const QString& field) {
-    automation::reraise("GRD_CLIFORVAR_DataFormatEXT", [&] {
-        if (field != QLatin1String("TBL_CODICEVAR"))
-            return;
-        QString code = automation::cstr(value);
-        auto shown = variantTexts_.find(code);
-        if (shown == variantTexts_.end())
-            shown = variantTexts_.insert(code, form().section<VariantConfigurator>().Decode_CODICEVAR_MG5F(code));
-        value = *shown;
-    });
+    automation::reraise("GRD_CLIFORVAR_DataFormatEXT", [&] { variantTexts_.format(value, field); });
 }
 
 }  // namespace brondel

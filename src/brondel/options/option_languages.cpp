@@ -5,8 +5,8 @@
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/recordset_release.h"
 #include "brondel/options/option_statements.h"
-#include "brondel/variants/variant_configurator.h"
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
@@ -39,7 +39,7 @@ OptionStatements::LanguageRow languageRow(const QString& company, const ado::Rec
 }  // namespace
 
 OptionLanguages::OptionLanguages(FRMMG_BRONDEL& form)
-    : ConsoleSection(form, 3), table_(QStringLiteral("##LINGUA_"), &OptionStatements::createLanguageTable) {}
+    : ConsoleSection(form, 3), variantTexts_(form), table_(QStringLiteral("##LINGUA_"), &OptionStatements::createLanguageTable) {}
 
 void OptionLanguages::createControls(const std::shared_ptr<host::Panel>& panel) {
     const host::Geometry whole = FormLayout::panel();
@@ -51,9 +51,7 @@ void OptionLanguages::createControls(const std::shared_ptr<host::Panel>& panel) 
 }
 
 void OptionLanguages::releaseRecordsets() {
-    if (RstLingua && RstLingua->isOpen())
-        RstLingua->close();
-    RstLingua.reset();
+    closeAndRelease(RstLingua);
 }
 
 void OptionLanguages::MostraItemLinguaVar() {
@@ -136,15 +134,7 @@ void OptionLanguages::Update_MG5I_OPZLINGUA(const QString& code, const QString& 
 }
 
 void OptionLanguages::GRD_LINGUA_DataFormatEXT(QVariant& value, const QString& field) {
-    automation::reraise("GRD_LINGUA_DataFormatEXT", [&] {
-        if (field != QLatin1String("TBL_CODICEVAR"))
-            return;
-        QString code = automation::cstr(value);
-        auto shown = variantTexts_.find(code);
-        if (shown == variantTexts_.end())
-            shown = variantTexts_.insert(code, form().section<VariantConfigurator>().Decode_CODICEVAR_MG5F(code));
-        value = *shown;
-    });
+    automation::reraise("GRD_LINGUA_DataFormatEXT", [&] { variantTexts_.format(value, field); });
 }
 
 }  // namespace brondel

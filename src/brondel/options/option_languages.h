@@ -2,8 +2,8 @@
 
 #include "brondel/console/working_table.h"
 #include "brondel/console/console_section.h"
+#include "brondel/options/variant_texts.h"
 
-#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -48,8 +48,7 @@ public:
     std::shared_ptr<ado::Recordset> RstLingua;
 
 private:
-    // The variants as the grid shows them, decoded once per load: the grid asks for every row it lays out.
-    QHash<QString, QString> variantTexts_;
+    VariantTexts variantTexts_;
     WorkingTable table_;
 };
 

@@ -1,6 +1,7 @@
 #include "brondel/priorities/clsmg_priorlett.h"
 
 #include "brondel/console/object_required.h"
+#include "brondel/console/recordset_release.h"
 #include "brondel/host/type_library.h"
 #include "brondel/priorities/priority_statements.h"
 
@@ -19,12 +20,6 @@ constexpr long wrongNumberOfArguments = 450;  // VB: Wrong number of arguments o
 // The element indicators that have default lists.
 constexpr int defaultElements[] = {0, 1, 2, 3};
 
-void release(std::shared_ptr<ado::Recordset>& recordset) {
-    if (recordset && recordset->isOpen())
-        recordset->close();
-    recordset.reset();
-}
-
 }  // namespace
 
 std::shared_ptr<CLSMG_PRIORLETT> CLSMG_PRIORLETT::create(std::shared_ptr<host::RecordsetFactory> recordsets) {
@@ -37,7 +32,7 @@ CLSMG_PRIORLETT::CLSMG_PRIORLETT(std::shared_ptr<host::RecordsetFactory> records
 
 CLSMG_PRIORLETT::~CLSMG_PRIORLETT() {
     try {
-        release(recordset_);
+        closeAndRelease(recordset_);
     } catch (const automation::Error&) {
         // A recordset that cannot close goes away all the same.
     }
@@ -58,7 +53,7 @@ QVariant CLSMG_PRIORLETT::PrioritaPredefinite() {
         connection.execute(statement_);
         insertDefaultLists();
     });
-    release(recordset_);
+    closeAndRelease(recordset_);
     return QVariant();
 }
 

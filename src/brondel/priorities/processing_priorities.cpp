@@ -1,4 +1,5 @@
 // ProcessingPriorities: the section's controls, the variant columns, the frame and the grid.
+#include "brondel/console/recordset_release.h"
 #include "brondel/priorities/processing_priorities.h"
 
 #include "brondel/console/form_layout.h"
@@ -122,9 +123,7 @@ void ProcessingPriorities::initGrids() { INITGRID_PRIORLETT(); }
 void ProcessingPriorities::show() { MostraItemPriEla(); }
 
 void ProcessingPriorities::releaseRecordsets() {
-    if (RstVarianti && RstVarianti->isOpen())
-        RstVarianti->close();
-    RstVarianti.reset();
+    closeAndRelease(RstVarianti);
 }
 
 void ProcessingPriorities::MostraItemPriEla() {
