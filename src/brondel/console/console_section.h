@@ -59,6 +59,12 @@ struct GridColumn;
 //  - Its frames: one addFrame(scriptName) per frame in the constructor, built by SectionFrame::build from
 //    a FrameDesign in configure() (or when shown), connected with connect; grid columns through
 //    defineGridColumns in initGrids().
+//  - What the section needs of the console comes through this class: the company, connection, services
+//    (lookupService(), decodeService(), messageService()...), isLeaving() while the console switches
+//    sections or unloads, another section's services through form().section<T>(). The form's state is
+//    private. A working table shown in a grid is read again with reloadWorkingRows; a recordset the section
+//    keeps is let go with closeAndRelease (recordset_release.h); statements that belong together run
+//    through connection()->runAllOrNothing.
 //  - Naming: the section's procedures keep the console's names (FME_OPZIONI_BeforeDelete,
 //    INITGRID_OPZIONI, MostraItemOpzioniVar); C++ helpers are Qt-style; statements are functions of the
 //    section's statements class named after what they return.
