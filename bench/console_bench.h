@@ -37,6 +37,8 @@ public:
     std::shared_ptr<T> control(const char* name) const {
         return form().controlAs<T>(QString::fromLatin1(name));
     }
+    // The host: its scripted answers and picks.
+    const suite::HeadlessHost& host() const { return host_; }
     // Fails the benchmark when the console showed any message.
     void checkNoMessage(benchmark::State& state) const;
 

@@ -72,7 +72,7 @@ public:
     }
 
     void click(const char* button) const { control<suite::ButtonModel>(button)->click(); }
-    void pick(const QList<int>& rows) const { host_->lookups().pickSelection(rows); }
+    void pick(const QList<int>& rows) const { console_.host().lookups().pickSelection(rows); }
 
 private:
     QTemporaryDir dir_;
