@@ -126,8 +126,6 @@ private:
 
 }  // namespace
 
-const QString ConsoleTest::caption = QStringLiteral("Console parametri varianti");
-
 void ConsoleTest::SetUp() { ASSERT_TRUE(dir_.isValid()); }
 
 void ConsoleTest::TearDown() {

@@ -71,8 +71,9 @@ protected:
     static int rowOf(const suite::GridModel& grid, const QString& field, const QString& value);
     int rowOf(const QString& grid, const QString& field, const QString& value) const;
 
-    // The form's caption, the title of most of the sections' messages.
-    static const QString caption;
+    // The form's caption, the title of most of the sections' messages (inline: the tests' own constants
+    // that use it are initialised after it).
+    static inline const QString caption = QStringLiteral("Console parametri varianti");
 
     QTemporaryDir dir_;
     std::unique_ptr<suite::HeadlessHost> host_;
