@@ -60,6 +60,7 @@ void Connection::open(const QString& connectionString) {
         throw;
     }
     connectionString_ = text;
+    ++openings_;
 }
 
 void Connection::close() {
@@ -80,6 +81,13 @@ ObjectState Connection::state() const { return engine_ ? ObjectState::Open : Obj
 void Connection::setConnectionString(const QString& connectionString) {
     if (engine_) throw adoError(automation::errors::ObjectOpen, Source);
     connectionString_ = connectionString;
+}
+
+std::optional<DataVersion> Connection::dataVersion() const {
+    if (!engine_) return std::nullopt;
+    std::optional<DataVersion> version = engine_->dataVersion();
+    if (version) version->session = openings_;
+    return version;
 }
 
 Engine& Connection::engine() {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -81,6 +82,13 @@ public:
     // under a savepoint, so that only its own changes are undone and the caller's transaction goes on.
     void runAllOrNothing(const std::function<void()>& work);
 
+    // Marks of the data this connection reads: a result read at equal marks would be read again unchanged.
+    // They change with the rows this connection writes, its rollbacks (ROLLBACK statements and the
+    // savepoints of runAllOrNothing; a ROLLBACK TO written in statement text is not seen), schema changes
+    // and other connections' commits, and when the connection is opened again. nullopt when closed or when
+    // the engine cannot tell (ODBC): read again.
+    std::optional<DataVersion> dataVersion() const;
+
     // The Errors collection: what the engine reported for the last failed call.
     const std::vector<Error>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
@@ -112,6 +120,7 @@ private:
     std::unique_ptr<Engine> engine_;
     bool inTransaction_ = false;
     int savepoints_ = 0;  // open savepoints, which name the next one
+    quint64 openings_ = 0;
     std::vector<Error> errors_;
     StatementObserver observer_;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ado/types.h"
 #include "tsql/result.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 #include <vector>
 
 namespace ado {
@@ -41,6 +43,10 @@ public:
     virtual void rollbackToSavepoint(const QString& name) = 0;
 
     virtual QString quoteIdentifier(const QString& name) const = 0;
+
+    // Marks that change whenever the data read through this engine may have changed (session left 0);
+    // nullopt when the engine cannot tell, so that every read counts as new. Never raises.
+    virtual std::optional<DataVersion> dataVersion() { return std::nullopt; }
 };
 
 }  // namespace ado

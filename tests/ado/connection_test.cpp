@@ -215,3 +215,75 @@ TEST(Connection, CallsOnAClosedConnectionRaiseObjectClosed) {
 }
 
 }  // namespace
+
+namespace {
+
+// What happens after a connection has read its data marks, and whether the data may have changed by then.
+struct DataChange {
+    const char* name;
+    std::function<void(Connection&)> before;  // before the marks are read
+    std::function<void(Connection&, const TestDatabase&)> change;
+    bool changes;
+};
+
+class ConnectionDataVersion : public ::testing::TestWithParam<DataChange> {};
+
+TEST_P(ConnectionDataVersion, MarksMoveWhenTheDataMayHaveChanged) {
+    TestDatabase db(Schema);
+    auto connection = db.connect();
+    if (GetParam().before) GetParam().before(*connection);
+    const std::optional<DataVersion> read = connection->dataVersion();
+    ASSERT_TRUE(read);
+    GetParam().change(*connection, db);
+    EXPECT_EQ(connection->dataVersion() != read, GetParam().changes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConnectionDataVersion,
+    ::testing::Values(
+        DataChange{"Reading", {}, [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("SELECT * FROM T")); },
+                   false},
+        DataChange{"RowUpdated", {},
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("UPDATE T SET NAME = 'x'")); }, true},
+        DataChange{"UpdateOfNoRow", {},
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("UPDATE T SET NAME = 'x' WHERE ID = 9")); },
+                   false},
+        DataChange{"TransactionRolledBack",
+                   [](Connection& c) {
+                       c.beginTrans();
+                       c.execute(QStringLiteral("DELETE FROM T"));
+                   },
+                   [](Connection& c, const TestDatabase&) { c.rollbackTrans(); }, true},
+        DataChange{"RollbackStatement",
+                   [](Connection& c) { c.execute(QStringLiteral("BEGIN; DELETE FROM T;")); },
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("ROLLBACK")); }, true},
+        DataChange{"OtherConnectionCommits", {},
+                   [](Connection&, const TestDatabase& db) { db.connect()->execute(QStringLiteral("DELETE FROM T")); }, true},
+        DataChange{"TableCreated", {},
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("CREATE TABLE U (X INT)")); }, true},
+        DataChange{"OpenedAgain", {},
+                   [](Connection& c, const TestDatabase&) {
+                       c.close();
+                       EXPECT_FALSE(c.dataVersion());
+                       c.open();
+                   },
+                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Connection, DataVersionMovesWhenWorkInsideATransactionIsUndone) {
+    TestDatabase db(Schema);
+    auto connection = db.connect();
+    connection->beginTrans();
+    std::optional<DataVersion> read;
+    errorOf([&] {
+        connection->runAllOrNothing([&] {
+            connection->execute(QStringLiteral("DELETE FROM T"));
+            read = connection->dataVersion();
+            connection->execute(QStringLiteral("INSERT INTO MISSING VALUES (1)"));
+        });
+    });
+    ASSERT_TRUE(read);
+    EXPECT_NE(connection->dataVersion(), read);
+}
+
+}  // namespace

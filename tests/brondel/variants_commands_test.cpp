@@ -1,5 +1,6 @@
 #include "variants_fixture.h"
 
+#include "brondel/console/sidebar_section.h"
 #include "brondel/variants/variant_code.h"
 #include "brondel/variants/variant_configurator.h"
 
@@ -85,6 +86,45 @@ TEST_F(VariantCommands, DeletedConfiguratorReopensOnANewFirstDimensionWithoutVar
     edit("TXT_DESCR")->typeText("colore");
     ASSERT_TRUE(save());
     EXPECT_EQ(stored(), QStringList{"A0"});
+}
+
+// The sidebar's enabling is read again once per change the console writes, whatever events follow it.
+class VariantEnabling : public VariantsTest {
+protected:
+    // How many times the enabling query was sent since the console had sent mark statements.
+    qsizetype enablingReadsSince(qsizetype mark) const {
+        return statements_.mid(mark).count(brondel::sidebarEnablingStatement(QStringLiteral("1")));
+    }
+};
+
+TEST_F(VariantEnabling, EditSavedReadsItOnce) {
+    openConfigurator(true);
+    select("A0");
+    const qsizetype mark = statements_.size();
+    edit("TXT_DESCR")->typeText("tinta");
+    ASSERT_TRUE(save());
+    EXPECT_EQ(enablingReadsSince(mark), 1);
+}
+
+TEST_F(VariantEnabling, EditUndoneReadsItNever) {
+    openConfigurator(true);
+    select("A0");
+    const qsizetype mark = statements_.size();
+    edit("TXT_DESCR")->typeText("tinta");
+    ASSERT_TRUE(navigator()->pressButton("Annulla"));
+    EXPECT_EQ(enablingReadsSince(mark), 0);
+}
+
+TEST_F(VariantEnabling, FirstDimensionSavedSwitchesOnItsSectionsWithOneReading) {
+    openConfigurator(false, {warehouse});
+    ASSERT_FALSE(enabledItems().contains("ITMOPZVAR"));
+    ASSERT_EQ(frame()->status(), host::frame_status::Adding);  // an empty configurator opens on a new row
+    const qsizetype mark = statements_.size();
+    edit("TXT_DESCR")->typeText("colore");
+    edit("TXT_SIZE")->typeText("3");
+    ASSERT_TRUE(save());
+    EXPECT_EQ(enablingReadsSince(mark), 1);
+    EXPECT_TRUE(enabledItems().contains("ITMOPZVAR"));
 }
 
 // "Variante riservata per configurazione": one dimension only, kept while configurations use it.

@@ -70,6 +70,7 @@ SqliteEngine::SqliteEngine(const ConnectionString& settings) : path_(settings.va
             return 0;
         });
         tsql::registerExtensions(db_);
+        sqlite3_rollback_hook(db_, [](void* engine) { ++static_cast<SqliteEngine*>(engine)->rollbacks_; }, this);
         if (!native) dialect_ = tsql::makeTsqlDialect(db_);
     } catch (const automation::Error& error) {
         native_.reset();
@@ -85,6 +86,7 @@ SqliteEngine::~SqliteEngine() {
     // Statements are finalized before the connection closes.
     dialect_.reset();
     native_.reset();
+    sqlite3_finalize(versionQuery_);
     if (db_) sqlite3_close_v2(db_);
 }
 
@@ -121,7 +123,25 @@ void SqliteEngine::setSavepoint(const QString& name) { executeGenerated(QStringL
 void SqliteEngine::releaseSavepoint(const QString& name) { executeGenerated(QStringLiteral("RELEASE ") + name, {}); }
 
 void SqliteEngine::rollbackToSavepoint(const QString& name) {
+    ++rollbacks_;  // no hook reports a savepoint undone
     executeGenerated(QStringLiteral("ROLLBACK TO ") + name, {});
+}
+
+std::optional<DataVersion> SqliteEngine::dataVersion() {
+    // data_version moves with other connections' commits only; this connection's own writes are its changes
+    // and rollbacks.
+    if (!versionQuery_ &&
+        sqlite3_prepare_v3(db_, "SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version", -1,
+                           SQLITE_PREPARE_PERSISTENT, &versionQuery_, nullptr) != SQLITE_OK) {
+        return std::nullopt;
+    }
+    std::optional<DataVersion> version;
+    if (sqlite3_step(versionQuery_) == SQLITE_ROW) {
+        version = DataVersion{0, sqlite3_total_changes64(db_), rollbacks_, sqlite3_column_int64(versionQuery_, 0),
+                              sqlite3_column_int64(versionQuery_, 1)};
+    }
+    sqlite3_reset(versionQuery_);
+    return version;
 }
 
 QString SqliteEngine::quoteIdentifier(const QString& name) const {

@@ -6,6 +6,7 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace tsql {
 class Dialect;
@@ -41,6 +42,8 @@ public:
     void releaseSavepoint(const QString& name) override;
     void rollbackToSavepoint(const QString& name) override;
     QString quoteIdentifier(const QString& name) const override;
+    // This connection's row changes and rollbacks, and the file's data and schema versions.
+    std::optional<DataVersion> dataVersion() override;
 
     sqlite3* handle() const { return db_; }
 
@@ -53,6 +56,8 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<tsql::Dialect> native_;
     std::unique_ptr<tsql::Dialect> dialect_;  // null when statement text is run natively
+    sqlite3_stmt* versionQuery_ = nullptr;     // prepared on first use
+    qint64 rollbacks_ = 0;
 };
 
 }  // namespace ado

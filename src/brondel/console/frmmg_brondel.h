@@ -6,6 +6,7 @@
 #include "brondel/console/sidebar_section.h"
 #include "brondel/host/library_lock.h"
 
+#include "ado/types.h"
 #include "automation/error.h"
 #include "automation/event.h"
 #include "automation/procedure.h"
@@ -19,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace ado {
@@ -248,6 +250,8 @@ private:
     std::shared_ptr<host::Form> window_;
     QHash<QString, std::shared_ptr<host::Control>> controls_;
     std::array<std::unique_ptr<ConsoleSection>, PanelCount> sections_;
+    // The enabling statement last read and the connection's data marks it was read at.
+    std::optional<std::pair<QString, ado::DataVersion>> enablingReadAt_;
 };
 
 }  // namespace brondel

@@ -23,6 +23,7 @@ using automation::ifElse;
 void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
     automation::reraise("AggiornaStatoAbilitazioneVociSidebar", [this] {
         if (!VociAbilitate) {
+            enablingReadAt_.reset();
             VociAbilitate.emplace();
             PannelliVoci.emplace();
             MessaggiVoci.emplace();
@@ -35,13 +36,21 @@ void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
                                               : required(global()->translator())->translate(section.message));
             }
         }
+        // The items follow the data: while the connection has seen no change since the last reading, the
+        // query would give the same row again.
+        const QString statement = sidebarEnablingStatement(automation::cstr(CompanyCode));
+        const std::optional<ado::DataVersion> version = required(ConsoleConnection)->dataVersion();
+        if (version && enablingReadAt_ && *enablingReadAt_ == std::pair(statement, *version))
+            return;
+        enablingReadAt_.reset();
         const std::shared_ptr<ado::Recordset> result =
-            required(ConsoleConnection)
-                ->execute(sidebarEnablingStatement(automation::cstr(CompanyCode)), nullptr, ado::TextKind::Statement);
+            ConsoleConnection->execute(statement, nullptr, ado::TextKind::Statement);
         if (!result->isBof() && !result->isEof()) {
             for (const char* column : sidebarEnablingColumns())
                 (*VociAbilitate)[QString::fromLatin1(column)] = automation::cdbl(result->value(QString::fromLatin1(column))) == 1;
         }
+        if (version)
+            enablingReadAt_.emplace(statement, *version);
     });
 }
 
