@@ -1,6 +1,7 @@
 #include "suite/widgets/edit_view.h"
 
 #include "suite/widgets/key_codes.h"
+#include "suite/widgets/standard_icons.h"
 #include "suite/widgets/view_hub.h"
 
 #include "suite/framework/edit_model.h"
@@ -27,7 +28,7 @@ constexpr int TabKey = 9;
 
 EditView::EditView(ViewHub& hub, std::shared_ptr<EditModel> model, QWidget* parent)
     : QLineEdit(parent), ViewBinding(hub, *this, model), model_(std::move(model)) {
-    lookupAction_ = addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QLineEdit::TrailingPosition);
+    lookupAction_ = addAction(standardIcon(style(), QStyle::SP_FileDialogContentsView), QLineEdit::TrailingPosition);
     lookupAction_->setToolTip(QStringLiteral("Ricerca (F3)"));
     connect(lookupAction_, &QAction::triggered, this, [this] { lookup(); });
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {

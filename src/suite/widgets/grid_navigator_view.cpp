@@ -1,5 +1,7 @@
 #include "suite/widgets/grid_navigator_view.h"
 
+#include "suite/widgets/standard_icons.h"
+
 #include "suite/framework/grid_navigator_model.h"
 
 #include "brondel/console/host_components/types.h"
@@ -16,13 +18,13 @@ namespace button = host::navigator_button;
 QIcon GridNavigatorView::icon(const QString& caption) {
     QStyle* style = QApplication::style();
     if (caption == button::New)
-        return style->standardIcon(QStyle::SP_FileIcon);
+        return standardIcon(style, QStyle::SP_FileIcon);
     if (caption == button::Save)
-        return style->standardIcon(QStyle::SP_DialogApplyButton);
+        return standardIcon(style, QStyle::SP_DialogApplyButton);
     if (caption == button::Undo)
-        return style->standardIcon(QStyle::SP_DialogCancelButton);
+        return standardIcon(style, QStyle::SP_DialogCancelButton);
     if (caption == button::Delete)
-        return style->standardIcon(QStyle::SP_TrashIcon);
+        return standardIcon(style, QStyle::SP_TrashIcon);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "suite/widgets/menu_tree_view.h"
 
+#include "suite/widgets/standard_icons.h"
+
 #include "suite/framework/menu_tree_model.h"
 
 #include "automation/variant.h"
@@ -62,7 +64,7 @@ void MenuTreeView::sync() {
         QStyle::StandardPixmap icon = folder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon;
         if (entry.node.marked)
             icon = QStyle::SP_DialogApplyButton;
-        item->setIcon(0, style()->standardIcon(icon));
+        item->setIcon(0, standardIcon(style(), icon));
         item->setFont(0, entry.node.marked ? bold : plain);
     }
     QTreeWidgetItem* selected = row(model_->selectedEntry());
