@@ -57,7 +57,8 @@ void OpenConsole(benchmark::State& state) {
     for (auto _ : state) {
         suite::ModuleWindow* window = app.openProgram(suite::HostApplication::ConsoleProgram);
         QApplication::processEvents();
-        if (!window) state.SkipWithError("the console did not open");
+        if (!window)
+            state.SkipWithError("the console did not open");
         state.PauseTiming();
         app.closeModules();
         QApplication::processEvents();

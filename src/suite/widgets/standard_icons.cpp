@@ -20,8 +20,8 @@ public:
 }  // namespace
 
 QIcon standardIcon(QStyle* style, QStyle::StandardPixmap which) {
-    auto* cache = static_cast<IconCache*>(
-        style->findChild<QObject*>(QLatin1String(IconCache::Name), Qt::FindDirectChildrenOnly));
+    auto* cache =
+        static_cast<IconCache*>(style->findChild<QObject*>(QLatin1String(IconCache::Name), Qt::FindDirectChildrenOnly));
     if (!cache)
         cache = new IconCache(style);
     auto it = cache->icons.find(which);
