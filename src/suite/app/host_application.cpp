@@ -1,6 +1,7 @@
 #include "suite/app/host_application.h"
 
 #include "suite/app/component_loader.h"
+#include "suite/app/control_finder.h"
 #include "suite/app/host_model_factory.h"
 #include "suite/app/main_window.h"
 #include "suite/app/module_window.h"
@@ -18,6 +19,7 @@
 #include "suite/db/suite_database.h"
 #include "suite/framework/form_model.h"
 #include "suite/framework/grid_navigator_model.h"
+#include "suite/framework/model_node.h"
 #include "suite/framework/navigator_model.h"
 #include "suite/framework/screen_model.h"
 #include "suite/framework/status_bar_model.h"
@@ -270,8 +272,20 @@ GridNavigatorModel* frameNavigator(const ModuleWindow* window) {
     // The toolbar acts on the console a person sees: never on a minimised or hidden one.
     if (const QMdiSubWindow* shown = window->subWindow(); shown && (shown->isMinimized() || !shown->isVisible()))
         return nullptr;
+    const auto shown = [](const host::Control* control) {
+        ModelNode* node = nodeOf(const_cast<host::Control*>(control));
+        return node && node->isVisibleInTree();
+    };
     auto* frame = dynamic_cast<VirtualFrameModel*>(window->module()->activeFrame().get());
-    return frame ? dynamic_cast<GridNavigatorModel*>(frame->navigator().get()) : nullptr;
+    auto* navigator = frame ? dynamic_cast<GridNavigatorModel*>(frame->navigator().get()) : nullptr;
+    if ((navigator && shown(navigator)) || !window->form())
+        return navigator;
+    // Sections that do not name their frame to the host (options, groupings, sub-codes) still show a
+    // navigator: the toolbar and its keys act on the one the person sees.
+    const std::shared_ptr<host::Control> visible = ControlFinder(*window->form()).find([&](const host::Control& control) {
+        return dynamic_cast<const GridNavigatorModel*>(&control) && shown(&control);
+    });
+    return visible ? dynamic_cast<GridNavigatorModel*>(visible.get()) : navigator;
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <cmath>
+#include <utility>
 #include <optional>
 
 namespace suite {
@@ -33,6 +34,17 @@ const QString NotANumberMessage = QStringLiteral("Il campo \"%1\" deve contenere
 const QString NotAnIntegerMessage = QStringLiteral("Il campo \"%1\" deve contenere un numero intero.");
 const QString KeyPresentMessage = QStringLiteral("Il codice \"%1\" è già presente.");
 const QString PendingEditQuestion = QStringLiteral("Il record corrente è stato modificato. Salvare le modifiche?");
+
+// Where a control stands on its form (top, left in twips): its geometry is relative to its container.
+std::pair<int, int> formPosition(host::Control& control) {
+    int top = 0;
+    int left = 0;
+    for (ModelNode* node = nodeOf(&control); node && node->parentNode(); node = node->parentNode()) {
+        top += node->control().top();
+        left += node->control().left();
+    }
+    return {top, left};
+}
 
 }  // namespace
 
@@ -274,9 +286,25 @@ bool VirtualFrameModel::addNew() {
     if (status_ != status::Adding)
         return false;
     showRow();
-    if (keyControl_ && keyControl_->canTakeFocus())
-        keyControl_->setFocus();
+    focusFirstField();
     return true;
+}
+
+void VirtualFrameModel::focusFirstField() {
+    if (keyControl_ && keyControl_->canTakeFocus()) {
+        keyControl_->setFocus();
+        return;
+    }
+    // A key the frame fills itself (a progressive) is disabled: the person starts typing in the field the
+    // Tab order reaches first.
+    host::DataControl* first = nullptr;
+    for (const Binding& binding : bindings_) {
+        if (binding.control->canTakeFocus() &&
+            (!first || formPosition(*binding.control) < formPosition(*first)))
+            first = binding.control.get();
+    }
+    if (first)
+        first->setFocus();
 }
 
 bool VirtualFrameModel::save(bool check, bool) {

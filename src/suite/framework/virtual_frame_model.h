@@ -24,7 +24,8 @@ class GridNavigatorModel;
 //   add (navigator "Nuovo", setStatus(2)): a pending row is saved first; BeforeAddNew (Cancel: nothing
 //       happens, status as it was); the recordset adds a row holding the controls' default values;
 //       AfterAddNew(true); status 2 and ChangeStatus(2); the controls show the new row (values written
-//       by the handlers included) and the key control gets the focus.
+//       by the handlers included) and the key control gets the focus (when it cannot take it, the bound
+//       control first in the form's order, top to bottom then left to right).
 // Whenever the controls show a row, edits with a decode decode their new value.
 //   save (navigator "Conferma", save()): the controls' values go into the row; the mandatory check;
 //       BeforeUpdate (Cancel: the row stays in edit, status unchanged); the row is written (a write error
@@ -104,6 +105,7 @@ private:
     void changeStatus(qint16 status, qint32 reason);
     void showRow();
     void takeRowFromControls();
+    void focusFirstField();
     bool mandatoryFieldsFilled();
     // Refuses, in the field's words and with the focus on it, a numeric field whose text is not a number or
     // whose bound column holds integers and the number has a fraction.

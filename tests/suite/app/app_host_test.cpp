@@ -9,6 +9,7 @@
 #include "suite/widgets/view_binding.h"
 #include "suite/widgets/view_hub.h"
 
+#include "suite/framework/edit_model.h"
 #include "suite/framework/form_model.h"
 #include "suite/framework/host_script_model.h"
 #include "suite/framework/scripted_messages.h"
@@ -250,6 +251,49 @@ TEST_F(AppTest, TabGoesThroughTheFieldsThenTheGridAsOneStopThenTheButtonsWithout
     EXPECT_EQ(reserved, stops.size() - 2) << stops.join(' ').toStdString();
     EXPECT_EQ(stops.count("GRD_CONFIGVAR"), 1);
     EXPECT_EQ(frame->recordset()->absolutePosition(), 1);
+}
+
+// A person at the keyboard shows a section (typing its choice when it asks for one), presses Ctrl+N and
+// types straight away: the keys land in the section's first editable field.
+TEST_F(AppTest, AfterNuovoTheFocusIsInTheSectionsFirstEditableField) {
+    struct Case {
+        const char* group;
+        const char* item;
+        const char* choiceField;
+        const char* choice;
+        const char* focused;
+    };
+    const Case cases[] = {
+        {"GRPCONVAR", "ITMCONFIGVAR", nullptr, nullptr, "TXT_DESCR"},
+        {"GRPCONVAR", "ITMOPZVAR", "TXT_VAROPZ", "1", "TXT_OPZIONE"},
+        {"GRPCONVAR", "ITMRAGGRUP", "TXT_PROGRAGGR", "1", "TXT_CODRAGGR"},
+        {"GRPCONVAR", "ITMPRIELA", nullptr, nullptr, "GRD_PRIORLETT"},
+        {"GRPCONART", "ITMCONFIGART", nullptr, nullptr, "TXT_DESCRCONFART"},
+        {"GRPCONART", "ITMSUBCOD", nullptr, nullptr, "TXT_SUBCODICE"},
+    };
+    const auto host = start(headless());
+    suite::ModuleWindow& console = openConsole(*host);
+    QMainWindow& main = host->mainWindow();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    suite::ControlFinder find(*console.form());
+    const auto sidebar = std::dynamic_pointer_cast<suite::SidebarModel>(find.byKind(host::ControlKind::Sidebar));
+    for (const Case& c : cases) {
+        ASSERT_TRUE(sidebar->clickItem(c.group, c.item)) << c.item;
+        if (c.choiceField) {
+            auto field = std::dynamic_pointer_cast<suite::EditModel>(find.byName(c.choiceField));
+            ASSERT_TRUE(field->typeText(c.choice) && field->leave()) << c.item;
+        }
+        console.hub().syncAll();
+        QTest::keyClick(&main, Qt::Key_N, Qt::ControlModifier);
+        console.hub().syncAll();
+        EXPECT_TRUE(host->mainWindow().toolbarAction("Annulla")->isEnabled()) << c.item << ": no new row";
+        QWidget* expected = &console.hub().viewOf(find.byName(c.focused).get())->widget();
+        EXPECT_EQ(QApplication::focusWidget(), expected)
+            << c.item << ": " << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+        QTest::keyClick(&main, Qt::Key_Escape);
+        console.hub().syncAll();
+    }
 }
 
 TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
