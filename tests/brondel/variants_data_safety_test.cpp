@@ -60,7 +60,7 @@ TEST_P(VariantMalformedNumber, IsRefusedInTheFieldsWordsWithTheFocusOnIt) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, VariantMalformedNumber,
     ::testing::Values(
-        Malformed{"SizeMinusSign", "TXT_SIZE", "-", "-", {}, "Il campo \"Dimensione \" deve contenere un numero."},
+        Malformed{"SizeCommaAlone", "TXT_SIZE", ",", ",", {}, "Il campo \"Dimensione \" deve contenere un numero."},
         Malformed{"SizePoint", "TXT_SIZE", ".", ".", {}, "Il campo \"Dimensione \" deve contenere un numero."},
         Malformed{"IntegerDigitsCutAfterTheComma", "TXT_NUMINT", "2,5", "2,",
                   [](VariantsTest& t) { static_cast<VariantMalformedNumber&>(t).comboOf("CBO_NATURA")->pick(1); },

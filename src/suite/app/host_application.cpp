@@ -349,8 +349,13 @@ int HostApplication::runScript() {
 }
 
 int HostApplication::run() {
-    window_->resize(1100, 800);
-    window_->show();
+    // A person's screen decides where and how large; pictures and scripts always draw at the same size.
+    if (interactive_) {
+        window_->showFitted(QSize(1100, 800));
+    } else {
+        window_->resize(1100, 800);
+        window_->show();
+    }
     BusyCursor busy(std::dynamic_pointer_cast<ScreenModel>(factory_->screen()));
     int code = 0;
     if (!options_.script.isEmpty()) {

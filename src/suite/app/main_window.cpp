@@ -13,7 +13,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -44,6 +46,20 @@ MainWindow::MainWindow(std::shared_ptr<NavigatorModel> navigator, std::shared_pt
     QMenu* windows = menuBar()->addMenu(QStringLiteral("F&inestre"));
     windows->addAction(QStringLiteral("&Sovrapponi"), area_, &QMdiArea::cascadeSubWindows);
     windows->addAction(QStringLiteral("&Affianca"), area_, &QMdiArea::tileSubWindows);
+    windows->addSeparator();
+    // The desktop's keys for the window of a program inside the main window.
+    windows->addAction(QStringLiteral("&Ingrandisci"), QKeySequence(Qt::CTRL | Qt::Key_F10), this, [this] {
+        if (QMdiSubWindow* active = area_->activeSubWindow())
+            active->showMaximized();
+    });
+    windows->addAction(QStringLiteral("&Ripristina"), QKeySequence(Qt::CTRL | Qt::Key_F5), this, [this] {
+        if (QMdiSubWindow* active = area_->activeSubWindow())
+            active->showNormal();
+    });
+    windows->addAction(QStringLiteral("Ri&duci a icona"), QKeySequence(Qt::CTRL | Qt::Key_F9), this, [this] {
+        if (QMdiSubWindow* active = area_->activeSubWindow())
+            active->showMinimized();
+    });
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("&Informazioni"), this, [this] {
         QMessageBox::about(this, QStringLiteral("Informazioni"),
@@ -148,6 +164,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showFitted(QSize size) {
+    size = size.expandedTo(sizeHint());
+    resize(size);
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), size);
+    // The window manager adds a title bar and borders the window does not know before it is shown: leave
+    // room for them.
+    const int titleBar = 2 * QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).height() + 8;
+    if (size.width() + 16 > available.width() || size.height() + titleBar > available.height()) {
+        showMaximized();
+        return;
+    }
+    move(available.topLeft() + QPoint((available.width() - size.width()) / 2, (available.height() - size.height() - titleBar) / 2));
+    show();
 }
 
 }  // namespace suite

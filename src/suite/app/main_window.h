@@ -50,6 +50,9 @@ public:
     void refreshToolbar();
     QAction* toolbarAction(const QString& text) const { return actions_.value(text); }
     QString statusText(int panel) const;
+    // Shows the window at size (or at the size of what it holds, when larger) where the screen has room
+    // for it with its title bar; maximised where it has not (a small screen, a large font setting).
+    void showFitted(QSize size);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -19,7 +19,7 @@ EditModel::EditModel(const host::ControlDesign& design, LookupWindowCreator look
       maxLength_(design.maxLength),
       displayLength_(design.maxLength),
       upperCase_(design.upperCase),
-      numeric_(design.numeric) {}
+      numeric_(design.numeric), negative_(design.negative) {}
 
 void EditModel::setText(const QString& text) {
     if (text == this->text())
@@ -61,7 +61,8 @@ void EditModel::setDisplayLength(int length) {
 QString EditModel::filtered(const QString& typed) const {
     QString result;
     for (const QChar c : typed) {
-        if (numeric_ && !c.isDigit() && c != QLatin1Char('-') && c != QLatin1Char('.') && c != QLatin1Char(','))
+        const bool sign = c == QLatin1Char('-') && negative_ && result.isEmpty();
+        if (numeric_ && !c.isDigit() && !sign && c != QLatin1Char('.') && c != QLatin1Char(','))
             continue;
         result += c;
     }

@@ -2,7 +2,10 @@
 
 #include "suite/framework/combo_model.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 
 namespace suite {
@@ -30,9 +33,21 @@ void ComboView::sync() {
         clear();
         for (int i = 0; i < model_->count(); ++i)
             addItem(model_->itemText(i));
+        fitPopup();
     }
     if (currentIndex() != model_->currentIndex())
         setCurrentIndex(model_->currentIndex());
+}
+
+void ComboView::fitPopup() {
+    // The list opens at least as wide as its longest entry, even where the field is narrower.
+    const QFontMetrics metrics(view()->font());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+    const int margins = 2 * view()->frameWidth() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) +
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + metrics.averageCharWidth() * 2;
+    view()->setMinimumWidth(widest + margins);
 }
 
 void ComboView::keyPressEvent(QKeyEvent* event) {

@@ -23,6 +23,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void fitPopup();
+
     std::shared_ptr<ComboModel> model_;
 };
 

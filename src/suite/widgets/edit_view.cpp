@@ -53,13 +53,22 @@ void EditView::sync() {
     }
     lookupAction_->setVisible(model_->hasLookup());
     QPalette colours = palette();
-    QColor base = QPalette().color(QPalette::Base);
+    const QPalette standard;
+    QColor base = standard.color(QPalette::Base);
     if (!model_->isValid())
         base = InvalidBase;
     else if (model_->isMandatory() && model_->isEnabled())
         base = MandatoryBase;
-    if (colours.color(QPalette::Base) != base) {
-        colours.setColor(QPalette::Base, base);
+    // A disabled field is filled with the window's colour and greys its text, empty or not: the border
+    // alone does not tell a person that the field takes no input.
+    const QColor disabledBase = standard.color(QPalette::Window);
+    const QColor disabledText = standard.color(QPalette::Disabled, QPalette::WindowText);
+    if (colours.color(QPalette::Active, QPalette::Base) != base ||
+        colours.color(QPalette::Disabled, QPalette::Base) != disabledBase) {
+        colours.setColor(QPalette::Active, QPalette::Base, base);
+        colours.setColor(QPalette::Inactive, QPalette::Base, base);
+        colours.setColor(QPalette::Disabled, QPalette::Base, disabledBase);
+        colours.setColor(QPalette::Disabled, QPalette::Text, disabledText);
         setPalette(colours);
     }
 }

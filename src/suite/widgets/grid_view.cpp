@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace suite {
@@ -36,6 +37,11 @@ GridView::GridView(ViewHub& hub, std::shared_ptr<GridModel> model, QWidget* pare
         const QString field = rows_->column(section).field;
         gesture([this, field] { model_->clickSelectAll(field); });
     });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (!fitting_)
+            sizedByPerson_.insert(section);
+    });
+    connect(rows_, &QAbstractItemModel::dataChanged, this, [this] { fitPending_ = true; });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
         if (isSyncing() || !current.isValid())
             return;
@@ -48,6 +54,8 @@ GridView::GridView(ViewHub& hub, std::shared_ptr<GridModel> model, QWidget* pare
         if (row != model_->currentRow())
             QTimer::singleShot(0, this, [this] { showCurrentRow(); });
     });
+    // The model read the rows it had before this view existed.
+    applyLayout();
     sync();
 }
 
@@ -62,6 +70,8 @@ void GridView::sync() {
         return;  // the rows are read again once the edit is confirmed
     if (rows_->refresh())
         applyLayout();
+    else if (std::exchange(fitPending_, false))
+        fitColumns();
     showCurrentRow();
 }
 
@@ -69,12 +79,50 @@ void GridView::modelChanged() { hub().scheduleSync(); }
 
 void GridView::applyLayout() {
     clearSpans();
-    for (int section = 0; section < rows_->columnCount(); ++section)
-        setColumnWidth(section, std::max(toPixels(rows_->column(section).width), 24));
+    sizedByPerson_.clear();
+    {
+        QScopedValueRollback guard(fitting_, true);
+        for (int section = 0; section < rows_->columnCount(); ++section)
+            setColumnWidth(section, designedWidth(section));
+    }
     for (int row = 0; row < rows_->rowCount(); ++row) {
         if (rows_->isHeading(row) && rows_->columnCount() > 1)
             setSpan(row, 0, 1, rows_->columnCount());
     }
+    fitColumns();
+}
+
+int GridView::designedWidth(int section) const { return std::max(toPixels(rows_->column(section).width), 24); }
+
+void GridView::fitColumns() {
+    fitPending_ = false;
+    const int columns = rows_->columnCount();
+    int last = columns - 1;  // it stretches to the grid's edge by itself
+    while (last >= 0 && isColumnHidden(last))
+        --last;
+    if (last <= 0)
+        return;
+    QScopedValueRollback guard(fitting_, true);
+    int room = viewport()->width() - designedWidth(last);
+    for (int section = 0; section < last; ++section) {
+        if (!isColumnHidden(section))
+            room -= sizedByPerson_.contains(section) ? columnWidth(section) : designedWidth(section);
+    }
+    for (int section = 0; section < last; ++section) {
+        if (isColumnHidden(section) || sizedByPerson_.contains(section))
+            continue;
+        const int designed = designedWidth(section);
+        const int wanted = std::max(sizeHintForColumn(section), horizontalHeader()->sectionSizeHint(section));
+        const int extra = std::clamp(wanted - designed, 0, std::max(room, 0));
+        if (columnWidth(section) != designed + extra)
+            setColumnWidth(section, designed + extra);
+        room -= extra;
+    }
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitColumns();
 }
 
 void GridView::showCurrentRow() {

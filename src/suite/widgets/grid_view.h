@@ -2,6 +2,7 @@
 
 #include "suite/widgets/view_binding.h"
 
+#include <QSet>
 #include <QTableView>
 
 namespace suite {
@@ -26,13 +27,21 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyLayout();
+    // Columns open at their designed widths; the room the grid has beyond them widens, left to right,
+    // the columns whose caption or texts would be cut. A column the person sized keeps its size.
+    void fitColumns();
+    int designedWidth(int section) const;
     void showCurrentRow();
 
     std::shared_ptr<GridModel> model_;
     GridTableModel* rows_;
+    QSet<int> sizedByPerson_;
+    bool fitting_ = false;
+    bool fitPending_ = false;  // texts changed since the columns were last fitted
 };
 
 }  // namespace suite

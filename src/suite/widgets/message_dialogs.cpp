@@ -4,8 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace suite {
 
@@ -85,7 +88,26 @@ QMessageBox* MessageDialogs::createBox(const QString& text, qint32 style, const 
         if (i == defaultIndex)
             box->setDefaultButton(button);
     }
+    keepTitleWhole(*box);
     return box;
+}
+
+int MessageDialogs::titleRoom(const QString& title) {
+    // The window manager's title bar: the title in the bold title font, its icon and its close box.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 4 * QFontMetrics(font).height() + 24;
+}
+
+void MessageDialogs::keepTitleWhole(QMessageBox& box) {
+    // A message box sizes itself by its text: a short text under a long title would cut the title. An
+    // empty item across the box's grid holds it as wide as the title needs (a minimum width alone is
+    // overridden by the box's own sizing).
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(titleRoom(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 qint32 MessageDialogs::showMessage(const QString& text, qint32 style, const QString& title) {

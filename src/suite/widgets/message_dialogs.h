@@ -20,8 +20,12 @@ public:
 
     // The dialog for a style, not yet shown; each button carries its answer in the property "answer".
     static QMessageBox* createBox(const QString& text, qint32 style, const QString& title, QWidget* parent);
+    // The width, in pixels, a window needs for its title bar to show title whole.
+    static int titleRoom(const QString& title);
 
 private:
+    static void keepTitleWhole(QMessageBox& box);
+
     QPointer<QWidget> parent_;
 };
 

@@ -18,8 +18,9 @@ using host::ControlKind;
 
 class ControlsTest : public FrameworkTest {
 protected:
-    std::shared_ptr<suite::EditModel> edit(int maxLength, bool upperCase, bool numeric) {
+    std::shared_ptr<suite::EditModel> edit(int maxLength, bool upperCase, bool numeric, bool negative = false) {
         host::ControlDesign design;
+        design.negative = negative;
         design.kind = ControlKind::Edit;
         design.name = "TXT_PROVA";
         design.maxLength = maxLength;
@@ -61,13 +62,14 @@ struct Typing {
     bool numeric;
     const char* typed;
     const char* shown;
+    bool negative = false;
 };
 
 class TypingTest : public ControlsTest, public ::testing::WithParamInterface<Typing> {};
 
 TEST_P(TypingTest, TheFieldKeepsWhatItsSettingsAllow) {
     const Typing& c = GetParam();
-    auto field = edit(c.maxLength, c.upperCase, c.numeric);
+    auto field = edit(c.maxLength, c.upperCase, c.numeric, c.negative);
     ASSERT_TRUE(field->typeText(c.typed));
     EXPECT_EQ(field->text(), c.shown);
     EXPECT_TRUE(field->hasFocus());
@@ -76,6 +78,10 @@ TEST_P(TypingTest, TheFieldKeepsWhatItsSettingsAllow) {
 INSTANTIATE_TEST_SUITE_P(Settings, TypingTest,
                          ::testing::Values(Typing{0, false, false, "abc", "abc"}, Typing{0, true, false, "abc", "ABC"},
                                            Typing{2, false, false, "abc", "ab"}, Typing{3, false, true, "1a2b3c4", "123"},
+                                           // A minus sign only leads, and only where negatives make sense.
+                                           Typing{3, false, true, "-", ""}, Typing{4, false, true, "-1,5", "1,5"},
+                                           Typing{4, false, true, "-1-2", "-12", true},
+                                           Typing{4, false, true, "-", "-", true},
                                            // An emoji takes two units: cut before it rather than through it.
                                            Typing{3, false, false, "ab\xF0\x9F\x98\x80", "ab"},
                                            Typing{4, false, false, "ab\xF0\x9F\x98\x80", "ab\xF0\x9F\x98\x80"}));

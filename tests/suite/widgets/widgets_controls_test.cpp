@@ -15,9 +15,11 @@
 #include "automation/error.h"
 #include "brondel/console/host_components/types.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QStyle>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -208,6 +210,46 @@ TEST_F(ControlsTest, TheWheelChangesAComboOnlyWhileItHasTheFocus) {
     box->setFocus();
     wheel();
     EXPECT_EQ(model->currentIndex(), 1);
+}
+
+// What a person sees of a field: the colour at its middle and at its text's place.
+TEST_F(ControlsTest, ADisabledFieldLooksDisabledEmptyOrNotMandatoryOrNot) {
+    const auto plain = edit("TXT_PLAIN");
+    const auto mandatory = edit("TXT_MANDATORY");
+    mandatory->setMandatory(true);
+    const auto fill = [&](const std::shared_ptr<suite::EditModel>& model) {
+        hub_->syncAll();
+        auto* field = view<suite::EditView>(model);
+        return field->grab().toImage().pixelColor(field->width() - 8, field->height() / 2);
+    };
+    const QColor enabled = fill(plain);
+    const QColor enabledMandatory = fill(mandatory);
+    plain->setEnabled(false);
+    mandatory->setEnabled(false);
+    const QColor window = formView_->palette().color(QPalette::Window);
+    EXPECT_NE(fill(plain), enabled);
+    EXPECT_EQ(fill(plain), window);
+    EXPECT_NE(fill(mandatory), enabledMandatory);
+    EXPECT_EQ(fill(mandatory), window);
+    plain->setText("12");
+    hub_->syncAll();
+    auto* field = view<suite::EditView>(plain);
+    EXPECT_EQ(field->palette().color(QPalette::Disabled, QPalette::Text),
+              field->palette().color(QPalette::Disabled, QPalette::WindowText));
+}
+
+TEST_F(ControlsTest, AComboListOpensWideEnoughForItsLongestEntry) {
+    const auto model = add<suite::ComboModel>(ControlKind::Combo, "CBO_SUBVARPADRE", {150, 900, 1500, 315});
+    const QString longest = QStringLiteral("Subvariante padre se non presente nella riga");
+    model->addItem("No", 0);
+    model->addItem(longest, 1);
+    hub_->syncAll();
+    auto* box = view<suite::ComboView>(model);
+    ASSERT_LT(box->width(), box->fontMetrics().horizontalAdvance(longest));
+    box->showPopup();
+    const QWidget* list = box->view();
+    EXPECT_GE(list->width(), list->fontMetrics().horizontalAdvance(longest) + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    box->hidePopup();
 }
 
 TEST_F(ControlsTest, ClickingACheckBoxTogglesItUnlessRefused) {

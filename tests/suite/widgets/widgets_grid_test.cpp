@@ -75,6 +75,34 @@ TEST_F(GridViewTest, ShowsTheVisibleColumnsWithTheirCaptionsAndWidths) {
     EXPECT_EQ(view_->rows().rowCount(), grid_->rowCount());
 }
 
+TEST_F(GridViewTest, ColumnsKeepTheirDesignedWidthsAndWidenIntoTheRoomLeftWhereTheirTextsAreCut) {
+    const QString longText = QStringLiteral("PROGRESSIVO COMPOSTO");
+    grid_->DataFormatEXT.connect([&](QVariant& value, const QString& field) {
+        if (field == "MG5E_OPZIONE")
+            value = longText;
+    });
+    grid_->refresh();
+    const int needed = view_->fontMetrics().horizontalAdvance(longText);
+    struct Case {
+        int width;  // of the grid, in pixels
+        int variant;
+        bool optionWhole;
+    };
+    // Narrower than the designed widths; room for the option's texts; maximised; back to narrow.
+    for (const Case c : {Case{300, 80, false}, Case{533, 80, true}, Case{1400, 80, true}, Case{300, 80, false}}) {
+        grid_->move(0, 0, c.width * 15, 4000);
+        hub_->syncAll();
+        EXPECT_EQ(view_->columnWidth(0), c.variant) << c.width;
+        EXPECT_GE(view_->columnWidth(1), 100) << c.width;
+        EXPECT_EQ(view_->columnWidth(1) >= needed, c.optionWhole) << c.width << ": " << view_->columnWidth(1);
+    }
+    // A column the person sized keeps its size.
+    view_->horizontalHeader()->resizeSection(0, 150);
+    grid_->move(0, 0, 1000 * 15, 4000);
+    hub_->syncAll();
+    EXPECT_EQ(view_->columnWidth(0), 150);
+}
+
 TEST_F(GridViewTest, CellsShowTheTextOfDataFormatEXTAndTheColourOfCustomDrawCell) {
     grid_->DataFormatEXT.connect([](QVariant& value, const QString& field) {
         if (field == "MG5E_CODICEVAR_MG5F")

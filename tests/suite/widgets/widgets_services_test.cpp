@@ -161,6 +161,18 @@ TEST_F(ServicesViewTest, MessageBoxesHaveTheButtonsIconAndDefaultOfTheirStyleAnd
     }
 }
 
+TEST_F(ServicesViewTest, AMessageBoxIsWideEnoughForItsWholeTitle) {
+    const QString title = QStringLiteral("Console parametri varianti - Eliminazione impossibile");
+    for (const QString& text : {QStringLiteral("Sì?"), QStringLiteral("Definire un valore di default.")}) {
+        std::unique_ptr<QMessageBox> box(suite::MessageDialogs::createBox(text, 48, title, nullptr));
+        box->show();
+        QApplication::processEvents();
+        QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+        bold.setBold(true);
+        EXPECT_GT(box->width(), QFontMetrics(bold).horizontalAdvance(title) + 60) << text.toStdString();
+    }
+}
+
 TEST_F(ServicesViewTest, TheLookupWindowFiltersItsRowsAndHandsBackTheRowsPicked) {
     suite::LookupView lookup;
     lookup.title = "Documenti";

@@ -30,7 +30,8 @@ struct ControlDesign {
     QString boundColumn;           // the recordset column a frame writes from this control
     bool mandatory = false;        // the frame refuses to save while the control is empty
     bool upperCase = false;        // typed text is turned to upper case
-    bool numeric = false;          // only digits (and sign, decimal point) are accepted
+    bool numeric = false;          // only digits and a decimal separator are accepted
+    bool negative = false;         // numeric: a minus sign may lead (only where a negative makes sense)
     QVariant defaultValue;         // put in the control when its frame starts a new row; Empty: none
     bool enabled = true;
     bool visible = true;
