@@ -22,9 +22,9 @@
 #include "suite/framework/model_node.h"
 #include "suite/framework/navigator_model.h"
 #include "suite/framework/screen_model.h"
-#include "suite/framework/status_bar_model.h"
 #include "suite/framework/scripted_lookups.h"
 #include "suite/framework/scripted_messages.h"
+#include "suite/framework/status_bar_model.h"
 #include "suite/framework/virtual_frame_model.h"
 
 #include "ado/connection.h"
@@ -282,9 +282,10 @@ GridNavigatorModel* frameNavigator(const ModuleWindow* window) {
         return navigator;
     // Sections that do not name their frame to the host (options, groupings, sub-codes) still show a
     // navigator: the toolbar and its keys act on the one the person sees.
-    const std::shared_ptr<host::Control> visible = ControlFinder(*window->form()).find([&](const host::Control& control) {
-        return dynamic_cast<const GridNavigatorModel*>(&control) && shown(&control);
-    });
+    const std::shared_ptr<host::Control> visible =
+        ControlFinder(*window->form()).find([&](const host::Control& control) {
+            return dynamic_cast<const GridNavigatorModel*>(&control) && shown(&control);
+        });
     return visible ? dynamic_cast<GridNavigatorModel*>(visible.get()) : navigator;
 }
 

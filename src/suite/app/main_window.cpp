@@ -15,8 +15,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -177,7 +177,8 @@ void MainWindow::showFitted(QSize size) {
         showMaximized();
         return;
     }
-    move(available.topLeft() + QPoint((available.width() - size.width()) / 2, (available.height() - size.height() - titleBar) / 2));
+    move(available.topLeft() +
+         QPoint((available.width() - size.width()) / 2, (available.height() - size.height() - titleBar) / 2));
     show();
 }
 

@@ -13,13 +13,9 @@ namespace suite {
 
 EditModel::EditModel(const host::ControlDesign& design, LookupWindowCreator lookupWindows,
                      ConnectionProvider connections)
-    : DataControlBase<host::Edit>(design),
-      lookupWindows_(std::move(lookupWindows)),
-      connections_(std::move(connections)),
-      maxLength_(design.maxLength),
-      displayLength_(design.maxLength),
-      upperCase_(design.upperCase),
-      numeric_(design.numeric), negative_(design.negative) {}
+    : DataControlBase<host::Edit>(design), lookupWindows_(std::move(lookupWindows)),
+      connections_(std::move(connections)), maxLength_(design.maxLength), displayLength_(design.maxLength),
+      upperCase_(design.upperCase), numeric_(design.numeric), negative_(design.negative) {}
 
 void EditModel::setText(const QString& text) {
     if (text == this->text())

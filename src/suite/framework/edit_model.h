@@ -18,7 +18,8 @@ class LookupWindow;
 namespace suite {
 
 // An edit field. Gestures: typeText() (focus, then the text as typed: maximum length, upper case,
-// digits, a leading minus only where the design allows negatives), leave() and pressEnter() (confirm the value), openLookup() (pick it from a list).
+// digits, a leading minus only where the design allows negatives), leave() and pressEnter() (confirm the
+// value), openLookup() (pick it from a list).
 //
 // Confirming raises, in order: ItemStarted; StartDecode and the decode (when the field has a decode);
 // Validate; AfterItem; ItemFinished. A Cancel in Validate or AfterItem keeps the focus in the field.

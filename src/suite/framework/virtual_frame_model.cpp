@@ -20,8 +20,8 @@
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <cmath>
-#include <utility>
 #include <optional>
+#include <utility>
 
 namespace suite {
 
@@ -299,8 +299,7 @@ void VirtualFrameModel::focusFirstField() {
     // Tab order reaches first.
     host::DataControl* first = nullptr;
     for (const Binding& binding : bindings_) {
-        if (binding.control->canTakeFocus() &&
-            (!first || formPosition(*binding.control) < formPosition(*first)))
+        if (binding.control->canTakeFocus() && (!first || formPosition(*binding.control) < formPosition(*first)))
             first = binding.control.get();
     }
     if (first)

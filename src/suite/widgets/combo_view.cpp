@@ -45,8 +45,9 @@ void ComboView::fitPopup() {
     int widest = 0;
     for (int i = 0; i < count(); ++i)
         widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
-    const int margins = 2 * view()->frameWidth() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) +
-                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + metrics.averageCharWidth() * 2;
+    const int margins =
+        2 * view()->frameWidth() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) +
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + metrics.averageCharWidth() * 2;
     view()->setMinimumWidth(widest + margins);
 }
 

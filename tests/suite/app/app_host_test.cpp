@@ -290,7 +290,8 @@ TEST_F(AppTest, AfterNuovoTheFocusIsInTheSectionsFirstEditableField) {
         EXPECT_TRUE(host->mainWindow().toolbarAction("Annulla")->isEnabled()) << c.item << ": no new row";
         QWidget* expected = &console.hub().viewOf(find.byName(c.focused).get())->widget();
         EXPECT_EQ(QApplication::focusWidget(), expected)
-            << c.item << ": " << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+            << c.item << ": "
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
         QTest::keyClick(&main, Qt::Key_Escape);
         console.hub().syncAll();
     }

@@ -77,7 +77,8 @@ TEST_P(TypingTest, TheFieldKeepsWhatItsSettingsAllow) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, TypingTest,
                          ::testing::Values(Typing{0, false, false, "abc", "abc"}, Typing{0, true, false, "abc", "ABC"},
-                                           Typing{2, false, false, "abc", "ab"}, Typing{3, false, true, "1a2b3c4", "123"},
+                                           Typing{2, false, false, "abc", "ab"},
+                                           Typing{3, false, true, "1a2b3c4", "123"},
                                            // A minus sign only leads, and only where negatives make sense.
                                            Typing{3, false, true, "-", ""}, Typing{4, false, true, "-1,5", "1,5"},
                                            Typing{4, false, true, "-1-2", "-12", true},

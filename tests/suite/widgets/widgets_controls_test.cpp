@@ -248,7 +248,8 @@ TEST_F(ControlsTest, AComboListOpensWideEnoughForItsLongestEntry) {
     ASSERT_LT(box->width(), box->fontMetrics().horizontalAdvance(longest));
     box->showPopup();
     const QWidget* list = box->view();
-    EXPECT_GE(list->width(), list->fontMetrics().horizontalAdvance(longest) + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    EXPECT_GE(list->width(),
+              list->fontMetrics().horizontalAdvance(longest) + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     box->hidePopup();
 }
 
