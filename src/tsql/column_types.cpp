@@ -73,6 +73,23 @@ ColumnTypes::Column ColumnTypes::ofDeclared(std::string_view declared) {
     const std::string name = upperAscii(declared.substr(0, end));
     if (column.type == ScalarType::Integer) {
         column.bits = name == "TINYINT" ? 8 : name == "SMALLINT" ? 16 : name == "BIGINT" ? 64 : 32;
+        column.precision = column.bits == 8 ? 3 : column.bits == 16 ? 5 : column.bits == 64 ? 19 : 10;
+    } else if (name == "DECIMAL" || name == "NUMERIC") {
+        // "decimal(18, 4)": without arguments SQL Server's default, 18 and 0.
+        column.precision = 18;
+        const std::size_t open = declared.find('(');
+        if (open != std::string_view::npos) {
+            const std::string arguments(declared.substr(open + 1));
+            char* end = nullptr;
+            column.precision = static_cast<int>(std::strtol(arguments.c_str(), &end, 10));
+            const std::size_t comma = arguments.find(',');
+            if (comma != std::string::npos && comma < arguments.find(')'))
+                column.scale = std::atoi(arguments.c_str() + comma + 1);
+            if (column.precision < 1 || column.precision > 38 || column.scale < 0 || column.scale > column.precision) {
+                column.precision = 0;
+                column.scale = 0;
+            }
+        }
     } else if (column.type == ScalarType::Text) {
         column.national = name[0] == 'N' || name == "SYSNAME";
         column.fixed = name == "CHAR" || name == "NCHAR";

@@ -29,6 +29,10 @@ public:
         int length = 0;         // texts: the length in characters, -1 for MAX and the large types; else 0
         bool national = false;  // NCHAR, NVARCHAR, NTEXT, SYSNAME
         bool fixed = false;     // CHAR, NCHAR
+        // Numbers: SQL Server's precision and scale (an integer's are its type's: int is 10 and 0); 0 and 0
+        // where they are not known (MONEY, whose arithmetic keeps its own type, among them).
+        int precision = 0;
+        int scale = 0;
     };
     using Columns = std::unordered_map<std::string, Column>;  // by upper-case column name
 

@@ -923,6 +923,154 @@ int integerDigits(const DecimalText& d) {
     return first == std::string::npos ? 0 : static_cast<int>(integer.size() - first);
 }
 
+// ------------------------------------------------------------------------------------ exact decimals
+// A decimal number exactly: units * 10^-scale. 38 digits fit, the most SQL Server's decimals hold.
+struct ExactDecimal {
+    __int128 units = 0;
+    int scale = 0;
+};
+
+// The significant digits a double holds of any decimal number: a decimal literal has no more, and a
+// result with more is refused rather than rounded.
+constexpr int doubleDigits = 15;
+// Digits after the point a result may keep where the translation could not tell its scale: SQL Server
+// never reduces a scale below 6, so the value is its own.
+constexpr int unknownScaleDigits = 6;
+
+__int128 powerOfTen(int n) {
+    __int128 p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+int digitCount(__int128 v) {
+    int n = 0;
+    for (; v != 0; v /= 10)
+        ++n;
+    return n;
+}
+
+// Without the zeros at the end of its fraction.
+ExactDecimal trimmed(ExactDecimal d) {
+    while (d.scale > 0 && d.units % 10 == 0) {
+        d.units /= 10;
+        --d.scale;
+    }
+    return d;
+}
+
+// A run-time value as the exact decimal it stands for: an integer as it is, a double as the shortest
+// decimal that reads back as it (what a decimal of up to 15 significant digits is held as); false for a
+// double that holds no such decimal, or for text.
+bool exactOf(sqlite3_value* v, ExactDecimal* out) {
+    const int type = sqlite3_value_type(v);
+    if (type == SQLITE_INTEGER) {
+        *out = ExactDecimal{sqlite3_value_int64(v), 0};
+        return true;
+    }
+    if (type != SQLITE_FLOAT || !std::isfinite(sqlite3_value_double(v))) return false;
+    DecimalText t = decimalOf(sqlite3_value_double(v));
+    const std::size_t first = t.digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        *out = ExactDecimal{};
+        return true;
+    }
+    std::size_t last = t.digits.find_last_not_of('0');
+    if (last - first + 1 > static_cast<std::size_t>(doubleDigits) || t.scale > 38) return false;
+    // The zeros after the last significant digit: those of the fraction go, those of the integer part stay.
+    const std::size_t integerEnd = t.digits.size() - static_cast<std::size_t>(t.scale);
+    last = std::max(last, integerEnd == 0 ? 0 : integerEnd - 1);
+    if (last + 1 - first > 38) return false;
+    ExactDecimal d;
+    for (std::size_t i = first; i <= last; ++i)
+        d.units = d.units * 10 + (t.digits[i] - '0');
+    d.scale = last + 1 > integerEnd ? static_cast<int>(last + 1 - integerEnd) : 0;
+    if (t.negative) d.units = -d.units;
+    *out = d;
+    return true;
+}
+
+// a op b exactly; false where the result needs more than 38 digits.
+bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b) {
+    if (op == '*') {
+        a.scale += b.scale;
+        return a.scale <= 76 && !__builtin_mul_overflow(a.units, b.units, &a.units);
+    }
+    ExactDecimal right = b;
+    for (ExactDecimal* d : {&a, &right}) {
+        const int shift = std::max(a.scale, right.scale) - d->scale;
+        if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units)) return false;
+        d->scale += shift;
+    }
+    return op == '-' ? !__builtin_sub_overflow(a.units, right.units, &a.units)
+                     : !__builtin_add_overflow(a.units, right.units, &a.units);
+}
+
+// Rounded half away from zero to scale digits after the point, as SQL Server rounds a result to its type.
+void roundExact(ExactDecimal& d, int scale) {
+    if (d.scale <= scale) return;
+    const __int128 divisor = powerOfTen(d.scale - scale);
+    const __int128 rest = d.units % divisor;
+    d.units /= divisor;
+    if (2 * (rest < 0 ? -rest : rest) >= divisor) d.units += d.units < 0 || rest < 0 ? -1 : 1;
+    d.scale = scale;
+}
+
+// tsql_numeric(ops, a, b, ...): + - * of decimals, or of a decimal and an integer, left to right and exact,
+// as SQL Server computes them. ops holds, for each step, its operator and its result's scale and precision
+// in two digits each ("--" where the translation could not tell them). Each step is rounded to its scale
+// and checked against its precision; the result is an integer for a scale of 0, else the double of its
+// value. What a double cannot hold exactly (an operand or a result of more than 15 significant digits, an
+// integer beyond bigint) is refused, not rounded.
+void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (argc < 2) return;
+    const std::string_view ops = utf8(argv[0]);
+    ++argv;
+    --argc;
+    if (anyNull(argc, argv)) return;
+    const auto refuse = [context](const char* what) {
+        resultError(context, std::string("Unsupported T-SQL construct: decimal arithmetic ") + what);
+    };
+    ExactDecimal result;
+    if (!exactOf(argv[0], &result)) return refuse("on a value of more than 15 significant digits");
+    bool integers = sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
+    int scale = -1;  // the last step's, -1 where not known
+    for (int a = 1; a < argc; ++a) {
+        const std::size_t at = 5 * static_cast<std::size_t>(a - 1);
+        if (at + 5 > ops.size()) return;
+        const auto twoDigits = [&](std::size_t i) { return ops[i] == '-' ? -1 : (ops[i] - '0') * 10 + (ops[i + 1] - '0'); };
+        scale = twoDigits(at + 1);
+        const int precision = twoDigits(at + 3);
+        ExactDecimal right;
+        if (!exactOf(argv[a], &right)) return refuse("on a value of more than 15 significant digits");
+        integers = integers && sqlite3_value_type(argv[a]) == SQLITE_INTEGER;
+        if (!exactStep(ops[at], result, right)) return refuse("whose result has more than 38 digits");
+        if (scale >= 0) {
+            roundExact(result, scale);
+            if (digitCount(result.units) - result.scale > precision - scale)
+                return resultError(context, "Arithmetic overflow error converting expression to data type numeric.");
+        }
+    }
+    const ExactDecimal value = trimmed(result);
+    if (scale < 0 && value.scale > unknownScaleDigits) return refuse("on a value whose precision is not known");
+    if (scale == 0 || (scale < 0 && integers)) {
+        if (value.units > std::numeric_limits<sqlite3_int64>::max() || value.units < std::numeric_limits<sqlite3_int64>::min())
+            return refuse("whose result is an integer beyond bigint");
+        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(value.units));
+    }
+    ExactDecimal significant = value;
+    int zeros = 0;
+    for (; significant.units != 0 && significant.units % 10 == 0; significant.units /= 10)
+        ++zeros;
+    if (digitCount(significant.units) > doubleDigits) return refuse("whose result has more than 15 significant digits");
+    // The value in scientific notation, which strtod reads to the nearest double, as it reads a literal.
+    const bool negative = significant.units < 0;
+    const std::string digits = std::to_string(static_cast<long long>(negative ? -significant.units : significant.units));
+    const std::string text = (negative ? "-" : "") + digits + "e" + std::to_string(zeros - value.scale);
+    sqlite3_result_double(context, std::strtod(text.c_str(), nullptr));
+}
+
 const char* integerTypeName(int bits) {
     switch (bits) {
     case 8: return "tinyint";
@@ -1361,6 +1509,7 @@ constexpr Registration registrations[] = {
     {"newid", 0, false, newidFunction},
     {"getdate", 0, false, getdateFunction},
     {"tsql_plus", -1, true, plusFunction},
+    {"tsql_numeric", -1, true, numericFunction},
     {"tsql_xml", 1, true, xmlFunction},
     {"tsql_int", 2, true, intFunction},
     {"tsql_bit", 1, true, bitFunction},

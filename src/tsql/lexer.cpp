@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace tsql {
 
 namespace {
@@ -58,6 +60,14 @@ bool Lexer::fitsInt(std::string_view digits) {
     return significant.size() < 10 || (significant.size() == 10 && significant <= "2147483647");
 }
 
+int Lexer::decimalPrecision(std::string_view number) {
+    const std::size_t point = number.find('.');
+    const std::string_view integral = number.substr(0, point);
+    const std::size_t first = integral.find_first_not_of('0');
+    const std::size_t scale = point == std::string_view::npos ? 0 : number.size() - point - 1;
+    return static_cast<int>(std::max<std::size_t>(1, (first == std::string_view::npos ? 0 : integral.size() - first) + scale));
+}
+
 NumberKind Lexer::numberKind(std::string_view number) {
     if (number.find_first_of("eE") != std::string_view::npos) return NumberKind::Float;
     return number.find('.') != std::string_view::npos ? NumberKind::Decimal : NumberKind::Integer;
@@ -89,6 +99,10 @@ void Lexer::push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced
             }
             if (numberKind == NumberKind::Decimal) {
                 shape_ += std::to_string(written.size() - written.find('.') - 1);
+                shape_.push_back(';');
+            }
+            if (numberKind == NumberKind::Decimal || (numberKind == NumberKind::Integer && !fitsInt(written))) {
+                shape_ += std::to_string(decimalPrecision(written));  // the precision of decimal arithmetic
                 shape_.push_back(';');
             }
         }

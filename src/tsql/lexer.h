@@ -62,6 +62,9 @@ public:
     static NumberKind numberKind(std::string_view number);
     // Whether an integer as written is within int's range: beyond it SQL Server takes it for a decimal.
     static bool fitsInt(std::string_view digits);
+    // SQL Server's precision of an integer or decimal literal beyond int: its digits, leading zeros aside, at
+    // least those after the point (0.05 is DECIMAL(2,2)).
+    static int decimalPrecision(std::string_view number);
     // A string literal longer than this (in bytes, quotes included) may hold more than a non-max type does.
     static constexpr std::size_t longLiteral = 4000;
 

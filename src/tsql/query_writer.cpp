@@ -75,6 +75,39 @@ unsigned textArgumentsOf(std::string_view function) {
     return 0;
 }
 
+// The precision and scale SQL Server gives the result of l op r (+, - or *) of decimals, integers taken as
+// their types' decimals (int is 10 and 0): past 38 digits the precision is 38 and the scale gives way, for a
+// product to no less than 6 (or its own if smaller). A precision of 0: an operand's is not known. -1: a sum
+// whose scale would give way below that, where SQL Server's documented rule and its behaviour may differ.
+ColumnTypes::Column decimalResult(char op, const ColumnTypes::Column& l, const ColumnTypes::Column& r) {
+    ColumnTypes::Column out;
+    out.type = ScalarType::Decimal;
+    if (l.precision <= 0 || r.precision <= 0) return out;
+    int precision = 0;
+    int scale = 0;
+    if (op == '*') {
+        precision = l.precision + r.precision + 1;
+        scale = l.scale + r.scale;
+    } else {
+        scale = std::max(l.scale, r.scale);
+        precision = scale + std::max(l.precision - l.scale, r.precision - r.scale) + 1;
+    }
+    if (precision > 38) {
+        const int integral = precision - scale;
+        const int reduced = std::max(0, std::min(scale, 38 - integral));
+        const int floor = std::min(scale, 6);
+        if (op != '*' && reduced < floor) {
+            out.precision = -1;
+            return out;
+        }
+        scale = std::max(reduced, floor);
+        precision = 38;
+    }
+    out.precision = precision;
+    out.scale = scale;
+    return out;
+}
+
 constexpr const char* databaseDefault = " COLLATE DATABASE_DEFAULT";
 
 // The operators' text of one tsql_plus or tsql_integer call (up to two characters an operator) stays well
@@ -1219,7 +1252,10 @@ ColumnTypes::Column QueryWriter::facetsOf(const TypeName& type, bool declaration
     if (type.max) {
         declared += "(MAX)";
     } else if (!type.arguments.empty()) {
-        declared += '(' + std::to_string(type.arguments[0]) + ')';
+        declared += '(' + std::to_string(type.arguments[0]);
+        if (type.arguments.size() > 1)
+            declared += ", " + std::to_string(type.arguments[1]);
+        declared += ')';
     }
     ColumnTypes::Column facets = ColumnTypes::ofDeclared(declared);
     const bool variable =
@@ -1242,6 +1278,15 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
             facets.length = token.length > Lexer::longLiteral ? 0 : facets.national ? 4000 : 8000;
         } else if (integer(facets.type)) {
             facets.bits = 32;
+            facets.precision = 10;
+        } else if (facets.type == ScalarType::Decimal) {
+            // SQL Server's type of the literal: its digits (leading zeros aside) and those after the point.
+            const std::string_view number = lexer_.text(token);
+            const std::size_t point = number.find('.');
+            facets.scale = point == std::string_view::npos ? 0 : static_cast<int>(number.size() - point - 1);
+            facets.precision = Lexer::decimalPrecision(number);
+            if (facets.precision > 38)
+                facets.precision = facets.scale = 0;
         }
         return facets;
     }
@@ -1284,6 +1329,21 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
                 if (!facetsOf(*e.args[i]).bits)
                     facets.bits = 0;
             }
+            facets.precision = first.precision;  // of the widest integer
+            for (std::size_t i = 1; i < e.args.size() && facets.precision; ++i)
+                facets.precision = facets.bits ? std::max(facets.precision, facetsOf(*e.args[i]).precision) : 0;
+        } else if (facets.type == ScalarType::Decimal) {
+            ColumnTypes::Column so = first;
+            for (std::size_t i = 0; i < e.ops.size() && so.precision > 0; ++i) {
+                const std::string& op = e.ops[i];
+                if (op != "+" && op != "-" && op != "*")
+                    return facets;
+                so = decimalResult(op[0], so, facetsOf(*e.args[i + 1]));
+            }
+            if (so.precision > 0) {
+                facets.precision = so.precision;
+                facets.scale = so.scale;
+            }
         }
         return facets;
     }
@@ -1298,6 +1358,10 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         if (e.text == "SUM" || e.text == "AVG") {
             if (first.bits)
                 facets.bits = std::max(first.bits, 32);  // tinyint and smallint sum as int
+            if (e.text == "SUM" && first.type == ScalarType::Decimal && first.precision > 0) {
+                facets.precision = 38;  // SQL Server sums a decimal in its widest precision
+                facets.scale = first.scale;
+            }
             return facets;
         }
         if (facets.type != ScalarType::Text)
@@ -1451,6 +1515,8 @@ int QueryWriter::scaleOf(const Expr& e) const {
     case ExprKind::Collate:
         return scaleOf(*e.args[0]);
     case ExprKind::Binary: {
+        if (const ColumnTypes::Column f = facetsOf(e); f.type == ScalarType::Decimal && f.precision > 0)
+            return f.scale;  // as SQL Server sets it, reduced past 38 digits
         int scale = scaleOf(*e.args[0]);
         for (std::size_t i = 0; i < e.ops.size() && scale >= 0; ++i) {
             const int right = scaleOf(*e.args[i + 1]);
@@ -1483,7 +1549,7 @@ int QueryWriter::scaleOf(const Expr& e) const {
 // from the previous one (||, & and | are not on the level of + and - there), the part written so far is put
 // in parentheses, so the chain still runs left to right.
 void QueryWriter::chain(const Expr& e, std::string& out) {
-    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided, Integer };
+    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided, Integer, Decimal };
     std::string prefix;
     expression(*e.args[0], prefix);
     ValueType type = typeOf(*e.args[0]);
@@ -1491,6 +1557,11 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
     bool decimalSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Decimal;  // of the terms written so far
     bool floatSoFar = scalarTypeOf(*e.args[0]) == ScalarType::Float;
     int bitsSoFar = facetsOf(*e.args[0]).bits;  // the width of the integer the terms so far make, else 0
+    // The terms so far as a decimal or an integer (precision and scale), else of type Unknown.
+    ColumnTypes::Column exactSoFar = facetsOf(*e.args[0]);
+    const auto exact = [](ScalarType t) { return t == ScalarType::Integer || t == ScalarType::Decimal; };
+    if (!exact(exactSoFar.type))
+        exactSoFar = ColumnTypes::Column{};
     bool openCall = false;  // prefix is a call of tsql_plus or tsql_integer without its closing parenthesis
     std::string runOps;     // the operators of that call, written as its first argument when it closes
     std::string_view call;
@@ -1511,9 +1582,14 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         }
         Kind kind = Kind::Logical;
         const char* sql = nullptr;
+        const ColumnTypes::Column rightFacets = exact(scalarTypeOf(right)) ? facetsOf(right) : ColumnTypes::Column{};
         if (arithmetic && bitsSoFar && rightBits) {
             // Integers keep their type, so a result beyond it is SQL Server's overflow error.
             kind = Kind::Integer;
+        } else if ((op == "+" || op == "-" || op == "*") && exact(exactSoFar.type) && exact(rightFacets.type) &&
+                   (exactSoFar.type == ScalarType::Decimal || rightFacets.type == ScalarType::Decimal)) {
+            // A decimal with a decimal or an integer: exact, as SQL Server computes it (a double would round).
+            kind = Kind::Decimal;
         } else if (op == "+") {
             if (type == ValueType::Number && rightType == ValueType::Number) {
                 kind = Kind::Additive;
@@ -1551,9 +1627,9 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         if (kind != previous) {
             if (openCall) closeCall();
             if (previous != Kind::None) prefix = '(' + prefix + ')';
-            if (kind == Kind::Decided || kind == Kind::Integer) {
+            if (kind == Kind::Decided || kind == Kind::Integer || kind == Kind::Decimal) {
                 runOps.clear();
-                call = kind == Kind::Decided ? "tsql_plus(" : "tsql_integer(";
+                call = kind == Kind::Decided ? "tsql_plus(" : kind == Kind::Integer ? "tsql_integer(" : "tsql_numeric(";
                 prefix = std::string(call) + prefix;
                 openCall = true;
             }
@@ -1573,6 +1649,34 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             expression(right, prefix);  // tsql_integer refuses a zero divisor itself
             previous = kind;
             type = ValueType::Number;
+            exactSoFar = ColumnTypes::Column{};
+            exactSoFar.type = ScalarType::Integer;
+            exactSoFar.bits = bitsSoFar;
+            exactSoFar.precision = bitsSoFar == 8 ? 3 : bitsSoFar == 16 ? 5 : bitsSoFar == 32 ? 10 : 19;
+            exactSoFar.scale = 0;
+            continue;
+        }
+        if (kind == Kind::Decimal) {
+            exactSoFar = decimalResult(op[0], exactSoFar, rightFacets);
+            if (exactSoFar.precision < 0)
+                raiseUnsupported(QStringLiteral("decimal sum beyond 38 digits whose scale SQL Server reduces"));
+            // Each step: its operator, then its result's scale and precision in two digits each, or "--"
+            // where the operands' types do not tell them.
+            runOps += op;
+            for (const int n : {exactSoFar.scale, exactSoFar.precision}) {
+                if (exactSoFar.precision > 0) {
+                    runOps += static_cast<char>('0' + n / 10);
+                    runOps += static_cast<char>('0' + n % 10);
+                } else {
+                    runOps += "--";
+                }
+            }
+            prefix += ", ";
+            expression(right, prefix);
+            previous = kind;
+            type = ValueType::Number;
+            bitsSoFar = 0;
+            decimalSoFar = true;
             continue;
         }
         if (op == "&" || op == "|") {
@@ -1600,6 +1704,7 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         type = op == "+" ? plusType(type, rightType) : ValueType::Number;
         const ScalarType rightScalar = scalarTypeOf(right);
         decimalSoFar = decimalSoFar || rightScalar == ScalarType::Decimal;
+        exactSoFar = ColumnTypes::Column{};
         floatSoFar = floatSoFar || rightScalar == ScalarType::Float;
         previous = kind;
     }
