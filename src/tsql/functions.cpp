@@ -759,6 +759,10 @@ bool textAsNumber(PlusValue& v, bool integerOnly) {
     return false;
 }
 
+// Whether the double sum (or difference) of two numbers is the exact one of the decimals they stand for: a
+// value whose type the translation did not know may be a decimal, which SQL Server adds exactly.
+bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus);
+
 // tsql_plus(ops, a, b, ...): a + b - ... when the translation could not tell the operands' types (ops holds
 // the operators, + or -), folded left to right as SQL Server does: two texts concatenate, a number makes it
 // arithmetic (the text converted, or SQL Server's conversion error), NULL gives NULL.
@@ -802,6 +806,11 @@ void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         }
         const double l = sum.type == SQLITE_INTEGER ? static_cast<double>(sum.integer) : sum.real;
         const double r = next.type == SQLITE_INTEGER ? static_cast<double>(next.integer) : next.real;
+        if (!sumIsExact(sum, next, minus)) {
+            resultError(context, "Unsupported T-SQL construct: decimal arithmetic on a value whose type is not known (a "
+                                 "float would give another answer)");
+            return;
+        }
         sum.type = SQLITE_FLOAT;
         sum.real = minus ? l - r : l + r;
     }
@@ -960,17 +969,11 @@ ExactDecimal trimmed(ExactDecimal d) {
     return d;
 }
 
-// A run-time value as the exact decimal it stands for: an integer as it is, a double as the shortest
-// decimal that reads back as it (what a decimal of up to 15 significant digits is held as); false for a
-// double that holds no such decimal, or for text.
-bool exactOf(sqlite3_value* v, ExactDecimal* out) {
-    const int type = sqlite3_value_type(v);
-    if (type == SQLITE_INTEGER) {
-        *out = ExactDecimal{sqlite3_value_int64(v), 0};
-        return true;
-    }
-    if (type != SQLITE_FLOAT || !std::isfinite(sqlite3_value_double(v))) return false;
-    DecimalText t = decimalOf(sqlite3_value_double(v));
+// A double as the exact decimal it stands for: the shortest decimal that reads back as it (what a decimal
+// of up to 15 significant digits is held as); false where that has more digits.
+bool exactOfDouble(double value, ExactDecimal* out) {
+    if (!std::isfinite(value)) return false;
+    DecimalText t = decimalOf(value);
     const std::size_t first = t.digits.find_first_not_of('0');
     if (first == std::string::npos) {
         *out = ExactDecimal{};
@@ -991,6 +994,17 @@ bool exactOf(sqlite3_value* v, ExactDecimal* out) {
     return true;
 }
 
+// A run-time value as the exact decimal it stands for: an integer as it is, a double as above; false for
+// text.
+bool exactOf(sqlite3_value* v, ExactDecimal* out) {
+    const int type = sqlite3_value_type(v);
+    if (type == SQLITE_INTEGER) {
+        *out = ExactDecimal{sqlite3_value_int64(v), 0};
+        return true;
+    }
+    return type == SQLITE_FLOAT && exactOfDouble(sqlite3_value_double(v), out);
+}
+
 // a op b exactly; false where the result needs more than 38 digits.
 bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b) {
     if (op == '*') {
@@ -1007,6 +1021,16 @@ bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b) {
                      : !__builtin_add_overflow(a.units, right.units, &a.units);
 }
 
+// The nearest double, as strtod reads a literal.
+double doubleOf(ExactDecimal d) {
+    std::string digits;
+    const bool negative = d.units < 0;
+    for (__int128 u = d.units; u != 0; u /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(u % 10) : u % 10)));
+    const std::string text = (negative ? "-" : "") + (digits.empty() ? std::string("0") : digits) + "e" + std::to_string(-d.scale);
+    return std::strtod(text.c_str(), nullptr);
+}
+
 // Rounded half away from zero to scale digits after the point, as SQL Server rounds a result to its type.
 void roundExact(ExactDecimal& d, int scale) {
     if (d.scale <= scale) return;
@@ -1017,10 +1041,29 @@ void roundExact(ExactDecimal& d, int scale) {
     d.scale = scale;
 }
 
+bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus) {
+    ExactDecimal exact[2];
+    const PlusValue* values[2] = {&a, &b};
+    double doubles[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        if (values[i]->type == SQLITE_INTEGER) {
+            exact[i] = ExactDecimal{values[i]->integer, 0};
+            doubles[i] = static_cast<double>(values[i]->integer);
+        } else if (!exactOfDouble(values[i]->real, &exact[i])) {
+            return true;  // no decimal a double holds: a float, added as floats are
+        } else {
+            doubles[i] = values[i]->real;
+        }
+    }
+    if (!exactStep(minus ? '-' : '+', exact[0], exact[1])) return false;
+    return doubleOf(exact[0]) == (minus ? doubles[0] - doubles[1] : doubles[0] + doubles[1]);
+}
+
 // tsql_numeric(ops, a, b, ...): + - * of decimals, or of a decimal and an integer, left to right and exact,
 // as SQL Server computes them. ops holds, for each step, its operator and its result's scale and precision
 // in two digits each ("--" where the translation could not tell them). Each step is rounded to its scale
-// and checked against its precision; the result is an integer for a scale of 0, else the double of its
+// and checked against its precision; a step marked 'c' (a number of unknown type took part, which may
+// be a float) must give what float arithmetic gives, or is refused. The result is an integer for a scale of 0, else the double of its
 // value. What a double cannot hold exactly (an operand or a result of more than 15 significant digits, an
 // integer beyond bigint) is refused, not rounded.
 void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
@@ -1037,19 +1080,26 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     bool integers = sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
     int scale = -1;  // the last step's, -1 where not known
     for (int a = 1; a < argc; ++a) {
-        const std::size_t at = 5 * static_cast<std::size_t>(a - 1);
-        if (at + 5 > ops.size()) return;
+        const std::size_t at = 6 * static_cast<std::size_t>(a - 1);
+        if (at + 6 > ops.size()) return;
         const auto twoDigits = [&](std::size_t i) { return ops[i] == '-' ? -1 : (ops[i] - '0') * 10 + (ops[i + 1] - '0'); };
         scale = twoDigits(at + 1);
         const int precision = twoDigits(at + 3);
         ExactDecimal right;
         if (!exactOf(argv[a], &right)) return refuse("on a value of more than 15 significant digits");
         integers = integers && sqlite3_value_type(argv[a]) == SQLITE_INTEGER;
+        const double left = doubleOf(result);
         if (!exactStep(ops[at], result, right)) return refuse("whose result has more than 38 digits");
         if (scale >= 0) {
             roundExact(result, scale);
             if (digitCount(result.units) - result.scale > precision - scale)
                 return resultError(context, "Arithmetic overflow error converting expression to data type numeric.");
+        }
+        if (ops[at + 5] == 'c') {
+            const double r = sqlite3_value_double(argv[a]);
+            const double asFloat = ops[at] == '*' ? left * r : ops[at] == '-' ? left - r : left + r;
+            if (asFloat != doubleOf(result))
+                return refuse("on a value whose type is not known (a float would give another answer)");
         }
     }
     const ExactDecimal value = trimmed(result);
@@ -1059,16 +1109,11 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             return refuse("whose result is an integer beyond bigint");
         return sqlite3_result_int64(context, static_cast<sqlite3_int64>(value.units));
     }
-    ExactDecimal significant = value;
-    int zeros = 0;
-    for (; significant.units != 0 && significant.units % 10 == 0; significant.units /= 10)
-        ++zeros;
-    if (digitCount(significant.units) > doubleDigits) return refuse("whose result has more than 15 significant digits");
-    // The value in scientific notation, which strtod reads to the nearest double, as it reads a literal.
-    const bool negative = significant.units < 0;
-    const std::string digits = std::to_string(static_cast<long long>(negative ? -significant.units : significant.units));
-    const std::string text = (negative ? "-" : "") + digits + "e" + std::to_string(zeros - value.scale);
-    sqlite3_result_double(context, std::strtod(text.c_str(), nullptr));
+    __int128 significant = value.units;
+    while (significant != 0 && significant % 10 == 0)
+        significant /= 10;
+    if (digitCount(significant) > doubleDigits) return refuse("whose result has more than 15 significant digits");
+    sqlite3_result_double(context, doubleOf(value));
 }
 
 const char* integerTypeName(int bits) {

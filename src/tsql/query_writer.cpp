@@ -1562,6 +1562,13 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
     const auto exact = [](ScalarType t) { return t == ScalarType::Integer || t == ScalarType::Decimal; };
     if (!exact(exactSoFar.type))
         exactSoFar = ColumnTypes::Column{};
+    // A number whose type the text does not tell (a temporary table's column, a parameter): a float or a
+    // decimal. With a decimal it is computed exactly and checked against what a float would give.
+    const auto unknownNumber = [this](const Expr& x) {
+        return scalarTypeOf(x) == ScalarType::Unknown && typeOf(x) != ValueType::Text && typeOf(x) != ValueType::Null;
+    };
+    bool soFarUnknown = unknownNumber(*e.args[0]);  // the terms so far make such a number
+    bool checked = false;  // the exact run so far holds such a number
     bool openCall = false;  // prefix is a call of tsql_plus or tsql_integer without its closing parenthesis
     std::string runOps;     // the operators of that call, written as its first argument when it closes
     std::string_view call;
@@ -1583,11 +1590,16 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         Kind kind = Kind::Logical;
         const char* sql = nullptr;
         const ColumnTypes::Column rightFacets = exact(scalarTypeOf(right)) ? facetsOf(right) : ColumnTypes::Column{};
+        // + of a value that may be text is a concatenation or a sum, decided at run time (tsql_plus).
+        const bool leftUnknown = soFarUnknown && (op != "+" || type == ValueType::Number);
+        const bool rightUnknown = unknownNumber(right) && (op != "+" || rightType == ValueType::Number);
         if (arithmetic && bitsSoFar && rightBits) {
             // Integers keep their type, so a result beyond it is SQL Server's overflow error.
             kind = Kind::Integer;
-        } else if ((op == "+" || op == "-" || op == "*") && exact(exactSoFar.type) && exact(rightFacets.type) &&
-                   (exactSoFar.type == ScalarType::Decimal || rightFacets.type == ScalarType::Decimal)) {
+        } else if ((op == "+" || op == "-" || op == "*") && (exact(exactSoFar.type) || leftUnknown) &&
+                   (exact(rightFacets.type) || rightUnknown) &&
+                   (exactSoFar.type == ScalarType::Decimal || rightFacets.type == ScalarType::Decimal || leftUnknown ||
+                    rightUnknown)) {
             // A decimal with a decimal or an integer: exact, as SQL Server computes it (a double would round).
             kind = Kind::Decimal;
         } else if (op == "+") {
@@ -1654,6 +1666,7 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             exactSoFar.bits = bitsSoFar;
             exactSoFar.precision = bitsSoFar == 8 ? 3 : bitsSoFar == 16 ? 5 : bitsSoFar == 32 ? 10 : 19;
             exactSoFar.scale = 0;
+            soFarUnknown = false;
             continue;
         }
         if (kind == Kind::Decimal) {
@@ -1661,7 +1674,10 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             if (exactSoFar.precision < 0)
                 raiseUnsupported(QStringLiteral("decimal sum beyond 38 digits whose scale SQL Server reduces"));
             // Each step: its operator, then its result's scale and precision in two digits each, or "--"
-            // where the operands' types do not tell them.
+            // where the operands' types do not tell them, then 'c' where a number of unknown type takes part.
+            if (previous != Kind::Decimal)
+                checked = false;
+            checked = checked || leftUnknown || rightUnknown;
             runOps += op;
             for (const int n : {exactSoFar.scale, exactSoFar.precision}) {
                 if (exactSoFar.precision > 0) {
@@ -1671,6 +1687,8 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
                     runOps += "--";
                 }
             }
+            runOps += checked ? 'c' : '.';
+            soFarUnknown = false;
             prefix += ", ";
             expression(right, prefix);
             previous = kind;
@@ -1706,6 +1724,7 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         decimalSoFar = decimalSoFar || rightScalar == ScalarType::Decimal;
         exactSoFar = ColumnTypes::Column{};
         floatSoFar = floatSoFar || rightScalar == ScalarType::Float;
+        soFarUnknown = arithmetic && !floatSoFar && type != ValueType::Text;
         previous = kind;
     }
     if (openCall) closeCall();
