@@ -1005,8 +1005,32 @@ bool exactOf(sqlite3_value* v, ExactDecimal* out) {
     return type == SQLITE_FLOAT && exactOfDouble(sqlite3_value_double(v), out);
 }
 
-// a op b exactly; false where the result needs more than 38 digits.
-bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b) {
+// a op b exactly (a quotient: truncated to scale digits after the point); false where the result needs
+// more than 38 digits.
+bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b, int scale = 0) {
+    if (op == '/') {
+        // a / b * 10^scale = a.units * 10^(scale + b.scale - a.scale) / b.units
+        const int shift = scale + b.scale - a.scale;
+        __int128 divisor = b.units;
+        if (shift < 0 && (-shift > 38 || __builtin_mul_overflow(divisor, powerOfTen(-shift), &divisor))) {
+            a = ExactDecimal{0, scale};  // beyond 38 digits of the divisor's: less than the last digit kept
+            return true;
+        }
+        if (shift > 38 || (shift > 0 && __builtin_mul_overflow(a.units, powerOfTen(shift), &a.units))) return false;
+        a.units /= divisor;
+        a.scale = scale;
+        return true;
+    }
+    if (op == '%') {
+        ExactDecimal right = b;
+        for (ExactDecimal* d : {&a, &right}) {
+            const int shift = std::max(a.scale, right.scale) - d->scale;
+            if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units)) return false;
+            d->scale += shift;
+        }
+        a.units %= right.units;  // the sign of the dividend, as in T-SQL
+        return true;
+    }
     if (op == '*') {
         a.scale += b.scale;
         return a.scale <= 76 && !__builtin_mul_overflow(a.units, b.units, &a.units);
@@ -1059,8 +1083,8 @@ bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus) {
     return doubleOf(exact[0]) == (minus ? doubles[0] - doubles[1] : doubles[0] + doubles[1]);
 }
 
-// tsql_numeric(ops, a, b, ...): + - * of decimals, or of a decimal and an integer, left to right and exact,
-// as SQL Server computes them. ops holds, for each step, its operator and its result's scale and precision
+// tsql_numeric(ops, a, b, ...): + - * / % of decimals, or of a decimal and an integer, left to right and
+// exact, as SQL Server computes them (a quotient truncated to its scale). ops holds, for each step, its operator and its result's scale and precision
 // in two digits each ("--" where the translation could not tell them). Each step is rounded to its scale
 // and checked against its precision; a step marked 'c' (a number of unknown type took part, which may
 // be a float) must give what float arithmetic gives, or is refused. The result is an integer for a scale of 0, else the double of its
@@ -1089,7 +1113,9 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         if (!exactOf(argv[a], &right)) return refuse("on a value of more than 15 significant digits");
         integers = integers && sqlite3_value_type(argv[a]) == SQLITE_INTEGER;
         const double left = doubleOf(result);
-        if (!exactStep(ops[at], result, right)) return refuse("whose result has more than 38 digits");
+        if ((ops[at] == '/' || ops[at] == '%') && right.units == 0)
+            return resultError(context, "Divide by zero error encountered.");
+        if (!exactStep(ops[at], result, right, scale)) return refuse("whose result has more than 38 digits");
         if (scale >= 0) {
             roundExact(result, scale);
             if (digitCount(result.units) - result.scale > precision - scale)

@@ -75,9 +75,9 @@ unsigned textArgumentsOf(std::string_view function) {
     return 0;
 }
 
-// The precision and scale SQL Server gives the result of l op r (+, - or *) of decimals, integers taken as
+// The precision and scale SQL Server gives the result of l op r (+ - * / %) of decimals, integers taken as
 // their types' decimals (int is 10 and 0): past 38 digits the precision is 38 and the scale gives way, for a
-// product to no less than 6 (or its own if smaller). A precision of 0: an operand's is not known. -1: a sum
+// product or a quotient to no less than 6 (or its own if smaller). A precision of 0: an operand's is not known. -1: a sum
 // whose scale would give way below that, where SQL Server's documented rule and its behaviour may differ.
 ColumnTypes::Column decimalResult(char op, const ColumnTypes::Column& l, const ColumnTypes::Column& r) {
     ColumnTypes::Column out;
@@ -88,6 +88,12 @@ ColumnTypes::Column decimalResult(char op, const ColumnTypes::Column& l, const C
     if (op == '*') {
         precision = l.precision + r.precision + 1;
         scale = l.scale + r.scale;
+    } else if (op == '/') {
+        scale = std::max(6, l.scale + r.precision + 1);
+        precision = l.precision - l.scale + r.scale + scale;
+    } else if (op == '%') {
+        scale = std::max(l.scale, r.scale);
+        precision = std::min(l.precision - l.scale, r.precision - r.scale) + scale;
     } else {
         scale = std::max(l.scale, r.scale);
         precision = scale + std::max(l.precision - l.scale, r.precision - r.scale) + 1;
@@ -96,7 +102,7 @@ ColumnTypes::Column decimalResult(char op, const ColumnTypes::Column& l, const C
         const int integral = precision - scale;
         const int reduced = std::max(0, std::min(scale, 38 - integral));
         const int floor = std::min(scale, 6);
-        if (op != '*' && reduced < floor) {
+        if ((op == '+' || op == '-') && reduced < floor) {
             out.precision = -1;
             return out;
         }
@@ -1336,7 +1342,7 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
             ColumnTypes::Column so = first;
             for (std::size_t i = 0; i < e.ops.size() && so.precision > 0; ++i) {
                 const std::string& op = e.ops[i];
-                if (op != "+" && op != "-" && op != "*")
+                if (op != "+" && op != "-" && op != "*" && op != "/" && op != "%")
                     return facets;
                 so = decimalResult(op[0], so, facetsOf(*e.args[i + 1]));
             }
@@ -1596,6 +1602,9 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         if (arithmetic && bitsSoFar && rightBits) {
             // Integers keep their type, so a result beyond it is SQL Server's overflow error.
             kind = Kind::Integer;
+        } else if ((op == "/" || op == "%") && exactSoFar.precision > 0 && rightFacets.precision > 0 &&
+                   (exactSoFar.type == ScalarType::Decimal || rightFacets.type == ScalarType::Decimal)) {
+            kind = Kind::Decimal;  // of known precisions only: they set the quotient's scale
         } else if ((op == "+" || op == "-" || op == "*") && (exact(exactSoFar.type) || leftUnknown) &&
                    (exact(rightFacets.type) || rightUnknown) &&
                    (exactSoFar.type == ScalarType::Decimal || rightFacets.type == ScalarType::Decimal || leftUnknown ||
@@ -1619,9 +1628,9 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             if (op != "*") {
                 const ScalarType r = scalarTypeOf(right);
                 if (decimalSoFar || r == ScalarType::Decimal) {
-                    // SQL Server sets the result's precision and scale (1 / 3.0 is 0.333333): not done here.
-                    raiseUnsupported(op == "/" ? QStringLiteral("division of decimal numbers")
-                                               : QStringLiteral("modulo of decimal numbers"));
+                    // The result's scale follows from the operands' precisions, which the text does not tell.
+                    raiseUnsupported(op == "/" ? QStringLiteral("division of decimal numbers of unknown precision")
+                                               : QStringLiteral("modulo of decimal numbers of unknown precision"));
                 }
                 if (op == "%" && (floatSoFar || r == ScalarType::Float)) {
                     raiseUnsupported(QStringLiteral("modulo of float numbers"));
