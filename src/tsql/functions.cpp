@@ -1017,6 +1017,7 @@ bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b, int scale = 0) {
             return true;
         }
         if (shift > 38 || (shift > 0 && __builtin_mul_overflow(a.units, powerOfTen(shift), &a.units))) return false;
+        if (divisor == -1) return !__builtin_sub_overflow(0, a.units, &a.units) && ((a.scale = scale), true);
         a.units /= divisor;
         a.scale = scale;
         return true;
@@ -1028,6 +1029,7 @@ bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b, int scale = 0) {
             if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units)) return false;
             d->scale += shift;
         }
+        if (right.units == -1) right.units = 1;  // the same remainder, 0, without the overflow of the lowest value
         a.units %= right.units;  // the sign of the dividend, as in T-SQL
         return true;
     }
@@ -1058,6 +1060,10 @@ double doubleOf(ExactDecimal d) {
 // Rounded half away from zero to scale digits after the point, as SQL Server rounds a result to its type.
 void roundExact(ExactDecimal& d, int scale) {
     if (d.scale <= scale) return;
+    if (d.scale - scale > 38) {  // beyond 38 digits: less than half the last digit kept
+        d = ExactDecimal{0, scale};
+        return;
+    }
     const __int128 divisor = powerOfTen(d.scale - scale);
     const __int128 rest = d.units % divisor;
     d.units /= divisor;
@@ -1099,8 +1105,13 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const auto refuse = [context](const char* what) {
         resultError(context, std::string("Unsupported T-SQL construct: decimal arithmetic ") + what);
     };
+    const auto operand = [&](sqlite3_value* v, ExactDecimal* out) {
+        if (exactOf(v, out)) return true;
+        refuse(sqlite3_value_type(v) == SQLITE_FLOAT ? "on a value of more than 15 significant digits" : "on a text");
+        return false;
+    };
     ExactDecimal result;
-    if (!exactOf(argv[0], &result)) return refuse("on a value of more than 15 significant digits");
+    if (!operand(argv[0], &result)) return;
     bool integers = sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
     int scale = -1;  // the last step's, -1 where not known
     for (int a = 1; a < argc; ++a) {
@@ -1109,8 +1120,9 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         const auto twoDigits = [&](std::size_t i) { return ops[i] == '-' ? -1 : (ops[i] - '0') * 10 + (ops[i + 1] - '0'); };
         scale = twoDigits(at + 1);
         const int precision = twoDigits(at + 3);
+        if (scale < -1 || scale > 38 || precision < -1 || precision > 38) return;  // not written by the translation
         ExactDecimal right;
-        if (!exactOf(argv[a], &right)) return refuse("on a value of more than 15 significant digits");
+        if (!operand(argv[a], &right)) return;
         integers = integers && sqlite3_value_type(argv[a]) == SQLITE_INTEGER;
         const double left = doubleOf(result);
         if ((ops[at] == '/' || ops[at] == '%') && right.units == 0)
