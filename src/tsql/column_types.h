@@ -33,6 +33,7 @@ public:
         // where they are not known (MONEY, whose arithmetic keeps its own type, among them).
         int precision = 0;
         int scale = 0;
+        bool money = false;  // MONEY, SMALLMONEY
     };
     using Columns = std::unordered_map<std::string, Column>;  // by upper-case column name
 

@@ -1596,6 +1596,8 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         Kind kind = Kind::Logical;
         const char* sql = nullptr;
         const ColumnTypes::Column rightFacets = exact(scalarTypeOf(right)) ? facetsOf(right) : ColumnTypes::Column{};
+        if (arithmetic && (rightFacets.money || (i == 0 && exactSoFar.money)))
+            raiseUnsupported(QStringLiteral("arithmetic on money"));  // its results keep four digits, not a decimal's
         // + of a value that may be text is a concatenation or a sum, decided at run time (tsql_plus).
         const bool leftUnknown = soFarUnknown && (op != "+" || type == ValueType::Number);
         const bool rightUnknown = unknownNumber(right) && (op != "+" || rightType == ValueType::Number);
