@@ -142,10 +142,9 @@ ColumnInfo ColumnInfo::fromResult(const tsql::Column& column, const tsql::Result
     info.origin = column.origin;
     if (fromDeclaration(column.declaredType, &info.type, &info.definedSize)) return info;
     info.type = DataType::VarWChar;
-    for (const tsql::Row& row : rows.rows) {
-        const QVariant& v = row[index];
-        if (!automation::isNull(v)) {
-            info.type = fromValue(v);
+    for (std::size_t row = 0; row < rows.rows.size(); ++row) {
+        if (!rows.rows.isNull(row, index)) {
+            info.type = fromValue(rows.rows.value(row, index));
             break;
         }
     }

@@ -25,10 +25,10 @@ struct PendingChange {
     std::vector<bool> changed;
 };
 
-// One row of a recordset's rows, as the fields and the writer read it; valid until the rows change. Its
-// index in the rows is its identity (the bookmark) for life.
+// One row of a recordset's rows, as the fields and the writer read it (its values a copy); valid until the
+// rows change. Its index in the rows is its identity (the bookmark) for life.
 struct Record {
-    const std::vector<QVariant>& values;
+    std::vector<QVariant> values;
     RowStatus status;
     const PendingChange* pending;  // null while Unchanged
 

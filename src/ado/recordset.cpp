@@ -104,8 +104,12 @@ void Recordset::Private::rebuild(bool keepCurrent) {
         if (shows(row)) view.push_back(row);
     }
     if (sort) {
-        std::stable_sort(view.begin(), view.end(),
-                         [&](int a, int b) { return sort->less(store->values(a), store->values(b)); });
+        // Each row's values read once, not once per comparison.
+        std::vector<tsql::Row> keys(static_cast<std::size_t>(rows));
+        for (int row : view) keys[static_cast<std::size_t>(row)] = store->values(row);
+        std::stable_sort(view.begin(), view.end(), [&](int a, int b) {
+            return sort->less(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+        });
     }
     known = static_cast<std::size_t>(rows);
     version = store->version();
@@ -224,7 +228,7 @@ void Recordset::open(const QString& source, std::shared_ptr<Connection> connecti
     if (connection) d_->connection = std::move(connection);
     if (source.isEmpty()) {
         if (d_->appended.empty()) raise(errors::ConnectionCannotBeUsed);
-        d_->store = std::make_shared<RowStore>(d_->appended, std::vector<tsql::Row>(), nullptr, d_->lockType);
+        d_->store = std::make_shared<RowStore>(d_->appended, tsql::Rows(), nullptr, d_->lockType);
         d_->source.clear();
         d_->compile();
         d_->rebuild(false);
@@ -405,9 +409,8 @@ void Recordset::setSort(const QString& sort) { d_->setViewText(d_->sortText, sor
 
 QVariant Recordset::value(int index) const {
     const int row = d_->currentRow();
-    const tsql::Row& values = d_->store->values(row);
-    if (index < 0 || static_cast<std::size_t>(index) >= values.size()) raise(automation::errors::ItemNotFound);
-    return values[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= d_->store->width(row)) raise(automation::errors::ItemNotFound);
+    return d_->store->value(row, index);
 }
 
 QVariant Recordset::value(const QString& name) const { return value(d_->fieldIndex(name)); }

@@ -5,11 +5,11 @@
 
 namespace ado {
 
-RowStore::RowStore(std::vector<ColumnInfo> columns, std::vector<tsql::Row> rows, std::shared_ptr<Connection> connection,
+RowStore::RowStore(std::vector<ColumnInfo> columns, tsql::Rows rows, std::shared_ptr<Connection> connection,
                    LockType lockType)
     : columns_(std::move(columns)),
-      values_(std::move(rows)),
-      status_(values_.size(), RowStatus::Unchanged),
+      read_(std::move(rows)),
+      status_(read_.size(), RowStatus::Unchanged),
       connection_(std::move(connection)),
       lockType_(lockType),
       writer_(columns_) {
@@ -19,6 +19,17 @@ RowStore::RowStore(std::vector<ColumnInfo> columns, std::vector<tsql::Row> rows,
         const QString folded = columns_[i].name.toCaseFolded();
         if (!foldedNames_.contains(folded)) foldedNames_.insert(folded, index);
     }
+}
+
+tsql::Row RowStore::values(int row) const {
+    const tsql::Row* own = changed(row);
+    return own ? *own : read_.row(static_cast<std::size_t>(row));
+}
+
+tsql::Row& RowStore::ownValues(int row) {
+    auto [own, added] = changed_.try_emplace(row);
+    if (added) own->second = read_.row(static_cast<std::size_t>(row));
+    return own->second;
 }
 
 Record RowStore::record(int row) const {
@@ -59,13 +70,13 @@ void RowStore::setValue(int row, int column, const QVariant& value, quint64 owne
         if (status(row) == RowStatus::Unchanged) status_[static_cast<std::size_t>(row)] = RowStatus::Modified;
     }
     pendingChange(row).changed[static_cast<std::size_t>(column)] = true;
-    values_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(coerced);
+    ownValues(row)[static_cast<std::size_t>(column)] = std::move(coerced);
 }
 
 int RowStore::addRow(quint64 owner) {
     commitEdit();
     const int row = rowCount();
-    values_.emplace_back(columns_.size(), automation::null());
+    changed_.insert_or_assign(row, tsql::Row(columns_.size(), automation::null()));
     status_.push_back(RowStatus::New);
     pendingChange(row);
     ++version_;
@@ -96,7 +107,7 @@ void RowStore::cancelEdit() {
         remove(editRow_);
     } else {
         const auto index = static_cast<std::size_t>(editRow_);
-        values_[index] = std::move(beforeEdit_.values);
+        changed_.insert_or_assign(editRow_, std::move(beforeEdit_.values));
         status_[index] = beforeEdit_.status;
         if (beforeEdit_.pending) {
             pending_[editRow_] = std::move(*beforeEdit_.pending);
@@ -173,7 +184,7 @@ void RowStore::cancelBatch(const std::vector<int>* rows) {
             ++version_;
             [[fallthrough]];
         case RowStatus::Modified:
-            values_[static_cast<std::size_t>(row)] = std::move(pending_[row].originals);
+            changed_.insert_or_assign(row, std::move(pending_[row].originals));
             accept(row);
             break;
         default:
@@ -189,7 +200,7 @@ void RowStore::accept(int row) {
 }
 
 void RowStore::remove(int row) {
-    tsql::Row().swap(values_[static_cast<std::size_t>(row)]);
+    changed_.insert_or_assign(row, tsql::Row());
     pending_.erase(row);
     status_[static_cast<std::size_t>(row)] = RowStatus::Removed;
     ++version_;

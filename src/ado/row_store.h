@@ -17,13 +17,14 @@ namespace ado {
 class Connection;
 
 // The rows a recordset and its clones share, with their one pending edit and their batch changes.
-// Rows are never erased (a row's index is its bookmark); deleted rows stay as Removed. The values of a
-// result are taken over as they are; what a row remembers of its changes is kept only while it has some.
+// Rows are never erased (a row's index is its bookmark); deleted rows stay as Removed. The rows of a
+// result are kept as they came, in their block of cells; a row changed since (edited, added, removed, put
+// back) has its own values instead. What a row remembers of its changes is kept only while it has some.
 // version() changes whenever rows appear or disappear, resetVersion() when hidden rows come back
 // (cancelBatch), so that each recordset can bring its own view up to date.
 class RowStore {
 public:
-    RowStore(std::vector<ColumnInfo> columns, std::vector<tsql::Row> rows, std::shared_ptr<Connection> connection,
+    RowStore(std::vector<ColumnInfo> columns, tsql::Rows rows, std::shared_ptr<Connection> connection,
              LockType lockType);
     RowStore(const RowStore&) = delete;
     RowStore& operator=(const RowStore&) = delete;
@@ -32,8 +33,20 @@ public:
     // Case-insensitive; -1 when absent.
     int indexOf(const QString& name) const;
 
-    int rowCount() const { return static_cast<int>(values_.size()); }
-    const tsql::Row& values(int row) const { return values_[static_cast<std::size_t>(row)]; }
+    int rowCount() const { return static_cast<int>(status_.size()); }
+    // How many values the row has: every column's, none once it is Removed.
+    int width(int row) const {
+        const tsql::Row* own = changed(row);
+        return own ? static_cast<int>(own->size()) : static_cast<int>(columns_.size());
+    }
+    // column < width(row).
+    QVariant value(int row, int column) const {
+        const tsql::Row* own = changed(row);
+        return own ? (*own)[static_cast<std::size_t>(column)]
+                   : read_.value(static_cast<std::size_t>(row), static_cast<std::size_t>(column));
+    }
+    // A copy of the row's values.
+    tsql::Row values(int row) const;
     RowStatus status(int row) const { return status_[static_cast<std::size_t>(row)]; }
     bool isVisible(int row) const { return ado::isVisible(status(row)); }
     Record record(int row) const;
@@ -85,7 +98,16 @@ private:
     std::vector<ColumnInfo> columns_;
     QHash<QString, int> exactNames_;
     QHash<QString, int> foldedNames_;
-    std::vector<tsql::Row> values_;
+    const tsql::Row* changed(int row) const {
+        if (changed_.empty()) return nullptr;
+        const auto own = changed_.find(row);
+        return own == changed_.end() ? nullptr : &own->second;
+    }
+    // The row's own values, copied from the result's first.
+    tsql::Row& ownValues(int row);
+
+    tsql::Rows read_;
+    std::unordered_map<int, tsql::Row> changed_;
     std::vector<RowStatus> status_;
     std::unordered_map<int, PendingChange> pending_;
     std::shared_ptr<Connection> connection_;

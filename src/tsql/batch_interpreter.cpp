@@ -237,7 +237,7 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
         ResultSet rows;
         statement.run(&rows);
         if (!rows.rows.empty()) {
-            Row& last = rows.rows.back();
+            Row last = rows.rows.back();
             for (std::size_t i = 0; i < step.assignTo.size(); ++i) {
                 values[static_cast<std::size_t>(step.assignTo[i])] = std::move(last[i]);
             }

@@ -53,7 +53,7 @@ void FinalizeStatement::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(
 namespace {
 
 // Reads one SQLite value once, through its own handle, and passes what a QVariant of it is made from to
-// make, so that the QVariant can be built where it is kept.
+// make.
 template <class Make>
 decltype(auto) withValue(sqlite3_value* value, Make&& make) {
     switch (sqlite3_value_type(value)) {
@@ -104,12 +104,31 @@ long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
                                            text(sqlite3_column_origin_name(stmt, i))});
         }
     }
+    if (rows && columns > 0) rows->rows = Rows(static_cast<std::size_t>(columns));
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
         if (!rows) continue;
-        Row& row = rows->rows.emplace_back();
-        row.reserve(static_cast<std::size_t>(columns));
         for (int i = 0; i < columns; ++i) {
-            withValue(sqlite3_column_value(stmt, i), [&](auto&& v) { row.emplace_back(std::forward<decltype(v)>(v)); });
+            sqlite3_value* value = sqlite3_column_value(stmt, i);
+            switch (sqlite3_value_type(value)) {
+            case SQLITE_INTEGER:
+                rows->rows.appendInteger(sqlite3_value_int64(value));
+                break;
+            case SQLITE_FLOAT:
+                rows->rows.appendReal(sqlite3_value_double(value));
+                break;
+            case SQLITE_TEXT: {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                rows->rows.appendText(text, sqlite3_value_bytes(value));
+                break;
+            }
+            case SQLITE_BLOB: {
+                const void* blob = sqlite3_value_blob(value);
+                rows->rows.appendBlob(blob, sqlite3_value_bytes(value));
+                break;
+            }
+            default:
+                rows->rows.appendNull();
+            }
         }
     }
     if (rc != SQLITE_DONE) {

@@ -3,6 +3,8 @@
 #include "ado/error.h"
 #include "automation/variant.h"
 
+#include <limits>
+
 using namespace ado;
 using namespace ado::test;
 namespace ae = automation::errors;
@@ -189,6 +191,64 @@ TEST_F(RecordsetTest, FieldsDescribeTheColumns) {
     EXPECT_EQ(fields.item(QStringLiteral("MG5H_SEQOPZIONE")).type(), DataType::SmallInt);
     EXPECT_EQ(fields.item(QStringLiteral("ID")).value(), QVariant(qint64(1)));
     EXPECT_EQ(errorOf([&] { fields.item(QStringLiteral("NOPE")); }).number(), ae::ItemNotFound);
+}
+
+struct ValueCase {
+    const char* expression;
+    QVariant expected;  // Null stands for automation::null()
+};
+
+TEST(RecordsetValues, ReadBackWithTheTypeAndValueSqliteGave) {
+    const std::vector<ValueCase> cases = {
+        {"42", QVariant(qint64(42))},
+        {"-9223372036854775808", QVariant(std::numeric_limits<qint64>::min())},
+        {"2.5", QVariant(2.5)},
+        {"'àè€ 😀'", QVariant(QStringLiteral("àè€ 😀"))},
+        {"''", QVariant(QString(""))},
+        {"'a' || char(0) || 'b'", QVariant(QString::fromUtf8("a\0b", 3))},
+        {"x'00FF41'", QVariant(QByteArray("\0\xff" "A", 3))},
+        {"x''", QVariant(QByteArray())},
+        {"NULL", automation::null()},
+    };
+    QString columns;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        columns += QStringLiteral("%1%2 AS C%3").arg(i ? QStringLiteral(", ") : QString(), QString::fromUtf8(cases[i].expression)).arg(i);
+    }
+    TestDatabase db(QStringLiteral("CREATE TABLE T (ID INT);"));
+    // Three rows: values of one row must not leak into the next.
+    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT %1 UNION ALL SELECT %1 UNION ALL SELECT %1").arg(columns));
+    int rows = 0;
+    for (; !rs->isEof(); rs->moveNext(), ++rows) {
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const QVariant value = rs->value(static_cast<int>(i));
+            EXPECT_EQ(value.metaType(), cases[i].expected.metaType()) << cases[i].expression;
+            EXPECT_EQ(value, cases[i].expected) << cases[i].expression;
+        }
+    }
+    EXPECT_EQ(rows, 3);
+}
+
+TEST(RecordsetValues, ComputedColumnTakesTheTypeOfItsFirstValue) {
+    TestDatabase db(QStringLiteral("CREATE TABLE T (ID INT); INSERT INTO T VALUES (1), (2), (3);"));
+    auto rs = openRecordset(db.connect(),
+                            QStringLiteral("SELECT CASE WHEN ID < 3 THEN NULL ELSE ID * 0.5 END AS X FROM T ORDER BY ID"));
+    EXPECT_EQ(rs->fields().item(0).type(), DataType::Double);
+    EXPECT_TRUE(automation::isNull(rs->value(0)));
+}
+
+TEST(RecordsetValues, EditedRowReadsItsNewValuesAndCancelGivesBackTheOldOnes) {
+    TestDatabase db(QStringLiteral("CREATE TABLE T (ID INT PRIMARY KEY, NAME VARCHAR(10));"
+                                   "INSERT INTO T VALUES (1, 'uno'), (2, 'due');"));
+    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID"),
+                            LockType::BatchOptimistic);
+    rs->setValue(QStringLiteral("NAME"), QStringLiteral("one"));
+    EXPECT_EQ(rs->value(1), QVariant(QStringLiteral("one")));
+    EXPECT_EQ(rs->fields().item(1).originalValue(), QVariant(QStringLiteral("uno")));
+    rs->cancelUpdate();
+    EXPECT_EQ(rs->value(1), QVariant(QStringLiteral("uno")));
+    rs->moveNext();
+    EXPECT_EQ(rs->value(1), QVariant(QStringLiteral("due")));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT NAME FROM T ORDER BY ID")), QStringLiteral("uno;due"));
 }
 
 struct TypeCase {

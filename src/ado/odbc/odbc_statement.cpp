@@ -344,11 +344,12 @@ void OdbcStatement::readResultSet(tsql::ResultSet& set) const {
         const SQLRETURN rc = SQLFetch(handle_);
         if (rc == SQL_NO_DATA) break;
         check(rc, QStringLiteral("Cannot fetch a row."));
-        tsql::Row& row = set.rows.emplace_back();
+        tsql::Row row;
         row.reserve(kinds.size());
         for (std::size_t c = 0; c < kinds.size(); ++c) {
             row.push_back(readValue(*this, static_cast<SQLUSMALLINT>(c + 1), kinds[c]));
         }
+        set.rows.push_back(row);
     }
 }
 
