@@ -23,12 +23,13 @@ public:
     BenchDatabase() : path_(dir_.filePath(QStringLiteral("bench.db"))) {
         sqlite3* db = nullptr;
         sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        sqlite3_exec(db,
-                     "PRAGMA journal_mode=WAL;"
-                     "CREATE TABLE BENCH (ID INT PRIMARY KEY, CODE VARCHAR(20), DESCR VARCHAR(40), QTY INT, PRICE FLOAT);"
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)"
-                     " INSERT INTO BENCH SELECT i, 'C' || i, 'Description of row ' || i, i % 100, i * 0.25 FROM n;",
-                     nullptr, nullptr, nullptr);
+        sqlite3_exec(
+            db,
+            "PRAGMA journal_mode=WAL;"
+            "CREATE TABLE BENCH (ID INT PRIMARY KEY, CODE VARCHAR(20), DESCR VARCHAR(40), QTY INT, PRICE FLOAT);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)"
+            " INSERT INTO BENCH SELECT i, 'C' || i, 'Description of row ' || i, i % 100, i * 0.25 FROM n;",
+            nullptr, nullptr, nullptr);
         sqlite3_close(db);
     }
 
@@ -65,7 +66,8 @@ void BM_WalkRecordset(benchmark::State& state) {
         rs.open(QString::fromLatin1(WalkSql), connection);
         const int fields = rs.fields().count();
         for (; !rs.isEof(); rs.moveNext()) {
-            for (int i = 0; i < fields; ++i) benchmark::DoNotOptimize(rs.value(i));
+            for (int i = 0; i < fields; ++i)
+                benchmark::DoNotOptimize(rs.value(i));
         }
     }
 }

@@ -5,7 +5,6 @@
 #include "suite/framework/combo_model.h"
 #include "suite/framework/grid_model.h"
 
-
 namespace {
 
 const char* const population = R"(

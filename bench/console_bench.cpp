@@ -39,7 +39,8 @@ Console::Console(const QString& database, int company, const std::function<void(
 Console::~Console() { console_->closeForm(); }
 
 bool Console::click(const char* group, const char* item) const {
-    return control<suite::SidebarModel>("SDB_PARAMETRI")->clickItem(QString::fromLatin1(group), QString::fromLatin1(item));
+    return control<suite::SidebarModel>("SDB_PARAMETRI")
+        ->clickItem(QString::fromLatin1(group), QString::fromLatin1(item));
 }
 
 void Console::checkNoMessage(benchmark::State& state) const {

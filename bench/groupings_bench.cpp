@@ -42,12 +42,14 @@ public:
         connection_ = host.factory()->openConnection(host.connectionString());
         QStringList options;
         for (int i = 1; i <= Options; ++i)
-            options << QStringLiteral("(1, 'A0', 'O%1', 'Opzione %2')").arg(i, 4, 10, QLatin1Char('0')).arg(Options - i);
+            options
+                << QStringLiteral("(1, 'A0', 'O%1', 'Opzione %2')").arg(i, 4, 10, QLatin1Char('0')).arg(Options - i);
         connection_->execute(QStringLiteral("INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, "
                                             "MG5E_OPZIONE, MG5E_DESCR) VALUES ") +
                              options.join(QLatin1Char(',')));
-        connection_->execute(QStringLiteral("INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, "
-                                            "MG5G_CODRAGGVAR) VALUES (1, 'A0', 'GRANDE')"));
+        connection_->execute(
+            QStringLiteral("INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, "
+                           "MG5G_CODRAGGVAR) VALUES (1, 'A0', 'GRANDE')"));
         fillGrouping();
     }
 
@@ -160,6 +162,9 @@ BENCHMARK(BM_OpenComposition)->Unit(benchmark::kMillisecond)->Repetitions(5)->Re
 BENCHMARK(BM_AddAll)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
 BENCHMARK(BM_PickMissing)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
 BENCHMARK(BM_RemoveAll)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
-BENCHMARK(BM_RenumberByDescription)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(BM_RenumberByDescription)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_MoveDown)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-

@@ -130,4 +130,3 @@ BENCHMARK(BM_TickProgram)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowSummary)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-

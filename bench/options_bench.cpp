@@ -6,7 +6,6 @@
 #include "suite/framework/grid_model.h"
 #include "suite/framework/grid_navigator_model.h"
 
-
 namespace {
 
 const char* const population = R"(
@@ -54,7 +53,8 @@ void EditLanguageDescription(benchmark::State& state) {
     const auto grid = console.control<suite::GridModel>("GRD_LINGUA");
     int edits = 0;
     for (auto _ : state)
-        grid->editCell(0, QStringLiteral("TBL_DESCRIZIONE"), (edits++ % 2) ? QStringLiteral("Uno") : QStringLiteral("Due"));
+        grid->editCell(0, QStringLiteral("TBL_DESCRIZIONE"),
+                       (edits++ % 2) ? QStringLiteral("Uno") : QStringLiteral("Due"));
 }
 BENCHMARK(EditLanguageDescription)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -19,9 +19,10 @@ void PrioritaPredefinite(benchmark::State& state) {
     auto connection = std::make_shared<ado::Connection>();
     connection->open(QStringLiteral("Provider=SQLite;Data Source=") + path);
     for (int i = 0; i < state.range(0); ++i)
-        connection->execute(QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR) "
-                                           "VALUES (1, 'A%1', 'VARIANTE %1')")
-                                .arg(i));
+        connection->execute(
+            QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR) "
+                           "VALUES (1, 'A%1', 'VARIANTE %1')")
+                .arg(i));
     for (auto _ : state) {
         auto priorities = brondel::CLSMG_PRIORLETT::create();
         priorities->setDitta(1);

@@ -31,8 +31,8 @@ public:
         const QString path = dir_.filePath(QStringLiteral("demo.db"));
         suite::db::createSuiteDatabase(path, true);
         sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-        sqlite3_exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr, nullptr,
-                     nullptr);
+        sqlite3_exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr,
+                     nullptr, nullptr);
         tsql::registerExtensions(db_);
     }
     ~Database() { sqlite3_close(db_); }
@@ -95,7 +95,8 @@ void TranslateCached(benchmark::State& state) {
     tsql::Lexer lexer;
     for (const std::string& text : statements) {
         lexer.tokenize(text);
-        if (!cache.find(lexer)) cache.insert(lexer, translator.translate(lexer));
+        if (!cache.find(lexer))
+            cache.insert(lexer, translator.translate(lexer));
     }
     for (auto _ : state) {
         for (const std::string& text : statements) {
@@ -135,8 +136,8 @@ BENCHMARK(SelectByKeyTsql);
 void SelectByKeySqlite(benchmark::State& state) {
     sqlite3* db = database().handle();
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v3(db, "SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = ? AND MG5F_CODICEVAR = ?", -1,
-                       SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    sqlite3_prepare_v3(db, "SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = ? AND MG5F_CODICEVAR = ?",
+                       -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
     const char* codes[] = {"A0", "A1", "A2", "A3", "A4", "A5"};
     std::size_t i = 0;
     for (auto _ : state) {
@@ -157,26 +158,30 @@ void UpdateByKeyTsql(benchmark::State& state) {
     const auto dialect = tsql::makeTsqlDialect(database().handle());
     std::vector<QString> texts;
     for (int n = 0; n < descriptions; ++n) {
-        texts.push_back(QStringLiteral("   UPDATE MG5H_COMPRAGVAR\r\n   SET\r\n       MG5H_DESCR = 'Grigio %1'\r\n   WHERE\r\n"
-                                       "       MG5H_DITTA_CG18 = 1 AND\r\n       MG5H_CODICEVAR_MG5F = 'A0' AND\r\n"
-                                       "       MG5H_RAGGR_MG5G = 'CLASSICI' AND\r\n       MG5H_SEQOPZIONE = 3 AND\r\n"
-                                       "       MG5H_OPZIONE_MG5E = 'GRI'")
-                            .arg(n));
+        texts.push_back(
+            QStringLiteral("   UPDATE MG5H_COMPRAGVAR\r\n   SET\r\n       MG5H_DESCR = 'Grigio %1'\r\n   WHERE\r\n"
+                           "       MG5H_DITTA_CG18 = 1 AND\r\n       MG5H_CODICEVAR_MG5F = 'A0' AND\r\n"
+                           "       MG5H_RAGGR_MG5G = 'CLASSICI' AND\r\n       MG5H_SEQOPZIONE = 3 AND\r\n"
+                           "       MG5H_OPZIONE_MG5E = 'GRI'")
+                .arg(n));
     }
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(dialect->execute(texts[i++ % texts.size()]).rowsAffected);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dialect->execute(texts[i++ % texts.size()]).rowsAffected);
 }
 BENCHMARK(UpdateByKeyTsql);
 
 void UpdateByKeySqlite(benchmark::State& state) {
     sqlite3* db = database().handle();
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v3(db,
-                       "UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = ? WHERE MG5H_DITTA_CG18 = ? AND MG5H_CODICEVAR_MG5F = ? "
-                       "AND MG5H_RAGGR_MG5G = ? AND MG5H_SEQOPZIONE = ? AND MG5H_OPZIONE_MG5E = ?",
-                       -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    sqlite3_prepare_v3(
+        db,
+        "UPDATE MG5H_COMPRAGVAR SET MG5H_DESCR = ? WHERE MG5H_DITTA_CG18 = ? AND MG5H_CODICEVAR_MG5F = ? "
+        "AND MG5H_RAGGR_MG5G = ? AND MG5H_SEQOPZIONE = ? AND MG5H_OPZIONE_MG5E = ?",
+        -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
     std::vector<std::string> values;
-    for (int n = 0; n < descriptions; ++n) values.push_back("Grigio " + std::to_string(n));
+    for (int n = 0; n < descriptions; ++n)
+        values.push_back("Grigio " + std::to_string(n));
     std::size_t i = 0;
     for (auto _ : state) {
         const std::string& description = values[i++ % values.size()];
@@ -197,7 +202,8 @@ BENCHMARK(UpdateByKeySqlite);
 const QString& sidebarText() {
     static const QString text = [] {
         for (const CorpusCase& c : CorpusReader::readFolder(QStringLiteral(TSQL_CORPUS_DIR))) {
-            if (c.file.endsWith(QStringLiteral("sidebar.txt"))) return c.statements.front().text;
+            if (c.file.endsWith(QStringLiteral("sidebar.txt")))
+                return c.statements.front().text;
         }
         return QString();
     }();
@@ -207,7 +213,8 @@ const QString& sidebarText() {
 void SidebarTsql(benchmark::State& state) {
     const auto dialect = tsql::makeTsqlDialect(database().handle());
     const QString& text = sidebarText();
-    for (auto _ : state) benchmark::DoNotOptimize(dialect->execute(text).resultSets.back().rows.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dialect->execute(text).resultSets.back().rows.size());
     state.counters["bytes"] = static_cast<double>(text.toUtf8().size());
 }
 BENCHMARK(SidebarTsql);
@@ -224,9 +231,11 @@ void SidebarSqlite(benchmark::State& state) {
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v3(db, step.sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
     std::vector<long long> values;  // the query's literals are all integers
-    for (const tsql::Program::Binding& b : step.bindings) values.push_back(std::stoll(lexer.literalValue(b.index)));
+    for (const tsql::Program::Binding& b : step.bindings)
+        values.push_back(std::stoll(lexer.literalValue(b.index)));
     for (auto _ : state) {
-        for (std::size_t i = 0; i < values.size(); ++i) sqlite3_bind_int64(stmt, static_cast<int>(i + 1), values[i]);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            sqlite3_bind_int64(stmt, static_cast<int>(i + 1), values[i]);
         tsql::ResultSet rows;
         tsql::stepToEnd(db, stmt, &rows);
         benchmark::DoNotOptimize(rows.rows.size());

@@ -2,8 +2,8 @@
 
 #include "ado/connection_string.h"
 #include "ado/engine.h"
-#include "ado/recordset.h"
 #include "ado/odbc/odbc_engine.h"
+#include "ado/recordset.h"
 #include "ado/sqlite/sqlite_engine.h"
 
 #include <QRegularExpression>
@@ -20,7 +20,8 @@ std::unique_ptr<Engine> openEngine(const QString& text) {
     if (provider.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0) {
         return std::make_unique<SqliteEngine>(settings);
     }
-    if (provider.isEmpty() && (settings.contains(QStringLiteral("driver")) || settings.contains(QStringLiteral("dsn")))) {
+    if (provider.isEmpty() &&
+        (settings.contains(QStringLiteral("driver")) || settings.contains(QStringLiteral("dsn")))) {
         // The driver gets the string as written, less the key that only this layer reads.
         static const QRegularExpression dialectKey(QStringLiteral("(^|;)\\s*Dialect\\s*=[^;]*"),
                                                    QRegularExpression::CaseInsensitiveOption);
@@ -31,9 +32,10 @@ std::unique_ptr<Engine> openEngine(const QString& text) {
         return std::make_unique<OdbcEngine>(driverText, translate);
     }
     const automation::Error base = adoError(errors::ProviderNotFound, Source);
-    throw automation::Error(base.number(), base.source(),
-                            base.description() + (provider.isEmpty() ? QStringLiteral(" (no Provider, Driver or DSN given)")
-                                                                     : QStringLiteral(" (\"%1\")").arg(provider)));
+    throw automation::Error(
+        base.number(), base.source(),
+        base.description() + (provider.isEmpty() ? QStringLiteral(" (no Provider, Driver or DSN given)")
+                                                 : QStringLiteral(" (\"%1\")").arg(provider)));
 }
 
 }  // namespace
@@ -51,7 +53,8 @@ Connection::~Connection() {
 }
 
 void Connection::open(const QString& connectionString) {
-    if (engine_) throw adoError(automation::errors::ObjectOpen, Source);
+    if (engine_)
+        throw adoError(automation::errors::ObjectOpen, Source);
     const QString text = connectionString.isEmpty() ? connectionString_ : connectionString;
     try {
         engine_ = openEngine(text);
@@ -64,7 +67,8 @@ void Connection::open(const QString& connectionString) {
 }
 
 void Connection::close() {
-    if (!engine_) throw adoError(automation::errors::ObjectClosed, Source);
+    if (!engine_)
+        throw adoError(automation::errors::ObjectClosed, Source);
     if (inTransaction_) {
         inTransaction_ = false;
         try {
@@ -79,32 +83,39 @@ void Connection::close() {
 ObjectState Connection::state() const { return engine_ ? ObjectState::Open : ObjectState::Closed; }
 
 void Connection::setConnectionString(const QString& connectionString) {
-    if (engine_) throw adoError(automation::errors::ObjectOpen, Source);
+    if (engine_)
+        throw adoError(automation::errors::ObjectOpen, Source);
     connectionString_ = connectionString;
 }
 
 std::optional<DataVersion> Connection::dataVersion() const {
-    if (!engine_) return std::nullopt;
+    if (!engine_)
+        return std::nullopt;
     std::optional<DataVersion> version = engine_->dataVersion();
-    if (version) version->session = openings_;
+    if (version)
+        version->session = openings_;
     return version;
 }
 
 Engine& Connection::engine() {
-    if (!engine_) throw adoError(automation::errors::ObjectClosed, Source);
+    if (!engine_)
+        throw adoError(automation::errors::ObjectClosed, Source);
     return *engine_;
 }
 
 std::shared_ptr<Recordset> Connection::execute(const QString& text, qint64* recordsAffected, TextKind kind) {
     tsql::BatchResult result = executeText(text, kind);
-    if (recordsAffected) *recordsAffected = result.rowsAffected;
+    if (recordsAffected)
+        *recordsAffected = result.rowsAffected;
     auto recordset = std::make_shared<Recordset>();
-    if (!result.resultSets.empty()) recordset->openResult(text, weak_from_this().lock(), std::move(result.resultSets.back()));
+    if (!result.resultSets.empty())
+        recordset->openResult(text, weak_from_this().lock(), std::move(result.resultSets.back()));
     return recordset;
 }
 
 tsql::BatchResult Connection::executeText(const QString& text, TextKind kind) {
-    if (observer_) observer_(text);
+    if (observer_)
+        observer_(text);
     return run([&](Engine& e) { return kind == TextKind::Statement ? e.executeStatement(text) : e.execute(text); });
 }
 
@@ -148,7 +159,8 @@ void Connection::runAllOrNothing(const std::function<void()>& work) {
                 });
             }
         } catch (const automation::Error&) {
-            if (ownTransaction) inTransaction_ = false;  // a failed rollback leaves no transaction behind
+            if (ownTransaction)
+                inTransaction_ = false;  // a failed rollback leaves no transaction behind
         }
         errors_ = reported;
         throw;

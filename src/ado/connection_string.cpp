@@ -9,10 +9,9 @@ namespace {
 
 [[noreturn]] void malformed(const QString& text, qsizetype at) {
     const automation::Error base = adoError(errors::BadInitString, QStringLiteral("ADODB.Connection"));
-    throw automation::Error(base.number(), base.source(),
-                            QStringLiteral("%1 (connection string \"%2\", at character %3)")
-                                .arg(base.description(), text)
-                                .arg(at + 1));
+    throw automation::Error(
+        base.number(), base.source(),
+        QStringLiteral("%1 (connection string \"%2\", at character %3)").arg(base.description(), text).arg(at + 1));
 }
 
 }  // namespace
@@ -23,22 +22,27 @@ ConnectionString ConnectionString::parse(const QString& text) {
     qsizetype i = 0;
     while (i < n) {
         const qsizetype keyStart = i;
-        while (i < n && text[i] != QLatin1Char('=') && text[i] != QLatin1Char(';')) ++i;
+        while (i < n && text[i] != QLatin1Char('=') && text[i] != QLatin1Char(';'))
+            ++i;
         const QString key = text.mid(keyStart, i - keyStart).trimmed().toLower();
         if (i >= n || text[i] == QLatin1Char(';')) {
-            if (!key.isEmpty()) malformed(text, keyStart);
+            if (!key.isEmpty())
+                malformed(text, keyStart);
             ++i;  // an empty entry between two semicolons
             continue;
         }
-        if (key.isEmpty()) malformed(text, keyStart);
+        if (key.isEmpty())
+            malformed(text, keyStart);
         ++i;  // '='
-        while (i < n && text[i].isSpace()) ++i;
+        while (i < n && text[i].isSpace())
+            ++i;
         QString value;
         if (i < n && (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\''))) {
             const QChar quote = text[i];
             const qsizetype quoteAt = i++;
             for (;;) {
-                if (i >= n) malformed(text, quoteAt);
+                if (i >= n)
+                    malformed(text, quoteAt);
                 if (text[i] == quote) {
                     if (i + 1 < n && text[i + 1] == quote) {
                         value += quote;
@@ -50,11 +54,14 @@ ConnectionString ConnectionString::parse(const QString& text) {
                 }
                 value += text[i++];
             }
-            while (i < n && text[i].isSpace()) ++i;
-            if (i < n && text[i] != QLatin1Char(';')) malformed(text, i);
+            while (i < n && text[i].isSpace())
+                ++i;
+            if (i < n && text[i] != QLatin1Char(';'))
+                malformed(text, i);
         } else {
             const qsizetype valueStart = i;
-            while (i < n && text[i] != QLatin1Char(';')) ++i;
+            while (i < n && text[i] != QLatin1Char(';'))
+                ++i;
             value = text.mid(valueStart, i - valueStart).trimmed();
         }
         ++i;  // ';'
@@ -67,7 +74,8 @@ QString ConnectionString::value(const QString& key) const {
     // As in OLE DB, a key given twice takes its last value.
     const QString folded = key.toLower();
     for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
-        if (it->first == folded) return it->second;
+        if (it->first == folded)
+            return it->second;
     }
     return QString();
 }
@@ -75,7 +83,8 @@ QString ConnectionString::value(const QString& key) const {
 bool ConnectionString::contains(const QString& key) const {
     const QString folded = key.toLower();
     for (const auto& entry : entries_) {
-        if (entry.first == folded) return true;
+        if (entry.first == folded)
+            return true;
     }
     return false;
 }

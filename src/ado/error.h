@@ -26,11 +26,11 @@ private:
 
 // Error numbers raised by this layer beyond those of automation::errors.
 namespace errors {
-constexpr long BadInitString = -2147217805;      // DB_E_BADINITSTRING: malformed connection string
-constexpr long DeletedRow = -2147217885;         // DB_E_DELETEDROW: the current row was deleted
-constexpr long UpdateNotSupported = 3251;        // adErrFeatureNotAvailable: read-only recordset
-constexpr long ProviderNotFound = 3706;          // adErrProviderNotFound
-constexpr long ConnectionCannotBeUsed = 3709;    // adErrInvalidConnection: no connection to run the source on
+constexpr long BadInitString = -2147217805;    // DB_E_BADINITSTRING: malformed connection string
+constexpr long DeletedRow = -2147217885;       // DB_E_DELETEDROW: the current row was deleted
+constexpr long UpdateNotSupported = 3251;      // adErrFeatureNotAvailable: read-only recordset
+constexpr long ProviderNotFound = 3706;        // adErrProviderNotFound
+constexpr long ConnectionCannotBeUsed = 3709;  // adErrInvalidConnection: no connection to run the source on
 }  // namespace errors
 
 // The error ADO itself raises for number, with ADO's description; source names the raising object

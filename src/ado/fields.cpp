@@ -22,7 +22,8 @@ int Fields::indexOf(const QString& name) const { return recordset_->d_->indexOf(
 
 void Fields::append(const QString& name, DataType type, qint64 definedSize) {
     Recordset::Private& d = *recordset_->d_;
-    if (d.store) throw adoError(automation::errors::ObjectOpen, QStringLiteral("ADODB.Fields"));
+    if (d.store)
+        throw adoError(automation::errors::ObjectOpen, QStringLiteral("ADODB.Fields"));
     d.appended.push_back(ColumnInfo::appended(name, type, definedSize));
 }
 

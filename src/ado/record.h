@@ -33,9 +33,7 @@ struct Record {
     const PendingChange* pending;  // null while Unchanged
 
     bool isChanged(std::size_t column) const { return pending && pending->changed[column]; }
-    const QVariant& original(std::size_t column) const {
-        return pending ? pending->originals[column] : values[column];
-    }
+    const QVariant& original(std::size_t column) const { return pending ? pending->originals[column] : values[column]; }
 };
 
 }  // namespace ado

@@ -30,36 +30,43 @@ std::atomic<quint64> serials{0};
 Recordset::Private::Private() : serial(++serials) {}
 
 void Recordset::Private::requireOpen() const {
-    if (!store) raise(automation::errors::ObjectClosed);
+    if (!store)
+        raise(automation::errors::ObjectClosed);
 }
 
 void Recordset::Private::requireUpdatable() const {
     requireOpen();
-    if (store->isReadOnly()) raise(errors::UpdateNotSupported);
+    if (store->isReadOnly())
+        raise(errors::UpdateNotSupported);
 }
 
 const ColumnInfo& Recordset::Private::column(int index) const {
     const std::vector<ColumnInfo>& columns = store ? store->columns() : appended;
-    if (index < 0 || static_cast<std::size_t>(index) >= columns.size()) raise(automation::errors::ItemNotFound);
+    if (index < 0 || static_cast<std::size_t>(index) >= columns.size())
+        raise(automation::errors::ItemNotFound);
     return columns[static_cast<std::size_t>(index)];
 }
 
 int Recordset::Private::indexOf(const QString& name) const {
-    if (store) return store->indexOf(name);
+    if (store)
+        return store->indexOf(name);
     for (std::size_t i = 0; i < appended.size(); ++i) {
-        if (appended[i].name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+        if (appended[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 int Recordset::Private::fieldIndex(const QString& name) const {
     const int index = indexOf(name);
-    if (index < 0) raise(automation::errors::ItemNotFound, QStringLiteral("(field \"%1\")").arg(name));
+    if (index < 0)
+        raise(automation::errors::ItemNotFound, QStringLiteral("(field \"%1\")").arg(name));
     return index;
 }
 
 void Recordset::Private::sync() {
-    if (store->version() == version) return;
+    if (store->version() == version)
+        return;
     if (store->resetVersion() != resetVersion) {
         rebuild(true);
         return;
@@ -71,7 +78,8 @@ void Recordset::Private::sync() {
     qint64 newPos = pos;
     for (qint64 i = 0; i < size; ++i) {
         const int row = view[static_cast<std::size_t>(i)];
-        if (i == pos) newPos = static_cast<qint64>(next.size());
+        if (i == pos)
+            newPos = static_cast<qint64>(next.size());
         if (store->isVisible(row)) {
             next.push_back(row);
         } else if (i == pos && !onDeleted) {
@@ -80,9 +88,11 @@ void Recordset::Private::sync() {
         }
     }
     for (int row = static_cast<int>(known); row < static_cast<int>(rows); ++row) {
-        if (shows(row)) next.push_back(row);
+        if (shows(row))
+            next.push_back(row);
     }
-    if (pos >= size) newPos = static_cast<qint64>(next.size());
+    if (pos >= size)
+        newPos = static_cast<qint64>(next.size());
     view = std::move(next);
     pos = newPos;
     known = rows;
@@ -101,12 +111,14 @@ void Recordset::Private::rebuild(bool keepCurrent) {
     view.clear();
     view.reserve(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
-        if (shows(row)) view.push_back(row);
+        if (shows(row))
+            view.push_back(row);
     }
     if (sort) {
         // Each row's values read once, not once per comparison.
         std::vector<tsql::Row> keys(static_cast<std::size_t>(rows));
-        for (int row : view) keys[static_cast<std::size_t>(row)] = store->values(row);
+        for (int row : view)
+            keys[static_cast<std::size_t>(row)] = store->values(row);
         std::stable_sort(view.begin(), view.end(), [&](int a, int b) {
             return sort->less(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
         });
@@ -119,7 +131,8 @@ void Recordset::Private::rebuild(bool keepCurrent) {
     pos = 0;
     if (current >= 0) {
         const auto it = std::find(view.begin(), view.end(), current);
-        if (it != view.end()) pos = it - view.begin();
+        if (it != view.end())
+            pos = it - view.begin();
     }
 }
 
@@ -127,8 +140,10 @@ void Recordset::Private::compile() {
     const auto index = [this](const QString& name) { return store->indexOf(name); };
     filter.reset();
     sort.reset();
-    if (!filterText.trimmed().isEmpty()) filter = FilterExpression::parse(filterText, index);
-    if (!sortText.trimmed().isEmpty()) sort = SortOrder::parse(sortText, index);
+    if (!filterText.trimmed().isEmpty())
+        filter = FilterExpression::parse(filterText, index);
+    if (!sortText.trimmed().isEmpty())
+        sort = SortOrder::parse(sortText, index);
 }
 
 void Recordset::Private::setViewText(QString& text, const QString& value) {
@@ -151,7 +166,8 @@ void Recordset::Private::setViewText(QString& text, const QString& value) {
 }
 
 void Recordset::Private::leave() {
-    if (store && store->editRow() >= 0 && store->editOwner() == serial) store->commitEdit();
+    if (store && store->editRow() >= 0 && store->editOwner() == serial)
+        store->commitEdit();
 }
 
 int Recordset::Private::currentRow() {
@@ -161,8 +177,10 @@ int Recordset::Private::currentRow() {
     }
     requireOpen();
     sync();
-    if (onDeleted) raise(errors::DeletedRow);
-    if (pos < 0 || pos >= static_cast<qint64>(view.size())) raise(automation::errors::BofOrEof);
+    if (onDeleted)
+        raise(errors::DeletedRow);
+    if (pos < 0 || pos >= static_cast<qint64>(view.size()))
+        raise(automation::errors::BofOrEof);
     return view[static_cast<std::size_t>(pos)];
 }
 
@@ -177,7 +195,8 @@ void Recordset::Private::applyToScope(Affect affect, void (RowStore::*batch)(con
             rows.push_back(onDeleted ? deletedRow : currentRow());
         } else {
             rows = view;
-            if (onDeleted) rows.push_back(deletedRow);
+            if (onDeleted)
+                rows.push_back(deletedRow);
         }
         (store.get()->*batch)(&rows);
     }
@@ -187,19 +206,23 @@ void Recordset::Private::applyToScope(Affect affect, void (RowStore::*batch)(con
 Recordset::Recordset() : d_(std::make_unique<Private>()), fields_(this) {}
 
 Recordset::~Recordset() {
-    if (d_->store && d_->store->editOwner() == d_->serial) d_->store->setEditOwner(0);
+    if (d_->store && d_->store->editOwner() == d_->serial)
+        d_->store->setEditOwner(0);
 }
 
 CursorLocation Recordset::cursorLocation() const { return d_->cursorLocation; }
 void Recordset::setCursorLocation(CursorLocation location) { d_->cursorLocation = location; }
 CursorType Recordset::cursorType() const { return d_->cursorType; }
 void Recordset::setCursorType(CursorType type) {
-    if (type != CursorType::Unspecified) d_->cursorType = type;
+    if (type != CursorType::Unspecified)
+        d_->cursorType = type;
 }
 LockType Recordset::lockType() const { return d_->lockType; }
 void Recordset::setLockType(LockType type) {
-    if (d_->store) raise(automation::errors::ObjectOpen);
-    if (type != LockType::Unspecified) d_->lockType = type;
+    if (d_->store)
+        raise(automation::errors::ObjectOpen);
+    if (type != LockType::Unspecified)
+        d_->lockType = type;
 }
 std::shared_ptr<Connection> Recordset::activeConnection() const { return d_->connection; }
 void Recordset::setActiveConnection(std::shared_ptr<Connection> connection) { d_->connection = std::move(connection); }
@@ -217,35 +240,43 @@ void Recordset::setProperty(const QString& name, const QVariant& value) {
         raise(automation::errors::ItemNotFound, QStringLiteral("(property \"%1\")").arg(name));
     }
     d_->uniqueTable = value.toString().trimmed();
-    if (d_->store) d_->store->setUniqueTable(d_->uniqueTable);
+    if (d_->store)
+        d_->store->setUniqueTable(d_->uniqueTable);
 }
 
 void Recordset::open(const QString& source, std::shared_ptr<Connection> connection, CursorType cursorType,
                      LockType lockType) {
-    if (d_->store) raise(automation::errors::ObjectOpen);
+    if (d_->store)
+        raise(automation::errors::ObjectOpen);
     setCursorType(cursorType);
     setLockType(lockType);
-    if (connection) d_->connection = std::move(connection);
+    if (connection)
+        d_->connection = std::move(connection);
     if (source.isEmpty()) {
-        if (d_->appended.empty()) raise(errors::ConnectionCannotBeUsed);
+        if (d_->appended.empty())
+            raise(errors::ConnectionCannotBeUsed);
         d_->store = std::make_shared<RowStore>(d_->appended, tsql::Rows(), nullptr, d_->lockType);
         d_->source.clear();
         d_->compile();
         d_->rebuild(false);
         return;
     }
-    if (!d_->connection) raise(errors::ConnectionCannotBeUsed);
+    if (!d_->connection)
+        raise(errors::ConnectionCannotBeUsed);
     tsql::BatchResult result = d_->connection->executeText(source);
-    if (!result.resultSets.empty()) openResult(source, d_->connection, std::move(result.resultSets.back()));
+    if (!result.resultSets.empty())
+        openResult(source, d_->connection, std::move(result.resultSets.back()));
 }
 
 void Recordset::openResult(const QString& source, std::shared_ptr<Connection> connection, tsql::ResultSet&& rows) {
     std::vector<ColumnInfo> columns;
     columns.reserve(rows.columns.size());
-    for (std::size_t i = 0; i < rows.columns.size(); ++i) columns.push_back(ColumnInfo::fromResult(rows.columns[i], rows, i));
+    for (std::size_t i = 0; i < rows.columns.size(); ++i)
+        columns.push_back(ColumnInfo::fromResult(rows.columns[i], rows, i));
     d_->connection = connection;
     d_->source = source;
-    d_->store = std::make_shared<RowStore>(std::move(columns), std::move(rows.rows), std::move(connection), d_->lockType);
+    d_->store =
+        std::make_shared<RowStore>(std::move(columns), std::move(rows.rows), std::move(connection), d_->lockType);
     d_->store->setUniqueTable(d_->uniqueTable);
     d_->compile();
     d_->rebuild(false);
@@ -261,17 +292,20 @@ void Recordset::requery() {
     std::shared_ptr<RowStore> previous = std::move(d_->store);
     try {
         tsql::BatchResult result = d_->connection->executeText(d_->source);
-        if (result.resultSets.empty()) return;
+        if (result.resultSets.empty())
+            return;
         openResult(d_->source, d_->connection, std::move(result.resultSets.back()));
     } catch (...) {
-        if (!d_->store) d_->store = std::move(previous);
+        if (!d_->store)
+            d_->store = std::move(previous);
         throw;
     }
 }
 
 void Recordset::close() {
     d_->requireOpen();
-    if (d_->store->editOwner() == d_->serial) d_->store->setEditOwner(0);
+    if (d_->store->editOwner() == d_->serial)
+        d_->store->setEditOwner(0);
     d_->store.reset();
     d_->appended.clear();
     d_->view.clear();
@@ -322,9 +356,12 @@ qint64 Recordset::recordCount() const {
 qint64 Recordset::absolutePosition() const {
     d_->requireOpen();
     d_->sync();
-    if (d_->onDeleted) return PosUnknown;
-    if (d_->pos < 0 || d_->view.empty()) return PosBof;
-    if (d_->pos >= static_cast<qint64>(d_->view.size())) return PosEof;
+    if (d_->onDeleted)
+        return PosUnknown;
+    if (d_->pos < 0 || d_->view.empty())
+        return PosBof;
+    if (d_->pos >= static_cast<qint64>(d_->view.size()))
+        return PosEof;
     return d_->pos + 1;
 }
 
@@ -349,7 +386,8 @@ void Recordset::setBookmark(const QVariant& bookmark) {
     d_->leave();
     d_->sync();
     const auto it = ok ? std::find(d_->view.begin(), d_->view.end(), row) : d_->view.end();
-    if (it == d_->view.end()) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(Bookmark)"));
+    if (it == d_->view.end())
+        raise(automation::errors::ArgumentsWrongType, QStringLiteral("(Bookmark)"));
     d_->onDeleted = false;
     d_->pos = it - d_->view.begin();
 }
@@ -409,7 +447,8 @@ void Recordset::setSort(const QString& sort) { d_->setViewText(d_->sortText, sor
 
 QVariant Recordset::value(int index) const {
     const int row = d_->currentRow();
-    if (index < 0 || index >= d_->store->width(row)) raise(automation::errors::ItemNotFound);
+    if (index < 0 || index >= d_->store->width(row))
+        raise(automation::errors::ItemNotFound);
     return d_->store->value(row, index);
 }
 
@@ -427,9 +466,11 @@ void Recordset::setValue(const QString& name, const QVariant& value) { setValue(
 EditMode Recordset::editMode() const {
     d_->requireOpen();
     d_->sync();
-    if (d_->onDeleted) raise(automation::errors::BofOrEof);
+    if (d_->onDeleted)
+        raise(automation::errors::BofOrEof);
     const int row = d_->currentRow();
-    if (d_->store->editRow() >= 0) return d_->store->editMode();
+    if (d_->store->editRow() >= 0)
+        return d_->store->editMode();
     switch (d_->store->status(row)) {
     case RowStatus::New: return EditMode::Add;
     case RowStatus::Modified: return EditMode::InProgress;
@@ -450,7 +491,8 @@ void Recordset::addNew() {
                            : -1;
     const int row = d_->store->addRow(d_->serial);
     d_->sync();  // takes the new row in when the filter shows it
-    if (d_->view.empty() || d_->view.back() != row) d_->view.push_back(row);
+    if (d_->view.empty() || d_->view.back() != row)
+        d_->view.push_back(row);
     d_->rowBeforeAdd = before;
     d_->onDeleted = false;
     d_->pos = static_cast<qint64>(d_->view.size()) - 1;
@@ -466,7 +508,8 @@ void Recordset::cancelUpdate() {
     const bool wasMyAdd = d_->store->editMode() == EditMode::Add && d_->store->editOwner() == d_->serial;
     d_->store->cancelEdit();
     d_->sync();
-    if (!wasMyAdd) return;
+    if (!wasMyAdd)
+        return;
     d_->onDeleted = false;
     const auto it = std::find(d_->view.begin(), d_->view.end(), d_->rowBeforeAdd);
     d_->pos = it != d_->view.end() ? it - d_->view.begin() : static_cast<qint64>(d_->view.size());

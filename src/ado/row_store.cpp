@@ -7,17 +7,15 @@ namespace ado {
 
 RowStore::RowStore(std::vector<ColumnInfo> columns, tsql::Rows rows, std::shared_ptr<Connection> connection,
                    LockType lockType)
-    : columns_(std::move(columns)),
-      read_(std::move(rows)),
-      status_(read_.size(), RowStatus::Unchanged),
-      connection_(std::move(connection)),
-      lockType_(lockType),
-      writer_(columns_) {
+    : columns_(std::move(columns)), read_(std::move(rows)), status_(read_.size(), RowStatus::Unchanged),
+      connection_(std::move(connection)), lockType_(lockType), writer_(columns_) {
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const int index = static_cast<int>(i);
-        if (!exactNames_.contains(columns_[i].name)) exactNames_.insert(columns_[i].name, index);
+        if (!exactNames_.contains(columns_[i].name))
+            exactNames_.insert(columns_[i].name, index);
         const QString folded = columns_[i].name.toCaseFolded();
-        if (!foldedNames_.contains(folded)) foldedNames_.insert(folded, index);
+        if (!foldedNames_.contains(folded))
+            foldedNames_.insert(folded, index);
     }
 }
 
@@ -28,7 +26,8 @@ tsql::Row RowStore::values(int row) const {
 
 tsql::Row& RowStore::ownValues(int row) {
     auto [own, added] = changed_.try_emplace(row);
-    if (added) own->second = read_.row(static_cast<std::size_t>(row));
+    if (added)
+        own->second = read_.row(static_cast<std::size_t>(row));
     return own->second;
 }
 
@@ -48,7 +47,8 @@ PendingChange& RowStore::pendingChange(int row) {
 
 int RowStore::indexOf(const QString& name) const {
     const auto exact = exactNames_.constFind(name);
-    if (exact != exactNames_.constEnd()) return exact.value();
+    if (exact != exactNames_.constEnd())
+        return exact.value();
     return foldedNames_.value(name.toCaseFolded(), -1);
 }
 
@@ -59,7 +59,8 @@ void RowStore::setUniqueTable(const QString& table) {
 
 void RowStore::setValue(int row, int column, const QVariant& value, quint64 owner) {
     QVariant coerced = columns_[static_cast<std::size_t>(column)].coerce(value);
-    if (editRow_ >= 0 && editRow_ != row) commitEdit();
+    if (editRow_ >= 0 && editRow_ != row)
+        commitEdit();
     if (editRow_ < 0) {
         const auto pending = pending_.find(row);
         beforeEdit_ = Saved{values(row), status(row),
@@ -67,7 +68,8 @@ void RowStore::setValue(int row, int column, const QVariant& value, quint64 owne
         editRow_ = row;
         editMode_ = EditMode::InProgress;
         editOwner_ = owner;
-        if (status(row) == RowStatus::Unchanged) status_[static_cast<std::size_t>(row)] = RowStatus::Modified;
+        if (status(row) == RowStatus::Unchanged)
+            status_[static_cast<std::size_t>(row)] = RowStatus::Modified;
     }
     pendingChange(row).changed[static_cast<std::size_t>(column)] = true;
     ownValues(row)[static_cast<std::size_t>(column)] = std::move(coerced);
@@ -87,7 +89,8 @@ int RowStore::addRow(quint64 owner) {
 }
 
 void RowStore::commitEdit() {
-    if (editRow_ < 0) return;
+    if (editRow_ < 0)
+        return;
     if (writesAtOnce()) {
         if (status(editRow_) == RowStatus::New) {
             writer_.insert(*connection_, record(editRow_));
@@ -102,7 +105,8 @@ void RowStore::commitEdit() {
 }
 
 void RowStore::cancelEdit() {
-    if (editRow_ < 0) return;
+    if (editRow_ < 0)
+        return;
     if (editMode_ == EditMode::Add) {
         remove(editRow_);
     } else {
@@ -119,11 +123,13 @@ void RowStore::cancelEdit() {
 }
 
 void RowStore::deleteRow(int row) {
-    if (editRow_ >= 0 && editRow_ != row) commitEdit();
+    if (editRow_ >= 0 && editRow_ != row)
+        commitEdit();
     if (editRow_ == row) {
         const bool adding = editMode_ == EditMode::Add;
         cancelEdit();
-        if (adding) return;
+        if (adding)
+            return;
     }
     if (status(row) == RowStatus::New || isInMemory()) {
         remove(row);
@@ -142,15 +148,18 @@ void RowStore::deleteRow(int row) {
 template <class Call>
 void RowStore::forEachRow(const std::vector<int>* rows, Call&& call) {
     if (rows) {
-        for (int row : *rows) call(row);
+        for (int row : *rows)
+            call(row);
     } else {
-        for (int row = 0; row < rowCount(); ++row) call(row);
+        for (int row = 0; row < rowCount(); ++row)
+            call(row);
     }
 }
 
 void RowStore::updateBatch(const std::vector<int>* rows) {
     commitEdit();
-    if (!connection_) return;
+    if (!connection_)
+        return;
     auto write = [&](int row) {
         switch (status(row)) {
         case RowStatus::Deleted:
@@ -165,8 +174,7 @@ void RowStore::updateBatch(const std::vector<int>* rows) {
             writer_.update(*connection_, record(row));
             accept(row);
             break;
-        default:
-            break;
+        default: break;
         }
     };
     forEachRow(rows, write);
@@ -176,9 +184,7 @@ void RowStore::cancelBatch(const std::vector<int>* rows) {
     cancelEdit();
     auto undo = [&](int row) {
         switch (status(row)) {
-        case RowStatus::New:
-            remove(row);
-            break;
+        case RowStatus::New: remove(row); break;
         case RowStatus::Deleted:
             ++resetVersion_;
             ++version_;
@@ -187,8 +193,7 @@ void RowStore::cancelBatch(const std::vector<int>* rows) {
             changed_.insert_or_assign(row, std::move(pending_[row].originals));
             accept(row);
             break;
-        default:
-            break;
+        default: break;
         }
     };
     forEachRow(rows, undo);

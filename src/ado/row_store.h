@@ -99,7 +99,8 @@ private:
     QHash<QString, int> exactNames_;
     QHash<QString, int> foldedNames_;
     const tsql::Row* changed(int row) const {
-        if (changed_.empty()) return nullptr;
+        if (changed_.empty())
+            return nullptr;
         const auto own = changed_.find(row);
         return own == changed_.end() ? nullptr : &own->second;
     }

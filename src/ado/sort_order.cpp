@@ -23,7 +23,8 @@ SortOrder SortOrder::parse(const QString& text, const std::function<int(const QS
     SortOrder order;
     for (const QString& part : text.split(QLatin1Char(','))) {
         QString item = part.trimmed();
-        if (item.isEmpty()) raise(automation::errors::ArgumentsWrongType, QStringLiteral("(Sort \"%1\")").arg(text));
+        if (item.isEmpty())
+            raise(automation::errors::ArgumentsWrongType, QStringLiteral("(Sort \"%1\")").arg(text));
         bool descending = false;
         const qsizetype blank = item.lastIndexOf(QLatin1Char(' '));
         if (blank > 0 && !item.endsWith(QLatin1Char(']'))) {
@@ -35,9 +36,11 @@ SortOrder SortOrder::parse(const QString& text, const std::function<int(const QS
             }
             item = item.left(blank).trimmed();
         }
-        if (item.startsWith(QLatin1Char('[')) && item.endsWith(QLatin1Char(']'))) item = item.mid(1, item.size() - 2);
+        if (item.startsWith(QLatin1Char('[')) && item.endsWith(QLatin1Char(']')))
+            item = item.mid(1, item.size() - 2);
         const int field = fieldIndex(item);
-        if (field < 0) raise(automation::errors::ItemNotFound, QStringLiteral("(Sort field \"%1\")").arg(item));
+        if (field < 0)
+            raise(automation::errors::ItemNotFound, QStringLiteral("(Sort field \"%1\")").arg(item));
         order.keys_.push_back(Key{field, descending});
     }
     return order;
@@ -47,7 +50,8 @@ bool SortOrder::less(const std::vector<QVariant>& a, const std::vector<QVariant>
     for (const Key& key : keys_) {
         const auto i = static_cast<std::size_t>(key.field);
         const int c = compareValues(a[i], b[i]);
-        if (c != 0) return key.descending ? c > 0 : c < 0;
+        if (c != 0)
+            return key.descending ? c > 0 : c < 0;
     }
     return false;
 }

@@ -60,11 +60,11 @@ enum class DataType {
 
 // Marks of the data a connection reads (Connection::dataVersion()): equal marks, the same data.
 struct DataVersion {
-    quint64 session = 0;     // which opening of the connection
-    qint64 ownChanges = 0;   // rows this connection inserted, updated or deleted
-    qint64 rollbacks = 0;    // its transactions and savepoints undone
-    qint64 committed = 0;    // other connections' commits
-    qint64 schema = 0;       // tables created, altered or dropped
+    quint64 session = 0;    // which opening of the connection
+    qint64 ownChanges = 0;  // rows this connection inserted, updated or deleted
+    qint64 rollbacks = 0;   // its transactions and savepoints undone
+    qint64 committed = 0;   // other connections' commits
+    qint64 schema = 0;      // tables created, altered or dropped
     bool operator==(const DataVersion&) const = default;
 };
 

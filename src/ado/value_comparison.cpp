@@ -9,7 +9,8 @@ namespace {
 
 qsizetype withoutTrailingBlanks(const QString& s) {
     qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1) == QLatin1Char(' ')) --n;
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+        --n;
     return n;
 }
 
@@ -33,14 +34,18 @@ bool likeFrom(const QString& text, qsizetype t, qsizetype textEnd, const QString
     while (p < pattern.size()) {
         const QChar c = pattern.at(p);
         if (c == QLatin1Char('*') || c == QLatin1Char('%')) {
-            while (p < pattern.size() && (pattern.at(p) == QLatin1Char('*') || pattern.at(p) == QLatin1Char('%'))) ++p;
-            if (p == pattern.size()) return true;
+            while (p < pattern.size() && (pattern.at(p) == QLatin1Char('*') || pattern.at(p) == QLatin1Char('%')))
+                ++p;
+            if (p == pattern.size())
+                return true;
             for (qsizetype k = t; k <= textEnd; ++k) {
-                if (likeFrom(text, k, textEnd, pattern, p)) return true;
+                if (likeFrom(text, k, textEnd, pattern, p))
+                    return true;
             }
             return false;
         }
-        if (t >= textEnd) return false;
+        if (t >= textEnd)
+            return false;
         if (c != QLatin1Char('_') && c != QLatin1Char('?') && c.toCaseFolded() != text.at(t).toCaseFolded()) {
             return false;
         }
@@ -64,21 +69,22 @@ bool isIntegerType(int metaTypeId) {
     case QMetaType::ULongLong:
     case QMetaType::Char:
     case QMetaType::SChar:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
+    case QMetaType::UChar: return true;
+    default: return false;
     }
 }
 
 int compareValues(const QVariant& a, const QVariant& b) {
     const bool nullA = automation::isNull(a) || automation::isEmpty(a);
     const bool nullB = automation::isNull(b) || automation::isEmpty(b);
-    if (nullA || nullB) return nullA == nullB ? 0 : (nullA ? -1 : 1);
+    if (nullA || nullB)
+        return nullA == nullB ? 0 : (nullA ? -1 : 1);
     const bool numberA = isNumber(a);
     const bool numberB = isNumber(b);
-    if (numberA && numberB) return compareNumbers(a, b);
-    if (numberA != numberB) return numberA ? -1 : 1;
+    if (numberA && numberB)
+        return compareNumbers(a, b);
+    if (numberA != numberB)
+        return numberA ? -1 : 1;
     return tsql::compareText(a.toString(), b.toString());
 }
 

@@ -27,10 +27,10 @@ public:
 };
 
 namespace hresult {
-constexpr int32_t Ok = 0;                                     // S_OK
-constexpr int32_t False = 1;                                  // S_FALSE: DllCanUnloadNow while objects live
-constexpr int32_t ClassNotAvailable = int32_t(0x80040111u);   // CLASS_E_CLASSNOTAVAILABLE
-constexpr int32_t SelfRegClass = int32_t(0x80040201u);        // SELFREG_E_CLASS: registration failed
+constexpr int32_t Ok = 0;                                    // S_OK
+constexpr int32_t False = 1;                                 // S_FALSE: DllCanUnloadNow while objects live
+constexpr int32_t ClassNotAvailable = int32_t(0x80040111u);  // CLASS_E_CLASSNOTAVAILABLE
+constexpr int32_t SelfRegClass = int32_t(0x80040201u);       // SELFREG_E_CLASS: registration failed
 }  // namespace hresult
 
 using DllGetClassObjectFunction = int32_t (*)(const char*, std::shared_ptr<ClassFactory>*);

@@ -13,7 +13,7 @@ enum class MemberKind {
     PropertyPut,     // Let: a value
     PropertyPutRef,  // Set: an object reference
     Method,
-    Event,           // a member of the class's event (source) interface
+    Event,  // a member of the class's event (source) interface
 };
 
 struct Member {

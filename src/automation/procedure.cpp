@@ -52,12 +52,9 @@ void runStatement(const Step& step) {
         if (!policy->errorBox)
             return;
         switch ((*policy->errorBox)(QString::fromLatin1(policy->procedure), *error)) {
-        case errorBoxAnswer::Retry:
-            continue;
-        case errorBoxAnswer::Ignore:
-            return;
-        default:
-            throw Aborted{};
+        case errorBoxAnswer::Retry: continue;
+        case errorBoxAnswer::Ignore: return;
+        default: throw Aborted{};
         }
     }
 }
@@ -127,9 +124,7 @@ Step loopWhile(std::function<bool()> condition, std::initializer_list<Step> body
 Step ifElse(std::function<bool()> condition, std::initializer_list<Step> thenSteps,
             std::initializer_list<Step> elseSteps) {
     return [condition = std::move(condition), thenSteps = std::vector<Step>(thenSteps),
-            elseSteps = std::vector<Step>(elseSteps)] {
-        runStatements(test(condition, true) ? thenSteps : elseSteps);
-    };
+            elseSteps = std::vector<Step>(elseSteps)] { runStatements(test(condition, true) ? thenSteps : elseSteps); };
 }
 
 }  // namespace automation

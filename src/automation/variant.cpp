@@ -79,12 +79,9 @@ std::optional<double> parseNumber(const QString& text) {
 
 double toNumber(const QVariant& v) {
     switch (v.metaType().id()) {
-    case QMetaType::UnknownType:
-        return 0;
-    case QMetaType::Nullptr:
-        raise(errors::InvalidUseOfNull);
-    case QMetaType::Bool:
-        return v.toBool() ? -1 : 0;
+    case QMetaType::UnknownType: return 0;
+    case QMetaType::Nullptr: raise(errors::InvalidUseOfNull);
+    case QMetaType::Bool: return v.toBool() ? -1 : 0;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::Long:
@@ -96,8 +93,7 @@ double toNumber(const QVariant& v) {
     case QMetaType::SChar:
     case QMetaType::UChar:
     case QMetaType::Double:
-    case QMetaType::Float:
-        return v.toDouble();
+    case QMetaType::Float: return v.toDouble();
     case QMetaType::QString:
         if (const auto value = parseNumber(v.toString()))
             return *value;
@@ -109,10 +105,8 @@ double toNumber(const QVariant& v) {
 // The digits VB keeps when it prints a floating-point number or makes a Decimal of it; 0 for other types.
 int significantDigits(const QVariant& v) {
     switch (v.metaType().id()) {
-    case QMetaType::Double:
-        return 15;
-    case QMetaType::Float:
-        return 7;
+    case QMetaType::Double: return 15;
+    case QMetaType::Float: return 7;
     }
     return 0;
 }
@@ -145,21 +139,14 @@ QString dateText(const QDateTime& value) {
 QString cstr(const QVariant& v) {
     switch (v.metaType().id()) {
     case QMetaType::UnknownType:
-    case QMetaType::Nullptr:
-        return QString();
-    case QMetaType::Bool:
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Nullptr: return QString();
+    case QMetaType::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case QMetaType::Double:
-    case QMetaType::Float:
-        return QString::number(v.toDouble(), 'G', significantDigits(v));
-    case QMetaType::QString:
-        return v.toString();
-    case QMetaType::QDateTime:
-        return dateText(v.toDateTime());
-    case QMetaType::QDate:
-        return dateText(v.toDate().startOfDay());
-    case QMetaType::QTime:
-        return dateText(QDateTime(DayZero, v.toTime()));
+    case QMetaType::Float: return QString::number(v.toDouble(), 'G', significantDigits(v));
+    case QMetaType::QString: return v.toString();
+    case QMetaType::QDateTime: return dateText(v.toDateTime());
+    case QMetaType::QDate: return dateText(v.toDate().startOfDay());
+    case QMetaType::QTime: return dateText(QDateTime(DayZero, v.toTime()));
     }
     if (!v.canConvert<QString>())
         raise(errors::TypeMismatch);

@@ -35,14 +35,17 @@ double realLiteral(std::string_view digits) {
         int significant = 0;
         bool leading = true;
         for (char c : text) {
-            if (c < '0' || c > '9') continue;
-            if (leading && c == '0') continue;
+            if (c < '0' || c > '9')
+                continue;
+            if (leading && c == '0')
+                continue;
             leading = false;
             ++significant;
         }
         // Trailing zeros after the point are significant to the count but not to the value: keep it simple.
         if (significant > 15) {
-            raiseUnsupported(QStringLiteral("number %1 (more than 15 significant digits)").arg(QString::fromStdString(text)));
+            raiseUnsupported(
+                QStringLiteral("number %1 (more than 15 significant digits)").arg(QString::fromStdString(text)));
         }
     }
     errno = 0;
@@ -91,7 +94,8 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         found = &known->lexer;
         program = known->program;
     } else {
-        if (lexers_.size() <= static_cast<std::size_t>(depth)) lexers_.push_back(std::make_unique<Lexer>());
+        if (lexers_.size() <= static_cast<std::size_t>(depth))
+            lexers_.push_back(std::make_unique<Lexer>());
         Lexer& fresh = *lexers_[static_cast<std::size_t>(depth)];
         fresh.tokenize(text);
         found = &fresh;
@@ -99,7 +103,8 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         if (!program) {
             ++translations_;
             program = translator_.translate(fresh);
-            if (program->cacheable) cache_.insert(fresh, program);
+            if (program->cacheable)
+                cache_.insert(fresh, program);
         }
         if (program->cacheable) {
             known = remember(fresh, program);
@@ -107,7 +112,8 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         }
     }
     const Lexer& lexer = *found;
-    if (single && program->statements > 1) raiseMoreThanOneStatement();
+    if (single && program->statements > 1)
+        raiseMoreThanOneStatement();
     std::vector<QVariant> values(static_cast<std::size_t>(program->slotCount), automation::null());
     long long jumps = 0;
     for (std::size_t next = 0; next < program->steps.size();) {
@@ -120,13 +126,16 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
             continue;
         }
         if (step.kind == Program::Step::Kind::Branch) {
-            if (!condition(step, program->cacheable, lexer, parameters, values)) next = static_cast<std::size_t>(step.target);
+            if (!condition(step, program->cacheable, lexer, parameters, values))
+                next = static_cast<std::size_t>(step.target);
             continue;
         }
         runStep(step, program->cacheable, lexer, parameters, values, result);
-        if (step.kind != Program::Step::Kind::Execute) continue;
+        if (step.kind != Program::Step::Kind::Execute)
+            continue;
         const QVariant& code = values[static_cast<std::size_t>(step.slot)];
-        if (automation::isNull(code)) continue;  // EXECUTE of NULL does nothing
+        if (automation::isNull(code))
+            continue;  // EXECUTE of NULL does nothing
         QString batch = code.toString();
         std::vector<QVariant> arguments;
         if (step.definitionSlot >= 0 || !step.parameterSlots.empty())
@@ -202,7 +211,8 @@ QString BatchInterpreter::executeSqlBatch(const Program::Step& step, const std::
 
 std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(const Lexer& lexer,
                                                                               const ProgramPtr& program) {
-    if (knownTexts_.size() >= maxKnownTexts) knownTexts_.clear();  // a new working set builds up again
+    if (knownTexts_.size() >= maxKnownTexts)
+        knownTexts_.clear();  // a new working set builds up again
     auto known = std::make_shared<KnownText>();
     known->text = std::string(lexer.source());
     known->lexer = lexer;
@@ -248,7 +258,8 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
         result.resultSets.push_back(std::move(rows));
     } else {
         const long long changed = statement.run(nullptr);
-        if (changed >= 0) result.rowsAffected = changed;
+        if (changed >= 0)
+            result.rowsAffected = changed;
     }
     if (step.changesSchema) {
         // Every translation rests on the columns it read: none made before may serve again.
@@ -256,8 +267,10 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
         knownTexts_.clear();
         translator_.schemaChanged();
     }
-    if (!step.createsGlobalTemporary.empty()) globalTemporaryTables_.created(step.createsGlobalTemporary);
-    if (!step.dropsGlobalTemporary.empty()) globalTemporaryTables_.dropped(step.dropsGlobalTemporary);
+    if (!step.createsGlobalTemporary.empty())
+        globalTemporaryTables_.created(step.createsGlobalTemporary);
+    if (!step.dropsGlobalTemporary.empty())
+        globalTemporaryTables_.dropped(step.dropsGlobalTemporary);
 }
 
 void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,

@@ -12,8 +12,8 @@
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3;

@@ -10,7 +10,8 @@ namespace tsql {
 std::string upperAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     return out;
 }
@@ -19,7 +20,8 @@ ColumnTypes::ColumnTypes(SqlTarget& target) : target_(target) {}
 
 const ColumnTypes::Columns* ColumnTypes::columns(std::string_view table) {
     std::string key = upperAscii(table);
-    if (const auto it = tables_.find(key); it != tables_.end()) return &it->second;
+    if (const auto it = tables_.find(key); it != tables_.end())
+        return &it->second;
     ResultSet rows;
     try {
         const auto statement = target_.prepare("SELECT name, type FROM pragma_table_info(?1)", false);
@@ -28,7 +30,8 @@ const ColumnTypes::Columns* ColumnTypes::columns(std::string_view table) {
     } catch (const automation::Error&) {
         return nullptr;  // a type not known is today's translation, not a failure
     }
-    if (rows.rows.empty()) return nullptr;  // not kept: the table may be created later
+    if (rows.rows.empty())
+        return nullptr;  // not kept: the table may be created later
     Columns columns;
     for (const Row& row : rows.rows) {
         const QByteArray type = row[1].toString().toUtf8();
@@ -42,23 +45,29 @@ void ColumnTypes::forget(std::string_view table) { tables_.erase(upperAscii(tabl
 
 ScalarType ColumnTypes::ofTypeName(std::string_view declared) {
     std::size_t end = 0;
-    while (end < declared.size() && declared[end] != '(' && declared[end] != ' ') ++end;
+    while (end < declared.size() && declared[end] != '(' && declared[end] != ' ')
+        ++end;
     const std::string name = upperAscii(declared.substr(0, end));
     static constexpr std::string_view integer[] = {"INT", "INTEGER", "BIGINT", "SMALLINT", "TINYINT"};
     static constexpr std::string_view decimal[] = {"DECIMAL", "NUMERIC", "MONEY", "SMALLMONEY"};
     static constexpr std::string_view floating[] = {"FLOAT", "REAL"};
-    static constexpr std::string_view text[] = {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT",
+    static constexpr std::string_view text[] = {"CHAR",  "VARCHAR",          "NCHAR",  "NVARCHAR", "TEXT",
                                                 "NTEXT", "UNIQUEIDENTIFIER", "SYSNAME"};
     const auto in = [&name](const auto& names) {
         for (std::string_view n : names) {
-            if (name == n) return true;
+            if (name == n)
+                return true;
         }
         return false;
     };
-    if (in(integer)) return ScalarType::Integer;
-    if (in(decimal)) return ScalarType::Decimal;
-    if (in(floating)) return ScalarType::Float;
-    if (in(text)) return ScalarType::Text;
+    if (in(integer))
+        return ScalarType::Integer;
+    if (in(decimal))
+        return ScalarType::Decimal;
+    if (in(floating))
+        return ScalarType::Float;
+    if (in(text))
+        return ScalarType::Text;
     if (name == "DATETIME")
         return ScalarType::DateTime;
     return ScalarType::Unknown;  // BIT, other dates, binaries: ISNULL keeps its replacement as it is

@@ -17,9 +17,10 @@ int compareDatabaseDefault(void*, int lengthA, const void* a, int lengthB, const
 }  // namespace
 
 void registerExtensions(sqlite3* db) {
-    const int rc = sqlite3_create_collation_v2(db, "DATABASE_DEFAULT", SQLITE_UTF8, nullptr, compareDatabaseDefault,
-                                               nullptr);
-    if (rc != SQLITE_OK) throwSqliteError(db, rc);
+    const int rc =
+        sqlite3_create_collation_v2(db, "DATABASE_DEFAULT", SQLITE_UTF8, nullptr, compareDatabaseDefault, nullptr);
+    if (rc != SQLITE_OK)
+        throwSqliteError(db, rc);
     registerFunctions(db);
 }
 

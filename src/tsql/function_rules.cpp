@@ -49,7 +49,8 @@ constexpr FunctionRule rules[] = {
 
 const FunctionRule* findFunctionRule(std::string_view name) {
     for (const FunctionRule& rule : rules) {
-        if (rule.name == name) return &rule;
+        if (rule.name == name)
+            return &rule;
     }
     return nullptr;
 }

@@ -16,7 +16,7 @@ struct FunctionRule {
     std::string_view name;    // T-SQL, upper case
     std::string_view sqlite;  // the function the translation calls
     int minArguments;
-    int maxArguments;         // -1: no limit
+    int maxArguments;  // -1: no limit
     Result result;
 };
 

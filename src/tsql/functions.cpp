@@ -27,7 +27,8 @@ constexpr sqlite3_int64 maxTextLength = 8000;
 
 bool anyNull(int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i) {
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return true;
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return true;
     }
     return false;
 }
@@ -56,7 +57,8 @@ bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0
 
 std::size_t codePoints(std::string_view s) {
     std::size_t n = 0;
-    for (char c : s) n += isContinuation(c) ? 0 : 1;
+    for (char c : s)
+        n += isContinuation(c) ? 0 : 1;
     return n;
 }
 
@@ -64,8 +66,10 @@ std::size_t codePoints(std::string_view s) {
 std::size_t byteOffset(std::string_view s, std::size_t index) {
     std::size_t i = 0;
     for (; i < s.size(); ++i) {
-        if (isContinuation(s[i])) continue;
-        if (index == 0) return i;
+        if (isContinuation(s[i]))
+            continue;
+        if (index == 0)
+            return i;
         --index;
     }
     return s.size();
@@ -80,15 +84,18 @@ std::string_view slice(std::string_view s, std::size_t from, std::size_t to) {
 
 // LEN: characters without the trailing blanks; numbers count their digits.
 void lenFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     std::string_view s = utf8(argv[0]);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     sqlite3_result_int64(context, static_cast<sqlite3_int64>(codePoints(s)));
 }
 
 // SUBSTRING(text, start, length): positions before 1 still count towards length, as in SQL Server.
 void substringFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
     const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
     if (length < 0) {
@@ -98,7 +105,8 @@ void substringFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     const std::string_view s = utf8(argv[0]);
     const sqlite3_int64 from = std::max<sqlite3_int64>(start, 1) - 1;
     sqlite3_int64 to = 0;  // one past the last position, counted from 0
-    if (__builtin_add_overflow(start - 1, length, &to)) to = std::numeric_limits<sqlite3_int64>::max();
+    if (__builtin_add_overflow(start - 1, length, &to))
+        to = std::numeric_limits<sqlite3_int64>::max();
     if (to <= from) {
         resultText(context, std::string_view());
         return;
@@ -120,13 +128,15 @@ bool lengthArgument(sqlite3_context* context, sqlite3_value* value, const char* 
 
 void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     std::size_t n = 0;
-    if (anyNull(argc, argv) || !lengthArgument(context, argv[1], "left", &n)) return;
+    if (anyNull(argc, argv) || !lengthArgument(context, argv[1], "left", &n))
+        return;
     resultText(context, slice(utf8(argv[0]), 0, n));
 }
 
 void rightFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     std::size_t n = 0;
-    if (anyNull(argc, argv) || !lengthArgument(context, argv[1], "right", &n)) return;
+    if (anyNull(argc, argv) || !lengthArgument(context, argv[1], "right", &n))
+        return;
     const std::string_view s = utf8(argv[0]);
     const std::size_t count = codePoints(s);
     const std::size_t keep = std::min(count, n);
@@ -135,14 +145,16 @@ void rightFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 // REVERSE(text): the characters in reverse order.
 void reverseFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const std::string_view s = utf8(argv[0]);
     std::string out;
     out.reserve(s.size());
     std::size_t end = s.size();
     while (end > 0) {
         std::size_t begin = end - 1;
-        while (begin > 0 && isContinuation(s[begin])) --begin;
+        while (begin > 0 && isContinuation(s[begin]))
+            --begin;
         out.append(s.substr(begin, end - begin));
         end = begin;
     }
@@ -151,9 +163,11 @@ void reverseFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 // SPACE(n): NULL for a negative count.
 void spaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const sqlite3_int64 n = sqlite3_value_int64(argv[0]);
-    if (n < 0) return;
+    if (n < 0)
+        return;
     resultText(context, std::string(static_cast<std::size_t>(std::min(n, maxTextLength)), ' '));
 }
 
@@ -178,9 +192,11 @@ bool cutText(sqlite3_context* context, std::string& text, sqlite3_int64 limit) {
 
 // REPLICATE(text, count, limit): limit as cutText takes it.
 void replicateFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
-    if (n < 0) return;
+    if (n < 0)
+        return;
     const sqlite3_int64 limit = argc > 2 ? sqlite3_value_int64(argv[2]) : maxTextLength;
     const std::string_view s = utf8(argv[0]);
     // Past SQLite's own limit for a value nothing is built (SQLite's "too big" error).
@@ -633,13 +649,15 @@ void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 // insert deletes without inserting.
 void stuffFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     for (int i = 0; i < 3; ++i) {
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return;
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return;
     }
     const std::string_view s = utf8(argv[0]);
     const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
     const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
     const auto count = static_cast<sqlite3_int64>(codePoints(s));
-    if (start < 1 || start > count || length < 0) return;
+    if (start < 1 || start > count || length < 0)
+        return;
     const std::size_t headEnd = byteOffset(s, static_cast<std::size_t>(start - 1));
     const sqlite3_int64 tailStart = std::min(count, start - 1 + length);
     std::string out(s.substr(0, headEnd));
@@ -650,11 +668,13 @@ void stuffFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 
 // CHARINDEX(find, text[, start]): 1-based, 0 when absent; compares as the database collation does.
 void charindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const QString find = qstring(argv[0]);
     const QString text = qstring(argv[1]);
     qsizetype from = argc > 2 ? static_cast<qsizetype>(sqlite3_value_int64(argv[2])) - 1 : 0;
-    if (from < 0) from = 0;
+    if (from < 0)
+        from = 0;
     if (find.isEmpty()) {
         sqlite3_result_int64(context, 0);
         return;
@@ -664,10 +684,12 @@ void charindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 
 // REPLACE(text, find, replacement[, limit]): limit as cutText takes it.
 void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     QString text = qstring(argv[0]);
     const QString find = qstring(argv[1]);
-    if (!find.isEmpty()) text.replace(find, qstring(argv[2]), Qt::CaseInsensitive);
+    if (!find.isEmpty())
+        text.replace(find, qstring(argv[2]), Qt::CaseInsensitive);
     std::string out = text.toStdString();
     if (argc > 3 && !cutText(context, out, sqlite3_value_int64(argv[3])))
         return;
@@ -675,12 +697,14 @@ void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 void upperFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     resultText(context, qstring(argv[0]).toUpper());
 }
 
 void lowerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     resultText(context, qstring(argv[0]).toLower());
 }
 
@@ -696,7 +720,8 @@ void newidFunction(sqlite3_context* context, int, sqlite3_value**) {
     char out[36];
     std::size_t o = 0;
     for (int i = 0; i < 16; ++i) {
-        if (i == 4 || i == 6 || i == 8 || i == 10) out[o++] = '-';
+        if (i == 4 || i == 6 || i == 8 || i == 10)
+            out[o++] = '-';
         out[o++] = hex[bytes[i] >> 4];
         out[o++] = hex[bytes[i] & 0x0F];
     }
@@ -718,8 +743,10 @@ struct PlusValue {
 PlusValue plusValue(sqlite3_value* v) {
     PlusValue out;
     out.type = sqlite3_value_type(v);
-    if (out.type == SQLITE_INTEGER) out.integer = sqlite3_value_int64(v);
-    if (out.type == SQLITE_FLOAT) out.real = sqlite3_value_double(v);
+    if (out.type == SQLITE_INTEGER)
+        out.integer = sqlite3_value_int64(v);
+    if (out.type == SQLITE_FLOAT)
+        out.real = sqlite3_value_double(v);
     if (out.type == SQLITE_TEXT || out.type == SQLITE_BLOB) {
         out.type = SQLITE_TEXT;
         out.text = std::string(utf8(v));
@@ -733,7 +760,8 @@ bool textAsNumber(PlusValue& v, bool integerOnly) {
     const char* begin = v.text.c_str();
     char* end = nullptr;
     const auto blanksOnly = [](const char* p) {
-        while (*p == ' ' || *p == '\t') ++p;
+        while (*p == ' ' || *p == '\t')
+            ++p;
         return *p == '\0';
     };
     if (integerOnly && blanksOnly(begin)) {
@@ -748,7 +776,8 @@ bool textAsNumber(PlusValue& v, bool integerOnly) {
         v.integer = integer;
         return true;
     }
-    if (integerOnly) return false;
+    if (integerOnly)
+        return false;
     errno = 0;
     const double real = std::strtod(begin, &end);
     if (end != begin && errno == 0 && blanksOnly(end) && std::isfinite(real)) {
@@ -767,11 +796,13 @@ bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus);
 // the operators, + or -), folded left to right as SQL Server does: two texts concatenate, a number makes it
 // arithmetic (the text converted, or SQL Server's conversion error), NULL gives NULL.
 void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (argc < 2) return;
+    if (argc < 2)
+        return;
     const std::string_view ops = utf8(argv[0]);
     ++argv;
     --argc;
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     PlusValue sum = plusValue(argv[0]);
     for (int a = 1; a < argc; ++a) {
         const bool minus = static_cast<std::size_t>(a - 1) < ops.size() && ops[static_cast<std::size_t>(a - 1)] == '-';
@@ -785,7 +816,8 @@ void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             continue;
         }
         for (PlusValue* v : {&sum, &next}) {
-            if (v->type != SQLITE_TEXT) continue;
+            if (v->type != SQLITE_TEXT)
+                continue;
             const PlusValue& other = v == &sum ? next : sum;
             const std::string original = v->text;
             if (!textAsNumber(*v, other.type == SQLITE_INTEGER)) {
@@ -799,7 +831,8 @@ void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             const bool overflow = minus ? __builtin_sub_overflow(sum.integer, next.integer, &sum.integer)
                                         : __builtin_add_overflow(sum.integer, next.integer, &sum.integer);
             if (overflow) {
-                sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.", -1);
+                sqlite3_result_error(context, "Arithmetic overflow error converting expression to data type bigint.",
+                                     -1);
                 return;
             }
             continue;
@@ -807,8 +840,9 @@ void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         const double l = sum.type == SQLITE_INTEGER ? static_cast<double>(sum.integer) : sum.real;
         const double r = next.type == SQLITE_INTEGER ? static_cast<double>(next.integer) : next.real;
         if (!sumIsExact(sum, next, minus)) {
-            resultError(context, "Unsupported T-SQL construct: decimal arithmetic on a value whose type is not known (a "
-                                 "float would give another answer)");
+            resultError(context,
+                        "Unsupported T-SQL construct: decimal arithmetic on a value whose type is not known (a "
+                        "float would give another answer)");
             return;
         }
         sum.type = SQLITE_FLOAT;
@@ -844,8 +878,10 @@ void resultError(sqlite3_context* context, const std::string& message) {
 }
 
 std::string_view trimmedBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -858,7 +894,8 @@ struct DecimalText {
 
 bool parseDecimal(std::string_view s, DecimalText* out) {
     s = trimmedBlanks(s);
-    if (s.empty()) return false;
+    if (s.empty())
+        return false;
     if (s.front() == '+' || s.front() == '-') {
         out->negative = s.front() == '-';
         s.remove_prefix(1);
@@ -869,10 +906,12 @@ bool parseDecimal(std::string_view s, DecimalText* out) {
             point = true;
             continue;
         }
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
         out->digits.push_back(c);
         any = true;
-        if (point) ++out->scale;
+        if (point)
+            ++out->scale;
     }
     return any;
 }
@@ -882,7 +921,8 @@ DecimalText decimalOf(double value) {
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     DecimalText out;
-    if (error != std::errc()) return out;
+    if (error != std::errc())
+        return out;
     parseDecimal(std::string_view(buffer, static_cast<std::size_t>(end - buffer)), &out);
     return out;
 }
@@ -900,7 +940,8 @@ void roundDecimal(DecimalText& d, int scale) {
     d.scale = scale;
     if (up) {
         std::size_t i = d.digits.size();
-        while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+        while (i > 0 && d.digits[i - 1] == '9')
+            d.digits[--i] = '0';
         if (i == 0) {
             d.digits.insert(d.digits.begin(), '1');
         } else {
@@ -917,7 +958,8 @@ std::string decimalString(const DecimalText& d) {
     integer = first == std::string::npos ? std::string("0") : integer.substr(first);
     std::string out;
     const bool zero = d.digits.find_first_not_of('0') == std::string::npos;
-    if (d.negative && !zero) out.push_back('-');
+    if (d.negative && !zero)
+        out.push_back('-');
     out += integer;
     if (d.scale > 0) {
         out.push_back('.');
@@ -972,7 +1014,8 @@ ExactDecimal trimmed(ExactDecimal d) {
 // A double as the exact decimal it stands for: the shortest decimal that reads back as it (what a decimal
 // of up to 15 significant digits is held as); false where that has more digits.
 bool exactOfDouble(double value, ExactDecimal* out) {
-    if (!std::isfinite(value)) return false;
+    if (!std::isfinite(value))
+        return false;
     DecimalText t = decimalOf(value);
     const std::size_t first = t.digits.find_first_not_of('0');
     if (first == std::string::npos) {
@@ -980,16 +1023,19 @@ bool exactOfDouble(double value, ExactDecimal* out) {
         return true;
     }
     std::size_t last = t.digits.find_last_not_of('0');
-    if (last - first + 1 > static_cast<std::size_t>(doubleDigits) || t.scale > 38) return false;
+    if (last - first + 1 > static_cast<std::size_t>(doubleDigits) || t.scale > 38)
+        return false;
     // The zeros after the last significant digit: those of the fraction go, those of the integer part stay.
     const std::size_t integerEnd = t.digits.size() - static_cast<std::size_t>(t.scale);
     last = std::max(last, integerEnd == 0 ? 0 : integerEnd - 1);
-    if (last + 1 - first > 38) return false;
+    if (last + 1 - first > 38)
+        return false;
     ExactDecimal d;
     for (std::size_t i = first; i <= last; ++i)
         d.units = d.units * 10 + (t.digits[i] - '0');
     d.scale = last + 1 > integerEnd ? static_cast<int>(last + 1 - integerEnd) : 0;
-    if (t.negative) d.units = -d.units;
+    if (t.negative)
+        d.units = -d.units;
     *out = d;
     return true;
 }
@@ -1016,8 +1062,10 @@ bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b, int scale = 0) {
             a = ExactDecimal{0, scale};  // beyond 38 digits of the divisor's: less than the last digit kept
             return true;
         }
-        if (shift > 38 || (shift > 0 && __builtin_mul_overflow(a.units, powerOfTen(shift), &a.units))) return false;
-        if (divisor == -1) return !__builtin_sub_overflow(0, a.units, &a.units) && ((a.scale = scale), true);
+        if (shift > 38 || (shift > 0 && __builtin_mul_overflow(a.units, powerOfTen(shift), &a.units)))
+            return false;
+        if (divisor == -1)
+            return !__builtin_sub_overflow(0, a.units, &a.units) && ((a.scale = scale), true);
         a.units /= divisor;
         a.scale = scale;
         return true;
@@ -1026,10 +1074,12 @@ bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b, int scale = 0) {
         ExactDecimal right = b;
         for (ExactDecimal* d : {&a, &right}) {
             const int shift = std::max(a.scale, right.scale) - d->scale;
-            if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units)) return false;
+            if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units))
+                return false;
             d->scale += shift;
         }
-        if (right.units == -1) right.units = 1;  // the same remainder, 0, without the overflow of the lowest value
+        if (right.units == -1)
+            right.units = 1;     // the same remainder, 0, without the overflow of the lowest value
         a.units %= right.units;  // the sign of the dividend, as in T-SQL
         return true;
     }
@@ -1040,7 +1090,8 @@ bool exactStep(char op, ExactDecimal& a, const ExactDecimal& b, int scale = 0) {
     ExactDecimal right = b;
     for (ExactDecimal* d : {&a, &right}) {
         const int shift = std::max(a.scale, right.scale) - d->scale;
-        if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units)) return false;
+        if (shift > 38 || __builtin_mul_overflow(d->units, powerOfTen(shift), &d->units))
+            return false;
         d->scale += shift;
     }
     return op == '-' ? !__builtin_sub_overflow(a.units, right.units, &a.units)
@@ -1053,13 +1104,15 @@ double doubleOf(ExactDecimal d) {
     const bool negative = d.units < 0;
     for (__int128 u = d.units; u != 0; u /= 10)
         digits.insert(digits.begin(), static_cast<char>('0' + (negative ? -(u % 10) : u % 10)));
-    const std::string text = (negative ? "-" : "") + (digits.empty() ? std::string("0") : digits) + "e" + std::to_string(-d.scale);
+    const std::string text =
+        (negative ? "-" : "") + (digits.empty() ? std::string("0") : digits) + "e" + std::to_string(-d.scale);
     return std::strtod(text.c_str(), nullptr);
 }
 
 // Rounded half away from zero to scale digits after the point, as SQL Server rounds a result to its type.
 void roundExact(ExactDecimal& d, int scale) {
-    if (d.scale <= scale) return;
+    if (d.scale <= scale)
+        return;
     if (d.scale - scale > 38) {  // beyond 38 digits: less than half the last digit kept
         d = ExactDecimal{0, scale};
         return;
@@ -1067,7 +1120,8 @@ void roundExact(ExactDecimal& d, int scale) {
     const __int128 divisor = powerOfTen(d.scale - scale);
     const __int128 rest = d.units % divisor;
     d.units /= divisor;
-    if (2 * (rest < 0 ? -rest : rest) >= divisor) d.units += d.units < 0 || rest < 0 ? -1 : 1;
+    if (2 * (rest < 0 ? -rest : rest) >= divisor)
+        d.units += d.units < 0 || rest < 0 ? -1 : 1;
     d.scale = scale;
 }
 
@@ -1085,7 +1139,8 @@ bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus) {
             doubles[i] = values[i]->real;
         }
     }
-    if (!exactStep(minus ? '-' : '+', exact[0], exact[1])) return false;
+    if (!exactStep(minus ? '-' : '+', exact[0], exact[1]))
+        return false;
     return doubleOf(exact[0]) == (minus ? doubles[0] - doubles[1] : doubles[0] + doubles[1]);
 }
 
@@ -1097,37 +1152,47 @@ bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus) {
 // value. What a double cannot hold exactly (an operand or a result of more than 15 significant digits, an
 // integer beyond bigint) is refused, not rounded.
 void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (argc < 2) return;
+    if (argc < 2)
+        return;
     const std::string_view ops = utf8(argv[0]);
     ++argv;
     --argc;
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const auto refuse = [context](const char* what) {
         resultError(context, std::string("Unsupported T-SQL construct: decimal arithmetic ") + what);
     };
     const auto operand = [&](sqlite3_value* v, ExactDecimal* out) {
-        if (exactOf(v, out)) return true;
+        if (exactOf(v, out))
+            return true;
         refuse(sqlite3_value_type(v) == SQLITE_FLOAT ? "on a value of more than 15 significant digits" : "on a text");
         return false;
     };
     ExactDecimal result;
-    if (!operand(argv[0], &result)) return;
+    if (!operand(argv[0], &result))
+        return;
     bool integers = sqlite3_value_type(argv[0]) == SQLITE_INTEGER;
     int scale = -1;  // the last step's, -1 where not known
     for (int a = 1; a < argc; ++a) {
         const std::size_t at = 6 * static_cast<std::size_t>(a - 1);
-        if (at + 6 > ops.size()) return;
-        const auto twoDigits = [&](std::size_t i) { return ops[i] == '-' ? -1 : (ops[i] - '0') * 10 + (ops[i + 1] - '0'); };
+        if (at + 6 > ops.size())
+            return;
+        const auto twoDigits = [&](std::size_t i) {
+            return ops[i] == '-' ? -1 : (ops[i] - '0') * 10 + (ops[i + 1] - '0');
+        };
         scale = twoDigits(at + 1);
         const int precision = twoDigits(at + 3);
-        if (scale < -1 || scale > 38 || precision < -1 || precision > 38) return;  // not written by the translation
+        if (scale < -1 || scale > 38 || precision < -1 || precision > 38)
+            return;  // not written by the translation
         ExactDecimal right;
-        if (!operand(argv[a], &right)) return;
+        if (!operand(argv[a], &right))
+            return;
         integers = integers && sqlite3_value_type(argv[a]) == SQLITE_INTEGER;
         const double left = doubleOf(result);
         if ((ops[at] == '/' || ops[at] == '%') && right.units == 0)
             return resultError(context, "Divide by zero error encountered.");
-        if (!exactStep(ops[at], result, right, scale)) return refuse("whose result has more than 38 digits");
+        if (!exactStep(ops[at], result, right, scale))
+            return refuse("whose result has more than 38 digits");
         if (scale >= 0) {
             roundExact(result, scale);
             if (digitCount(result.units) - result.scale > precision - scale)
@@ -1141,16 +1206,19 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         }
     }
     const ExactDecimal value = trimmed(result);
-    if (scale < 0 && value.scale > unknownScaleDigits) return refuse("on a value whose precision is not known");
+    if (scale < 0 && value.scale > unknownScaleDigits)
+        return refuse("on a value whose precision is not known");
     if (scale == 0 || (scale < 0 && integers)) {
-        if (value.units > std::numeric_limits<sqlite3_int64>::max() || value.units < std::numeric_limits<sqlite3_int64>::min())
+        if (value.units > std::numeric_limits<sqlite3_int64>::max() ||
+            value.units < std::numeric_limits<sqlite3_int64>::min())
             return refuse("whose result is an integer beyond bigint");
         return sqlite3_result_int64(context, static_cast<sqlite3_int64>(value.units));
     }
     __int128 significant = value.units;
     while (significant != 0 && significant % 10 == 0)
         significant /= 10;
-    if (digitCount(significant) > doubleDigits) return refuse("whose result has more than 15 significant digits");
+    if (digitCount(significant) > doubleDigits)
+        return refuse("whose result has more than 15 significant digits");
     sqlite3_result_double(context, doubleOf(value));
 }
 
@@ -1167,10 +1235,15 @@ const char* integerTypeName(int bits) {
 // towards zero; text must be an integer (blanks around it allowed, blanks alone are 0).
 void intFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     const int bits = static_cast<int>(sqlite3_value_int64(argv[1]));
-    const sqlite3_int64 low = bits == 8 ? 0 : bits == 64 ? std::numeric_limits<sqlite3_int64>::min() : -(1LL << (bits - 1));
-    const sqlite3_int64 high = bits == 8 ? 255 : bits == 64 ? std::numeric_limits<sqlite3_int64>::max() : (1LL << (bits - 1)) - 1;
+    const sqlite3_int64 low = bits == 8    ? 0
+                              : bits == 64 ? std::numeric_limits<sqlite3_int64>::min()
+                                           : -(1LL << (bits - 1));
+    const sqlite3_int64 high = bits == 8    ? 255
+                               : bits == 64 ? std::numeric_limits<sqlite3_int64>::max()
+                                            : (1LL << (bits - 1)) - 1;
     const std::string typeName = integerTypeName(bits);
     sqlite3_int64 value = 0;
     if (type == SQLITE_INTEGER) {
@@ -1188,7 +1261,8 @@ void intFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         if (!t.empty()) {
             std::string_view digits = t;
             const bool negative = digits.front() == '-';
-            if (digits.front() == '+' || digits.front() == '-') digits.remove_prefix(1);
+            if (digits.front() == '+' || digits.front() == '-')
+                digits.remove_prefix(1);
             const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
             if (digits.empty() || end != digits.data() + digits.size() ||
                 (error != std::errc() && error != std::errc::result_out_of_range)) {
@@ -1201,7 +1275,8 @@ void intFunction(sqlite3_context* context, int, sqlite3_value** argv) {
                                          typeName + " column. Use a larger integer column.");
                 return;
             }
-            if (negative) value = -value;
+            if (negative)
+                value = -value;
         }
     }
     if (value < low || value > high) {
@@ -1214,7 +1289,8 @@ void intFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // tsql_bit(value): 0 stays 0, any other number is 1; text may be 'TRUE', 'FALSE' or a number.
 void bitFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
         sqlite3_result_int(context, sqlite3_value_double(argv[0]) != 0 ? 1 : 0);
         return;
@@ -1242,7 +1318,8 @@ void bitFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // when the scale is 0.
 void decimalFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     const int precision = static_cast<int>(sqlite3_value_int64(argv[1]));
     const int scale = static_cast<int>(sqlite3_value_int64(argv[2]));
     DecimalText d;
@@ -1283,7 +1360,8 @@ void decimalFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // tsql_float(value): text must be a number.
 void floatFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
         sqlite3_result_double(context, sqlite3_value_double(argv[0]));
         return;
@@ -1307,7 +1385,8 @@ void floatFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // Text padded with blanks to width characters (a fixed-length type's), unless width is -1.
 void finishText(sqlite3_context* context, std::string text, sqlite3_int64 width) {
     const auto count = static_cast<sqlite3_int64>(codePoints(text));
-    if (width > count) text.append(static_cast<std::size_t>(width - count), ' ');
+    if (width > count)
+        text.append(static_cast<std::size_t>(width - count), ' ');
     resultText(context, text);
 }
 
@@ -1318,7 +1397,8 @@ void finishText(sqlite3_context* context, std::string text, sqlite3_int64 width)
 // not give); too long a decimal is an error.
 void textFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
     const sqlite3_int64 kind = sqlite3_value_int64(argv[2]);
     const bool national = (kind & 1) != 0;
@@ -1355,11 +1435,13 @@ void textFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         return;
     }
     DecimalText d = type == SQLITE_INTEGER ? DecimalText{} : decimalOf(sqlite3_value_double(argv[0]));
-    if (type == SQLITE_INTEGER) parseDecimal(std::to_string(sqlite3_value_int64(argv[0])), &d);
+    if (type == SQLITE_INTEGER)
+        parseDecimal(std::to_string(sqlite3_value_int64(argv[0])), &d);
     roundDecimal(d, scale);
     text = decimalString(d);
     if (length >= 0 && static_cast<sqlite3_int64>(text.size()) > length) {
-        resultError(context, std::string("Arithmetic overflow error converting numeric to data type ") + typeName + ".");
+        resultError(context,
+                    std::string("Arithmetic overflow error converting numeric to data type ") + typeName + ".");
         return;
     }
     finishText(context, text, fixed ? length : -1);
@@ -1378,7 +1460,8 @@ void divisorFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 // tsql_number(value, integer): a text compared with or added to a number, converted to it first.
 void numberFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
-    if (type == SQLITE_NULL) return;
+    if (type == SQLITE_NULL)
+        return;
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
         sqlite3_result_value(context, argv[0]);
         return;
@@ -1387,9 +1470,9 @@ void numberFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const std::string original = v.text;
     const bool integer = sqlite3_value_int64(argv[1]) != 0;
     if (!textAsNumber(v, integer)) {
-        resultError(context, integer ? "Conversion failed when converting the varchar value '" + original +
-                                           "' to data type int."
-                                     : std::string("Error converting data type varchar to numeric."));
+        resultError(context,
+                    integer ? "Conversion failed when converting the varchar value '" + original + "' to data type int."
+                            : std::string("Error converting data type varchar to numeric."));
         return;
     }
     if (v.type == SQLITE_INTEGER) {
@@ -1401,7 +1484,8 @@ void numberFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 
 // A value as FOR XML PATH writes it: &, <, > and carriage returns escaped.
 void xmlFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     const std::string_view s = utf8(argv[0]);
     std::string out;
     out.reserve(s.size());
@@ -1440,11 +1524,13 @@ public:
                 p = next;
                 continue;
             }
-            if (starP < 0) return false;
+            if (starP < 0)
+                return false;
             p = starP;
             t = ++starT;
         }
-        while (p < pattern_.size() && pattern_[p] == u'%') ++p;
+        while (p < pattern_.size() && pattern_[p] == u'%')
+            ++p;
         return p == pattern_.size();
     }
 
@@ -1457,7 +1543,8 @@ private:
             return ch == pattern_[p + 1];
         }
         *next = p + 1;
-        if (c == u'_') return true;
+        if (c == u'_')
+            return true;
         if (c == u'[') {
             const qsizetype close = pattern_.indexOf(u']', p + 1);
             if (close > p + 1) {
@@ -1477,7 +1564,8 @@ private:
         bool found = false;
         for (qsizetype i = from; i < to; ++i) {
             if (i + 2 < to && pattern_[i + 1] == u'-') {
-                if (ch >= pattern_[i] && ch <= pattern_[i + 2]) found = true;
+                if (ch >= pattern_[i] && ch <= pattern_[i + 2])
+                    found = true;
                 i += 2;
             } else if (pattern_[i] == ch) {
                 found = true;
@@ -1542,14 +1630,16 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 // PATINDEX(pattern, text): the position of the first match of a LIKE pattern, 0 when there is none; a
 // pattern without a leading % matches only at the start.
 void patindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) return;
+    if (anyNull(argc, argv))
+        return;
     QString pattern = qstring(argv[0]);
     const QString text = qstring(argv[1]);
     if (!pattern.startsWith(u'%')) {
         sqlite3_result_int64(context, LikeMatcher(text, pattern, QChar()).matches() ? 1 : 0);
         return;
     }
-    while (pattern.startsWith(u'%')) pattern.remove(0, 1);
+    while (pattern.startsWith(u'%'))
+        pattern.remove(0, 1);
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (LikeMatcher(text.mid(i), pattern, QChar()).matches()) {
             sqlite3_result_int64(context, static_cast<sqlite3_int64>(QStringView(text).left(i).toUcs4().size()) + 1);
@@ -1613,9 +1703,10 @@ constexpr Registration registrations[] = {
 void registerFunctions(sqlite3* db) {
     for (const Registration& r : registrations) {
         const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (r.deterministic ? SQLITE_DETERMINISTIC : 0);
-        const int rc = sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr,
-                                                  nullptr, nullptr);
-        if (rc != SQLITE_OK) throwSqliteError(db, rc);
+        const int rc =
+            sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            throwSqliteError(db, rc);
     }
 }
 

@@ -3,12 +3,12 @@
 #include "automation/error.h"
 #include "tsql/sql_target.h"
 
+#include <signal.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <signal.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace tsql {
 
@@ -21,32 +21,39 @@ const std::string markerPrefix = "/*tsql-owner ";
 std::string startTime(long pid) {
     std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
     std::string stat;
-    if (!std::getline(file, stat)) return std::string();
+    if (!std::getline(file, stat))
+        return std::string();
     const std::size_t close = stat.rfind(')');
-    if (close == std::string::npos) return std::string();
+    if (close == std::string::npos)
+        return std::string();
     std::istringstream fields(stat.substr(close + 2));
     std::string field;
     for (int i = 3; i <= 22 && fields >> field; ++i) {
-        if (i == 22) return field;
+        if (i == 22)
+            return field;
     }
     return std::string();
 }
 
 bool ownerAlive(const std::string& sql) {
     const std::size_t at = sql.find(markerPrefix);
-    if (at == std::string::npos) return true;  // not a table of this dialect: leave it
+    if (at == std::string::npos)
+        return true;  // not a table of this dialect: leave it
     std::istringstream owner(sql.substr(at + markerPrefix.size()));
     long pid = 0;
     std::string start;
-    if (!(owner >> pid >> start) || pid <= 0) return true;
-    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+    if (!(owner >> pid >> start) || pid <= 0)
+        return true;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)
+        return false;
     const std::string now = startTime(pid);
     return now.empty() || start == "-" || now == start;
 }
 
 std::string upper(std::string text) {
     for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     return text;
 }
@@ -71,18 +78,21 @@ GlobalTemporaryTables::GlobalTemporaryTables(SqlTarget& target) : target_(target
         return;  // best effort: a database that cannot be read now is swept by a later connection
     }
     for (const Row& table : tables.rows) {
-        if (!ownerAlive(table[1].toString().toStdString())) drop(table[0].toString().toStdString());
+        if (!ownerAlive(table[1].toString().toStdString()))
+            drop(table[0].toString().toStdString());
     }
 }
 
 GlobalTemporaryTables::~GlobalTemporaryTables() {
-    for (const std::string& name : owned_) drop(name);
+    for (const std::string& name : owned_)
+        drop(name);
 }
 
 // Names compare without case, as SQL Server's and SQLite's do.
 void GlobalTemporaryTables::created(const std::string& name) {
     const std::string key = upper(name);
-    if (std::find(owned_.begin(), owned_.end(), key) == owned_.end()) owned_.push_back(key);
+    if (std::find(owned_.begin(), owned_.end(), key) == owned_.end())
+        owned_.push_back(key);
 }
 
 void GlobalTemporaryTables::dropped(const std::string& name) {
@@ -93,7 +103,8 @@ void GlobalTemporaryTables::drop(const std::string& name) {
     std::string sql = "DROP TABLE IF EXISTS main.\"";
     for (char c : name) {
         sql.push_back(c);
-        if (c == '"') sql.push_back('"');
+        if (c == '"')
+            sql.push_back('"');
     }
     sql += '"';
     target_.runQuietly(sql);  // best effort, as at connection close

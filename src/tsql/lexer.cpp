@@ -29,7 +29,8 @@ QString excerpt(std::string_view text) {
 // closing delimiter stands for itself. Returns npos when the text never closes.
 std::size_t closeQuoted(std::string_view s, std::size_t begin, char close, bool* escaped) {
     for (std::size_t i = begin + 1; i < s.size(); ++i) {
-        if (s[i] != close) continue;
+        if (s[i] != close)
+            continue;
         if (i + 1 < s.size() && s[i + 1] == close) {
             *escaped = true;
             ++i;
@@ -45,7 +46,8 @@ std::string unescape(std::string_view body, char quote) {
     out.reserve(body.size());
     for (std::size_t i = 0; i < body.size(); ++i) {
         out.push_back(body[i]);
-        if (body[i] == quote && i + 1 < body.size() && body[i + 1] == quote) ++i;
+        if (body[i] == quote && i + 1 < body.size() && body[i + 1] == quote)
+            ++i;
     }
     return out;
 }
@@ -65,11 +67,13 @@ int Lexer::decimalPrecision(std::string_view number) {
     const std::string_view integral = number.substr(0, point);
     const std::size_t first = integral.find_first_not_of('0');
     const std::size_t scale = point == std::string_view::npos ? 0 : number.size() - point - 1;
-    return static_cast<int>(std::max<std::size_t>(1, (first == std::string_view::npos ? 0 : integral.size() - first) + scale));
+    return static_cast<int>(
+        std::max<std::size_t>(1, (first == std::string_view::npos ? 0 : integral.size() - first) + scale));
 }
 
 NumberKind Lexer::numberKind(std::string_view number) {
-    if (number.find_first_of("eE") != std::string_view::npos) return NumberKind::Float;
+    if (number.find_first_of("eE") != std::string_view::npos)
+        return NumberKind::Float;
     return number.find('.') != std::string_view::npos ? NumberKind::Decimal : NumberKind::Integer;
 }
 
@@ -78,7 +82,8 @@ void Lexer::push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced
     token.kind = kind;
     token.offset = static_cast<std::uint32_t>(begin);
     token.length = static_cast<std::uint32_t>(end - begin);
-    if (spaced && !shape_.empty()) shape_.push_back(' ');
+    if (spaced && !shape_.empty())
+        shape_.push_back(' ');
     if (kind == TokenKind::String || kind == TokenKind::Number) {
         token.ordinal = static_cast<int>(literalTokens_.size());
         literalTokens_.push_back(static_cast<std::uint32_t>(tokens_.size()));
@@ -107,7 +112,8 @@ void Lexer::push(TokenKind kind, std::size_t begin, std::size_t end, bool spaced
             }
         }
     } else {
-        if (kind == TokenKind::Parameter) token.ordinal = parameters_++;
+        if (kind == TokenKind::Parameter)
+            token.ordinal = parameters_++;
         shape_.append(source_.substr(begin, end - begin));
     }
     tokens_.push_back(token);
@@ -131,7 +137,8 @@ void Lexer::tokenize(std::string_view source) {
             continue;
         }
         if (c == '-' && i + 1 < n && s[i + 1] == '-') {
-            while (i < n && s[i] != '\n') ++i;
+            while (i < n && s[i] != '\n')
+                ++i;
             spaced = true;
             continue;
         }
@@ -145,12 +152,14 @@ void Lexer::tokenize(std::string_view source) {
                     j += 2;
                 } else if (s[j] == '*' && j + 1 < n && s[j + 1] == '/') {
                     j += 2;
-                    if (--depth == 0) break;
+                    if (--depth == 0)
+                        break;
                 } else {
                     ++j;
                 }
             }
-            if (depth != 0) raiseSyntaxError(QStringLiteral("Missing end comment mark '*/'."));
+            if (depth != 0)
+                raiseSyntaxError(QStringLiteral("Missing end comment mark '*/'."));
             i = j;
             spaced = true;
             continue;
@@ -178,27 +187,34 @@ void Lexer::tokenize(std::string_view source) {
             tokens_.back().escaped = escaped;
             i = end;
         } else if (isDigit(c) || (c == '.' && i + 1 < n && isDigit(static_cast<unsigned char>(s[i + 1])))) {
-            while (i < n && isDigit(static_cast<unsigned char>(s[i]))) ++i;
+            while (i < n && isDigit(static_cast<unsigned char>(s[i])))
+                ++i;
             if (i < n && s[i] == '.') {
                 ++i;
-                while (i < n && isDigit(static_cast<unsigned char>(s[i]))) ++i;
+                while (i < n && isDigit(static_cast<unsigned char>(s[i])))
+                    ++i;
             }
             if (i < n && (s[i] == 'e' || s[i] == 'E')) {
                 std::size_t j = i + 1;
-                if (j < n && (s[j] == '+' || s[j] == '-')) ++j;
+                if (j < n && (s[j] == '+' || s[j] == '-'))
+                    ++j;
                 if (j < n && isDigit(static_cast<unsigned char>(s[j]))) {
                     i = j;
-                    while (i < n && isDigit(static_cast<unsigned char>(s[i]))) ++i;
+                    while (i < n && isDigit(static_cast<unsigned char>(s[i])))
+                        ++i;
                 }
             }
             push(TokenKind::Number, begin, i, spaced);
         } else if (c == '@') {
             ++i;
-            if (i < n && s[i] == '@') ++i;
-            while (i < n && isWordPart(static_cast<unsigned char>(s[i]))) ++i;
+            if (i < n && s[i] == '@')
+                ++i;
+            while (i < n && isWordPart(static_cast<unsigned char>(s[i])))
+                ++i;
             push(TokenKind::Variable, begin, i, spaced);
         } else if (isWordStart(c)) {
-            while (i < n && isWordPart(static_cast<unsigned char>(s[i]))) ++i;
+            while (i < n && isWordPart(static_cast<unsigned char>(s[i])))
+                ++i;
             push(TokenKind::Word, begin, i, spaced);
         } else if (c == '?') {
             ++i;
@@ -209,7 +225,8 @@ void Lexer::tokenize(std::string_view source) {
                 const char d = s[i];
                 const bool pair = (c == '<' && (d == '>' || d == '=')) || (c == '>' && d == '=') ||
                                   (c == '!' && (d == '=' || d == '<' || d == '>'));
-                if (pair) ++i;
+                if (pair)
+                    ++i;
             }
             push(TokenKind::Symbol, begin, i, spaced);
         }
@@ -222,9 +239,11 @@ void Lexer::tokenize(std::string_view source) {
 
 std::string Lexer::name(const Token& token) const {
     const std::string_view t = text(token);
-    if (token.kind != TokenKind::QuotedName) return std::string(t);
+    if (token.kind != TokenKind::QuotedName)
+        return std::string(t);
     const std::string_view body = t.substr(1, t.size() - 2);
-    if (!token.escaped) return std::string(body);
+    if (!token.escaped)
+        return std::string(body);
     return unescape(body, t.front() == '[' ? ']' : '"');
 }
 

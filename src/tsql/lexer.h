@@ -28,8 +28,8 @@ struct Token {
     bool escaped = false;      // the quoted text holds a doubled delimiter
     std::uint32_t offset = 0;  // byte offset of the token in the source, delimiters included
     std::uint32_t length = 0;
-    int ordinal = -1;          // for String and Number: the literal's position among the literals;
-                               // for Parameter: the placeholder's position among the placeholders
+    int ordinal = -1;  // for String and Number: the literal's position among the literals;
+                       // for Parameter: the placeholder's position among the placeholders
 };
 
 // Splits T-SQL text (UTF-8) into tokens, and builds the text's shape: the tokens without comments, each

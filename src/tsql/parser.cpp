@@ -13,10 +13,10 @@ namespace {
 
 // Statements of T-SQL that the dialect does not run, named as the user wrote them.
 constexpr std::string_view unsupportedStatements[] = {
-    "GOTO", "RETURN", "PRINT", "RAISERROR", "THROW", "MERGE", "ALTER", "USE", "GO", "GRANT",
-    "REVOKE", "DENY", "OPEN", "FETCH", "CLOSE", "DEALLOCATE", "WAITFOR", "BREAK", "CONTINUE", "SAVE", "BULK",
-    "BACKUP", "RESTORE", "DBCC", "KILL", "READTEXT", "WRITETEXT", "UPDATETEXT", "RECONFIGURE", "SHUTDOWN",
-    "CHECKPOINT", "ENABLE", "DISABLE", "REVERT"};
+    "GOTO",       "RETURN",      "PRINT",    "RAISERROR",  "THROW",   "MERGE",   "ALTER",      "USE",      "GO",
+    "GRANT",      "REVOKE",      "DENY",     "OPEN",       "FETCH",   "CLOSE",   "DEALLOCATE", "WAITFOR",  "BREAK",
+    "CONTINUE",   "SAVE",        "BULK",     "BACKUP",     "RESTORE", "DBCC",    "KILL",       "READTEXT", "WRITETEXT",
+    "UPDATETEXT", "RECONFIGURE", "SHUTDOWN", "CHECKPOINT", "ENABLE",  "DISABLE", "REVERT"};
 
 // word is upper case.
 bool isUnsupportedStatement(std::string_view word) {
@@ -31,17 +31,21 @@ std::vector<Statement> Parser::parseBatch() {
     for (;;) {
         while (acceptSymbol(";")) {
         }
-        if (peek().kind == TokenKind::End) break;
+        if (peek().kind == TokenKind::End)
+            break;
         batch.push_back(statement());
     }
-    if (batch.empty()) raiseSyntaxError(QStringLiteral("The command text holds no statement."));
+    if (batch.empty())
+        raiseSyntaxError(QStringLiteral("The command text holds no statement."));
     return batch;
 }
 
 Statement Parser::statement() {
     const Token& t = peek();
-    if (atSymbol("(")) return selectStatement();
-    if (t.kind != TokenKind::Word) syntaxError();
+    if (atSymbol("("))
+        return selectStatement();
+    if (t.kind != TokenKind::Word)
+        syntaxError();
     const std::string word = upper(t);
     if (word == "WITH") {
         ++pos_;
@@ -62,12 +66,18 @@ Statement Parser::statement() {
         s.ctes = std::move(ctes);
         return s;
     }
-    if (word == "SELECT") return selectStatement();
-    if (word == "INSERT") return insertStatement();
-    if (word == "UPDATE") return updateStatement();
-    if (word == "DELETE") return deleteStatement();
-    if (word == "CREATE") return createStatement();
-    if (word == "DROP") return dropStatement();
+    if (word == "SELECT")
+        return selectStatement();
+    if (word == "INSERT")
+        return insertStatement();
+    if (word == "UPDATE")
+        return updateStatement();
+    if (word == "DELETE")
+        return deleteStatement();
+    if (word == "CREATE")
+        return createStatement();
+    if (word == "DROP")
+        return dropStatement();
     if (word == "TRUNCATE") {
         ++pos_;
         expectWord("TABLE");
@@ -76,20 +86,31 @@ Statement Parser::statement() {
         s.table = tableName();
         return s;
     }
-    if (word == "DECLARE") return declareStatement();
-    if (word == "SET") return setStatement();
-    if (word == "EXEC" || word == "EXECUTE") return executeStatement();
+    if (word == "DECLARE")
+        return declareStatement();
+    if (word == "SET")
+        return setStatement();
+    if (word == "EXEC" || word == "EXECUTE")
+        return executeStatement();
     if (word == "BEGIN") {
-        if (atWord("TRAN", 1) || atWord("TRANSACTION", 1)) return transactionStatement(Kind::Begin);
-        if (atWord("TRY", 1) || atWord("CATCH", 1)) raiseUnsupported(QStringLiteral("TRY ... CATCH"));
-        if (atWord("DISTRIBUTED", 1)) raiseUnsupported(QStringLiteral("BEGIN DISTRIBUTED TRANSACTION"));
+        if (atWord("TRAN", 1) || atWord("TRANSACTION", 1))
+            return transactionStatement(Kind::Begin);
+        if (atWord("TRY", 1) || atWord("CATCH", 1))
+            raiseUnsupported(QStringLiteral("TRY ... CATCH"));
+        if (atWord("DISTRIBUTED", 1))
+            raiseUnsupported(QStringLiteral("BEGIN DISTRIBUTED TRANSACTION"));
         return controlStatement(Kind::Block);
     }
-    if (word == "IF") return controlStatement(Kind::If);
-    if (word == "WHILE") return controlStatement(Kind::While);
-    if (word == "COMMIT") return transactionStatement(Kind::Commit);
-    if (word == "ROLLBACK") return transactionStatement(Kind::Rollback);
-    if (isUnsupportedStatement(word)) raiseUnsupported(QString::fromStdString(word));
+    if (word == "IF")
+        return controlStatement(Kind::If);
+    if (word == "WHILE")
+        return controlStatement(Kind::While);
+    if (word == "COMMIT")
+        return transactionStatement(Kind::Commit);
+    if (word == "ROLLBACK")
+        return transactionStatement(Kind::Rollback);
+    if (isUnsupportedStatement(word))
+        raiseUnsupported(QString::fromStdString(word));
     syntaxError();
 }
 
@@ -97,8 +118,9 @@ Statement Parser::statement() {
 Statement Parser::controlStatement(Kind kind) {
     constexpr int maxDepth = 64;
     if (++controlDepth_ > maxDepth) {
-        raiseSyntaxError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
-                                        "break it up into smaller queries."));
+        raiseSyntaxError(
+            QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                           "break it up into smaller queries."));
     }
     ++pos_;
     Statement s;
@@ -107,8 +129,10 @@ Statement Parser::controlStatement(Kind kind) {
         for (;;) {
             while (acceptSymbol(";")) {
             }
-            if (acceptWord("END")) break;
-            if (peek().kind == TokenKind::End) syntaxError();
+            if (acceptWord("END"))
+                break;
+            if (peek().kind == TokenKind::End)
+                syntaxError();
             s.body.push_back(statement());
         }
     } else {
@@ -116,11 +140,13 @@ Statement Parser::controlStatement(Kind kind) {
         const auto branch = [&] {
             while (acceptSymbol(";")) {
             }
-            if (peek().kind == TokenKind::End) syntaxError();
+            if (peek().kind == TokenKind::End)
+                syntaxError();
             s.body.push_back(statement());
         };
         branch();
-        if (kind == Kind::If && acceptWord("ELSE")) branch();
+        if (kind == Kind::If && acceptWord("ELSE"))
+            branch();
     }
     --controlDepth_;
     return s;
@@ -130,7 +156,8 @@ void Parser::withClause(std::vector<Cte>& ctes) {
     do {
         Cte cte;
         cte.name = identifier();
-        if (atSymbol("(")) cte.columns = nameList();
+        if (atSymbol("("))
+            cte.columns = nameList();
         expectWord("AS");
         expectSymbol("(");
         cte.query = query();
@@ -149,8 +176,10 @@ Statement Parser::selectStatement() {
 // INSERT [INTO], UPDATE, DELETE [FROM] up to the target table and its hints.
 Statement Parser::writeTarget(Kind kind, std::string_view verb, std::string_view optional) {
     expectWord(verb);
-    if (atWord("TOP")) raiseUnsupported(QStringLiteral("%1 TOP").arg(display(verb)));
-    if (!optional.empty()) acceptWord(optional);
+    if (atWord("TOP"))
+        raiseUnsupported(QStringLiteral("%1 TOP").arg(display(verb)));
+    if (!optional.empty())
+        acceptWord(optional);
     Statement s;
     s.kind = kind;
     s.table = tableName();
@@ -163,8 +192,10 @@ Statement Parser::writeTarget(Kind kind, std::string_view verb, std::string_view
 
 Statement Parser::insertStatement() {
     Statement s = writeTarget(Kind::Insert, "INSERT", "INTO");
-    if (atSymbol("(") && !atQuery(1)) s.columns = nameList();
-    if (atWord("OUTPUT")) raiseUnsupported(QStringLiteral("OUTPUT clause"));
+    if (atSymbol("(") && !atQuery(1))
+        s.columns = nameList();
+    if (atWord("OUTPUT"))
+        raiseUnsupported(QStringLiteral("OUTPUT clause"));
     if (acceptWord("VALUES")) {
         do {
             expectSymbol("(");
@@ -193,9 +224,11 @@ Statement Parser::updateStatement() {
     expectWord("SET");
     do {
         Assignment a;
-        if (peek().kind == TokenKind::Variable) raiseUnsupported(QStringLiteral("variable assignment in UPDATE"));
+        if (peek().kind == TokenKind::Variable)
+            raiseUnsupported(QStringLiteral("variable assignment in UPDATE"));
         a.target = identifier();
-        while (acceptSymbol(".")) a.target = identifier();
+        while (acceptSymbol("."))
+            a.target = identifier();
         if (!atSymbol("=")) {
             if (atSymbol("+") || atSymbol("-") || atSymbol("*") || atSymbol("/")) {
                 raiseUnsupported(QStringLiteral("compound assignment"));
@@ -210,10 +243,13 @@ Statement Parser::updateStatement() {
         }
         s.assignments.push_back(std::move(a));
     } while (acceptSymbol(","));
-    if (atWord("OUTPUT")) raiseUnsupported(QStringLiteral("OUTPUT clause"));
-    if (acceptWord("FROM")) s.from = tableSources();
+    if (atWord("OUTPUT"))
+        raiseUnsupported(QStringLiteral("OUTPUT clause"));
+    if (acceptWord("FROM"))
+        s.from = tableSources();
     if (acceptWord("WHERE")) {
-        if (atWord("CURRENT")) raiseUnsupported(QStringLiteral("WHERE CURRENT OF"));
+        if (atWord("CURRENT"))
+            raiseUnsupported(QStringLiteral("WHERE CURRENT OF"));
         s.where = expression();
     }
     return s;
@@ -221,10 +257,13 @@ Statement Parser::updateStatement() {
 
 Statement Parser::deleteStatement() {
     Statement s = writeTarget(Kind::Delete, "DELETE", "FROM");
-    if (atWord("OUTPUT")) raiseUnsupported(QStringLiteral("OUTPUT clause"));
-    if (atWord("FROM")) raiseUnsupported(QStringLiteral("DELETE with a FROM clause"));
+    if (atWord("OUTPUT"))
+        raiseUnsupported(QStringLiteral("OUTPUT clause"));
+    if (atWord("FROM"))
+        raiseUnsupported(QStringLiteral("DELETE with a FROM clause"));
     if (acceptWord("WHERE")) {
-        if (atWord("CURRENT")) raiseUnsupported(QStringLiteral("WHERE CURRENT OF"));
+        if (atWord("CURRENT"))
+            raiseUnsupported(QStringLiteral("WHERE CURRENT OF"));
         s.where = expression();
     }
     return s;
@@ -256,18 +295,22 @@ Statement Parser::createStatement() {
     }
     s.kind = Kind::CreateIndex;
     s.uniqueIndex = acceptWord("UNIQUE");
-    if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
+    if (!acceptWord("CLUSTERED"))
+        acceptWord("NONCLUSTERED");
     if (!acceptWord("INDEX")) {
         const Token& t = peek();
-        if (t.kind == TokenKind::Word) raiseUnsupported(QStringLiteral("CREATE %1").arg(display(lexer_.text(t))));
+        if (t.kind == TokenKind::Word)
+            raiseUnsupported(QStringLiteral("CREATE %1").arg(display(lexer_.text(t))));
         syntaxError();
     }
     s.indexName = identifier();
     expectWord("ON");
     s.table = tableName();
     s.keyColumns = keyColumns();
-    if (atWord("INCLUDE")) raiseUnsupported(QStringLiteral("INCLUDE columns"));
-    if (atWord("WHERE")) raiseUnsupported(QStringLiteral("filtered index"));
+    if (atWord("INCLUDE"))
+        raiseUnsupported(QStringLiteral("INCLUDE columns"));
+    if (atWord("WHERE"))
+        raiseUnsupported(QStringLiteral("filtered index"));
     skipStorageOptions();
     return s;
 }
@@ -275,11 +318,14 @@ Statement Parser::createStatement() {
 void Parser::columnDefinition(Statement& create) {
     ColumnDef column;
     column.name = identifier();
-    if (atWord("AS")) raiseUnsupported(QStringLiteral("computed column"));
+    if (atWord("AS"))
+        raiseUnsupported(QStringLiteral("computed column"));
     column.type = typeName();
     for (;;) {
-        if (acceptWord("CONSTRAINT")) identifier();  // the name of a column constraint is not kept
-        if (acceptWord("NULL")) continue;
+        if (acceptWord("CONSTRAINT"))
+            identifier();  // the name of a column constraint is not kept
+        if (acceptWord("NULL"))
+            continue;
         if (atWord("NOT") && atWord("NULL", 1)) {
             pos_ += 2;
             column.notNull = true;
@@ -296,12 +342,14 @@ void Parser::columnDefinition(Statement& create) {
         if (atWord("PRIMARY")) {
             ++pos_;
             expectWord("KEY");
-            if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
+            if (!acceptWord("CLUSTERED"))
+                acceptWord("NONCLUSTERED");
             column.primaryKey = true;
             continue;
         }
         if (acceptWord("UNIQUE")) {
-            if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
+            if (!acceptWord("CLUSTERED"))
+                acceptWord("NONCLUSTERED");
             column.unique = true;
             continue;
         }
@@ -319,9 +367,12 @@ void Parser::columnDefinition(Statement& create) {
             expectSymbol(")");
             continue;
         }
-        if (acceptWord("ROWGUIDCOL")) continue;
-        if (atWord("IDENTITY")) raiseUnsupported(QStringLiteral("IDENTITY"));
-        if (atWord("SPARSE") || atWord("FILESTREAM")) raiseUnsupported(display(lexer_.text(peek())));
+        if (acceptWord("ROWGUIDCOL"))
+            continue;
+        if (atWord("IDENTITY"))
+            raiseUnsupported(QStringLiteral("IDENTITY"));
+        if (atWord("SPARSE") || atWord("FILESTREAM"))
+            raiseUnsupported(display(lexer_.text(peek())));
         break;
     }
     create.columnDefs.push_back(std::move(column));
@@ -333,11 +384,13 @@ void Parser::tableConstraint(Statement& create, std::string name) {
     if (acceptWord("PRIMARY")) {
         expectWord("KEY");
         c.kind = TableConstraint::Kind::PrimaryKey;
-        if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
+        if (!acceptWord("CLUSTERED"))
+            acceptWord("NONCLUSTERED");
         c.keyColumns = keyColumns();
     } else if (acceptWord("UNIQUE")) {
         c.kind = TableConstraint::Kind::Unique;
-        if (!acceptWord("CLUSTERED")) acceptWord("NONCLUSTERED");
+        if (!acceptWord("CLUSTERED"))
+            acceptWord("NONCLUSTERED");
         c.keyColumns = keyColumns();
     } else if (acceptWord("FOREIGN")) {
         expectWord("KEY");
@@ -359,7 +412,8 @@ void Parser::tableConstraint(Statement& create, std::string name) {
 void Parser::references(std::string& table, std::vector<std::string>& columns, std::vector<std::string>& actions) {
     expectWord("REFERENCES");
     table = tableName();
-    if (atSymbol("(")) columns = nameList();
+    if (atSymbol("("))
+        columns = nameList();
     while (atWord("ON") && (atWord("DELETE", 1) || atWord("UPDATE", 1))) {
         pos_ += 1;
         std::string action = "ON " + upper(peek());
@@ -394,7 +448,8 @@ std::vector<KeyColumn> Parser::keyColumns() {
         KeyColumn column;
         column.name = identifier();
         column.descending = acceptWord("DESC");
-        if (!column.descending) acceptWord("ASC");
+        if (!column.descending)
+            acceptWord("ASC");
         columns.push_back(std::move(column));
     } while (acceptSymbol(","));
     expectSymbol(")");
@@ -408,9 +463,12 @@ void Parser::skipStorageOptions() {
             pos_ += 2;
             int depth = 1;
             while (depth > 0) {
-                if (peek().kind == TokenKind::End) syntaxError();
-                if (atSymbol("(")) ++depth;
-                if (atSymbol(")")) --depth;
+                if (peek().kind == TokenKind::End)
+                    syntaxError();
+                if (atSymbol("("))
+                    ++depth;
+                if (atSymbol(")"))
+                    --depth;
                 ++pos_;
             }
             continue;
@@ -428,7 +486,8 @@ Statement Parser::dropStatement() {
     expectWord("DROP");
     if (!acceptWord("TABLE")) {
         const Token& t = peek();
-        if (t.kind == TokenKind::Word) raiseUnsupported(QStringLiteral("DROP %1").arg(display(lexer_.text(t))));
+        if (t.kind == TokenKind::Word)
+            raiseUnsupported(QStringLiteral("DROP %1").arg(display(lexer_.text(t))));
         syntaxError();
     }
     Statement s;
@@ -450,17 +509,21 @@ Statement Parser::declareStatement() {
     do {
         const Token& t = peek();
         if (t.kind != TokenKind::Variable) {
-            if (t.kind == TokenKind::Word && atWord("CURSOR", 1)) raiseUnsupported(QStringLiteral("cursor"));
+            if (t.kind == TokenKind::Word && atWord("CURSOR", 1))
+                raiseUnsupported(QStringLiteral("cursor"));
             syntaxError();
         }
         ++pos_;
         Declaration d;
         d.variable = upper(t);
         acceptWord("AS");
-        if (atWord("TABLE")) raiseUnsupported(QStringLiteral("table variable"));
-        if (atWord("CURSOR")) raiseUnsupported(QStringLiteral("cursor"));
+        if (atWord("TABLE"))
+            raiseUnsupported(QStringLiteral("table variable"));
+        if (atWord("CURSOR"))
+            raiseUnsupported(QStringLiteral("cursor"));
         d.type = typeName();
-        if (acceptSymbol("=")) d.initial = expression();
+        if (acceptSymbol("="))
+            d.initial = expression();
         s.declarations.push_back(std::move(d));
     } while (acceptSymbol(","));
     return s;
@@ -485,10 +548,12 @@ Statement Parser::setStatement() {
         s.assignments.push_back(std::move(a));
         return s;
     }
-    if (t.kind != TokenKind::Word) syntaxError();
+    if (t.kind != TokenKind::Word)
+        syntaxError();
     if (atWord("NOCOUNT")) {
         ++pos_;
-        if (!acceptWord("ON")) expectWord("OFF");
+        if (!acceptWord("ON"))
+            expectWord("OFF");
         s.kind = Kind::NoOp;
         return s;
     }
@@ -496,7 +561,8 @@ Statement Parser::setStatement() {
         ++pos_;
         expectWord("ISOLATION");
         expectWord("LEVEL");
-        while (peek().kind == TokenKind::Word && !isReserved(peek())) ++pos_;
+        while (peek().kind == TokenKind::Word && !isReserved(peek()))
+            ++pos_;
         s.kind = Kind::NoOp;
         return s;
     }
@@ -507,13 +573,15 @@ Statement Parser::executeStatement() {
     ++pos_;  // EXEC or EXECUTE
     if (atWord("SP_EXECUTESQL") || (atWord("SYS") && atSymbol(".", 1)))
         return executeSql();
-    if (!atSymbol("(")) raiseUnsupported(QStringLiteral("stored procedure call"));
+    if (!atSymbol("("))
+        raiseUnsupported(QStringLiteral("stored procedure call"));
     ++pos_;
     Statement s;
     s.kind = Kind::Execute;
     s.argument = expression();
     expectSymbol(")");
-    if (atWord("AS") || atWord("AT")) raiseUnsupported(QStringLiteral("EXECUTE AS / AT"));
+    if (atWord("AS") || atWord("AT"))
+        raiseUnsupported(QStringLiteral("EXECUTE AS / AT"));
     return s;
 }
 
@@ -548,13 +616,16 @@ Statement Parser::executeSql() {
 
 Statement Parser::transactionStatement(Kind kind) {
     ++pos_;  // BEGIN, COMMIT or ROLLBACK
-    if (atWord("DISTRIBUTED")) raiseUnsupported(QStringLiteral("distributed transaction"));
+    if (atWord("DISTRIBUTED"))
+        raiseUnsupported(QStringLiteral("distributed transaction"));
     if (!acceptWord("TRAN") && !acceptWord("TRANSACTION")) {
-        if (kind == Kind::Begin) syntaxError();
+        if (kind == Kind::Begin)
+            syntaxError();
         acceptWord("WORK");
     }
     const Token& t = peek();
-    if ((t.kind == TokenKind::Word && !isReserved(t)) || t.kind == TokenKind::QuotedName) ++pos_;  // a name
+    if ((t.kind == TokenKind::Word && !isReserved(t)) || t.kind == TokenKind::QuotedName)
+        ++pos_;  // a name
     Statement s;
     s.kind = kind;
     return s;

@@ -28,17 +28,17 @@ struct Program {
         };
         Kind kind = Kind::Sql;
         std::string sql;
-        std::vector<Binding> bindings;      // ?1, ?2 ... in order
-        std::vector<int> assignTo;          // SELECT @v = ...: the slot of each column; the last row wins
+        std::vector<Binding> bindings;  // ?1, ?2 ... in order
+        std::vector<int> assignTo;      // SELECT @v = ...: the slot of each column; the last row wins
         bool resultSet = false;
-        int slot = -1;                      // Execute: the slot that receives the text
+        int slot = -1;  // Execute: the slot that receives the text
         // Execute of sp_executesql: the slot of its parameters' declarations (-1: a plain EXECUTE), and the
         // slots of its values, each with the parameter it names (empty: by position).
         int definitionSlot = -1;
         std::vector<std::pair<std::string, int>> parameterSlots;
-        int target = -1;                    // Branch, Jump: the index of the next step
-        std::string createsGlobalTemporary; // ##name the statement creates, or empty
-        std::string dropsGlobalTemporary;   // ##name the statement drops, or empty
+        int target = -1;                     // Branch, Jump: the index of the next step
+        std::string createsGlobalTemporary;  // ##name the statement creates, or empty
+        std::string dropsGlobalTemporary;    // ##name the statement drops, or empty
         // The statement creates or drops a table of the database: translations made before may rest on
         // its old columns.
         bool changesSchema = false;

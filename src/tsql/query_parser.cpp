@@ -30,8 +30,9 @@ void chain(ExprPtr& left, ExprPtr* chainNode, std::string op, ExprPtr right) {
     }
     Expr& c = **chainNode;
     if (c.args.size() >= maxChainTerms) {
-        raiseSyntaxError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
-                                        "break it up into smaller queries."));
+        raiseSyntaxError(
+            QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                           "break it up into smaller queries."));
     }
     c.ops.push_back(std::move(op));
     c.args.push_back(std::move(right));
@@ -42,8 +43,9 @@ void chain(ExprPtr& left, ExprPtr* chainNode, std::string op, ExprPtr right) {
 QueryParser::Nesting::Nesting(QueryParser& parser) : depth_(parser.depth_) {
     constexpr int maxDepth = 200;
     if (++depth_ > maxDepth) {
-        raiseSyntaxError(QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
-                                        "break it up into smaller queries."));
+        raiseSyntaxError(
+            QStringLiteral("Some part of your SQL statement is nested too deeply. Rewrite the query or "
+                           "break it up into smaller queries."));
     }
 }
 
@@ -55,7 +57,8 @@ ExprPtr QueryParser::makeExpr(ExprKind kind) {
 
 bool QueryParser::atQuery(std::size_t ahead) const {
     std::size_t i = ahead;
-    while (atSymbol("(", i)) ++i;
+    while (atSymbol("(", i))
+        ++i;
     return atWord("SELECT", i) || (i == ahead && atWord("WITH", i));
 }
 
@@ -89,11 +92,14 @@ std::unique_ptr<Select> QueryParser::query() {
         } while (acceptSymbol(","));
         if (acceptWord("OFFSET")) {
             first->offset = additive();
-            if (!acceptWord("ROWS")) expectWord("ROW");
+            if (!acceptWord("ROWS"))
+                expectWord("ROW");
             if (acceptWord("FETCH")) {
-                if (!acceptWord("NEXT")) expectWord("FIRST");
+                if (!acceptWord("NEXT"))
+                    expectWord("FIRST");
                 first->fetch = additive();
-                if (!acceptWord("ROWS")) expectWord("ROW");
+                if (!acceptWord("ROWS"))
+                    expectWord("ROW");
                 expectWord("ONLY");
             }
         }
@@ -104,17 +110,21 @@ std::unique_ptr<Select> QueryParser::query() {
             const Token& t = peek();
             raiseUnsupported(QStringLiteral("FOR %1").arg(display(lexer_.text(t))));
         }
-        if (!acceptWord("PATH")) raiseUnsupported(QStringLiteral("FOR XML %1").arg(display(lexer_.text(peek()))));
+        if (!acceptWord("PATH"))
+            raiseUnsupported(QStringLiteral("FOR XML %1").arg(display(lexer_.text(peek()))));
         first->forXmlPath = true;
         if (acceptSymbol("(")) {
-            if (peek().kind != TokenKind::String) syntaxError();
+            if (peek().kind != TokenKind::String)
+                syntaxError();
             first->xmlElement = peek().ordinal;
             ++pos_;
             expectSymbol(")");
         }
-        if (atSymbol(",")) raiseUnsupported(QStringLiteral("FOR XML PATH directive"));
+        if (atSymbol(","))
+            raiseUnsupported(QStringLiteral("FOR XML PATH directive"));
     }
-    if (atWord("OPTION")) raiseUnsupported(QStringLiteral("OPTION query hint"));
+    if (atWord("OPTION"))
+        raiseUnsupported(QStringLiteral("OPTION query hint"));
     return first;
 }
 
@@ -149,7 +159,8 @@ std::unique_ptr<Select> QueryParser::selectCore() {
             expectSymbol(")");
         } else {
             const Token& t = peek();
-            if (t.kind != TokenKind::Number) syntaxError();
+            if (t.kind != TokenKind::Number)
+                syntaxError();
             select->top = makeExpr(ExprKind::Literal);
             select->top->index = t.ordinal;
             select->top->text = "n";
@@ -164,16 +175,22 @@ std::unique_ptr<Select> QueryParser::selectCore() {
     do {
         select->items.push_back(selectItem());
     } while (acceptSymbol(","));
-    if (acceptWord("INTO")) select->into = tableName();
-    if (acceptWord("FROM")) select->from = tableSources();
-    if (acceptWord("WHERE")) select->where = expression();
+    if (acceptWord("INTO"))
+        select->into = tableName();
+    if (acceptWord("FROM"))
+        select->from = tableSources();
+    if (acceptWord("WHERE"))
+        select->where = expression();
     if (atWord("GROUP") && atWord("BY", 1)) {
         pos_ += 2;
-        if (atWord("ALL")) raiseUnsupported(QStringLiteral("GROUP BY ALL"));
+        if (atWord("ALL"))
+            raiseUnsupported(QStringLiteral("GROUP BY ALL"));
         select->groupBy = expressionList();
-        if (atWord("WITH")) raiseUnsupported(QStringLiteral("GROUP BY ... WITH %1").arg(display(lexer_.text(peek(1)))));
+        if (atWord("WITH"))
+            raiseUnsupported(QStringLiteral("GROUP BY ... WITH %1").arg(display(lexer_.text(peek(1)))));
     }
-    if (acceptWord("HAVING")) select->having = expression();
+    if (acceptWord("HAVING"))
+        select->having = expression();
     return select;
 }
 
@@ -237,7 +254,8 @@ std::unique_ptr<TableRef> QueryParser::tableSource() {
         } else {
             return source;
         }
-        if (atWord("LOOP") || atWord("HASH") || atWord("MERGE")) raiseUnsupported(QStringLiteral("join hint"));
+        if (atWord("LOOP") || atWord("HASH") || atWord("MERGE"))
+            raiseUnsupported(QStringLiteral("join hint"));
         auto join = std::make_unique<TableRef>();
         join->kind = TableRef::Kind::Join;
         join->join = kind;
@@ -259,9 +277,12 @@ std::unique_ptr<TableRef> QueryParser::tablePrimary() {
             ref->kind = TableRef::Kind::Derived;
             ref->query = query();
             expectSymbol(")");
-            if (aliasFollows()) ref->alias = alias();
-            if (ref->alias.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near ')'."));  // needs a name
-            if (atSymbol("(")) ref->columnAliases = nameList();
+            if (aliasFollows())
+                ref->alias = alias();
+            if (ref->alias.empty())
+                raiseSyntaxError(QStringLiteral("Incorrect syntax near ')'."));  // needs a name
+            if (atSymbol("("))
+                ref->columnAliases = nameList();
             return ref;
         }
         ref = tableSource();
@@ -269,16 +290,20 @@ std::unique_ptr<TableRef> QueryParser::tablePrimary() {
         return ref;
     }
     const Token& t = peek();
-    if (t.kind == TokenKind::Variable) raiseUnsupported(QStringLiteral("table variable"));
+    if (t.kind == TokenKind::Variable)
+        raiseUnsupported(QStringLiteral("table variable"));
     ref->kind = TableRef::Kind::Table;
     ref->name = tableName();
     if (atSymbol("(") && !isTableHint(peek(1))) {
         raiseUnsupported(QStringLiteral("table-valued function %1").arg(QString::fromStdString(ref->name)));
     }
-    if (atWord("TABLESAMPLE")) raiseUnsupported(QStringLiteral("TABLESAMPLE"));
-    if (aliasFollows() && !(atWord("WITH"))) ref->alias = alias();
+    if (atWord("TABLESAMPLE"))
+        raiseUnsupported(QStringLiteral("TABLESAMPLE"));
+    if (aliasFollows() && !(atWord("WITH")))
+        ref->alias = alias();
     tableHints();
-    if (ref->alias.empty() && aliasFollows()) ref->alias = alias();
+    if (ref->alias.empty() && aliasFollows())
+        ref->alias = alias();
     return ref;
 }
 
@@ -289,21 +314,26 @@ std::unique_ptr<TableRef> QueryParser::pivot(std::unique_ptr<TableRef> source) {
     ref->kind = TableRef::Kind::Pivot;
     ref->left = std::move(source);
     const Token& fn = peek();
-    if (fn.kind != TokenKind::Word) syntaxError();
+    if (fn.kind != TokenKind::Word)
+        syntaxError();
     ref->pivotFunction = upper(fn);
     ++pos_;
     expectSymbol("(");
     ref->pivotValue = identifier();
-    while (acceptSymbol(".")) ref->pivotValue = identifier();
+    while (acceptSymbol("."))
+        ref->pivotValue = identifier();
     expectSymbol(")");
     expectWord("FOR");
     ref->pivotColumn = identifier();
-    while (acceptSymbol(".")) ref->pivotColumn = identifier();
+    while (acceptSymbol("."))
+        ref->pivotColumn = identifier();
     expectWord("IN");
     ref->pivotValues = nameList();
     expectSymbol(")");
-    if (aliasFollows()) ref->alias = alias();
-    if (ref->alias.empty()) syntaxError();
+    if (aliasFollows())
+        ref->alias = alias();
+    if (ref->alias.empty())
+        syntaxError();
     return ref;
 }
 
@@ -312,14 +342,16 @@ ExprPtr QueryParser::expression() { return orExpression(); }
 ExprPtr QueryParser::orExpression() {
     ExprPtr left = andExpression();
     ExprPtr c;
-    while (acceptWord("OR")) chain(left, &c, "OR", andExpression());
+    while (acceptWord("OR"))
+        chain(left, &c, "OR", andExpression());
     return c ? std::move(c) : std::move(left);
 }
 
 ExprPtr QueryParser::andExpression() {
     ExprPtr left = notExpression();
     ExprPtr c;
-    while (acceptWord("AND")) chain(left, &c, "AND", notExpression());
+    while (acceptWord("AND"))
+        chain(left, &c, "AND", notExpression());
     return c ? std::move(c) : std::move(left);
 }
 
@@ -346,9 +378,12 @@ ExprPtr QueryParser::predicate() {
     const Token& t = peek();
     if (t.kind == TokenKind::Symbol) {
         std::string op(lexer_.text(t));
-        if (op == "!=") op = "<>";
-        if (op == "!<") op = ">=";
-        if (op == "!>") op = "<=";
+        if (op == "!=")
+            op = "<>";
+        if (op == "!<")
+            op = ">=";
+        if (op == "!>")
+            op = "<=";
         if (op == "=" || op == "<>" || op == "<" || op == ">" || op == "<=" || op == ">=") {
             ++pos_;
             if (atWord("ALL") || atWord("ANY") || atWord("SOME")) {
@@ -368,7 +403,8 @@ ExprPtr QueryParser::predicate() {
         e->negated = negated;
         e->args.push_back(std::move(left));
         e->args.push_back(additive());
-        if (acceptWord("ESCAPE")) e->args.push_back(additive());
+        if (acceptWord("ESCAPE"))
+            e->args.push_back(additive());
         return e;
     }
     if (acceptWord("IN")) {
@@ -379,7 +415,8 @@ ExprPtr QueryParser::predicate() {
         if (atQuery()) {
             e->query = query();
         } else {
-            for (ExprPtr& item : expressionList()) e->args.push_back(std::move(item));
+            for (ExprPtr& item : expressionList())
+                e->args.push_back(std::move(item));
         }
         expectSymbol(")");
         return e;
@@ -408,9 +445,11 @@ ExprPtr QueryParser::additive() {
     ExprPtr c;
     for (;;) {
         const Token& t = peek();
-        if (t.kind != TokenKind::Symbol) break;
+        if (t.kind != TokenKind::Symbol)
+            break;
         const std::string_view op = lexer_.text(t);
-        if (op != "+" && op != "-" && op != "&" && op != "|" && op != "^") break;
+        if (op != "+" && op != "-" && op != "&" && op != "|" && op != "^")
+            break;
         ++pos_;
         chain(left, &c, std::string(op), multiplicative());
     }
@@ -422,9 +461,11 @@ ExprPtr QueryParser::multiplicative() {
     ExprPtr c;
     for (;;) {
         const Token& t = peek();
-        if (t.kind != TokenKind::Symbol) break;
+        if (t.kind != TokenKind::Symbol)
+            break;
         const std::string_view op = lexer_.text(t);
-        if (op != "*" && op != "/" && op != "%") break;
+        if (op != "*" && op != "/" && op != "%")
+            break;
         ++pos_;
         chain(left, &c, std::string(op), unary());
     }
@@ -472,7 +513,8 @@ ExprPtr QueryParser::primary() {
     }
     case TokenKind::Variable: {
         const std::string name = upper(t);
-        if (name.rfind("@@", 0) == 0) raiseUnsupported(QString::fromStdString(name));
+        if (name.rfind("@@", 0) == 0)
+            raiseUnsupported(QString::fromStdString(name));
         auto e = makeExpr(ExprKind::Variable);
         e->text = name;
         ++pos_;
@@ -489,7 +531,8 @@ ExprPtr QueryParser::primary() {
             ++pos_;
             return makeExpr(ExprKind::Star);
         }
-        if (!atSymbol("(")) syntaxError();
+        if (!atSymbol("("))
+            syntaxError();
         ++pos_;
         ExprPtr e;
         if (atQuery()) {
@@ -502,10 +545,8 @@ ExprPtr QueryParser::primary() {
         return e;
     }
     case TokenKind::Word:
-    case TokenKind::QuotedName:
-        break;
-    case TokenKind::End:
-        syntaxError();
+    case TokenKind::QuotedName: break;
+    case TokenKind::End: syntaxError();
     }
     if (t.kind == TokenKind::Word) {
         const std::string word = upper(t);
@@ -513,7 +554,8 @@ ExprPtr QueryParser::primary() {
             ++pos_;
             return makeExpr(ExprKind::Null);
         }
-        if (word == "CASE") return caseExpression();
+        if (word == "CASE")
+            return caseExpression();
         if (word == "CURRENT_TIMESTAMP") {
             ++pos_;
             auto e = makeExpr(ExprKind::Function);
@@ -540,13 +582,15 @@ ExprPtr QueryParser::primary() {
             expectSymbol(")");
             return e;
         }
-        if (isReserved(t) && !(atSymbol("(", 1) && (word == "LEFT" || word == "RIGHT"))) syntaxError();
+        if (isReserved(t) && !(atSymbol("(", 1) && (word == "LEFT" || word == "RIGHT")))
+            syntaxError();
     }
     // A column, qualifier.*, or a function call.
     std::vector<std::string> names;
     names.push_back(lexer_.name(t));
     ++pos_;
-    if (t.kind == TokenKind::Word && atSymbol("(")) return functionCall(toUpper(names.back()));
+    if (t.kind == TokenKind::Word && atSymbol("("))
+        return functionCall(toUpper(names.back()));
     while (acceptSymbol(".")) {
         if (acceptSymbol("*")) {
             auto e = makeExpr(ExprKind::Star);
@@ -555,7 +599,8 @@ ExprPtr QueryParser::primary() {
         }
         names.push_back(identifier());
     }
-    if (atSymbol("(")) raiseUnsupported(QStringLiteral("qualified function name"));
+    if (atSymbol("("))
+        raiseUnsupported(QStringLiteral("qualified function name"));
     auto e = makeExpr(ExprKind::Column);
     e->names = std::move(names);
     return e;
@@ -576,8 +621,10 @@ ExprPtr QueryParser::functionCall(std::string name) {
         e->args = expressionList();
     }
     expectSymbol(")");
-    if (atWord("OVER")) raiseUnsupported(QStringLiteral("window function (OVER)"));
-    if (atWord("WITHIN")) raiseUnsupported(QStringLiteral("WITHIN GROUP"));
+    if (atWord("OVER"))
+        raiseUnsupported(QStringLiteral("window function (OVER)"));
+    if (atWord("WITHIN"))
+        raiseUnsupported(QStringLiteral("WITHIN GROUP"));
     return e;
 }
 
@@ -588,7 +635,8 @@ ExprPtr QueryParser::caseExpression() {
         e->hasOperand = true;
         e->args.push_back(expression());
     }
-    if (!atWord("WHEN")) syntaxError();
+    if (!atWord("WHEN"))
+        syntaxError();
     while (acceptWord("WHEN")) {
         e->args.push_back(expression());
         expectWord("THEN");

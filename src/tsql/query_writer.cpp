@@ -20,11 +20,13 @@ namespace {
 QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 bool isPlainName(std::string_view name) {
-    if (name.empty()) return false;
+    if (name.empty())
+        return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
         const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-        if (!letter && !(i > 0 && c >= '0' && c <= '9')) return false;
+        if (!letter && !(i > 0 && c >= '0' && c <= '9'))
+            return false;
     }
     return !sqlite3_keyword_check(name.data(), static_cast<int>(name.size()));
 }
@@ -33,7 +35,8 @@ void quoted(std::string_view text, char quote, std::string& out) {
     out.push_back(quote);
     for (char c : text) {
         out.push_back(c);
-        if (c == quote) out.push_back(quote);
+        if (c == quote)
+            out.push_back(quote);
     }
     out.push_back(quote);
 }
@@ -64,12 +67,15 @@ bool isHundred(const std::string& number) {
 
 // The arguments (bit i for argument i) of a string function that take text: a number there is converted.
 unsigned textArgumentsOf(std::string_view function) {
-    if (function == "REPLACE") return 0b111;
-    if (function == "CHARINDEX" || function == "PATINDEX") return 0b11;
-    if (function == "STUFF") return 0b1001;
-    if (function == "LEN" || function == "LEFT" || function == "REVERSE" || function == "RIGHT" || function == "SUBSTRING" ||
-        function == "UPPER" || function == "LOWER" || function == "LTRIM" || function == "RTRIM" || function == "TRIM" ||
-        function == "REPLICATE") {
+    if (function == "REPLACE")
+        return 0b111;
+    if (function == "CHARINDEX" || function == "PATINDEX")
+        return 0b11;
+    if (function == "STUFF")
+        return 0b1001;
+    if (function == "LEN" || function == "LEFT" || function == "REVERSE" || function == "RIGHT" ||
+        function == "SUBSTRING" || function == "UPPER" || function == "LOWER" || function == "LTRIM" ||
+        function == "RTRIM" || function == "TRIM" || function == "REPLICATE") {
         return 0b1;
     }
     return 0;
@@ -82,7 +88,8 @@ unsigned textArgumentsOf(std::string_view function) {
 ColumnTypes::Column decimalResult(char op, const ColumnTypes::Column& l, const ColumnTypes::Column& r) {
     ColumnTypes::Column out;
     out.type = ScalarType::Decimal;
-    if (l.precision <= 0 || r.precision <= 0) return out;
+    if (l.precision <= 0 || r.precision <= 0)
+        return out;
     int precision = 0;
     int scale = 0;
     if (op == '*') {
@@ -149,15 +156,19 @@ void QueryWriter::name(std::string_view name, std::string& out) const {
 
 void QueryWriter::tableName(std::string_view name, std::string& out, bool creating) const {
     const bool local = name.size() > 1 && name[0] == '#' && name[1] != '#';
-    if (local && creating) out += "temp.";
+    if (local && creating)
+        out += "temp.";
     this->name(name, out);
 }
 
 std::string QueryWriter::collation(std::string_view name) const {
     const std::string n = upperAscii(name);
-    if (n == "DATABASE_DEFAULT") return n;
-    if (n.find("_BIN") != std::string::npos || n.find("_CS_") != std::string::npos) return "RTRIM";
-    if (n.find("_CI_AS") != std::string::npos) return "DATABASE_DEFAULT";
+    if (n == "DATABASE_DEFAULT")
+        return n;
+    if (n.find("_BIN") != std::string::npos || n.find("_CS_") != std::string::npos)
+        return "RTRIM";
+    if (n.find("_CI_AS") != std::string::npos)
+        return "DATABASE_DEFAULT";
     raiseUnsupported(QStringLiteral("collation %1").arg(qtext(name)));
 }
 
@@ -192,7 +203,8 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     if (select.forXmlPath) {
         out += "SELECT ";
         forXmlPath(select, out);
-        if (resultSet) out += " AS \"XML_F52E2B61-18A1-11d1-B105-00805F49916B\"";
+        if (resultSet)
+            out += " AS \"XML_F52E2B61-18A1-11d1-B105-00805F49916B\"";
         return;
     }
     if (select.compounds.empty()) {
@@ -218,7 +230,8 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
         out += ' ';
         out += op;
         out += ' ';
-        if (!next->orderBy.empty() || next->forXmlPath) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'UNION'."));
+        if (!next->orderBy.empty() || next->forXmlPath)
+            raiseSyntaxError(QStringLiteral("Incorrect syntax near 'UNION'."));
         term(*next);
     }
     orderBy(select.orderBy, out);
@@ -228,7 +241,8 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
 }
 
 void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit, bool compound) {
-    if (!select.into.empty()) raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
+    if (!select.into.empty())
+        raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
     const bool assigning = assigning_;
     assigning_ = false;
     pushScope({}, &select.from);
@@ -242,14 +256,17 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
     bool firstItem = true;
     for (const SelectItem& item : select.items) {
         if (!item.variable.empty() && !assigning) {
-            raiseSyntaxError(QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
-                                            "combined with data-retrieval operations."));
+            raiseSyntaxError(
+                QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
+                               "combined with data-retrieval operations."));
         }
-        if (!first) out += ", ";
+        if (!first)
+            out += ", ";
         first = false;
         const bool single = singleValue && firstItem;
         firstItem = false;
-        if (single) out += "tsql_single(";
+        if (single)
+            out += "tsql_single(";
         if (const auto v = item.variable.empty() ? variables_.end() : variables_.find(item.variable);
             v != variables_.end()) {
             convert(v->second.declared, *item.expr, out, true);  // the variable keeps its declared type
@@ -257,9 +274,11 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
             expression(*item.expr, out);
             // Rows compared with each other (DISTINCT, UNION..., GROUP BY) compare a text that comes from no
             // column as the database does, without case.
-            if (compares && needsCollation(*item.expr)) out += databaseDefault;
+            if (compares && needsCollation(*item.expr))
+                out += databaseDefault;
         }
-        if (single) out += ", count(*) OVER ())";
+        if (single)
+            out += ", count(*) OVER ())";
         if (item.hasAlias) {
             out += " AS ";
             name(item.alias, out);
@@ -268,7 +287,8 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
         }
     }
     clauses(select, out);
-    if (withLimit) limit(select, out);
+    if (withLimit)
+        limit(select, out);
     popScope();
 }
 
@@ -290,9 +310,11 @@ void QueryWriter::clauses(const Select& select, std::string& out) {
     if (!select.groupBy.empty()) {
         out += " GROUP BY ";
         for (std::size_t i = 0; i < select.groupBy.size(); ++i) {
-            if (i) out += ", ";
+            if (i)
+                out += ", ";
             expression(*select.groupBy[i], out);
-            if (needsCollation(*select.groupBy[i])) out += databaseDefault;
+            if (needsCollation(*select.groupBy[i]))
+                out += databaseDefault;
         }
     }
     if (select.having) {
@@ -322,7 +344,8 @@ void QueryWriter::limit(const Select& select, std::string& out) {
         topCount(select, out);
         return;
     }
-    if (select.offset) offsetFetch(select, out);
+    if (select.offset)
+        offsetFetch(select, out);
 }
 
 // The rows TOP n PERCENT and TOP n WITH TIES keep, counted over the query's own FROM ... HAVING: n percent
@@ -393,39 +416,48 @@ void QueryWriter::offsetFetch(const Select& select, std::string& out) {
 // Text sorts as the database collation does, also when it is computed or comes through a derived table
 // (which keeps no collation).
 void QueryWriter::orderBy(const std::vector<OrderItem>& items, std::string& out) {
-    if (items.empty()) return;
+    if (items.empty())
+        return;
     out += " ORDER BY ";
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         const Expr& e = *items[i].expr;
         if (e.kind == ExprKind::Literal && e.text == "n") {
             inlineLiteral(e.index, out);  // a column's position
         } else {
             expression(e, out);
-            if (e.kind != ExprKind::Collate && typeOf(e) != ValueType::Number) out += databaseDefault;
+            if (e.kind != ExprKind::Collate && typeOf(e) != ValueType::Number)
+                out += databaseDefault;
         }
-        if (items[i].descending) out += " DESC";
+        if (items[i].descending)
+            out += " DESC";
     }
 }
 
 // FOR XML PATH('element'): the rows' values, XML-escaped, concatenated in the query's order; a named column
 // becomes <name>value</name>; no row gives NULL.
 void QueryWriter::forXmlPath(const Select& select, std::string& out) {
-    if (!select.compounds.empty()) raiseUnsupported(QStringLiteral("FOR XML PATH over a compound query"));
+    if (!select.compounds.empty())
+        raiseUnsupported(QStringLiteral("FOR XML PATH over a compound query"));
     const std::string element = select.xmlElement >= 0 ? pinnedString(select.xmlElement) : std::string("row");
     pushScope({}, &select.from);
     out += "(SELECT group_concat(v, '') FROM (SELECT ";
-    if (select.distinct) out += "DISTINCT ";
+    if (select.distinct)
+        out += "DISTINCT ";
     std::string row;
     for (const SelectItem& item : select.items) {
         const Expr& e = *item.expr;
-        if (e.kind == ExprKind::Star) raiseUnsupported(QStringLiteral("FOR XML PATH with *"));
+        if (e.kind == ExprKind::Star)
+            raiseUnsupported(QStringLiteral("FOR XML PATH with *"));
         std::string tag = item.hasAlias ? item.alias : e.kind == ExprKind::Column ? e.names.back() : std::string();
-        if (tag == "text()" || tag == "*") tag.clear();
+        if (tag == "text()" || tag == "*")
+            tag.clear();
         if (!tag.empty() && (tag[0] == '@' || tag.find('/') != std::string::npos)) {
             raiseUnsupported(QStringLiteral("FOR XML PATH attribute or path column"));
         }
-        if (!row.empty()) row += " || ";
+        if (!row.empty())
+            row += " || ";
         row += "ifnull(";
         if (!tag.empty()) {
             quoted("<" + tag + ">", '\'', row);
@@ -456,16 +488,19 @@ void QueryWriter::forXmlPath(const Select& select, std::string& out) {
 }
 
 void QueryWriter::ctes(const std::vector<Cte>& ctes, std::string& out) {
-    if (ctes.empty()) return;
+    if (ctes.empty())
+        return;
     out += "WITH ";
     for (std::size_t i = 0; i < ctes.size(); ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         cteNames_.push_back(upperAscii(ctes[i].name));
         name(ctes[i].name, out);
         if (!ctes[i].columns.empty()) {
             out += " (";
             for (std::size_t c = 0; c < ctes[i].columns.size(); ++c) {
-                if (c) out += ", ";
+                if (c)
+                    out += ", ";
                 name(ctes[i].columns[c], out);
             }
             out += ")";
@@ -479,18 +514,18 @@ void QueryWriter::ctes(const std::vector<Cte>& ctes, std::string& out) {
 
 void QueryWriter::tableSources(const std::vector<std::unique_ptr<TableRef>>& sources, std::string& out) {
     for (std::size_t i = 0; i < sources.size(); ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         tableRef(*sources[i], out);
     }
 }
 
 void QueryWriter::tableRef(const TableRef& ref, std::string& out) {
     switch (ref.kind) {
-    case TableRef::Kind::Table:
-        tableName(ref.name, out);
-        break;
+    case TableRef::Kind::Table: tableName(ref.name, out); break;
     case TableRef::Kind::Derived:
-        if (!ref.columnAliases.empty()) raiseUnsupported(QStringLiteral("column list of a derived table"));
+        if (!ref.columnAliases.empty())
+            raiseUnsupported(QStringLiteral("column list of a derived table"));
         out += '(';
         query(*ref.query, out, false);
         out += ')';
@@ -499,18 +534,18 @@ void QueryWriter::tableRef(const TableRef& ref, std::string& out) {
         tableRef(*ref.left, out);
         out += joinWord(ref.join);
         const bool nested = ref.right->kind == TableRef::Kind::Join;
-        if (nested) out += '(';
+        if (nested)
+            out += '(';
         tableRef(*ref.right, out);
-        if (nested) out += ')';
+        if (nested)
+            out += ')';
         if (ref.on) {
             out += " ON ";
             expression(*ref.on, out);
         }
         return;
     }
-    case TableRef::Kind::Pivot:
-        pivot(ref, out);
-        return;
+    case TableRef::Kind::Pivot: pivot(ref, out); return;
     }
     if (!ref.alias.empty()) {
         out += " AS ";
@@ -544,21 +579,24 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
     q += '.';
     std::vector<std::string> groups;
     for (const std::string& column : columns) {
-        if (!sameName(column, ref.pivotColumn) && !sameName(column, ref.pivotValue)) groups.push_back(q + [&] {
-            std::string n;
-            name(column, n);
-            return n;
-        }());
+        if (!sameName(column, ref.pivotColumn) && !sameName(column, ref.pivotValue))
+            groups.push_back(q + [&] {
+                std::string n;
+                name(column, n);
+                return n;
+            }());
     }
     out += "(SELECT ";
     bool first = true;
     for (const std::string& g : groups) {
-        if (!first) out += ", ";
+        if (!first)
+            out += ", ";
         first = false;
         out += g;
     }
     for (const std::string& value : ref.pivotValues) {
-        if (!first) out += ", ";
+        if (!first)
+            out += ", ";
         first = false;
         out += function + "(CASE WHEN " + q;
         name(ref.pivotColumn, out);
@@ -573,7 +611,8 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
     if (!groups.empty()) {
         out += " GROUP BY ";
         for (std::size_t i = 0; i < groups.size(); ++i) {
-            if (i) out += ", ";
+            if (i)
+                out += ", ";
             out += groups[i];
         }
     }
@@ -583,7 +622,9 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
 
 // ------------------------------------------------------------------------------------------ expressions
 
-bool QueryWriter::hasCollation(const Expr& e) const { return e.kind == ExprKind::Column || e.kind == ExprKind::Collate; }
+bool QueryWriter::hasCollation(const Expr& e) const {
+    return e.kind == ExprKind::Column || e.kind == ExprKind::Collate;
+}
 
 bool QueryWriter::needsCollation(const Expr& e) const {
     return !hasCollation(e) && e.kind != ExprKind::Star && typeOf(e) != ValueType::Number;
@@ -609,7 +650,8 @@ ValueType QueryWriter::typeOf(const Expr& e) const {
 
 // What + of two operands yields, as far as their types tell.
 ValueType QueryWriter::plusType(ValueType l, ValueType r) {
-    if (l == ValueType::Number || r == ValueType::Number) return ValueType::Number;
+    if (l == ValueType::Number || r == ValueType::Number)
+        return ValueType::Number;
     if ((l == ValueType::Text || l == ValueType::Null) && (r == ValueType::Text || r == ValueType::Null)) {
         return ValueType::Text;
     }
@@ -618,45 +660,47 @@ ValueType QueryWriter::plusType(ValueType l, ValueType r) {
 
 ValueType QueryWriter::inferType(const Expr& e) const {
     switch (e.kind) {
-    case ExprKind::Literal:
-        return e.text == "s" ? ValueType::Text : ValueType::Number;
-    case ExprKind::Null:
-        return ValueType::Null;
+    case ExprKind::Literal: return e.text == "s" ? ValueType::Text : ValueType::Number;
+    case ExprKind::Null: return ValueType::Null;
     case ExprKind::Variable: {
         const auto it = variables_.find(e.text);
         return it == variables_.end() ? ValueType::Unknown : it->second.type;
     }
     case ExprKind::Function: {
         const FunctionRule* rule = findFunctionRule(e.text);
-        if (!rule) return ValueType::Unknown;
+        if (!rule)
+            return ValueType::Unknown;
         switch (rule->result) {
         case FunctionRule::Result::Text: return ValueType::Text;
         case FunctionRule::Result::Number: return ValueType::Number;
         case FunctionRule::Result::FirstArgument: return e.args.empty() ? ValueType::Unknown : typeOf(*e.args[0]);
         case FunctionRule::Result::Replacement: {
             const ValueType first = typeOf(*e.args[0]);
-            if (first == ValueType::Null) return typeOf(*e.args[1]);
-            if (first != ValueType::Unknown) return first;
+            if (first == ValueType::Null)
+                return typeOf(*e.args[1]);
+            if (first != ValueType::Unknown)
+                return first;
             const ScalarType declared = scalarTypeOf(*e.args[0]);
-            if (declared == ScalarType::Text) return ValueType::Text;
+            if (declared == ScalarType::Text)
+                return ValueType::Text;
             return declared == ScalarType::Unknown ? ValueType::Unknown : ValueType::Number;
         }
         case FunctionRule::Result::FirstKnown: {
             ValueType known = ValueType::Unknown;
             for (const ExprPtr& a : e.args) {
                 const ValueType t = typeOf(*a);
-                if (t == ValueType::Number) return t;
-                if (t == ValueType::Text && known == ValueType::Unknown) known = t;
+                if (t == ValueType::Number)
+                    return t;
+                if (t == ValueType::Text && known == ValueType::Unknown)
+                    known = t;
             }
             return known;
         }
         }
         return ValueType::Unknown;
     }
-    case ExprKind::Cast:
-        return e.type.category();
-    case ExprKind::Unary:
-        return ValueType::Number;
+    case ExprKind::Cast: return e.type.category();
+    case ExprKind::Unary: return ValueType::Number;
     case ExprKind::Binary: {
         ValueType t = typeOf(*e.args[0]);
         for (std::size_t i = 0; i < e.ops.size(); ++i) {
@@ -668,22 +712,23 @@ ValueType QueryWriter::inferType(const Expr& e) const {
     case ExprKind::In:
     case ExprKind::Between:
     case ExprKind::IsNull:
-    case ExprKind::Exists:
-        return ValueType::Number;
+    case ExprKind::Exists: return ValueType::Number;
     case ExprKind::Subquery:
-        if (e.query->forXmlPath) return ValueType::Text;
+        if (e.query->forXmlPath)
+            return ValueType::Text;
         return e.query->items.empty() ? ValueType::Unknown : typeOf(*e.query->items[0].expr);
     case ExprKind::Case: {
         const std::size_t firstResult = e.hasOperand ? 2 : 1;
         for (std::size_t i = firstResult; i < e.args.size(); i += 2) {
             const ValueType t = typeOf(*e.args[i]);
-            if (t == ValueType::Text || t == ValueType::Number) return t;
+            if (t == ValueType::Text || t == ValueType::Number)
+                return t;
         }
-        if (e.hasElse) return typeOf(*e.args.back());
+        if (e.hasElse)
+            return typeOf(*e.args.back());
         return ValueType::Unknown;
     }
-    case ExprKind::Collate:
-        return typeOf(*e.args[0]);
+    case ExprKind::Collate: return typeOf(*e.args[0]);
     case ExprKind::Column:
         switch (columnType(e)) {
         case ScalarType::Text: return ValueType::Text;
@@ -697,8 +742,7 @@ ValueType QueryWriter::inferType(const Expr& e) const {
         return ValueType::Unknown;
     case ExprKind::Star:
     case ExprKind::Parameter:
-    case ExprKind::Default:
-        return ValueType::Unknown;
+    case ExprKind::Default: return ValueType::Unknown;
     }
     return ValueType::Unknown;
 }
@@ -707,8 +751,10 @@ ValueType QueryWriter::inferType(const Expr& e) const {
 // Server with the database collation.
 void QueryWriter::comparand(const Expr& left, const Expr* right, std::string& out) {
     expression(left, out);
-    if (hasCollation(left) || (right && hasCollation(*right))) return;
-    if (typeOf(left) == ValueType::Number && (!right || typeOf(*right) == ValueType::Number)) return;
+    if (hasCollation(left) || (right && hasCollation(*right)))
+        return;
+    if (typeOf(left) == ValueType::Number && (!right || typeOf(*right) == ValueType::Number))
+        return;
     out += databaseDefault;
 }
 
@@ -722,12 +768,11 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
             bind(Source::Literal, e.index, out);
         }
         return;
-    case ExprKind::Null:
-        out += "NULL";
-        return;
+    case ExprKind::Null: out += "NULL"; return;
     case ExprKind::Column:
         for (std::size_t i = 0; i < e.names.size(); ++i) {
-            if (i) out += '.';
+            if (i)
+                out += '.';
             name(e.names[i], out);
         }
         return;
@@ -743,17 +788,17 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         if (it == variables_.end()) {
             raiseSyntaxError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(qtext(e.text)));
         }
-        if (inlineLiterals_) raiseUnsupported(QStringLiteral("variable in a definition"));
+        if (inlineLiterals_)
+            raiseUnsupported(QStringLiteral("variable in a definition"));
         bind(Source::Variable, it->second.slot, out);
         return;
     }
     case ExprKind::Parameter:
-        if (inlineLiterals_) raiseUnsupported(QStringLiteral("parameter in a definition"));
+        if (inlineLiterals_)
+            raiseUnsupported(QStringLiteral("parameter in a definition"));
         bind(Source::Caller, e.index, out);
         return;
-    case ExprKind::Function:
-        function(e, out);
-        return;
+    case ExprKind::Function: function(e, out); return;
     case ExprKind::Cast: convert(e.type, *e.args[0], out, false, e.args.size() > 1 ? e.args[1].get() : nullptr); return;
     case ExprKind::Unary:
         out += e.text == "NOT" ? "(NOT " : "(" + e.text;
@@ -770,11 +815,14 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
                 const bool textLeft = l == ValueType::Text;
                 const bool integer = scalarTypeOf(*e.args[textLeft ? 1 : 0]) == ScalarType::Integer;
                 for (int side = 0; side < 2; ++side) {
-                    if (side) out += ' ' + e.ops[0] + ' ';
+                    if (side)
+                        out += ' ' + e.ops[0] + ' ';
                     const bool text = (side == 0) == textLeft;
-                    if (text) out += "tsql_number(";
+                    if (text)
+                        out += "tsql_number(";
                     expression(*e.args[static_cast<std::size_t>(side)], out);
-                    if (text) out += integer ? ", 1)" : ", 0)";
+                    if (text)
+                        out += integer ? ", 1)" : ", 0)";
                 }
             } else {
                 comparand(*e.args[0], e.args[1].get(), out);
@@ -863,8 +911,7 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         out += " COLLATE ";
         out += collation(e.text);
         return;
-    case ExprKind::Default:
-        raiseUnsupported(QStringLiteral("DEFAULT as a value"));
+    case ExprKind::Default: raiseUnsupported(QStringLiteral("DEFAULT as a value"));
     }
 }
 
@@ -896,14 +943,16 @@ void QueryWriter::likeMode(const Expr& e, std::string& out) {
 
 void QueryWriter::expressions(const std::vector<ExprPtr>& list, std::size_t from, std::string& out) {
     for (std::size_t i = from; i < list.size(); ++i) {
-        if (i > from) out += ", ";
+        if (i > from)
+            out += ", ";
         expression(*list[i], out);
     }
 }
 
 void QueryWriter::function(const Expr& e, std::string& out) {
     const FunctionRule* rule = findFunctionRule(e.text);
-    if (!rule) raiseUnsupported(QStringLiteral("function %1").arg(qtext(e.text)));
+    if (!rule)
+        raiseUnsupported(QStringLiteral("function %1").arg(qtext(e.text)));
     const int count = e.star ? 1 : static_cast<int>(e.args.size());
     if ((e.star && rule->sqlite != "count") || count < rule->minArguments ||
         (rule->maxArguments >= 0 && count > rule->maxArguments)) {
@@ -967,7 +1016,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             out += "tsql_cut(";
         out += '(';
         for (std::size_t i = 0; i < e.args.size(); ++i) {
-            if (i) out += " || ";
+            if (i)
+                out += " || ";
             const Expr& a = *e.args[i];
             out += "ifnull(";
             const ScalarType t = scalarTypeOf(a);
@@ -986,20 +1036,25 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         return;
     }
     const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
-    if (integerAverage) out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
+    if (integerAverage)
+        out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
     // SUM of tinyint, smallint and int is an int: beyond it, SQL Server's overflow error.
     const bool intSum = e.text == "SUM" && !e.star && facetsOf(*e.args[0]).bits > 0 && facetsOf(*e.args[0]).bits < 64;
     if (intSum)
         out += "tsql_int(";
     out += rule->sqlite;
     out += '(';
-    if (e.star) out += '*';
-    if (e.distinct) out += "DISTINCT ";
+    if (e.star)
+        out += '*';
+    if (e.distinct)
+        out += "DISTINCT ";
     const unsigned textArguments = textArgumentsOf(e.text);
-    if (textArguments) refuseCaseSensitive(e, e.text);
+    if (textArguments)
+        refuseCaseSensitive(e, e.text);
     const bool extreme = (e.text == "MIN" || e.text == "MAX") && e.args.size() == 1;
     for (std::size_t i = 0; i < e.args.size(); ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         const Expr& a = *e.args[i];
         if (extreme && needsCollation(a)) {
             expression(a, out);
@@ -1021,7 +1076,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         out += ", " + std::to_string(textLimit(facetsOf(*e.args[0])));
     }
     out += ')';
-    if (integerAverage) out += " AS INTEGER)";
+    if (integerAverage)
+        out += " AS INTEGER)";
     if (intSum)
         out += ", 32)";
 }
@@ -1066,20 +1122,24 @@ void QueryWriter::coalesce(const Expr& e, std::string& out) {
     ScalarType number = ScalarType::Unknown;
     for (const ExprPtr& a : e.args) {
         const ScalarType t = scalarTypeOf(*a);
-        if (a->kind != ExprKind::Null) allNull = false;
-        if (t == ScalarType::Text) text = true;
+        if (a->kind != ExprKind::Null)
+            allNull = false;
+        if (t == ScalarType::Text)
+            text = true;
         if ((t == ScalarType::Integer || t == ScalarType::Decimal || t == ScalarType::Float) &&
             (number == ScalarType::Unknown || t > number)) {
             number = t;
         }
     }
     if (allNull) {
-        raiseSyntaxError(QStringLiteral("At least one of the arguments to COALESCE must be an expression that is not "
-                                        "the NULL constant."));
+        raiseSyntaxError(
+            QStringLiteral("At least one of the arguments to COALESCE must be an expression that is not "
+                           "the NULL constant."));
     }
     out += "coalesce(";
     for (std::size_t i = 0; i < e.args.size(); ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         const Expr& a = *e.args[i];
         if (text && number != ScalarType::Unknown && scalarTypeOf(a) != number) {
             out += "tsql_number(";
@@ -1131,7 +1191,8 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
     };
     switch (e.kind) {
     case ExprKind::Literal:
-        if (e.text == "s") return ScalarType::Text;
+        if (e.text == "s")
+            return ScalarType::Text;
         switch (Lexer::numberKind(lexer_.text(lexer_.literal(e.index)))) {
         case NumberKind::Integer:
             // Beyond int SQL Server takes an integer literal for a decimal of scale 0.
@@ -1140,18 +1201,14 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         case NumberKind::Float: return ScalarType::Float;
         }
         return ScalarType::Unknown;
-    case ExprKind::Null:
-        return ScalarType::Null;
-    case ExprKind::Column:
-        return columnType(e);
+    case ExprKind::Null: return ScalarType::Null;
+    case ExprKind::Column: return columnType(e);
     case ExprKind::Variable: {
         const Variable* v = variable(e);
         return v ? ColumnTypes::ofTypeName(v->declared.name) : ScalarType::Unknown;
     }
-    case ExprKind::Cast:
-        return ColumnTypes::ofTypeName(e.type.name);
-    case ExprKind::Collate:
-        return scalarTypeOf(*e.args[0]);
+    case ExprKind::Cast: return ColumnTypes::ofTypeName(e.type.name);
+    case ExprKind::Collate: return scalarTypeOf(*e.args[0]);
     case ExprKind::Unary: {
         const ScalarType t = scalarTypeOf(*e.args[0]);
         return e.text != "NOT" && numeric(t) ? t : ScalarType::Unknown;
@@ -1160,7 +1217,8 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         ScalarType l = scalarTypeOf(*e.args[0]);
         for (std::size_t i = 0; i < e.ops.size(); ++i) {
             const std::string& op = e.ops[i];
-            if (op != "+" && op != "-" && op != "*" && op != "/" && op != "%") return ScalarType::Unknown;
+            if (op != "+" && op != "-" && op != "*" && op != "/" && op != "%")
+                return ScalarType::Unknown;
             const ScalarType r = scalarTypeOf(*e.args[i + 1]);
             if (op == "+" && l == ScalarType::Text && r == ScalarType::Text) {
                 l = ScalarType::Text;
@@ -1177,13 +1235,15 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
     case ExprKind::Function: {
         if (e.text == "GETDATE")
             return ScalarType::DateTime;
-        if (e.args.empty()) return ScalarType::Unknown;
+        if (e.args.empty())
+            return ScalarType::Unknown;
         if (e.text == "SUM" || e.text == "AVG") {
             const ScalarType t = scalarTypeOf(*e.args[0]);
             return numeric(t) ? t : ScalarType::Unknown;
         }
         const FunctionRule* rule = findFunctionRule(e.text);
-        if (!rule) return ScalarType::Unknown;
+        if (!rule)
+            return ScalarType::Unknown;
         switch (rule->result) {
         case FunctionRule::Result::Text: return ScalarType::Text;
         case FunctionRule::Result::FirstArgument: return scalarTypeOf(*e.args[0]);
@@ -1196,8 +1256,7 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         }
         return ScalarType::Unknown;
     }
-    default:
-        return ScalarType::Unknown;
+    default: return ScalarType::Unknown;
     }
 }
 
@@ -1218,7 +1277,8 @@ const ColumnTypes::Column* QueryWriter::columnOf(const Expr& column) const {
         const ColumnTypes::Columns* found = nullptr;
         bool matched = false;  // the qualifier names a source of this scope
         const auto source = [&](std::string_view table, std::string_view alias, bool known) {
-            if (matched || (qualified && upperAscii(alias.empty() ? table : alias) != qualifier)) return;
+            if (matched || (qualified && upperAscii(alias.empty() ? table : alias) != qualifier))
+                return;
             const std::string key = upperAscii(table);
             const bool temporary = !table.empty() && table[0] == '#';
             const bool cte = std::find(cteNames_.begin(), cteNames_.end(), key) != cteNames_.end();
@@ -1241,9 +1301,11 @@ const ColumnTypes::Column* QueryWriter::columnOf(const Expr& column) const {
             case TableRef::Kind::Pivot: source({}, ref.alias, false); return;
             }
         };
-        if (!scope->table.empty()) source(scope->table, {}, true);
+        if (!scope->table.empty())
+            source(scope->table, {}, true);
         if (scope->from) {
-            for (const auto& ref : *scope->from) walk(walk, *ref);
+            for (const auto& ref : *scope->from)
+                walk(walk, *ref);
         }
         if (found)
             return &found->at(name);
@@ -1414,7 +1476,8 @@ void QueryWriter::convert(const TypeName& type, const Expr& e, std::string& out,
 }
 
 const QueryWriter::Variable* QueryWriter::variable(const Expr& e) const {
-    if (e.kind != ExprKind::Variable) return nullptr;
+    if (e.kind != ExprKind::Variable)
+        return nullptr;
     const auto it = variables_.find(e.text);
     return it == variables_.end() ? nullptr : &it->second;
 }
@@ -1445,9 +1508,12 @@ void QueryWriter::convertWritten(const TypeName& type, const std::string& writte
         const bool national = n[0] == 'N' || n == "SYSNAME";
         const bool fixed = n == "CHAR" || n == "NCHAR";
         int length = argument(0, declaration ? 1 : 30);
-        if (type.max || n == "TEXT" || n == "NTEXT" || n == "XML") length = -1;
-        if (n == "SYSNAME") length = 128;
-        if (from == ScalarType::Float) raiseUnsupported(QStringLiteral("conversion of a float to text"));
+        if (type.max || n == "TEXT" || n == "NTEXT" || n == "XML")
+            length = -1;
+        if (n == "SYSNAME")
+            length = 128;
+        if (from == ScalarType::Float)
+            raiseUnsupported(QStringLiteral("conversion of a float to text"));
         if (from == ScalarType::Decimal && scale < 0) {
             raiseUnsupported(QStringLiteral("conversion to text of a decimal of unknown scale"));
         }
@@ -1492,14 +1558,18 @@ void QueryWriter::convertWritten(const TypeName& type, const std::string& writte
 int QueryWriter::scaleOf(const Expr& e) const {
     const auto ofType = [](const TypeName& t) {
         const std::string& n = t.name;
-        if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT" || n == "BIT") return 0;
-        if (n == "MONEY" || n == "SMALLMONEY") return 4;
-        if (n == "DECIMAL" || n == "NUMERIC") return t.arguments.size() > 1 ? t.arguments[1] : 0;
+        if (n == "INT" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT" || n == "BIT")
+            return 0;
+        if (n == "MONEY" || n == "SMALLMONEY")
+            return 4;
+        if (n == "DECIMAL" || n == "NUMERIC")
+            return t.arguments.size() > 1 ? t.arguments[1] : 0;
         return -1;
     };
     switch (e.kind) {
     case ExprKind::Literal: {
-        if (e.text == "s") return -1;
+        if (e.text == "s")
+            return -1;
         const std::string_view number = lexer_.text(lexer_.literal(e.index));
         switch (Lexer::numberKind(number)) {
         case NumberKind::Integer: return 0;
@@ -1508,25 +1578,22 @@ int QueryWriter::scaleOf(const Expr& e) const {
         }
         return -1;
     }
-    case ExprKind::Cast:
-        return ofType(e.type);
+    case ExprKind::Cast: return ofType(e.type);
     case ExprKind::Variable: {
         const Variable* v = variable(e);
         return v ? ofType(v->declared) : -1;
     }
-    case ExprKind::Column:
-        return columnType(e) == ScalarType::Integer ? 0 : -1;
-    case ExprKind::Unary:
-        return e.text == "NOT" ? -1 : scaleOf(*e.args[0]);
-    case ExprKind::Collate:
-        return scaleOf(*e.args[0]);
+    case ExprKind::Column: return columnType(e) == ScalarType::Integer ? 0 : -1;
+    case ExprKind::Unary: return e.text == "NOT" ? -1 : scaleOf(*e.args[0]);
+    case ExprKind::Collate: return scaleOf(*e.args[0]);
     case ExprKind::Binary: {
         if (const ColumnTypes::Column f = facetsOf(e); f.type == ScalarType::Decimal && f.precision > 0)
             return f.scale;  // as SQL Server sets it, reduced past 38 digits
         int scale = scaleOf(*e.args[0]);
         for (std::size_t i = 0; i < e.ops.size() && scale >= 0; ++i) {
             const int right = scaleOf(*e.args[i + 1]);
-            if (right < 0) return -1;
+            if (right < 0)
+                return -1;
             if (e.ops[i] == "+" || e.ops[i] == "-") {
                 scale = std::max(scale, right);
             } else if (e.ops[i] == "*") {
@@ -1538,13 +1605,13 @@ int QueryWriter::scaleOf(const Expr& e) const {
         return scale > 38 ? -1 : scale;
     }
     case ExprKind::Function:
-        if (e.args.empty()) return -1;
+        if (e.args.empty())
+            return -1;
         if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "SUM" || e.text == "ISNULL") {
             return scaleOf(*e.args[0]);
         }
         return -1;
-    default:
-        return -1;
+    default: return -1;
     }
 }
 
@@ -1555,7 +1622,18 @@ int QueryWriter::scaleOf(const Expr& e) const {
 // from the previous one (||, & and | are not on the level of + and - there), the part written so far is put
 // in parentheses, so the chain still runs left to right.
 void QueryWriter::chain(const Expr& e, std::string& out) {
-    enum class Kind { None, Logical, Multiplicative, Additive, Concatenation, BitAnd, BitOr, Decided, Integer, Decimal };
+    enum class Kind {
+        None,
+        Logical,
+        Multiplicative,
+        Additive,
+        Concatenation,
+        BitAnd,
+        BitOr,
+        Decided,
+        Integer,
+        Decimal
+    };
     std::string prefix;
     expression(*e.args[0], prefix);
     ValueType type = typeOf(*e.args[0]);
@@ -1574,7 +1652,7 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         return scalarTypeOf(x) == ScalarType::Unknown && typeOf(x) != ValueType::Text && typeOf(x) != ValueType::Null;
     };
     bool soFarUnknown = unknownNumber(*e.args[0]);  // the terms so far make such a number
-    bool checked = false;  // the exact run so far holds such a number
+    bool checked = false;                           // the exact run so far holds such a number
     bool openCall = false;  // prefix is a call of tsql_plus or tsql_integer without its closing parenthesis
     std::string runOps;     // the operators of that call, written as its first argument when it closes
     std::string_view call;
@@ -1648,8 +1726,10 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         if (openCall && previous == Kind::Decided && op == "-")
             kind = Kind::Decided;  // the run decided at run time goes on
         if (kind != previous) {
-            if (openCall) closeCall();
-            if (previous != Kind::None) prefix = '(' + prefix + ')';
+            if (openCall)
+                closeCall();
+            if (previous != Kind::None)
+                prefix = '(' + prefix + ')';
             if (kind == Kind::Decided || kind == Kind::Integer || kind == Kind::Decimal) {
                 runOps.clear();
                 call = kind == Kind::Decided ? "tsql_plus(" : kind == Kind::Integer ? "tsql_integer(" : "tsql_numeric(";
@@ -1738,7 +1818,8 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         soFarUnknown = arithmetic && !floatSoFar && type != ValueType::Text;
         previous = kind;
     }
-    if (openCall) closeCall();
+    if (openCall)
+        closeCall();
     // A text longer than its type holds is cut as SQL Server cuts a concatenation (a max part: never).
     const bool concatenation = std::find(e.ops.begin(), e.ops.end(), "+") != e.ops.end() && type != ValueType::Number;
     const ColumnTypes::Column facets = concatenation ? facetsOf(e) : ColumnTypes::Column{};

@@ -122,8 +122,8 @@ private:
     const Variables& variables_;
     Program::Step* step_ = nullptr;
     bool inlineLiterals_ = false;
-    bool assigning_ = false;  // the next select list may assign variables
-    bool singleValue_ = false;  // the next select core is a scalar subquery's
+    bool assigning_ = false;             // the next select list may assign variables
+    bool singleValue_ = false;           // the next select core is a scalar subquery's
     std::vector<Scope> scopes_;          // innermost last
     std::vector<std::string> cteNames_;  // of the step being written
 };

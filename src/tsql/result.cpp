@@ -10,21 +10,16 @@ namespace tsql {
 QVariant Rows::value(std::size_t row, std::size_t column) const {
     const Cell& cell = cells_[row * width_ + column];
     switch (cell.kind) {
-    case Kind::Integer:
-        return QVariant(static_cast<qlonglong>(cell.number));
+    case Kind::Integer: return QVariant(static_cast<qlonglong>(cell.number));
     case Kind::Real: {
         double real;
         std::memcpy(&real, &cell.number, sizeof real);
         return QVariant(real);
     }
-    case Kind::Text:
-        return QVariant(QString::fromUtf8(bytes_.data() + cell.number, cell.size));
-    case Kind::Blob:
-        return QVariant(QByteArray(bytes_.data() + cell.number, cell.size));
-    case Kind::Other:
-        return others_[static_cast<std::size_t>(cell.number)];
-    case Kind::Null:
-        break;
+    case Kind::Text: return QVariant(QString::fromUtf8(bytes_.data() + cell.number, cell.size));
+    case Kind::Blob: return QVariant(QByteArray(bytes_.data() + cell.number, cell.size));
+    case Kind::Other: return others_[static_cast<std::size_t>(cell.number)];
+    case Kind::Null: break;
     }
     return automation::null();
 }
@@ -32,24 +27,22 @@ QVariant Rows::value(std::size_t row, std::size_t column) const {
 Row Rows::row(std::size_t row) const {
     Row values;
     values.reserve(width_);
-    for (std::size_t column = 0; column < width_; ++column) values.push_back(value(row, column));
+    for (std::size_t column = 0; column < width_; ++column)
+        values.push_back(value(row, column));
     return values;
 }
 
 void Rows::push_back(const Row& row) {
-    if (cells_.empty() && rows_ == 0) width_ = row.size();
+    if (cells_.empty() && rows_ == 0)
+        width_ = row.size();
     if (width_ == 0) {
         ++rows_;
         return;
     }
     for (const QVariant& v : row) {
         switch (v.metaType().id()) {
-        case QMetaType::LongLong:
-            appendInteger(v.toLongLong());
-            break;
-        case QMetaType::Double:
-            appendReal(v.toDouble());
-            break;
+        case QMetaType::LongLong: appendInteger(v.toLongLong()); break;
+        case QMetaType::Double: appendReal(v.toDouble()); break;
         default:
             if (automation::isNull(v)) {
                 appendNull();

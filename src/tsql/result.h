@@ -51,9 +51,7 @@ public:
     bool empty() const { return size() == 0; }
     // The value of one cell; row < size(), column < width().
     QVariant value(std::size_t row, std::size_t column) const;
-    bool isNull(std::size_t row, std::size_t column) const {
-        return cells_[row * width_ + column].kind == Kind::Null;
-    }
+    bool isNull(std::size_t row, std::size_t column) const { return cells_[row * width_ + column].kind == Kind::Null; }
     Row row(std::size_t row) const;
     Row operator[](std::size_t row) const { return this->row(row); }
     Row front() const { return row(0); }

@@ -55,10 +55,10 @@ public:
 // and booleans), double, a QByteArray or, for anything else, its text as a QString.
 template <class Visit>
 decltype(auto) asBindable(const QVariant& value, Visit&& visit) {
-    if (automation::isEmpty(value) || automation::isNull(value)) return visit(nullptr);
+    if (automation::isEmpty(value) || automation::isNull(value))
+        return visit(nullptr);
     switch (value.metaType().id()) {
-    case QMetaType::Bool:
-        return visit(static_cast<qint64>(value.toBool() ? 1 : 0));
+    case QMetaType::Bool: return visit(static_cast<qint64>(value.toBool() ? 1 : 0));
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::Long:
@@ -69,15 +69,11 @@ decltype(auto) asBindable(const QVariant& value, Visit&& visit) {
     case QMetaType::ULongLong:
     case QMetaType::Char:
     case QMetaType::SChar:
-    case QMetaType::UChar:
-        return visit(static_cast<qint64>(value.toLongLong()));
+    case QMetaType::UChar: return visit(static_cast<qint64>(value.toLongLong()));
     case QMetaType::Double:
-    case QMetaType::Float:
-        return visit(value.toDouble());
-    case QMetaType::QByteArray:
-        return visit(value.toByteArray());
-    default:
-        return visit(value.toString());
+    case QMetaType::Float: return visit(value.toDouble());
+    case QMetaType::QByteArray: return visit(value.toByteArray());
+    default: return visit(value.toString());
     }
 }
 

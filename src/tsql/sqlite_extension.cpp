@@ -13,7 +13,8 @@ extern "C" __attribute__((visibility("default"))) int sqlite3_brondelsqlite_init
         tsql::registerExtensions(db);
         return SQLITE_OK;
     } catch (const automation::Error& error) {
-        if (message) *message = sqlite3_mprintf("%s", error.description().toUtf8().constData());
+        if (message)
+            *message = sqlite3_mprintf("%s", error.description().toUtf8().constData());
         return SQLITE_ERROR;
     }
 }

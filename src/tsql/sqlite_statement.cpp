@@ -38,7 +38,8 @@ void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& v) {
                                        SQLITE_TRANSIENT, SQLITE_UTF8);
         }
     });
-    if (rc != SQLITE_OK) throwSqliteError(db, rc);
+    if (rc != SQLITE_OK)
+        throwSqliteError(db, rc);
 }
 
 void bindValues(sqlite3* db, sqlite3_stmt* stmt, const std::vector<QVariant>& values) {
@@ -57,17 +58,14 @@ namespace {
 template <class Make>
 decltype(auto) withValue(sqlite3_value* value, Make&& make) {
     switch (sqlite3_value_type(value)) {
-    case SQLITE_INTEGER:
-        return make(static_cast<qlonglong>(sqlite3_value_int64(value)));
-    case SQLITE_FLOAT:
-        return make(sqlite3_value_double(value));
+    case SQLITE_INTEGER: return make(static_cast<qlonglong>(sqlite3_value_int64(value)));
+    case SQLITE_FLOAT: return make(sqlite3_value_double(value));
     case SQLITE_TEXT:
-        return make(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
-                                      sqlite3_value_bytes(value)));
+        return make(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)), sqlite3_value_bytes(value)));
     case SQLITE_BLOB:
         return make(QByteArray(static_cast<const char*>(sqlite3_value_blob(value)), sqlite3_value_bytes(value)));
-    default:
-        return make(automation::null());
+    default: return make(automation::null());
     }
 }
 
@@ -83,7 +81,8 @@ QString text(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
 
 bool onlyBlanks(const char* s) {
     for (; *s; ++s) {
-        if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n' && *s != ';') return false;
+        if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n' && *s != ';')
+            return false;
     }
     return true;
 }
@@ -104,18 +103,16 @@ long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
                                            text(sqlite3_column_origin_name(stmt, i))});
         }
     }
-    if (rows && columns > 0) rows->rows = Rows(static_cast<std::size_t>(columns));
+    if (rows && columns > 0)
+        rows->rows = Rows(static_cast<std::size_t>(columns));
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
-        if (!rows) continue;
+        if (!rows)
+            continue;
         for (int i = 0; i < columns; ++i) {
             sqlite3_value* value = sqlite3_column_value(stmt, i);
             switch (sqlite3_value_type(value)) {
-            case SQLITE_INTEGER:
-                rows->rows.appendInteger(sqlite3_value_int64(value));
-                break;
-            case SQLITE_FLOAT:
-                rows->rows.appendReal(sqlite3_value_double(value));
-                break;
+            case SQLITE_INTEGER: rows->rows.appendInteger(sqlite3_value_int64(value)); break;
+            case SQLITE_FLOAT: rows->rows.appendReal(sqlite3_value_double(value)); break;
             case SQLITE_TEXT: {
                 const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
                 rows->rows.appendText(text, sqlite3_value_bytes(value));
@@ -126,8 +123,7 @@ long long stepToEnd(sqlite3* db, sqlite3_stmt* stmt, ResultSet* rows) {
                 rows->rows.appendBlob(blob, sqlite3_value_bytes(value));
                 break;
             }
-            default:
-                rows->rows.appendNull();
+            default: rows->rows.appendNull();
             }
         }
     }
@@ -145,7 +141,8 @@ StatementCache::StatementCache(sqlite3* db, std::size_t capacity) : db_(db), cap
 StatementCache::~StatementCache() { clear(); }
 
 void StatementCache::clear() {
-    for (auto& [sql, entry] : map_) sqlite3_finalize(entry.stmt);
+    for (auto& [sql, entry] : map_)
+        sqlite3_finalize(entry.stmt);
     map_.clear();
     order_.clear();
 }
@@ -188,8 +185,10 @@ BatchResult StatementCache::runText(const QString& text, const std::vector<QVari
         bindValues(db_, stmt, parameters);
         ResultSet rows;
         const long long changed = stepToEnd(db_, stmt, &rows);
-        if (sqlite3_column_count(stmt) > 0) result.resultSets.push_back(std::move(rows));
-        if (changed >= 0) result.rowsAffected = changed;
+        if (sqlite3_column_count(stmt) > 0)
+            result.resultSets.push_back(std::move(rows));
+        if (changed >= 0)
+            result.rowsAffected = changed;
     };
 
     if (map_.count(sql)) {
@@ -208,7 +207,8 @@ BatchResult StatementCache::runText(const QString& text, const std::vector<QVari
             sqlite3_finalize(stmt);
             throwSqliteError(db_, rc);
         }
-        if (!stmt) break;  // only comments were left
+        if (!stmt)
+            break;  // only comments were left
         if (single && !onlyBlanks(tail)) {
             // Comments may follow the statement; anything else is a statement more (or malformed).
             sqlite3_stmt* next = nullptr;

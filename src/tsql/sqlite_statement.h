@@ -59,7 +59,10 @@ private:
     sqlite3* db_;
     std::size_t capacity_;
     std::list<std::string> order_;  // most recently used first
-    struct Entry { sqlite3_stmt* stmt; std::list<std::string>::iterator pos; };
+    struct Entry {
+        sqlite3_stmt* stmt;
+        std::list<std::string>::iterator pos;
+    };
     std::unordered_map<std::string, Entry> map_;
 };
 

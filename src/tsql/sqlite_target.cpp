@@ -28,7 +28,8 @@ public:
 
 private:
     void check(int rc) const {
-        if (rc != SQLITE_OK) throwSqliteError(db_, rc);
+        if (rc != SQLITE_OK)
+            throwSqliteError(db_, rc);
     }
 
     sqlite3* db_;
@@ -39,7 +40,8 @@ StatementHandle prepared(sqlite3* db, const std::string& sql, unsigned int flags
     sqlite3_stmt* raw = nullptr;
     const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()) + 1, flags, &raw, nullptr);
     StatementHandle statement(raw);
-    if (rc != SQLITE_OK) throwSqliteError(db, rc);
+    if (rc != SQLITE_OK)
+        throwSqliteError(db, rc);
     return statement;
 }
 
@@ -52,10 +54,13 @@ std::unique_ptr<SqlTarget::Statement> SqliteTarget::prepare(const std::string& s
 std::vector<std::string> SqliteTarget::columnsOf(const std::string& query) {
     const StatementHandle statement = prepared(db_, query, 0);
     std::vector<std::string> names;
-    for (int i = 0; i < sqlite3_column_count(statement.get()); ++i) names.emplace_back(sqlite3_column_name(statement.get(), i));
+    for (int i = 0; i < sqlite3_column_count(statement.get()); ++i)
+        names.emplace_back(sqlite3_column_name(statement.get(), i));
     return names;
 }
 
-void SqliteTarget::runQuietly(const std::string& sql) noexcept { sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr); }
+void SqliteTarget::runQuietly(const std::string& sql) noexcept {
+    sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+}
 
 }  // namespace tsql

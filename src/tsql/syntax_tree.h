@@ -82,8 +82,8 @@ enum class JoinKind : unsigned char { Inner, Left, Right, Full, Cross };
 
 struct TableRef {
     enum class Kind : unsigned char { Table, Derived, Join, Pivot } kind = Kind::Table;
-    std::string name;   // Table: the table's name (a temporary one keeps its # or ##)
-    std::string alias;  // Table, Derived, Pivot
+    std::string name;                        // Table: the table's name (a temporary one keeps its # or ##)
+    std::string alias;                       // Table, Derived, Pivot
     std::vector<std::string> columnAliases;  // Derived: (a, b)
     std::unique_ptr<Select> query;           // Derived
     std::unique_ptr<TableRef> left;          // Join; Pivot: the source
@@ -167,9 +167,24 @@ struct Assignment {
 
 struct Statement {
     enum class Kind : unsigned char {
-        Select, Insert, Update, Delete, CreateTable, CreateIndex, DropTable, Truncate,
-        Declare, Set, Execute, Begin, Commit, Rollback, NoOp,
-        If, While, Block  // where: the condition; body: the statement (If: then, else); Block: BEGIN ... END
+        Select,
+        Insert,
+        Update,
+        Delete,
+        CreateTable,
+        CreateIndex,
+        DropTable,
+        Truncate,
+        Declare,
+        Set,
+        Execute,
+        Begin,
+        Commit,
+        Rollback,
+        NoOp,
+        If,
+        While,
+        Block  // where: the condition; body: the statement (If: then, else); Block: BEGIN ... END
     } kind = Kind::NoOp;
     std::vector<Statement> body;
     std::vector<Cte> ctes;
@@ -178,20 +193,20 @@ struct Statement {
     std::string indexName;
     bool uniqueIndex = false;
     bool ifExists = false;
-    std::vector<std::string> columns;                // Insert (columns)
-    std::vector<KeyColumn> keyColumns;               // CreateIndex
-    std::vector<std::vector<ExprPtr>> values;        // Insert VALUES rows
+    std::vector<std::string> columns;          // Insert (columns)
+    std::vector<KeyColumn> keyColumns;         // CreateIndex
+    std::vector<std::vector<ExprPtr>> values;  // Insert VALUES rows
     bool defaultValues = false;
-    std::vector<Assignment> assignments;             // Update SET; Set
-    std::vector<std::unique_ptr<TableRef>> from;     // Update FROM
+    std::vector<Assignment> assignments;          // Update SET; Set
+    std::vector<std::unique_ptr<TableRef>> from;  // Update FROM
     ExprPtr where;
     std::vector<ColumnDef> columnDefs;
     std::vector<TableConstraint> constraints;
     std::vector<Declaration> declarations;
-    ExprPtr argument;                                // Execute (text)
-    bool executeSql = false;                         // Execute: sp_executesql, its values in assignments
-    ExprPtr definition;                              // sp_executesql: its parameters' declarations
-    std::vector<std::string> tables;                 // DropTable
+    ExprPtr argument;                 // Execute (text)
+    bool executeSql = false;          // Execute: sp_executesql, its values in assignments
+    ExprPtr definition;               // sp_executesql: its parameters' declarations
+    std::vector<std::string> tables;  // DropTable
 };
 
 }  // namespace tsql::ast

@@ -18,8 +18,10 @@ const icu::Collator* collator() {
     static const std::unique_ptr<icu::Collator> instance = [] {
         UErrorCode status = U_ZERO_ERROR;
         std::unique_ptr<icu::Collator> c(icu::Collator::createInstance(icu::Locale::getRoot(), status));
-        if (U_FAILURE(status)) c.reset();
-        if (c) c->setStrength(icu::Collator::SECONDARY);
+        if (U_FAILURE(status))
+            c.reset();
+        if (c)
+            c->setStrength(icu::Collator::SECONDARY);
         return c;
     }();
     return instance.get();
@@ -31,7 +33,8 @@ int sign(UCollationResult result) { return result == UCOL_LESS ? -1 : (result ==
 template <class Text>
 auto significantLength(const Text& text) {
     auto n = text.size();
-    while (n > 0 && text[n - 1] == u' ') --n;
+    while (n > 0 && text[n - 1] == u' ')
+        --n;
     return n;
 }
 
@@ -87,7 +90,8 @@ int compareText(QStringView a, QStringView b) {
     if (int plain = 0; comparePlain(a, b, plain))
         return plain;
     const icu::Collator* c = collator();
-    if (!c) return a.compare(b, Qt::CaseInsensitive);  // without ICU's collator, case is still ignored
+    if (!c)
+        return a.compare(b, Qt::CaseInsensitive);  // without ICU's collator, case is still ignored
     UErrorCode status = U_ZERO_ERROR;
     return sign(c->compare(reinterpret_cast<const char16_t*>(a.utf16()), static_cast<int32_t>(a.size()),
                            reinterpret_cast<const char16_t*>(b.utf16()), static_cast<int32_t>(b.size()), status));

@@ -8,7 +8,8 @@ constexpr std::size_t maxVariants = 8;
 
 bool pinsMatch(const Program& program, const Lexer& lexer) {
     for (std::size_t i = 0; i < program.pinnedLiterals.size(); ++i) {
-        if (lexer.literalValue(program.pinnedLiterals[i]) != program.pinnedValues[i]) return false;
+        if (lexer.literalValue(program.pinnedLiterals[i]) != program.pinnedValues[i])
+            return false;
     }
     return true;
 }
@@ -19,9 +20,11 @@ TranslationCache::TranslationCache(std::size_t capacity) : capacity_(capacity) {
 
 ProgramPtr TranslationCache::find(const Lexer& lexer) {
     const auto it = map_.find(std::string_view(lexer.shape()));
-    if (it == map_.end()) return nullptr;
+    if (it == map_.end())
+        return nullptr;
     for (const ProgramPtr& program : it->second.variants) {
-        if (!pinsMatch(*program, lexer)) continue;
+        if (!pinsMatch(*program, lexer))
+            continue;
         order_.splice(order_.begin(), order_, it->second.position);
         return program;
     }
@@ -32,7 +35,8 @@ void TranslationCache::insert(const Lexer& lexer, ProgramPtr program) {
     auto it = map_.find(std::string_view(lexer.shape()));
     if (it != map_.end()) {
         auto& variants = it->second.variants;
-        if (variants.size() >= maxVariants) variants.erase(variants.begin());
+        if (variants.size() >= maxVariants)
+            variants.erase(variants.begin());
         variants.push_back(std::move(program));
         order_.splice(order_.begin(), order_, it->second.position);
         return;

@@ -39,7 +39,8 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
     program->statements = batch.size();
     QueryWriter::Variables variables;
     QueryWriter writer(lexer, target_, columnTypes_, *program, variables);
-    for (Statement& s : batch) statement(s, writer, *program, variables);
+    for (Statement& s : batch)
+        statement(s, writer, *program, variables);
     return program;
 }
 
@@ -62,9 +63,7 @@ Program::Step& Translator::valueStep(Program& program, QueryWriter& writer, cons
 void Translator::statement(Statement& s, QueryWriter& writer, Program& program, QueryWriter::Variables& variables) {
     using Kind = Statement::Kind;
     switch (s.kind) {
-    case Kind::Select:
-        select(s, writer, program, variables);
-        return;
+    case Kind::Select: select(s, writer, program, variables); return;
     case Kind::Declare:
         for (const Declaration& d : s.declarations) {
             if (variables.count(d.variable)) {
@@ -73,7 +72,8 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
                                      .arg(qtext(d.variable)));
             }
             const int slot = program.slotCount++;
-            if (d.initial) valueStep(program, writer, *d.initial, slot, &d.type);
+            if (d.initial)
+                valueStep(program, writer, *d.initial, slot, &d.type);
             variables.emplace(d.variable, QueryWriter::Variable{slot, d.type.category(), d.type});
         }
         return;
@@ -112,10 +112,10 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         step.parameterSlots = std::move(parameterSlots);
         return;
     }
-    case Kind::NoOp:
-        return;
+    case Kind::NoOp: return;
     case Kind::Block:
-        for (Statement& inner : s.body) statement(inner, writer, program, variables);
+        for (Statement& inner : s.body)
+            statement(inner, writer, program, variables);
         return;
     case Kind::If:
     case Kind::While: {
@@ -150,13 +150,13 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
             writer.begin(step, true);
             step.sql = s.ifExists ? "DROP TABLE IF EXISTS " : "DROP TABLE ";
             writer.tableName(table, step.sql, true);
-            if (isGlobalTemporary(table)) step.dropsGlobalTemporary = table;
+            if (isGlobalTemporary(table))
+                step.dropsGlobalTemporary = table;
             step.changesSchema = !table.empty() && table[0] != '#';
             columnTypes_.forget(table);
         }
         return;
-    default:
-        break;
+    default: break;
     }
     Program::Step& step = program.steps.emplace_back();
     const bool definition = s.kind == Kind::CreateTable || s.kind == Kind::CreateIndex;
@@ -164,12 +164,8 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
     std::string& sql = step.sql;
     writer.ctes(s.ctes, sql);
     switch (s.kind) {
-    case Kind::Insert:
-        insert(s, writer, sql);
-        break;
-    case Kind::Update:
-        update(s, writer, sql);
-        break;
+    case Kind::Insert: insert(s, writer, sql); break;
+    case Kind::Update: update(s, writer, sql); break;
     case Kind::Delete:
     case Kind::Truncate:
         sql += "DELETE FROM ";
@@ -185,12 +181,14 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         columnTypes_.forget(s.table);
         step.changesSchema = !s.table.empty() && s.table[0] != '#';
         createTable(s, writer, sql);
-        if (isGlobalTemporary(s.table)) step.createsGlobalTemporary = s.table;
+        if (isGlobalTemporary(s.table))
+            step.createsGlobalTemporary = s.table;
         break;
     case Kind::CreateIndex: {
         sql += s.uniqueIndex ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
         const bool local = s.table.size() > 1 && s.table[0] == '#' && s.table[1] != '#';
-        if (local) sql += "temp.";
+        if (local)
+            sql += "temp.";
         writer.name(s.indexName, sql);
         sql += " ON ";
         writer.tableName(s.table, sql);
@@ -201,14 +199,9 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
     case Kind::Begin:
         sql = "BEGIN IMMEDIATE";  // a write transaction from its start: no upgrade that WAL would refuse
         break;
-    case Kind::Commit:
-        sql = "COMMIT";
-        break;
-    case Kind::Rollback:
-        sql = "ROLLBACK";
-        break;
-    default:
-        break;
+    case Kind::Commit: sql = "COMMIT"; break;
+    case Kind::Rollback: sql = "ROLLBACK"; break;
+    default: break;
     }
 }
 
@@ -221,8 +214,9 @@ void Translator::select(Statement& s, QueryWriter& writer, Program& program, con
     if (assigns) {
         for (const SelectItem& item : query.items) {
             if (item.variable.empty()) {
-                raiseSyntaxError(QStringLiteral("A SELECT statement that assigns a value to a variable must not "
-                                                "be combined with data-retrieval operations."));
+                raiseSyntaxError(
+                    QStringLiteral("A SELECT statement that assigns a value to a variable must not "
+                                   "be combined with data-retrieval operations."));
             }
             step.assignTo.push_back(variableSlot(variables, item.variable));
         }
@@ -240,7 +234,8 @@ void Translator::select(Statement& s, QueryWriter& writer, Program& program, con
         sql += " AS ";
         writer.ctes(s.ctes, sql);
         writer.query(query, sql, false);
-        if (isGlobalTemporary(table)) step.createsGlobalTemporary = table;
+        if (isGlobalTemporary(table))
+            step.createsGlobalTemporary = table;
         return;
     }
     writer.ctes(s.ctes, sql);
@@ -276,15 +271,17 @@ void Translator::update(const Statement& s, QueryWriter& writer, std::string& sq
     writer.pushScope(s.table, &s.from);
     sql += " SET ";
     for (std::size_t i = 0; i < s.assignments.size(); ++i) {
-        if (i) sql += ", ";
+        if (i)
+            sql += ", ";
         writer.name(s.assignments[i].target, sql);
         sql += " = ";
         writer.expression(*s.assignments[i].value, sql);
     }
     if (!s.from.empty()) {
         for (const auto& source : s.from) {
-            if (source->kind != TableRef::Kind::Table || QString::fromStdString(source->name).compare(
-                                                             QString::fromStdString(s.table), Qt::CaseInsensitive) == 0) {
+            if (source->kind != TableRef::Kind::Table ||
+                QString::fromStdString(source->name).compare(QString::fromStdString(s.table), Qt::CaseInsensitive) ==
+                    0) {
                 raiseUnsupported(QStringLiteral("UPDATE with its target or a join in FROM"));
             }
         }
@@ -301,7 +298,8 @@ void Translator::update(const Statement& s, QueryWriter& writer, std::string& sq
 void Translator::nameList(const std::vector<std::string>& names, QueryWriter& writer, std::string& sql) {
     sql += '(';
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i) sql += ", ";
+        if (i)
+            sql += ", ";
         writer.name(names[i], sql);
     }
     sql += ')';
@@ -310,9 +308,11 @@ void Translator::nameList(const std::vector<std::string>& names, QueryWriter& wr
 void Translator::keyList(const std::vector<KeyColumn>& columns, QueryWriter& writer, std::string& sql) {
     sql += '(';
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i) sql += ", ";
+        if (i)
+            sql += ", ";
         writer.name(columns[i].name, sql);
-        if (columns[i].descending) sql += " DESC";
+        if (columns[i].descending)
+            sql += " DESC";
     }
     sql += ')';
 }
@@ -325,7 +325,8 @@ void Translator::references(const std::string& table, const std::vector<std::str
         sql += ' ';
         nameList(columns, writer, sql);
     }
-    for (const std::string& action : actions) sql += ' ' + action;
+    for (const std::string& action : actions)
+        sql += ' ' + action;
 }
 
 // SQL Server's type as declared (SQLite takes its affinity from the name), UNIQUEIDENTIFIER kept as text,
@@ -337,7 +338,8 @@ void Translator::columnType(const ColumnDef& column, QueryWriter& writer, std::s
         sql += " TEXT";  // an all-digit GUID must not turn into a number
     } else if (!type.max && !type.arguments.empty()) {
         sql += '(' + std::to_string(type.arguments[0]);
-        if (type.arguments.size() > 1) sql += ',' + std::to_string(type.arguments[1]);
+        if (type.arguments.size() > 1)
+            sql += ',' + std::to_string(type.arguments[1]);
         sql += ')';
     }
     if (type.isText() || !column.collation.empty()) {
@@ -350,24 +352,31 @@ void Translator::createTable(const Statement& s, QueryWriter& writer, std::strin
     sql += "CREATE TABLE ";
     writer.tableName(s.table, sql, true);
     sql += " (";
-    if (isGlobalTemporary(s.table)) sql += GlobalTemporaryTables::ownerMarker();
+    if (isGlobalTemporary(s.table))
+        sql += GlobalTemporaryTables::ownerMarker();
     bool first = true;
     for (const ColumnDef& column : s.columnDefs) {
-        if (!first) sql += ", ";
+        if (!first)
+            sql += ", ";
         first = false;
         writer.name(column.name, sql);
         sql += ' ';
         columnType(column, writer, sql);
-        if (column.notNull) sql += " NOT NULL";
-        if (column.primaryKey) sql += " PRIMARY KEY";
-        if (column.unique) sql += " UNIQUE";
+        if (column.notNull)
+            sql += " NOT NULL";
+        if (column.primaryKey)
+            sql += " PRIMARY KEY";
+        if (column.unique)
+            sql += " UNIQUE";
         if (column.defaultValue) {
             sql += " DEFAULT ";
             const ExprKind k = column.defaultValue->kind;
             const bool simple = k == ExprKind::Literal || k == ExprKind::Null;
-            if (!simple) sql += '(';  // SQLite takes an expression default only in parentheses
+            if (!simple)
+                sql += '(';  // SQLite takes an expression default only in parentheses
             writer.expression(*column.defaultValue, sql);
-            if (!simple) sql += ')';
+            if (!simple)
+                sql += ')';
         }
         if (!column.references.empty()) {
             references(column.references, column.referencedColumns, column.referentialActions, writer, sql);

@@ -1,7 +1,7 @@
 #include "automation/error.h"
 #include "tsql/batch_interpreter.h"
-#include "tsql/parser.h"
 #include "tsql/dialect.h"
+#include "tsql/parser.h"
 #include "tsql/sqlite_target.h"
 
 #include <exception>
@@ -27,8 +27,9 @@ public:
                                     QStringLiteral("There is insufficient system memory to run this query."));
         } catch (const std::exception& e) {
             // No failure of the standard library leaves the dialect as anything but the caller's error.
-            throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
-                                    QStringLiteral("The statement could not be run: %1").arg(QString::fromUtf8(e.what())));
+            throw automation::Error(
+                automation::errors::ProviderError, QStringLiteral("T-SQL"),
+                QStringLiteral("The statement could not be run: %1").arg(QString::fromUtf8(e.what())));
         }
     }
 

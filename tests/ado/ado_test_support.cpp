@@ -73,7 +73,8 @@ QStringList column(const Recordset& recordset, const QString& field) {
     for (; !copy->isEof(); copy->moveNext()) {
         ++expected;
         if (copy->absolutePosition() != expected) {
-            return ::testing::AssertionFailure() << "row " << expected << " reports position " << copy->absolutePosition();
+            return ::testing::AssertionFailure()
+                   << "row " << expected << " reports position " << copy->absolutePosition();
         }
         if (!bookmarks.insert(copy->bookmark().toLongLong()).second) {
             return ::testing::AssertionFailure() << "bookmark repeated at row " << expected;
@@ -83,7 +84,8 @@ QStringList column(const Recordset& recordset, const QString& field) {
         }
     }
     if (recordset.recordCount() != expected) {
-        return ::testing::AssertionFailure() << "recordCount " << recordset.recordCount() << ", rows walked " << expected;
+        return ::testing::AssertionFailure()
+               << "recordCount " << recordset.recordCount() << ", rows walked " << expected;
     }
     if (expected == 0 && !(recordset.isBof() && recordset.isEof()) && recordset.absolutePosition() != PosUnknown) {
         return ::testing::AssertionFailure() << "no rows, yet not at BOF and EOF";

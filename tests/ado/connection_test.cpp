@@ -8,14 +8,15 @@ namespace ae = automation::errors;
 
 namespace {
 
-const QString Schema = QStringLiteral("CREATE TABLE T (ID INT PRIMARY KEY, NAME VARCHAR(20));"
-                                     "INSERT INTO T VALUES (1, 'one'), (2, 'two');");
+const QString Schema = QStringLiteral(
+    "CREATE TABLE T (ID INT PRIMARY KEY, NAME VARCHAR(20));"
+    "INSERT INTO T VALUES (1, 'one'), (2, 'two');");
 
 struct OpenFailure {
     const char* name;
     QString connectionString;  // %1 is a path in an empty temporary folder
     long number;
-    QString describedAs;       // part of the description
+    QString describedAs;  // part of the description
 };
 
 class ConnectionOpenFailure : public ::testing::TestWithParam<OpenFailure> {};
@@ -36,23 +37,22 @@ TEST_P(ConnectionOpenFailure, RaisesAndRecordsTheError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConnectionOpenFailure,
-    ::testing::Values(
-        OpenFailure{"KeyWithoutValue", QStringLiteral("Provider=SQLite;Data Source"), errors::BadInitString,
-                    QStringLiteral("does not conform")},
-        OpenFailure{"UnterminatedQuote", QStringLiteral("Provider=SQLite;Data Source='%1"), errors::BadInitString,
-                    QStringLiteral("does not conform")},
-        OpenFailure{"NoDataSource", QStringLiteral("Provider=SQLite"), errors::BadInitString,
-                    QStringLiteral("Data Source")},
-        OpenFailure{"UnknownDialect", QStringLiteral("Provider=SQLite;Data Source=%1;Dialect=Jet"),
-                    errors::BadInitString, QStringLiteral("Jet")},
-        OpenFailure{"MissingFile", QStringLiteral("Provider=SQLite;Data Source=%1"), ae::ProviderError,
-                    QStringLiteral("\"%1\"")},
-        OpenFailure{"UnknownProvider", QStringLiteral("Provider=Jet;Data Source=%1"), errors::ProviderNotFound,
-                    QStringLiteral("Provider cannot be found")},
-        OpenFailure{"NoProviderDriverOrDsn", QStringLiteral("Data Source=%1"), errors::ProviderNotFound,
-                    QStringLiteral("no Provider, Driver or DSN given")},
-        OpenFailure{"UnknownDsn", QStringLiteral("DSN=no_such_suite"), ae::ProviderError,
-                    QStringLiteral("Cannot open the ODBC data source 'no_such_suite'")}),
+    ::testing::Values(OpenFailure{"KeyWithoutValue", QStringLiteral("Provider=SQLite;Data Source"),
+                                  errors::BadInitString, QStringLiteral("does not conform")},
+                      OpenFailure{"UnterminatedQuote", QStringLiteral("Provider=SQLite;Data Source='%1"),
+                                  errors::BadInitString, QStringLiteral("does not conform")},
+                      OpenFailure{"NoDataSource", QStringLiteral("Provider=SQLite"), errors::BadInitString,
+                                  QStringLiteral("Data Source")},
+                      OpenFailure{"UnknownDialect", QStringLiteral("Provider=SQLite;Data Source=%1;Dialect=Jet"),
+                                  errors::BadInitString, QStringLiteral("Jet")},
+                      OpenFailure{"MissingFile", QStringLiteral("Provider=SQLite;Data Source=%1"), ae::ProviderError,
+                                  QStringLiteral("\"%1\"")},
+                      OpenFailure{"UnknownProvider", QStringLiteral("Provider=Jet;Data Source=%1"),
+                                  errors::ProviderNotFound, QStringLiteral("Provider cannot be found")},
+                      OpenFailure{"NoProviderDriverOrDsn", QStringLiteral("Data Source=%1"), errors::ProviderNotFound,
+                                  QStringLiteral("no Provider, Driver or DSN given")},
+                      OpenFailure{"UnknownDsn", QStringLiteral("DSN=no_such_suite"), ae::ProviderError,
+                                  QStringLiteral("Cannot open the ODBC data source 'no_such_suite'")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Connection, KeysAnyCaseAndQuotedValues) {
@@ -116,8 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementText{"TsqlInjected", true, Injected, true, "1|one;2|two"},
         StatementText{"TsqlWithoutSeparator", true, QStringLiteral("UPDATE T SET NAME = 'x' DELETE FROM T"), true,
                       "1|one;2|two"},
-        StatementText{"NativeSingle", false, QStringLiteral("DELETE FROM T WHERE ID = 2;"),
-                      false, "1|one"},
+        StatementText{"NativeSingle", false, QStringLiteral("DELETE FROM T WHERE ID = 2;"), false, "1|one"},
         StatementText{"NativeInjected", false, Injected, true, "1|one;2|two"}),
     [](const ::testing::TestParamInfo<StatementText>& info) { return std::string(info.param.name); });
 
@@ -130,7 +129,8 @@ TEST(Connection, BatchTextRunsEveryStatement) {
 TEST(Connection, ErrorsStayAfterLaterSuccessesUntilTheNextFailure) {
     TestDatabase db(Schema);
     auto connection = db.connect();
-    const automation::Error error = errorOf([&] { connection->execute(QStringLiteral("INSERT INTO T VALUES (1, 'dup')")); });
+    const automation::Error error =
+        errorOf([&] { connection->execute(QStringLiteral("INSERT INTO T VALUES (1, 'dup')")); });
     EXPECT_EQ(error.number(), ae::IntegrityViolation);
     connection->execute(QStringLiteral("SELECT 1"));
     ASSERT_EQ(connection->errors().size(), 1u);
@@ -149,7 +149,8 @@ TEST(Connection, LockedDatabaseRaisesNamingTheFileAfterTheBusyTimeout) {
     holder->execute(QStringLiteral("UPDATE T SET NAME = 'held' WHERE ID = 1"));
 
     auto waiter = db.connect(QStringLiteral(";Busy Timeout=50"));
-    const automation::Error error = errorOf([&] { waiter->execute(QStringLiteral("UPDATE T SET NAME = 'w' WHERE ID = 2")); });
+    const automation::Error error =
+        errorOf([&] { waiter->execute(QStringLiteral("UPDATE T SET NAME = 'w' WHERE ID = 2")); });
     EXPECT_EQ(error.number(), ae::ProviderError);
     EXPECT_TRUE(error.description().contains(QStringLiteral("locked"))) << error.description().toStdString();
     EXPECT_TRUE(error.description().contains(db.path())) << error.description().toStdString();
@@ -183,8 +184,10 @@ TEST(Connection, AllOrNothingWorkAloneKeepsAllOrNothingOfIt) {
         SCOPED_TRACE(fails ? "failing" : "succeeding");
         TestDatabase db(Schema);
         auto connection = db.connect();
-        const automation::Error error = errorOf([&] { connection->runAllOrNothing([&] { work(*connection, fails); }); });
-        EXPECT_EQ(db.rows(QStringLiteral("SELECT ID FROM T ORDER BY ID")), fails ? QStringLiteral("1;2") : QStringLiteral("2"));
+        const automation::Error error =
+            errorOf([&] { connection->runAllOrNothing([&] { work(*connection, fails); }); });
+        EXPECT_EQ(db.rows(QStringLiteral("SELECT ID FROM T ORDER BY ID")),
+                  fails ? QStringLiteral("1;2") : QStringLiteral("2"));
         EXPECT_FALSE(connection->inTransaction());
         if (fails) {
             EXPECT_TRUE(error.description().contains(QStringLiteral("MISSING"))) << error.description().toStdString();
@@ -231,7 +234,8 @@ class ConnectionDataVersion : public ::testing::TestWithParam<DataChange> {};
 TEST_P(ConnectionDataVersion, MarksMoveWhenTheDataMayHaveChanged) {
     TestDatabase db(Schema);
     auto connection = db.connect();
-    if (GetParam().before) GetParam().before(*connection);
+    if (GetParam().before)
+        GetParam().before(*connection);
     const std::optional<DataVersion> read = connection->dataVersion();
     ASSERT_TRUE(read);
     GetParam().change(*connection, db);
@@ -241,12 +245,19 @@ TEST_P(ConnectionDataVersion, MarksMoveWhenTheDataMayHaveChanged) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConnectionDataVersion,
     ::testing::Values(
-        DataChange{"Reading", {}, [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("SELECT * FROM T")); },
+        DataChange{"Reading",
+                   {},
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("SELECT * FROM T")); },
                    false},
-        DataChange{"RowUpdated", {},
-                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("UPDATE T SET NAME = 'x'")); }, true},
-        DataChange{"UpdateOfNoRow", {},
-                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("UPDATE T SET NAME = 'x' WHERE ID = 9")); },
+        DataChange{"RowUpdated",
+                   {},
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("UPDATE T SET NAME = 'x'")); },
+                   true},
+        DataChange{"UpdateOfNoRow",
+                   {},
+                   [](Connection& c, const TestDatabase&) {
+                       c.execute(QStringLiteral("UPDATE T SET NAME = 'x' WHERE ID = 9"));
+                   },
                    false},
         DataChange{"TransactionRolledBack",
                    [](Connection& c) {
@@ -254,14 +265,18 @@ INSTANTIATE_TEST_SUITE_P(
                        c.execute(QStringLiteral("DELETE FROM T"));
                    },
                    [](Connection& c, const TestDatabase&) { c.rollbackTrans(); }, true},
-        DataChange{"RollbackStatement",
-                   [](Connection& c) { c.execute(QStringLiteral("BEGIN; DELETE FROM T;")); },
+        DataChange{"RollbackStatement", [](Connection& c) { c.execute(QStringLiteral("BEGIN; DELETE FROM T;")); },
                    [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("ROLLBACK")); }, true},
-        DataChange{"OtherConnectionCommits", {},
-                   [](Connection&, const TestDatabase& db) { db.connect()->execute(QStringLiteral("DELETE FROM T")); }, true},
-        DataChange{"TableCreated", {},
-                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("CREATE TABLE U (X INT)")); }, true},
-        DataChange{"OpenedAgain", {},
+        DataChange{"OtherConnectionCommits",
+                   {},
+                   [](Connection&, const TestDatabase& db) { db.connect()->execute(QStringLiteral("DELETE FROM T")); },
+                   true},
+        DataChange{"TableCreated",
+                   {},
+                   [](Connection& c, const TestDatabase&) { c.execute(QStringLiteral("CREATE TABLE U (X INT)")); },
+                   true},
+        DataChange{"OpenedAgain",
+                   {},
                    [](Connection& c, const TestDatabase&) {
                        c.close();
                        EXPECT_FALSE(c.dataVersion());

@@ -100,7 +100,8 @@ TEST_F(OdbcEngineTest, FailuresCarryTheDriversMessage) {
 
 TEST_F(OdbcEngineTest, TranslatedRecordsetEditsAreWrittenBackByPrimaryKey) {
     auto connection = connectTranslating();
-    auto recordset = openRecordset(connection, QStringLiteral("SELECT TOP 1 [K], NAME FROM T WITH (NOLOCK) ORDER BY K DESC"));
+    auto recordset =
+        openRecordset(connection, QStringLiteral("SELECT TOP 1 [K], NAME FROM T WITH (NOLOCK) ORDER BY K DESC"));
     recordset->setValue(QStringLiteral("NAME"), QStringLiteral("due"));
     recordset->update();
 

@@ -206,17 +206,22 @@ TEST(RecordsetValues, ReadBackWithTheTypeAndValueSqliteGave) {
         {"'àè€ 😀'", QVariant(QStringLiteral("àè€ 😀"))},
         {"''", QVariant(QString(""))},
         {"'a' || char(0) || 'b'", QVariant(QString::fromUtf8("a\0b", 3))},
-        {"x'00FF41'", QVariant(QByteArray("\0\xff" "A", 3))},
+        {"x'00FF41'", QVariant(QByteArray("\0\xff"
+                                          "A",
+                                          3))},
         {"x''", QVariant(QByteArray())},
         {"NULL", automation::null()},
     };
     QString columns;
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        columns += QStringLiteral("%1%2 AS C%3").arg(i ? QStringLiteral(", ") : QString(), QString::fromUtf8(cases[i].expression)).arg(i);
+        columns += QStringLiteral("%1%2 AS C%3")
+                       .arg(i ? QStringLiteral(", ") : QString(), QString::fromUtf8(cases[i].expression))
+                       .arg(i);
     }
     TestDatabase db(QStringLiteral("CREATE TABLE T (ID INT);"));
     // Three rows: values of one row must not leak into the next.
-    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT %1 UNION ALL SELECT %1 UNION ALL SELECT %1").arg(columns));
+    auto rs =
+        openRecordset(db.connect(), QStringLiteral("SELECT %1 UNION ALL SELECT %1 UNION ALL SELECT %1").arg(columns));
     int rows = 0;
     for (; !rs->isEof(); rs->moveNext(), ++rows) {
         for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -230,17 +235,18 @@ TEST(RecordsetValues, ReadBackWithTheTypeAndValueSqliteGave) {
 
 TEST(RecordsetValues, ComputedColumnTakesTheTypeOfItsFirstValue) {
     TestDatabase db(QStringLiteral("CREATE TABLE T (ID INT); INSERT INTO T VALUES (1), (2), (3);"));
-    auto rs = openRecordset(db.connect(),
-                            QStringLiteral("SELECT CASE WHEN ID < 3 THEN NULL ELSE ID * 0.5 END AS X FROM T ORDER BY ID"));
+    auto rs = openRecordset(
+        db.connect(), QStringLiteral("SELECT CASE WHEN ID < 3 THEN NULL ELSE ID * 0.5 END AS X FROM T ORDER BY ID"));
     EXPECT_EQ(rs->fields().item(0).type(), DataType::Double);
     EXPECT_TRUE(automation::isNull(rs->value(0)));
 }
 
 TEST(RecordsetValues, EditedRowReadsItsNewValuesAndCancelGivesBackTheOldOnes) {
-    TestDatabase db(QStringLiteral("CREATE TABLE T (ID INT PRIMARY KEY, NAME VARCHAR(10));"
-                                   "INSERT INTO T VALUES (1, 'uno'), (2, 'due');"));
-    auto rs = openRecordset(db.connect(), QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID"),
-                            LockType::BatchOptimistic);
+    TestDatabase db(
+        QStringLiteral("CREATE TABLE T (ID INT PRIMARY KEY, NAME VARCHAR(10));"
+                       "INSERT INTO T VALUES (1, 'uno'), (2, 'due');"));
+    auto rs =
+        openRecordset(db.connect(), QStringLiteral("SELECT ID, NAME FROM T ORDER BY ID"), LockType::BatchOptimistic);
     rs->setValue(QStringLiteral("NAME"), QStringLiteral("one"));
     EXPECT_EQ(rs->value(1), QVariant(QStringLiteral("one")));
     EXPECT_EQ(rs->fields().item(1).originalValue(), QVariant(QStringLiteral("uno")));
@@ -259,16 +265,24 @@ struct TypeCase {
 
 TEST(RecordsetFieldTypes, DeclaredTypesMapToAdoTypesAndSizes) {
     const std::vector<TypeCase> cases = {
-        {"INT", DataType::Integer, 4},           {"SMALLINT", DataType::SmallInt, 2},
-        {"TINYINT", DataType::UnsignedTinyInt, 1}, {"BIT", DataType::Boolean, 2},
-        {"VARCHAR(20)", DataType::VarChar, 20},  {"NVARCHAR(50)", DataType::VarWChar, 50},
-        {"CHAR(2)", DataType::Char, 2},          {"TEXT", DataType::LongVarChar, 2147483647},
-        {"DECIMAL(18, 5)", DataType::Numeric, 19}, {"FLOAT", DataType::Double, 8},
+        {"INT", DataType::Integer, 4},
+        {"SMALLINT", DataType::SmallInt, 2},
+        {"TINYINT", DataType::UnsignedTinyInt, 1},
+        {"BIT", DataType::Boolean, 2},
+        {"VARCHAR(20)", DataType::VarChar, 20},
+        {"NVARCHAR(50)", DataType::VarWChar, 50},
+        {"CHAR(2)", DataType::Char, 2},
+        {"TEXT", DataType::LongVarChar, 2147483647},
+        {"DECIMAL(18, 5)", DataType::Numeric, 19},
+        {"FLOAT", DataType::Double, 8},
         {"DATETIME", DataType::DBTimeStamp, 16},
     };
     QString columns;
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        columns += QStringLiteral("%1C%2 %3").arg(i ? QStringLiteral(", ") : QString()).arg(i).arg(QLatin1String(cases[i].declared));
+        columns += QStringLiteral("%1C%2 %3")
+                       .arg(i ? QStringLiteral(", ") : QString())
+                       .arg(i)
+                       .arg(QLatin1String(cases[i].declared));
     }
     TestDatabase db(QStringLiteral("CREATE TABLE T (%1);").arg(columns));
     auto rs = openRecordset(db.connect(), QStringLiteral("SELECT *, C0 + 1 AS EXPR FROM T"));
@@ -335,16 +349,16 @@ TEST_P(RecordsetFilterLiteral, ShowsTheMatchingRows) {
     EXPECT_EQ(column(*rs, QStringLiteral("ID")), GetParam().ids);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RecordsetFilterLiteral,
-    ::testing::Values(FilterCase{"MonthFirstDate", QStringLiteral("D = #1/31/2000#"), {"1"}},
-                      FilterCase{"IsoDate", QStringLiteral("D > #2000-01-31#"), {"2"}},
-                      FilterCase{"DateAndTime", QStringLiteral("D >= #2/1/2000 08:30:00#"), {"2"}},
-                      FilterCase{"QuotesInsidePoundSigns", QStringLiteral("D < #'1/1/2000'#"), {"3"}},
-                      FilterCase{"Currency", QStringLiteral("P = $50.00"), {"1"}},
-                      FilterCase{"Scientific", QStringLiteral("P = 2.5E2"), {"2"}},
-                      FilterCase{"NegativeExponent", QStringLiteral("P = 125E-1"), {"3"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RecordsetFilterLiteral,
+                         ::testing::Values(FilterCase{"MonthFirstDate", QStringLiteral("D = #1/31/2000#"), {"1"}},
+                                           FilterCase{"IsoDate", QStringLiteral("D > #2000-01-31#"), {"2"}},
+                                           FilterCase{"DateAndTime", QStringLiteral("D >= #2/1/2000 08:30:00#"), {"2"}},
+                                           FilterCase{
+                                               "QuotesInsidePoundSigns", QStringLiteral("D < #'1/1/2000'#"), {"3"}},
+                                           FilterCase{"Currency", QStringLiteral("P = $50.00"), {"1"}},
+                                           FilterCase{"Scientific", QStringLiteral("P = 2.5E2"), {"2"}},
+                                           FilterCase{"NegativeExponent", QStringLiteral("P = 125E-1"), {"3"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordsetFilterLiteral, UnreadableDateRaises) {
     TestDatabase db(LiteralSchema);
@@ -357,7 +371,11 @@ TEST_F(RecordsetTest, EveryMoveOnAnEmptyRecordsetKeepsBofAndEof) {
     const std::pair<const char*, std::function<void(Recordset&)>> moves[] = {
         {"MoveFirst", [](Recordset& r) { r.moveFirst(); }},
         {"MoveLast", [](Recordset& r) { r.moveLast(); }},
-        {"MoveLastThenMoveFirst", [](Recordset& r) { r.moveLast(); r.moveFirst(); }},
+        {"MoveLastThenMoveFirst",
+         [](Recordset& r) {
+             r.moveLast();
+             r.moveFirst();
+         }},
         {"Requery", [](Recordset& r) { r.requery(); }}};
     for (const auto& [name, move] : moves) {
         auto empty = openRecordset(connection_, QStringLiteral("SELECT * FROM MG5H_COMPRAGVAR WHERE ID = 0"));

@@ -20,8 +20,8 @@ const QString Schema = QStringLiteral(
     "INSERT INTO MG5E_OPZIONI VALUES ('A0', 'R', 'Rosso'), ('A0', 'V', 'Verde'), ('A0', 'B', NULL), ('A0', 'G', 'Giallo');"
     "INSERT INTO MG5H_COMPRAGVAR VALUES ('A0', 'R', 1, NULL), ('A0', 'V', 2, NULL);");
 
-const QString Options = QStringLiteral(
-    "SELECT MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI ORDER BY MG5E_OPZIONE");
+const QString Options =
+    QStringLiteral("SELECT MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI ORDER BY MG5E_OPZIONE");
 const QString Composition = QStringLiteral(
     "SELECT MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E, MG5E_DESCR, MG5H_CODICEVAR_MG5F, MG5H_DESCR, MG5E_OPZIONE,"
     " MG5E_CODICEVAR_MG5F,"
@@ -47,7 +47,8 @@ TEST_F(WriteBackTest, UpdateWritesTheChangedColumnByKeyAndTakesItAsOriginal) {
     EXPECT_EQ(rs->editMode(), EditMode::InProgress);
     rs->update();
     EXPECT_EQ(rs->editMode(), EditMode::None);
-    EXPECT_EQ(rs->fields().item(QStringLiteral("MG5E_DESCR")).originalValue().toString(), QStringLiteral("Verde scuro"));
+    EXPECT_EQ(rs->fields().item(QStringLiteral("MG5E_DESCR")).originalValue().toString(),
+              QStringLiteral("Verde scuro"));
     EXPECT_EQ(descriptions(), QStringLiteral("B|NULL;G|Giallo;R|Rosso;V|Verde scuro"));
 }
 
@@ -88,7 +89,8 @@ TEST_F(WriteBackTest, RowChangedByAnotherConnectionCannotBeLocated) {
 TEST_F(WriteBackTest, DeleteOfARowChangedByAnotherConnectionDeletesNothing) {
     auto rs = openRecordset(connection_, Options);
     rs->moveLast();  // V, read as Verde
-    db_.connect()->execute(QStringLiteral("UPDATE MG5E_OPZIONI SET MG5E_DESCR = 'Verde scuro' WHERE MG5E_OPZIONE = 'V'"));
+    db_.connect()->execute(
+        QStringLiteral("UPDATE MG5E_OPZIONI SET MG5E_DESCR = 'Verde scuro' WHERE MG5E_OPZIONE = 'V'"));
     const automation::Error error = errorOf([&] { rs->deleteCurrent(); });
     EXPECT_EQ(error.number(), ae::RowNotFoundForUpdate);
     EXPECT_EQ(descriptions(), QStringLiteral("B|NULL;G|Giallo;R|Rosso;V|Verde scuro"));
@@ -101,7 +103,8 @@ TEST_F(WriteBackTest, ConstraintFailuresRaiseIntegrityViolationWithTheEnginesMes
     rs->setValue(QStringLiteral("MG5E_OPZIONE"), QStringLiteral("r"));  // R exists: the key ignores case
     automation::Error error = errorOf([&] { rs->update(); });
     EXPECT_EQ(error.number(), ae::IntegrityViolation);
-    EXPECT_TRUE(error.description().contains(QStringLiteral("UNIQUE constraint failed"))) << error.description().toStdString();
+    EXPECT_TRUE(error.description().contains(QStringLiteral("UNIQUE constraint failed")))
+        << error.description().toStdString();
     EXPECT_EQ(connection_->errors().front().number(), ae::IntegrityViolation);
     rs->cancelUpdate();
 
@@ -151,8 +154,9 @@ TEST_F(WriteBackTest, ClonesSwapSequencesThroughFilters) {
 TEST_F(WriteBackTest, SqlServerTextIsTheDefaultDialectAndWritesBackAlike) {
     auto connection = std::make_shared<Connection>();
     connection->open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(db_.path()));
-    auto rs = openRecordset(connection, QStringLiteral("SELECT TOP 1 [MG5E_CODICEVAR_MG5F], MG5E_OPZIONE, MG5E_DESCR"
-                                                       " FROM MG5E_OPZIONI WITH (NOLOCK) WHERE ISNULL(MG5E_DESCR, '') = ''"));
+    auto rs =
+        openRecordset(connection, QStringLiteral("SELECT TOP 1 [MG5E_CODICEVAR_MG5F], MG5E_OPZIONE, MG5E_DESCR"
+                                                 " FROM MG5E_OPZIONI WITH (NOLOCK) WHERE ISNULL(MG5E_DESCR, '') = ''"));
     ASSERT_EQ(rs->recordCount(), 1);
     rs->setValue(QStringLiteral("MG5E_DESCR"), QStringLiteral("Blu"));
     rs->update();

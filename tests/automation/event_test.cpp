@@ -13,8 +13,14 @@ TEST(AutomationEvent, HandlersRunInConnectionOrderAndShareTheCancelFlag) {
     Event<bool&> beforeDelete;
     QStringList calls;
     bool seenBySecond = false;
-    beforeDelete.connect([&](bool& cancel) { calls << "first"; cancel = true; });
-    beforeDelete.connect([&](bool& cancel) { calls << "second"; seenBySecond = cancel; });
+    beforeDelete.connect([&](bool& cancel) {
+        calls << "first";
+        cancel = true;
+    });
+    beforeDelete.connect([&](bool& cancel) {
+        calls << "second";
+        seenBySecond = cancel;
+    });
 
     bool cancel = false;
     beforeDelete.raise(cancel);
@@ -27,7 +33,10 @@ TEST(AutomationEvent, HandlersRunInConnectionOrderAndShareTheCancelFlag) {
 TEST(AutomationEvent, ValueArgumentsAreCopiesForEachHandler) {
     Event<int> changed;
     std::vector<int> seen;
-    changed.connect([&](int value) { seen.push_back(value); value = 0; });
+    changed.connect([&](int value) {
+        seen.push_back(value);
+        value = 0;
+    });
     changed.connect([&](int value) { seen.push_back(value); });
 
     changed.raise(7);

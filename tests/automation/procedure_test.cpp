@@ -77,22 +77,22 @@ TEST(AutomationProcedure, RetryInsideALoopRepeatsOnlyTheFailingStep) {
     QStringList run;
     int i = 0;
     bool failed = false;
-    const bool completed = runSteps("Carica", [](const QString&, const Error&) { return errorBoxAnswer::Retry; },
-                                    {
-                                        loopWhile([&] { return i < 2; },
-                                                  {
-                                                      [&] { run << QStringLiteral("a%1").arg(i); },
-                                                      [&] {
-                                                          if (i == 1 && !failed) {
-                                                              failed = true;
-                                                              failWith13();
-                                                          }
-                                                          run << QStringLiteral("b%1").arg(i);
-                                                      },
-                                                      [&] { ++i; },
-                                                  }),
-                                        [&] { run << "after"; },
-                                    });
+    const bool completed =
+        runSteps("Carica", [](const QString&, const Error&) { return errorBoxAnswer::Retry; },
+                 {
+                     loopWhile([&] { return i < 2; }, {
+                                                          [&] { run << QStringLiteral("a%1").arg(i); },
+                                                          [&] {
+                                                              if (i == 1 && !failed) {
+                                                                  failed = true;
+                                                                  failWith13();
+                                                              }
+                                                              run << QStringLiteral("b%1").arg(i);
+                                                          },
+                                                          [&] { ++i; },
+                                                      }),
+                     [&] { run << "after"; },
+                 });
     EXPECT_TRUE(completed);
     EXPECT_EQ(run, (QStringList{"a0", "b0", "a1", "b1", "after"}));
 }

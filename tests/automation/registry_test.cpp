@@ -1,5 +1,5 @@
-#include "automation/error.h"
 #include "automation/registry.h"
+#include "automation/error.h"
 #include "automation/typelib.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +46,7 @@ TEST_F(AutomationRegistry, ReRegisteringMovesTheClassesAndKeepsOtherLibraries) {
 
     registry.registerLibrary(brondel(), "/new/libMGUO_BRONDEL.so");
 
-    EXPECT_EQ(ComponentRegistry(registry.path()).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL"),
-              "/new/libMGUO_BRONDEL.so");
+    EXPECT_EQ(ComponentRegistry(registry.path()).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL"), "/new/libMGUO_BRONDEL.so");
     EXPECT_EQ(registry.libraryPath(u"FW_HOST.CLSGLOBAL"), "/opt/suite/libFW_HOST.so");
     EXPECT_EQ(registry.progIds().size(), 3);
 }

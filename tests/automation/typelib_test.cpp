@@ -1,6 +1,6 @@
+#include "automation/typelib.h"
 #include "automation/dispatch.h"
 #include "automation/error.h"
-#include "automation/typelib.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,7 @@ TEST(AutomationTypeLibrary, MembersAreFoundByNameRegardlessOfCaseAndById) {
     for (const Case& c : {Case{"codicearticolo", MemberKind::PropertyPut, 0x6803001A},
                           Case{"CODICEARTICOLO", MemberKind::PropertyGet, 0x6803001A},
                           Case{"clsglobal", MemberKind::PropertyPutRef, 0x21},
-                          Case{"showform", MemberKind::Method, 0x30},
-                          Case{"datatransfer", MemberKind::Event, 1}}) {
+                          Case{"showform", MemberKind::Method, 0x30}, Case{"datatransfer", MemberKind::Event, 1}}) {
         SCOPED_TRACE(c.name);
         const Member* byName = info.findMember(QString(c.name), c.kind);
         ASSERT_NE(byName, nullptr);

@@ -1,5 +1,5 @@
-#include "automation/error.h"
 #include "automation/variant.h"
+#include "automation/error.h"
 
 #include <gtest/gtest.h>
 
@@ -37,47 +37,45 @@ void checkTable(const std::function<double(const QVariant&)>& convert, const std
 }
 
 TEST(AutomationVariant, CintRoundsHalvesToEvenAndRaisesOverflowOutside16Bits) {
-    checkTable([](const QVariant& v) { return cint(v); },
-               {
-                   {"2.5", 2.5, 2},
-                   {"3.5", 3.5, 4},
-                   {"-2.5", -2.5, -2},
-                   {"2.6", 2.6, 3},
-                   {"-0.4", -0.4, 0},
-                   {"32767", 32767, 32767},
-                   {"32767.4", 32767.4, 32767},
-                   {"32767.5", 32767.5, 0, errors::Overflow},
-                   {"32768", 32768, 0, errors::Overflow},
-                   {"-32768", -32768, -32768},
-                   {"-32768.5", -32768.5, -32768},
-                   {"-32769", -32769, 0, errors::Overflow},
-                   {"text 12", "12", 12},
-                   {"text with blanks", " 7 ", 7},
-                   {"text half", "4.5", 4},
-                   {"text 32768", "32768", 0, errors::Overflow},
-                   {"True", true, -1},
-                   {"Empty", empty(), 0},
-                   {"Null", null(), 0, errors::InvalidUseOfNull},
-                   {"text not a number", "abc", 0, errors::TypeMismatch},
-                   {"empty text", "", 0, errors::TypeMismatch},
-                   {"text inf", "inf", 0, errors::TypeMismatch},
-               });
+    checkTable([](const QVariant& v) { return cint(v); }, {
+                                                              {"2.5", 2.5, 2},
+                                                              {"3.5", 3.5, 4},
+                                                              {"-2.5", -2.5, -2},
+                                                              {"2.6", 2.6, 3},
+                                                              {"-0.4", -0.4, 0},
+                                                              {"32767", 32767, 32767},
+                                                              {"32767.4", 32767.4, 32767},
+                                                              {"32767.5", 32767.5, 0, errors::Overflow},
+                                                              {"32768", 32768, 0, errors::Overflow},
+                                                              {"-32768", -32768, -32768},
+                                                              {"-32768.5", -32768.5, -32768},
+                                                              {"-32769", -32769, 0, errors::Overflow},
+                                                              {"text 12", "12", 12},
+                                                              {"text with blanks", " 7 ", 7},
+                                                              {"text half", "4.5", 4},
+                                                              {"text 32768", "32768", 0, errors::Overflow},
+                                                              {"True", true, -1},
+                                                              {"Empty", empty(), 0},
+                                                              {"Null", null(), 0, errors::InvalidUseOfNull},
+                                                              {"text not a number", "abc", 0, errors::TypeMismatch},
+                                                              {"empty text", "", 0, errors::TypeMismatch},
+                                                              {"text inf", "inf", 0, errors::TypeMismatch},
+                                                          });
 }
 
 TEST(AutomationVariant, ClngRoundsHalvesToEvenAndRaisesOverflowOutside32Bits) {
-    checkTable([](const QVariant& v) { return clng(v); },
-               {
-                   {"2147483647", qint64(2147483647), 2147483647},
-                   {"2147483648", qint64(2147483648), 0, errors::Overflow},
-                   {"-2147483648", qint64(-2147483648), -2147483648.0},
-                   {"-2147483649", qint64(-2147483649), 0, errors::Overflow},
-                   {"32768", 32768, 32768},
-                   {"0.5", 0.5, 0},
-                   {"1.5", 1.5, 2},
-                   {"text 120", "120", 120},
-                   {"Null", null(), 0, errors::InvalidUseOfNull},
-                   {"text", "12a", 0, errors::TypeMismatch},
-               });
+    checkTable([](const QVariant& v) { return clng(v); }, {
+                                                              {"2147483647", qint64(2147483647), 2147483647},
+                                                              {"2147483648", qint64(2147483648), 0, errors::Overflow},
+                                                              {"-2147483648", qint64(-2147483648), -2147483648.0},
+                                                              {"-2147483649", qint64(-2147483649), 0, errors::Overflow},
+                                                              {"32768", 32768, 32768},
+                                                              {"0.5", 0.5, 0},
+                                                              {"1.5", 1.5, 2},
+                                                              {"text 120", "120", 120},
+                                                              {"Null", null(), 0, errors::InvalidUseOfNull},
+                                                              {"text", "12a", 0, errors::TypeMismatch},
+                                                          });
 }
 
 TEST(AutomationVariant, TextInHexadecimalOrOctalReadsAsVbDoes) {
@@ -112,11 +110,10 @@ TEST(AutomationVariant, CdblAndCdecReadNumbersAndText) {
     };
     checkTable([](const QVariant& v) { return cdbl(v); }, common);
     checkTable([](const QVariant& v) { return cdec(v); }, common);
-    checkTable([](const QVariant& v) { return cdec(v); },
-               {
-                   {"double keeps 15 digits", 0.1 + 0.2, 0.3},
-                   {"beyond Decimal", 1e29, 0, errors::Overflow},
-               });
+    checkTable([](const QVariant& v) { return cdec(v); }, {
+                                                              {"double keeps 15 digits", 0.1 + 0.2, 0.3},
+                                                              {"beyond Decimal", 1e29, 0, errors::Overflow},
+                                                          });
 }
 
 TEST(AutomationVariant, CboolReadsNumbersAndTrueFalseText) {

@@ -37,29 +37,42 @@ TEST_P(SubCodeAddition, RefusesWhatBreaksTheArticleCodeWithItsMessage) {
     EXPECT_EQ(query(storedSubCodes).size(), c.rowsAfter);
 }
 
-const QString lengthRange = "48 " + ArticlesTest::caption + ": La lunghezza non può essere inferiore a 2 o maggiore di 25";
+const QString lengthRange =
+    "48 " + ArticlesTest::caption + ": La lunghezza non può essere inferiore a 2 o maggiore di 25";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SubCodeAddition,
     ::testing::Values(
         Addition{"SeventhSubCode",
-                 {subCode(1, 2), subCode(2, 2), subCode(3, 2), subCode(4, 2), subCode(5, 2), subCode(6, 2)}, "2", 0,
+                 {subCode(1, 2), subCode(2, 2), subCode(3, 2), subCode(4, 2), subCode(5, 2), subCode(6, 2)},
+                 "2",
+                 0,
                  {"48 " + ArticlesTest::caption +
                   ": E' stato raggiunto il numero massimo di subcodici gestibili: \r\n"
                   "il configuratore non può gestire più di 6 subcodici!"},
                  6},
-        Addition{"LengthOne", {}, "1", 0, {lengthRange}, 0},
-        Addition{"Length26", {}, "26", 0, {lengthRange}, 0},
-        Addition{"PastTheTotal", {subCode(1, 10), subCode(2, 10)}, "6", 0,
+        Addition{"LengthOne", {}, "1", 0, {lengthRange}, 0}, Addition{"Length26", {}, "26", 0, {lengthRange}, 0},
+        Addition{"PastTheTotal",
+                 {subCode(1, 10), subCode(2, 10)},
+                 "6",
+                 0,
                  {"48 " + ArticlesTest::caption +
                   ": La somma della \"lunghezza\" dei subcodici ha superato i 25 caratteri: \r\n"
                   "la lunghezza ancora disponibile è 5."},
                  2},
         Addition{"UpToTheTotal", {subCode(1, 10), subCode(2, 10)}, "5", 0, {}, 3},
-        Addition{"SecondCounter", {subCode(1, 10, 2)}, "5", 3,
-                 {"48 " + ArticlesTest::caption + ": Non è possibile configurare più di un contatore automatico!"}, 1},
-        Addition{"RelativeCounterFirst", {}, "5", 3,
-                 {"48 " + ArticlesTest::caption + ": Il primo subcodice non può essere un contatore relativo!"}, 0},
+        Addition{"SecondCounter",
+                 {subCode(1, 10, 2)},
+                 "5",
+                 3,
+                 {"48 " + ArticlesTest::caption + ": Non è possibile configurare più di un contatore automatico!"},
+                 1},
+        Addition{"RelativeCounterFirst",
+                 {},
+                 "5",
+                 3,
+                 {"48 " + ArticlesTest::caption + ": Il primo subcodice non può essere un contatore relativo!"},
+                 0},
         Addition{"RelativeCounterSecond", {subCode(1, 10)}, "5", 3, {}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -177,11 +190,15 @@ const QString question = "68 Informazione: Confermi l'eliminazione di tutte le r
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConfiguratorDelete,
-    ::testing::Values(DeleteAll{"ValuesPresent", {subCodeValue(1, "AB")}, host::message_answer::Yes,
-                                {question, "16 Attenzione: Prima di poter procedere all'eliminazione del Configuratore "
-                                           "occorre eliminare\r\ni subcodici esistenti nel programma \"Subcodici "
-                                           "articoli di magazzino\"\r\n\r\n"},
-                                {"1", "2"}, "1"},
+    ::testing::Values(DeleteAll{"ValuesPresent",
+                                {subCodeValue(1, "AB")},
+                                host::message_answer::Yes,
+                                {question,
+                                 "16 Attenzione: Prima di poter procedere all'eliminazione del Configuratore "
+                                 "occorre eliminare\r\ni subcodici esistenti nel programma \"Subcodici "
+                                 "articoli di magazzino\"\r\n\r\n"},
+                                {"1", "2"},
+                                "1"},
                       DeleteAll{"AnsweredNo", {}, host::message_answer::No, {question}, {"1", "2"}, "1"},
                       DeleteAll{"AnsweredYes", {}, host::message_answer::Yes, {question}, {}, "0"}),
     [](const auto& info) { return std::string(info.param.name); });

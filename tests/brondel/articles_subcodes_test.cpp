@@ -14,9 +14,10 @@ namespace {
 using SubCodeValues = ArticlesTest;
 using SubCodeDescriptions = ArticlesTest;
 
-const QString storedValues = "SELECT MG6E_PROGR_MG6F, MG6E_SUBCODICE FROM MG6E_SUBCODART WHERE MG6E_DITTA_CG18 = 1 "
-                             "AND MG6E_SUBCODICE NOT IN ('CAM', 'PAN', 'GIA', 'MAG', 'TES', 'ACC', 'UOMO', 'DONN', "
-                             "'BIMB') ORDER BY MG6E_SUBCODICE";
+const QString storedValues =
+    "SELECT MG6E_PROGR_MG6F, MG6E_SUBCODICE FROM MG6E_SUBCODART WHERE MG6E_DITTA_CG18 = 1 "
+    "AND MG6E_SUBCODICE NOT IN ('CAM', 'PAN', 'GIA', 'MAG', 'TES', 'ACC', 'UOMO', 'DONN', "
+    "'BIMB') ORDER BY MG6E_SUBCODICE";
 
 // A value typed for the demo's "Famiglia" (3 characters): refused with its message, or stored.
 struct Code {
@@ -52,12 +53,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SubCodeCode,
     ::testing::Values(
         Code{"LowerCase", "abc", {}, {"1|ABC"}},
-        Code{"LongerThanTheSubCode", "abcd",
+        Code{"LongerThanTheSubCode",
+             "abcd",
              {"48 " + ArticlesTest::caption +
               ": Il numero massimo di carattere consentito per la codifica subcodice è 3  , inserimento impossibile!"},
              {}},
-        Code{"Apostrophe", "a'b",
-             {"48 " + ArticlesTest::caption + ": La codifica subcodice non può contenere il carattere (')."}, {}}),
+        Code{"Apostrophe",
+             "a'b",
+             {"48 " + ArticlesTest::caption + ": La codifica subcodice non può contenere il carattere (')."},
+             {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SubCodeValues, TypeWithoutValuesOpensOnANewValue) {
@@ -87,15 +91,17 @@ TEST_F(SubCodeValues, FirstValueSwitchesTheLanguageSectionOn) {
 // The grid's row of a value in a language.
 int row(const suite::GridModel& grid, const QString& code, const QString& language) {
     for (const host::GridRow& row : grid.rows()) {
-        if (automation::cstr(row.value("TBL_SUBCODICE")) == code && automation::cstr(row.value("TBL_CODLINGUA")) == language)
+        if (automation::cstr(row.value("TBL_SUBCODICE")) == code &&
+            automation::cstr(row.value("TBL_CODLINGUA")) == language)
             return row.index;
     }
     return -1;
 }
 
-const QString storedDescriptions = "SELECT MG6I_PROGR_MG6F, MG6I_SUBCODICE_MG6E, MG6I_LINGUA_MG52, MG6I_DESCR "
-                                   "FROM MG6I_SUBCODARTLING WHERE MG6I_DITTA_CG18 = 1 AND MG6I_SUBCODICE_MG6E IN "
-                                   "('CAM', 'PAN', 'BIMB') ORDER BY MG6I_SUBCODICE_MG6E, MG6I_LINGUA_MG52";
+const QString storedDescriptions =
+    "SELECT MG6I_PROGR_MG6F, MG6I_SUBCODICE_MG6E, MG6I_LINGUA_MG52, MG6I_DESCR "
+    "FROM MG6I_SUBCODARTLING WHERE MG6I_DITTA_CG18 = 1 AND MG6I_SUBCODICE_MG6E IN "
+    "('CAM', 'PAN', 'BIMB') ORDER BY MG6I_SUBCODICE_MG6E, MG6I_LINGUA_MG52";
 
 // One description edited in the grid: the demo's descriptions of CAM, PAN and BIMB afterwards.
 struct Edit {
@@ -120,18 +126,26 @@ TEST_P(DescriptionEdit, WritesTheWorkingTableBack) {
     EXPECT_EQ(query(storedDescriptions), c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DescriptionEdit,
-    ::testing::Values(
-        Edit{"Cleared", "CAM", "DEU", "",
-             {"1|CAM|ENG|Shirts", "1|CAM|FRA|Chemises", "1|PAN|ENG|Trousers", "1|PAN|FRA|Pantalons"}},
-        Edit{"UpdatedTrimmed", "PAN", "ENG", " Men's trousers ",
-             {"1|CAM|DEU|Hemden", "1|CAM|ENG|Shirts", "1|CAM|FRA|Chemises", "1|PAN|ENG|Men's trousers",
-              "1|PAN|FRA|Pantalons"}},
-        Edit{"Inserted", "BIMB", "FRA", "Enfant",
-             {"2|BIMB|FRA|Enfant", "1|CAM|DEU|Hemden", "1|CAM|ENG|Shirts", "1|CAM|FRA|Chemises", "1|PAN|ENG|Trousers",
-              "1|PAN|FRA|Pantalons"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, DescriptionEdit,
+                         ::testing::Values(Edit{"Cleared",
+                                                "CAM",
+                                                "DEU",
+                                                "",
+                                                {"1|CAM|ENG|Shirts", "1|CAM|FRA|Chemises", "1|PAN|ENG|Trousers",
+                                                 "1|PAN|FRA|Pantalons"}},
+                                           Edit{"UpdatedTrimmed",
+                                                "PAN",
+                                                "ENG",
+                                                " Men's trousers ",
+                                                {"1|CAM|DEU|Hemden", "1|CAM|ENG|Shirts", "1|CAM|FRA|Chemises",
+                                                 "1|PAN|ENG|Men's trousers", "1|PAN|FRA|Pantalons"}},
+                                           Edit{"Inserted",
+                                                "BIMB",
+                                                "FRA",
+                                                "Enfant",
+                                                {"2|BIMB|FRA|Enfant", "1|CAM|DEU|Hemden", "1|CAM|ENG|Shirts",
+                                                 "1|CAM|FRA|Chemises", "1|PAN|ENG|Trousers", "1|PAN|FRA|Pantalons"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SubCodeDescriptions, GridShowsEveryValueInEveryForeignLanguageWithItsTypeByName) {
     open("ITMDESLINART", true);
@@ -192,8 +206,8 @@ TEST_P(SentStatement, IsTheOneTheSuiteKeeps) {
     const QString expected = corpusStatement("articles.txt", c.corpusCase);
     ASSERT_FALSE(expected.isEmpty()) << c.corpusCase;
     // The working table's name ends in the host's suffix of this console.
-    const QStringList sent = statements_.replaceInStrings(QRegularExpression("##LINGUASUBCODART_\\w+"),
-                                                          "##LINGUASUBCODART_0A1B2C");
+    const QStringList sent =
+        statements_.replaceInStrings(QRegularExpression("##LINGUASUBCODART_\\w+"), "##LINGUASUBCODART_0A1B2C");
     EXPECT_TRUE(sent.contains(expected)) << sent.join("\nGO\n").toStdString();
 }
 
@@ -201,37 +215,37 @@ void showConfigurator(ArticlesTest& test) { test.click("ITMCONFIGART"); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SentStatement,
-    ::testing::Values(
-        Sent{"ConfiguratorFrame", "article configurator frame", showConfigurator},
-        Sent{"HighestProgressive", "highest progressive and length total", showConfigurator},
-        Sent{"ValuesBeforeTheConfiguratorDelete", "delete article configurator: sub-code values present",
-             [](ArticlesTest& test) {
-                 test.host_->messages().answer(host::message_answer::Yes);
-                 test.form().controlAs<host::Button>("CMD_ELIMINACONFART")->click();
-             }},
-        Sent{"CodedTypes", "sub-code types with a value list, and a type's description",
-             [](ArticlesTest& test) { test.click("ITMSUBCOD"); }},
-        Sent{"ValuesOfAType", "sub-codes frame of a type",
-             [](ArticlesTest& test) {
-                 test.click("ITMSUBCOD");
-                 test.combo("CBO_PROGRSUBCODART")->pick(1);
-             }},
-        Sent{"LengthOfAType", "length of a sub-code",
-             [](ArticlesTest& test) {
-                 test.click("ITMSUBCOD");
-                 test.combo("CBO_PROGRSUBCODART")->pick(1);
-                 test.grid("GRD_SUBCODART")->selectRow(0);
-                 test.edit("TXT_DESCRSUBCODART")->typeText("x");
-                 test.press("GNV_SUBCODART", "Conferma");
-             }},
-        Sent{"LanguageTable", "sub-code language working table: created, truncated, filled, read back",
-             [](ArticlesTest& test) { test.click("ITMDESLINART"); }},
-        Sent{"ClearedDescription", "sub-code language description: cleared, updated and inserted, the type written as text",
-             [](ArticlesTest& test) {
-                 test.click("ITMDESLINART");
-                 const auto descriptions = test.grid("GRD_LINGUASUBART");
-                 descriptions->editCell(row(*descriptions, "CAM", "DEU"), "TBL_DESCRIZIONE", QString());
-             }}),
+    ::testing::Values(Sent{"ConfiguratorFrame", "article configurator frame", showConfigurator},
+                      Sent{"HighestProgressive", "highest progressive and length total", showConfigurator},
+                      Sent{"ValuesBeforeTheConfiguratorDelete", "delete article configurator: sub-code values present",
+                           [](ArticlesTest& test) {
+                               test.host_->messages().answer(host::message_answer::Yes);
+                               test.form().controlAs<host::Button>("CMD_ELIMINACONFART")->click();
+                           }},
+                      Sent{"CodedTypes", "sub-code types with a value list, and a type's description",
+                           [](ArticlesTest& test) { test.click("ITMSUBCOD"); }},
+                      Sent{"ValuesOfAType", "sub-codes frame of a type",
+                           [](ArticlesTest& test) {
+                               test.click("ITMSUBCOD");
+                               test.combo("CBO_PROGRSUBCODART")->pick(1);
+                           }},
+                      Sent{"LengthOfAType", "length of a sub-code",
+                           [](ArticlesTest& test) {
+                               test.click("ITMSUBCOD");
+                               test.combo("CBO_PROGRSUBCODART")->pick(1);
+                               test.grid("GRD_SUBCODART")->selectRow(0);
+                               test.edit("TXT_DESCRSUBCODART")->typeText("x");
+                               test.press("GNV_SUBCODART", "Conferma");
+                           }},
+                      Sent{"LanguageTable", "sub-code language working table: created, truncated, filled, read back",
+                           [](ArticlesTest& test) { test.click("ITMDESLINART"); }},
+                      Sent{"ClearedDescription",
+                           "sub-code language description: cleared, updated and inserted, the type written as text",
+                           [](ArticlesTest& test) {
+                               test.click("ITMDESLINART");
+                               const auto descriptions = test.grid("GRD_LINGUASUBART");
+                               descriptions->editCell(row(*descriptions, "CAM", "DEU"), "TBL_DESCRIZIONE", QString());
+                           }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -33,7 +33,9 @@ struct Conversion {
     QVariant expected;
 };
 
-void PrintTo(const Conversion& c, std::ostream* out) { *out << c.property << " = " << automation::cstr(c.value).toStdString(); }
+void PrintTo(const Conversion& c, std::ostream* out) {
+    *out << c.property << " = " << automation::cstr(c.value).toStdString();
+}
 
 class ConsoleClassProperty : public ::testing::TestWithParam<Conversion> {};
 
@@ -47,17 +49,16 @@ TEST_P(ConsoleClassProperty, StoresTheConvertedValueOrKeepsTheOldOne) {
     EXPECT_EQ(stored, c.expected) << c.property;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Conversions, ConsoleClassProperty,
-    ::testing::Values(Conversion{"CodiceArticolo", "X", 42, "42"},
-                      Conversion{"CodiceArticolo", "ABC", automation::null(), "ABC"},
-                      Conversion{"TipoChiamataConsole", "VAR", automation::null(), "VAR"},
-                      Conversion{"TipoChiamataConsole", "VAR", 1.5, "1.5"},
-                      Conversion{"CodiceVariante", "A0", automation::null(), ""},
-                      Conversion{"CodiceVariante", "A0", 7, "7"},
-                      Conversion{"CodiceRaggruppamento", "R", automation::null(), ""},
-                      Conversion{"CodiceRaggruppamento", "R", QVariant(), ""},
-                      Conversion{"CodiceDitta", 1, 2.5, 2.5}));
+INSTANTIATE_TEST_SUITE_P(Conversions, ConsoleClassProperty,
+                         ::testing::Values(Conversion{"CodiceArticolo", "X", 42, "42"},
+                                           Conversion{"CodiceArticolo", "ABC", automation::null(), "ABC"},
+                                           Conversion{"TipoChiamataConsole", "VAR", automation::null(), "VAR"},
+                                           Conversion{"TipoChiamataConsole", "VAR", 1.5, "1.5"},
+                                           Conversion{"CodiceVariante", "A0", automation::null(), ""},
+                                           Conversion{"CodiceVariante", "A0", 7, "7"},
+                                           Conversion{"CodiceRaggruppamento", "R", automation::null(), ""},
+                                           Conversion{"CodiceRaggruppamento", "R", QVariant(), ""},
+                                           Conversion{"CodiceDitta", 1, 2.5, 2.5}));
 
 TEST(ConsoleClass, SixteenBitMembersKeepTheirValueOnOverflow) {
     const std::shared_ptr<CLSMG_BRONDEL> console = CLSMG_BRONDEL::create();

@@ -27,8 +27,8 @@ namespace {
 
 // The suite's factory, journaling the services the console creates and the statements its connections send.
 class JournalingFactory : public host::HostFactory,
-                         public host::ConnectionFactory,
-                         public std::enable_shared_from_this<JournalingFactory> {
+                          public host::ConnectionFactory,
+                          public std::enable_shared_from_this<JournalingFactory> {
 public:
     JournalingFactory(std::shared_ptr<suite::ModelFactory> inner, QStringList& journal, QStringList& statements)
         : inner_(std::move(inner)), journal_(journal), statements_(statements) {}
@@ -55,9 +55,7 @@ public:
         return inner_->createDecodeService();
     }
     std::shared_ptr<host::LookupWindow> createLookupWindow() override { return inner_->createLookupWindow(); }
-    std::shared_ptr<host::ConnectionFactory> connectionFactory() override {
-        return shared_from_this();
-    }
+    std::shared_ptr<host::ConnectionFactory> connectionFactory() override { return shared_from_this(); }
     std::shared_ptr<host::RecordsetFactory> recordsetFactory() override { return inner_->recordsetFactory(); }
     std::shared_ptr<host::FunctionLibrary> functionLibrary() override { return inner_->functionLibrary(); }
     std::shared_ptr<host::Screen> screen() override { return inner_->screen(); }
@@ -69,7 +67,7 @@ public:
         connection->setStatementObserver([&journal = journal_, &statements = statements_](const QString& text) {
             statements << text;
             journal << (text.contains(QLatin1String("AS ITMCONFIGVAR")) ? QStringLiteral("enabling query")
-                                                                         : QStringLiteral("statement: ") + text);
+                                                                        : QStringLiteral("statement: ") + text);
         });
         return connection;
     }
@@ -93,8 +91,8 @@ public:
     }
 
     void addControl(std::shared_ptr<host::Control> control, qint32 anchoring) override {
-        const QString name =
-            control->index() < 0 ? control->name() : QStringLiteral("%1(%2)").arg(control->name()).arg(control->index());
+        const QString name = control->index() < 0 ? control->name()
+                                                  : QStringLiteral("%1(%2)").arg(control->name()).arg(control->index());
         registrations_ << ConsoleTest::Registration{name, anchoring};
         ResizeComponentModel::addControl(std::move(control), anchoring);
     }
@@ -137,7 +135,8 @@ void ConsoleTest::TearDown() {
             EXPECT_EQ(console->closeForm(), QVariant(true));
         }
         console.reset();
-        EXPECT_TRUE(host_->messages().unexpected().isEmpty()) << host_->messages().unexpected().join('\n').toStdString();
+        EXPECT_TRUE(host_->messages().unexpected().isEmpty())
+            << host_->messages().unexpected().join('\n').toStdString();
     }
 }
 
@@ -217,7 +216,8 @@ void ConsoleTest::execute(const QString& statement) const {
 }
 
 void ConsoleTest::executeSqlite(const QString& statement) const {
-    suite::db::SuiteFile(dir_.filePath(QStringLiteral("suite.db")), suite::db::SuiteFile::Mode::Open).execute(statement);
+    suite::db::SuiteFile(dir_.filePath(QStringLiteral("suite.db")), suite::db::SuiteFile::Mode::Open)
+        .execute(statement);
 }
 
 QStringList ConsoleTest::query(const QString& statement) const {

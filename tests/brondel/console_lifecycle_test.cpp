@@ -2,8 +2,8 @@
 
 #include "brondel/host/entry_points.h"
 
-#include "suite/framework/database_info_model.h"
 #include "suite/framework/combo_model.h"
+#include "suite/framework/database_info_model.h"
 #include "suite/framework/form_model.h"
 #include "suite/framework/global_object_model.h"
 #include "suite/framework/host_script_model.h"
@@ -15,8 +15,8 @@
 #include "suite/framework/sidebar_model.h"
 
 #include "ado/connection.h"
-#include "brondel/variants/variant_statements.h"
 #include "brondel/console/host_components/virtual_frame.h"
+#include "brondel/variants/variant_statements.h"
 
 #include <gmock/gmock.h>
 
@@ -80,9 +80,8 @@ TEST_F(ConsoleLifecycle, FirstActivationSetsUpInOrder) {
     // sidebar's enabling again, which nothing has changed since it was read.
     EXPECT_EQ(journal_, (QStringList{"connection", "message service", "data format", "lookup service", "decode service",
                                      "lookup service", "decode service", "enabling query",
-                                     "statement: " + brondel::VariantStatements::frameRows("1"),
-                                     "sidebar", "resize", "script model", "layout model", "script model",
-                                     "form event FRMMG_BRONDEL 1"}));
+                                     "statement: " + brondel::VariantStatements::frameRows("1"), "sidebar", "resize",
+                                     "script model", "layout model", "script model", "form event FRMMG_BRONDEL 1"}));
     EXPECT_TRUE(form().isLoaded());
     EXPECT_EQ(form().companyCode(), QVariant(1));
     EXPECT_TRUE(form().connection()->isOpen());
@@ -107,8 +106,8 @@ TEST_F(ConsoleLifecycle, LaterActivationsOnlyResynchroniseTheNavigator) {
 
 TEST_F(ConsoleLifecycle, ConnectionThatFailsAtFirstActivationIsShownAndTheConsoleCloses) {
     openHost();
-    host_->global()->setDatabaseInfo(
-        std::make_shared<suite::DatabaseInfoModel>(QStringLiteral("Provider=SQLite;Data Source=") + dir_.filePath("none.db")));
+    host_->global()->setDatabaseInfo(std::make_shared<suite::DatabaseInfoModel>(
+        QStringLiteral("Provider=SQLite;Data Source=") + dir_.filePath("none.db")));
     host_->messages().answer(host::message_answer::Abort);
     const int closedBefore = host_->global()->closedModules();
 
@@ -151,7 +150,9 @@ struct CallMode {
     bool articlesShown;
 };
 
-void PrintTo(const CallMode& call, std::ostream* out) { *out << (call.called ? "called " : "not called ") << call.mode; }
+void PrintTo(const CallMode& call, std::ostream* out) {
+    *out << (call.called ? "called " : "not called ") << call.mode;
+}
 
 class ConsoleCallMode : public ConsoleTest, public ::testing::WithParamInterface<CallMode> {};
 
@@ -198,8 +199,8 @@ TEST_F(ConsoleLifecycle, ScriptAndLayoutModelsReceiveTheFormAndTheFramesThatExis
     showConsole();
     const auto entries = [this] {
         QStringList names;
-        for (const auto& entry : std::dynamic_pointer_cast<suite::ScriptObjectModel>(
-                                     host_->navigator()->scriptObjectModel())->entries())
+        for (const auto& entry :
+             std::dynamic_pointer_cast<suite::ScriptObjectModel>(host_->navigator()->scriptObjectModel())->entries())
             names << QStringLiteral("%1 %2 %3").arg(entry.name).arg(entry.kind).arg(entry.description);
         return names;
     };
@@ -277,7 +278,8 @@ TEST_F(ConsoleLifecycle, UnloadClearsWhatTheHostHandedOver) {
 
 TEST_F(ConsoleLifecycle, NavigatorRefusesACompanyChangeAlwaysAndAnExportWhileActive) {
     showConsole();
-    const QString companyMessage = QStringLiteral("Il cambio ditta è consentito solo dopo la chiusura del programma in uso!");
+    const QString companyMessage =
+        QStringLiteral("Il cambio ditta è consentito solo dopo la chiusura del programma in uso!");
     const QString exportMessage =
         QStringLiteral("Il programma non implementa la funzionalità di esportazione dei dati verso office");
 

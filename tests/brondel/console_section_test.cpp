@@ -24,7 +24,9 @@ protected:
     }
 };
 
-TEST_P(EverySection, CreatesTheControlsItsPanelsTablesName) { ConsoleSectionTester(form(), GetParam()).checkControls(); }
+TEST_P(EverySection, CreatesTheControlsItsPanelsTablesName) {
+    ConsoleSectionTester(form(), GetParam()).checkControls();
+}
 
 TEST_P(EverySection, ShowingItShowsItsPanelAndActivatesItsFrame) {
     ConsoleSectionTester(form(), GetParam()).checkShown(sidebar());

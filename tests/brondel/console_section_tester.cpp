@@ -45,7 +45,8 @@ void ConsoleSectionTester::checkControls() const {
         if (inPanel)
             named << (entry.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(entry.index));
         if (inPanel && !form_.hasControl(name, entry.index))
-            ADD_FAILURE() << where(QStringLiteral("the resize table names %1, which the section does not create").arg(name));
+            ADD_FAILURE() << where(
+                QStringLiteral("the resize table names %1, which the section does not create").arg(name));
         else if (inPanel && !onPanel(form_.control(name, entry.index)))
             ADD_FAILURE() << where(QStringLiteral("%1 is not on the panel").arg(name));
     }
@@ -77,7 +78,8 @@ void ConsoleSectionTester::checkShown(suite::SidebarModel& sidebar) const {
     }
     ASSERT_TRUE(sidebar.clickItem(group, QString::fromLatin1(section.itemKey))) << where("its sidebar item");
     for (int i = 0; i < brondel::PanelCount; ++i)
-        EXPECT_EQ(form_.controlAs<host::Panel>(QStringLiteral("PIC_PARAMETRI"), i)->isVisible(), i == panel_) << where(QStringLiteral("panel %1 shown").arg(i));
+        EXPECT_EQ(form_.controlAs<host::Panel>(QStringLiteral("PIC_PARAMETRI"), i)->isVisible(), i == panel_)
+            << where(QStringLiteral("panel %1 shown").arg(i));
     const brondel::ConsoleSection& shown = *form_.sections().at(panel_);
     if (!shown.frames().empty()) {
         EXPECT_EQ(form_.attachedHost()->activeFrame(), shown.frames().front()->frame())
@@ -95,7 +97,8 @@ void ConsoleSectionTester::watchFrames() {
 void ConsoleSectionTester::checkUnloaded() const {
     for (const auto& frame : form_.sections().at(panel_)->frames()) {
         EXPECT_EQ(frame->frame(), nullptr) << where(frame->scriptName() + QStringLiteral(" kept after unload"));
-        EXPECT_EQ(frame->recordset(), nullptr) << where(frame->scriptName() + QStringLiteral("'s rows kept after unload"));
+        EXPECT_EQ(frame->recordset(), nullptr)
+            << where(frame->scriptName() + QStringLiteral("'s rows kept after unload"));
     }
 }
 

@@ -37,7 +37,8 @@ protected:
     QStringList shownOptions() const {
         QStringList shown;
         for (const host::GridRow& row : composition()->rows())
-            shown << automation::cstr(row.value("MG5H_OPZIONE_MG5E")) + ':' + automation::cstr(row.value("MG5H_SEQOPZIONE"));
+            shown << automation::cstr(row.value("MG5H_OPZIONE_MG5E")) + ':' +
+                         automation::cstr(row.value("MG5H_SEQOPZIONE"));
         return shown;
     }
     QString currentOption() const {
@@ -106,9 +107,9 @@ TEST_P(GroupingCompositionOpening, ShowsTheGroupingAndItsOptionsInRed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Groupings, GroupingCompositionOpening,
-    ::testing::Values(Opening{"Classici", "classici", {"BIA:1", "NER:2", "GRI:3"}, {"BIA", "GRI", "NER"}, "COLORI CLASSICI"},
-                      Opening{"Unknown", "NESSUNO", {}, {}, ""},
-                      Opening{"WithAnApostrophe", "L'ESTATE' OR '1'='1", {}, {}, ""}),
+    ::testing::Values(
+        Opening{"Classici", "classici", {"BIA:1", "NER:2", "GRI:3"}, {"BIA", "GRI", "NER"}, "COLORI CLASSICI"},
+        Opening{"Unknown", "NESSUNO", {}, {}, ""}, Opening{"WithAnApostrophe", "L'ESTATE' OR '1'='1", {}, {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GroupingComposition, AddingOneByOneNumbersFromOne) {
@@ -219,19 +220,23 @@ TEST_P(GroupingCompositionMove, ExchangesTheRowWithItsNeighbour) {
     EXPECT_EQ(currentOption(), QString::fromLatin1(c.option));
 }
 
-const QString sequence = "UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = %1 WHERE MG5H_RAGGR_MG5G = 'CLASSICI' AND "
-                         "MG5H_OPZIONE_MG5E = '%2'";
+const QString sequence =
+    "UPDATE MG5H_COMPRAGVAR SET MG5H_SEQOPZIONE = %1 WHERE MG5H_RAGGR_MG5G = 'CLASSICI' AND "
+    "MG5H_OPZIONE_MG5E = '%2'";
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, GroupingCompositionMove,
-    ::testing::Values(Move{"Down", {}, "NER", "BTN_GIU", {"BIA:1", "GRI:2", "NER:3"}},
-                      Move{"Up", {}, "NER", "BTN_SU", {"NER:1", "BIA:2", "GRI:3"}},
-                      Move{"UpOnTheFirst", {}, "BIA", "BTN_SU", {"BIA:1", "NER:2", "GRI:3"}},
-                      Move{"DownOnTheLast", {}, "GRI", "BTN_GIU", {"BIA:1", "NER:2", "GRI:3"}},
-                      Move{"UpAfterAGap", {sequence.arg(7).arg("GRI"), sequence.arg(4).arg("NER")}, "GRI", "BTN_SU",
-                           {"BIA:1", "GRI:4", "NER:7"}},
-                      Move{"UpOverASharedSequence", {sequence.arg(1).arg("NER")}, "NER", "BTN_SU",
-                           {"NER:1", "BIA:2", "GRI:3"}}),
+    ::testing::Values(
+        Move{"Down", {}, "NER", "BTN_GIU", {"BIA:1", "GRI:2", "NER:3"}},
+        Move{"Up", {}, "NER", "BTN_SU", {"NER:1", "BIA:2", "GRI:3"}},
+        Move{"UpOnTheFirst", {}, "BIA", "BTN_SU", {"BIA:1", "NER:2", "GRI:3"}},
+        Move{"DownOnTheLast", {}, "GRI", "BTN_GIU", {"BIA:1", "NER:2", "GRI:3"}},
+        Move{"UpAfterAGap",
+             {sequence.arg(7).arg("GRI"), sequence.arg(4).arg("NER")},
+             "GRI",
+             "BTN_SU",
+             {"BIA:1", "GRI:4", "NER:7"}},
+        Move{"UpOverASharedSequence", {sequence.arg(1).arg("NER")}, "NER", "BTN_SU", {"NER:1", "BIA:2", "GRI:3"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Renumbering {
@@ -260,7 +265,8 @@ TEST_P(GroupingCompositionRenumber, NumbersTheGroupingInItsOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, GroupingCompositionRenumber,
     ::testing::Values(Renumbering{"ByOption", "ADULTO", "key_opzione", {"L:1", "M:2", "S:3", "XL:4"}},
-                      Renumbering{"ByTheOptionsDescription", "CLASSICI", "key_descrizione", {"BIA:1", "GRI:2", "NER:3"}}),
+                      Renumbering{
+                          "ByTheOptionsDescription", "CLASSICI", "key_descrizione", {"BIA:1", "GRI:2", "NER:3"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DescriptionEdit {
@@ -285,11 +291,11 @@ TEST_P(GroupingCompositionDescription, IsStoredTrimmed) {
     EXPECT_EQ(currentOption(), "GRI");
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, GroupingCompositionDescription,
-                         ::testing::Values(DescriptionEdit{"WithAnApostrophe", "  Grigio d'autunno ", "Grigio d'autunno"},
-                                           DescriptionEdit{"Blanks", "   ", "NULL"},
-                                           DescriptionEdit{"Cleared", "", "NULL"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, GroupingCompositionDescription,
+    ::testing::Values(DescriptionEdit{"WithAnApostrophe", "  Grigio d'autunno ", "Grigio d'autunno"},
+                      DescriptionEdit{"Blanks", "   ", "NULL"}, DescriptionEdit{"Cleared", "", "NULL"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GroupingComposition, PickingSeveralOptionsAppendsThemUnderTheHourglass) {
     openSection("ITMRAGVAR");
@@ -317,8 +323,7 @@ struct ListRemoval {
 
 void PrintTo(const ListRemoval& removal, std::ostream* out) { *out << removal.name; }
 
-class GroupingCompositionListRemoval : public GroupingComposition,
-                                       public ::testing::WithParamInterface<ListRemoval> {};
+class GroupingCompositionListRemoval : public GroupingComposition, public ::testing::WithParamInterface<ListRemoval> {};
 
 TEST_P(GroupingCompositionListRemoval, RemovesWithoutTheInUseCheck) {
     const ListRemoval& c = GetParam();
@@ -341,11 +346,10 @@ TEST_P(GroupingCompositionListRemoval, RemovesWithoutTheInUseCheck) {
     EXPECT_EQ(red, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Picks, GroupingCompositionListRemoval,
-    ::testing::Values(ListRemoval{"OneClosesTheGap", {1}, false, {"S:1", "L:2", "XL:3"}},
-                      ListRemoval{"SeveralKeepTheirGaps", {1, 2}, true, {"S:1", "XL:4"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Picks, GroupingCompositionListRemoval,
+                         ::testing::Values(ListRemoval{"OneClosesTheGap", {1}, false, {"S:1", "L:2", "XL:3"}},
+                                           ListRemoval{"SeveralKeepTheirGaps", {1, 2}, true, {"S:1", "XL:4"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GroupingComposition, MoveAfterASeveralRowRemovalTakesTheNeighboursPlace) {
     openSection("ITMRAGVAR");
@@ -359,8 +363,9 @@ TEST_F(GroupingComposition, MoveAfterASeveralRowRemovalTakesTheNeighboursPlace) 
 }
 
 TEST_F(GroupingComposition, TreeShowsTheVariantsGroupingsAndOptionsInsteadOfTheGrid) {
-    openSection("ITMRAGVAR", {sequence.arg(12).arg("GRI"), "UPDATE MG5G_RAGGVAR SET MG5G_DESCRRAGGVAR = NULL WHERE "
-                                                         "MG5G_CODRAGGVAR = 'ESTATE'"});
+    openSection("ITMRAGVAR", {sequence.arg(12).arg("GRI"),
+                              "UPDATE MG5G_RAGGVAR SET MG5G_DESCRRAGGVAR = NULL WHERE "
+                              "MG5G_CODRAGGVAR = 'ESTATE'"});
     openGrouping("1", "CLASSICI");
     click("BTN_VIEW");
 
@@ -424,7 +429,8 @@ TEST_F(GroupingComposition, GesturesSendTheSuitesStatements) {
     });
     host_->lookups().cancel();
     click("BTN_CERCADX");
-    EXPECT_EQ(host_->lookups().shown().last().view.statement, corpusStatement("groupings.txt", "composition search list"));
+    EXPECT_EQ(host_->lookups().shown().last().view.statement,
+              corpusStatement("groupings.txt", "composition search list"));
     sends("remove all: one statement", [this] { click("BTN_DELALL"); });
     sends("add one: the option is in the grouping", [this] {
         openGrouping("1", "CLASSICI");

@@ -10,8 +10,10 @@ class GroupingList : public GroupingsTest {
 protected:
     // Company 1's groupings of a variant as "CODE|DESCRIPTION", by code.
     QStringList groupings(const QString& variant) const {
-        return query("SELECT MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
-                     "MG5G_CODICEVAR_MG5F = '" + variant + "' ORDER BY MG5G_CODRAGGVAR");
+        return query(
+            "SELECT MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
+            "MG5G_CODICEVAR_MG5F = '" +
+            variant + "' ORDER BY MG5G_CODRAGGVAR");
     }
     qint16 status() const { return groupingFrame() ? groupingFrame()->status() : -1; }
 };
@@ -21,7 +23,7 @@ struct VariantState {
     const char* rank;
     const char* description;  // TXT_DESCPROGR
     bool fieldsEnabled;
-    int rows;  // a new grouping is a row too
+    int rows;       // a new grouping is a row too
     qint16 status;  // -1: no frame
 };
 
@@ -49,13 +51,13 @@ TEST_P(GroupingListVariant, SetsTheFieldsTheGridAndTheFrame) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranks, GroupingListVariant,
-    ::testing::Values(VariantState{"WithGroupings", "1", "COLORE", true, 2, 0},
-                      VariantState{"WithoutGroupingsStartsANewOne", "3", "MATERIALE", true, 1, 2},
-                      VariantState{"Zero", "0", "", false, 0, -1}, VariantState{"Unknown", "9", "", false, 0, -1},
-                      VariantState{"ReservedForConfiguration", "6", "", false, 0, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranks, GroupingListVariant,
+                         ::testing::Values(VariantState{"WithGroupings", "1", "COLORE", true, 2, 0},
+                                           VariantState{"WithoutGroupingsStartsANewOne", "3", "MATERIALE", true, 1, 2},
+                                           VariantState{"Zero", "0", "", false, 0, -1},
+                                           VariantState{"Unknown", "9", "", false, 0, -1},
+                                           VariantState{"ReservedForConfiguration", "6", "", false, 0, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GroupingList, NewGroupingIsSavedAsSoonAsItsCodeIsConfirmed) {
     openSection("ITMRAGGRUP");
@@ -109,11 +111,11 @@ TEST_P(GroupingListRefusedCode, IsSaidAndNothingIsStored) {
     EXPECT_TRUE(edit("TXT_CODRAGGR")->hasFocus());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, GroupingListRefusedCode,
-    ::testing::Values(RefusedCode{"Apostrophe", "L'ESTATE", "Il codice non può contenere il carattere (')."},
-                      RefusedCode{"Taken", "classici", "Il codice \"CLASSICI\" è già presente."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, GroupingListRefusedCode,
+                         ::testing::Values(RefusedCode{"Apostrophe", "L'ESTATE",
+                                                       "Il codice non può contenere il carattere (')."},
+                                           RefusedCode{"Taken", "classici", "Il codice \"CLASSICI\" è già presente."}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 enum class Pending { Adding, Edited, Nothing };
 
@@ -147,11 +149,15 @@ TEST_P(GroupingListEnter, InTheDescriptionConfirmsOrStartsAGrouping) {
 
 INSTANTIATE_TEST_SUITE_P(
     States, GroupingListEnter,
-    ::testing::Values(EnterFlow{"WhileAddingSavesAndStartsTheNext", Pending::Adding, 2,
+    ::testing::Values(EnterFlow{"WhileAddingSavesAndStartsTheNext",
+                                Pending::Adding,
+                                2,
                                 {"CLASSICI|COLORI CLASSICI", "ESTATE|COLORI ESTIVI", "NEUTRI|COLORI NEUTRI"}},
-                      EnterFlow{"WithAnEditSavesIt", Pending::Edited, 0,
-                                {"CLASSICI|COLORI NEUTRI", "ESTATE|COLORI ESTIVI"}},
-                      EnterFlow{"WithNothingPendingStartsANewOne", Pending::Nothing, 2,
+                      EnterFlow{
+                          "WithAnEditSavesIt", Pending::Edited, 0, {"CLASSICI|COLORI NEUTRI", "ESTATE|COLORI ESTIVI"}},
+                      EnterFlow{"WithNothingPendingStartsANewOne",
+                                Pending::Nothing,
+                                2,
                                 {"CLASSICI|COLORI CLASSICI", "ESTATE|COLORI ESTIVI"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -170,7 +176,8 @@ TEST_F(GroupingList, DeleteLeavesTheCompositionRows) {
 }
 
 TEST_F(GroupingList, FirstGroupingSwitchesTheCompositionOn) {
-    openSection("ITMRAGGRUP", {"DELETE FROM MG6B_GESVARART", "DELETE FROM MG5H_COMPRAGVAR", "DELETE FROM MG5G_RAGGVAR"});
+    openSection("ITMRAGGRUP",
+                {"DELETE FROM MG6B_GESVARART", "DELETE FROM MG5H_COMPRAGVAR", "DELETE FROM MG5G_RAGGVAR"});
     ASSERT_FALSE(enabledItems().contains("ITMRAGVAR"));
     enterVariant("2");
     edit("TXT_DESRAGGR")->typeText("TAGLIE FORTI");

@@ -26,21 +26,24 @@ QStringList with(QStringList rows, const QStringList& added, const QStringList& 
 }
 
 QString document(const char* code) {
-    return QStringLiteral("INSERT INTO MG36_DOCUMENTI (MG36_CODDOCUM, MG36_DESCR) VALUES ('%1', 'Documento %1'); "
-                          "INSERT INTO MG3G_DOCDITTA (MG3G_DITTA_CG18, MG3G_CODDOCUM_MG36) VALUES (1, '%1')")
+    return QStringLiteral(
+               "INSERT INTO MG36_DOCUMENTI (MG36_CODDOCUM, MG36_DESCR) VALUES ('%1', 'Documento %1'); "
+               "INSERT INTO MG3G_DOCDITTA (MG3G_DITTA_CG18, MG3G_CODDOCUM_MG36) VALUES (1, '%1')")
         .arg(QString::fromLatin1(code));
 }
 
 QString dimension(int company, const char* code) {
-    return QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_SIZE) "
-                          "VALUES (%1, '%2', 'DIMENSIONE %2', 2)")
+    return QStringLiteral(
+               "INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_SIZE) "
+               "VALUES (%1, '%2', 'DIMENSIONE %2', 2)")
         .arg(company)
         .arg(QString::fromLatin1(code));
 }
 
 QString exception(int company, const char* code, const char* object) {
-    return QStringLiteral("INSERT INTO MG5J_DOCPRGVAR (MG5J_DITTA_CG18, MG5J_CODICEVAR_MG5F, MG5J_UOBJECT, "
-                          "MG5J_FLGOBBLIG) VALUES (%1, '%2', '%3', 0)")
+    return QStringLiteral(
+               "INSERT INTO MG5J_DOCPRGVAR (MG5J_DITTA_CG18, MG5J_CODICEVAR_MG5F, MG5J_UOBJECT, "
+               "MG5J_FLGOBBLIG) VALUES (%1, '%2', '%3', 0)")
         .arg(company)
         .arg(QString::fromLatin1(code), QString::fromLatin1(object));
 }
@@ -49,9 +52,9 @@ TEST_F(MandatoryDocuments, ListsEveryDocumentWithAVariantTickedUnlessItHasAnExce
     openSection("ITMOBBDOC");
     const auto documents = grid(grd);
 
-    EXPECT_EQ(rows(*documents), QStringList({"CARMAG|1|1|1|0|0|1", "DDT|1|1|1|1|1|1", "FATTURA|1|1|1|1|1|1",
-                                             "OFFCLI|1|1|1|1|1|1", "ORDCLI|1|1|1|1|1|1", "ORDFOR|1|1|1|1|0|1",
-                                             "RESOCLI|1|1|1|1|1|1"}));
+    EXPECT_EQ(rows(*documents),
+              QStringList({"CARMAG|1|1|1|0|0|1", "DDT|1|1|1|1|1|1", "FATTURA|1|1|1|1|1|1", "OFFCLI|1|1|1|1|1|1",
+                           "ORDCLI|1|1|1|1|1|1", "ORDFOR|1|1|1|1|0|1", "RESOCLI|1|1|1|1|1|1"}));
     QStringList captions;
     for (int i = 0; i < documents->columnCount(); ++i)
         captions << documents->column(i).caption;
@@ -81,14 +84,14 @@ TEST_P(MandatoryHeaderBoxes, AreTickedWhenEveryDocumentHasTheVariantMandatory) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MandatoryHeaderBoxes,
-    ::testing::Values(HeaderCase{"NoDocumentListed", {}, "A0,A1"},
-                      HeaderCase{"NoException", {document("D1"), document("D2")}, "A0,A1"},
-                      HeaderCase{"OneDocumentExcepted", {document("D1"), document("D2"), exception(1, "A1", "D2")}, "A0"},
-                      HeaderCase{"ProgramExceptionsDoNotCount", {document("D1"), exception(1, "A0", "MGUO_LISTINI")},
-                                 "A0,A1"},
-                      HeaderCase{"AnotherCompanysExceptionDoesNotCount",
-                                 {document("D1"), dimension(2, "A0"), exception(2, "A0", "D1")},
-                                 "A0,A1"}),
+    ::testing::Values(
+        HeaderCase{"NoDocumentListed", {}, "A0,A1"},
+        HeaderCase{"NoException", {document("D1"), document("D2")}, "A0,A1"},
+        HeaderCase{"OneDocumentExcepted", {document("D1"), document("D2"), exception(1, "A1", "D2")}, "A0"},
+        HeaderCase{"ProgramExceptionsDoNotCount", {document("D1"), exception(1, "A0", "MGUO_LISTINI")}, "A0,A1"},
+        HeaderCase{"AnotherCompanysExceptionDoesNotCount",
+                   {document("D1"), dimension(2, "A0"), exception(2, "A0", "D1")},
+                   "A0,A1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A click on a cell writes its exception row at once.
@@ -182,15 +185,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MandatorySelectAll,
     ::testing::Values(
         // The program's exception of the same variant stays.
-        SelectAllCase{"TickingDeletesTheColumnsExceptionsOfEveryDocument", {"A4"}, {}, {"A4|CARMAG|0", "A4|ORDFOR|0"},
+        SelectAllCase{"TickingDeletesTheColumnsExceptionsOfEveryDocument",
+                      {"A4"},
+                      {},
+                      {"A4|CARMAG|0", "A4|ORDFOR|0"},
                       "A0,A1,A2,A4,A5"},
         SelectAllCase{"ClearingInsertsAnExceptionForEveryDocument", {"A0"}, rowsOf("A0"), {}, "A1,A2,A5"},
         SelectAllCase{"BothWaysLeaveTheColumnAsItStarted", {"A1", "A1"}, {}, {}, "A0,A1,A2,A5"},
-        SelectAllCase{"TickedThenClearedExceptsEveryDocumentOnce",
-                      {"A3", "A3"},
-                      rowsOf("A3"),
-                      {"A3|CARMAG|0"},
-                      "A0,A1,A2,A5"}),
+        SelectAllCase{
+            "TickedThenClearedExceptsEveryDocumentOnce", {"A3", "A3"}, rowsOf("A3"), {"A3|CARMAG|0"}, "A0,A1,A2,A5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MandatoryDocuments, SelectAllThatFailsHalfWayChangesNothing) {
@@ -291,21 +294,25 @@ TEST_F(MandatoryDocuments, SendsTheStatementsAsTheSuiteRunsThem) {
     ASSERT_EQ(loading.size(), 5);
     EXPECT_EQ(loading[0], corpusStatement("mandatory.txt", "column list of the variants"));
     EXPECT_EQ(loading[1], "DROP TABLE #MG5JJDOC");
-    EXPECT_EQ(loading[2], "CREATE TABLE #MG5JJDOC (MG3G_CODDOCUM_MG36 CHAR(14), [A0] TINYINT , [A1] TINYINT , "
-                          "[A2] TINYINT , [A3] TINYINT , [A4] TINYINT , [A5] TINYINT)");
-    EXPECT_TRUE(loading[3].startsWith("          DECLARE @query NVARCHAR(4000) \r\n SET @query = N'INSERT INTO "
-                                      "#MG5JJDOC SELECT MG3G_CODDOCUM_MG36,  \r\n[A0],[A1],[A2],[A3],[A4],[A5] \r\n"));
+    EXPECT_EQ(loading[2],
+              "CREATE TABLE #MG5JJDOC (MG3G_CODDOCUM_MG36 CHAR(14), [A0] TINYINT , [A1] TINYINT , "
+              "[A2] TINYINT , [A3] TINYINT , [A4] TINYINT , [A5] TINYINT)");
+    EXPECT_TRUE(
+        loading[3].startsWith("          DECLARE @query NVARCHAR(4000) \r\n SET @query = N'INSERT INTO "
+                              "#MG5JJDOC SELECT MG3G_CODDOCUM_MG36,  \r\n[A0],[A1],[A2],[A3],[A4],[A5] \r\n"));
     EXPECT_EQ(loading[4], "SELECT * FROM #MG5JJDOC ORDER BY MG3G_CODDOCUM_MG36");
-    EXPECT_EQ(saving,
-              QStringList{corpusStatement("mandatory.txt", "saving one cell: the exception row of a variant and a document")});
+    EXPECT_EQ(saving, QStringList{corpusStatement("mandatory.txt",
+                                                  "saving one cell: the exception row of a variant and a document")});
     // One statement per listed document.
     ASSERT_EQ(inserts.size(), 7);
-    EXPECT_EQ(inserts[1], "INSERT INTO MG5J_DOCPRGVAR\r\n(\r\n      MG5J_DITTA_CG18\r\n    , MG5J_CODICEVAR_MG5F\r\n"
-                          "    , MG5J_UOBJECT\r\n    , MG5J_FLGOBBLIG\r\n)\r\nVALUES\r\n(\r\n    1\r\n    ,'A0'\r\n"
-                          "    ,'DDT'\r\n    , 0 \r\n)");
+    EXPECT_EQ(inserts[1],
+              "INSERT INTO MG5J_DOCPRGVAR\r\n(\r\n      MG5J_DITTA_CG18\r\n    , MG5J_CODICEVAR_MG5F\r\n"
+              "    , MG5J_UOBJECT\r\n    , MG5J_FLGOBBLIG\r\n)\r\nVALUES\r\n(\r\n    1\r\n    ,'A0'\r\n"
+              "    ,'DDT'\r\n    , 0 \r\n)");
     ASSERT_EQ(deletes.size(), 7);
-    EXPECT_EQ(deletes[0], "  DELETE FROM\r\n    MG5J_DOCPRGVAR\r\n WHERE\r\n    MG5J_DITTA_CG18 = 1 AND\r\n"
-                          "    MG5J_CODICEVAR_MG5F = 'A0' AND\r\n    MG5J_UOBJECT = 'CARMAG' ");
+    EXPECT_EQ(deletes[0],
+              "  DELETE FROM\r\n    MG5J_DOCPRGVAR\r\n WHERE\r\n    MG5J_DITTA_CG18 = 1 AND\r\n"
+              "    MG5J_CODICEVAR_MG5F = 'A0' AND\r\n    MG5J_UOBJECT = 'CARMAG' ");
 }
 
 }  // namespace

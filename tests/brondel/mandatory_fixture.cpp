@@ -16,13 +16,12 @@ void MandatoryTest::openSection(const char* item, bool demo, const QStringList& 
     markSent();
 }
 
-bool MandatoryTest::showAgain(const char* item) const {
-    return clickItem("GRPOBBVAR", item);
-}
+bool MandatoryTest::showAgain(const char* item) const { return clickItem("GRPOBBVAR", item); }
 
 QStringList MandatoryTest::exceptions() const {
-    QStringList result = query("SELECT MG5J_CODICEVAR_MG5F, MG5J_UOBJECT, MG5J_FLGOBBLIG FROM MG5J_DOCPRGVAR "
-                               "WHERE MG5J_DITTA_CG18 = 1 ORDER BY MG5J_UOBJECT, MG5J_CODICEVAR_MG5F");
+    QStringList result = query(
+        "SELECT MG5J_CODICEVAR_MG5F, MG5J_UOBJECT, MG5J_FLGOBBLIG FROM MG5J_DOCPRGVAR "
+        "WHERE MG5J_DITTA_CG18 = 1 ORDER BY MG5J_UOBJECT, MG5J_CODICEVAR_MG5F");
     result.sort();
     return result;
 }

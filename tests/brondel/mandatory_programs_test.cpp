@@ -64,7 +64,7 @@ struct ToggleCase {
     QStringList removed;
     QString marked;
     QStringList summary;  // the summary's rows
-    QStringList detail;  // the flags of the chosen program's variants after the toggles
+    QStringList detail;   // the flags of the chosen program's variants after the toggles
 };
 
 void PrintTo(const ToggleCase& c, std::ostream* out) { *out << c.name; }
@@ -94,43 +94,42 @@ TEST_P(MandatoryProgramToggles, KeepTheMarksAndTheSummaryInStep) {
     EXPECT_EQ(flags, c.detail);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MandatoryProgramToggles,
-    ::testing::Values(
-        // MGUO_ARTICOLI sits in two menus: both entries are marked.
-        ToggleCase{"UntickingAddsTheProgram",
-                   Articles,
-                   {"A5"},
-                   {"A5|MGUO_ARTICOLI|0"},
-                   {},
-                   "101,102,301,303",
-                   {"MGUO_ARTICOLI||||||1", "MGUO_LISTINI|||1|1||", "PDUO_DISTINTE|||||1|"},
-                   {"1", "1", "1", "1", "1", "0"}},
-        ToggleCase{"TickingItAgainRemovesIt",
-                   Articles,
-                   {"A0", "A0"},
-                   {},
-                   {},
-                   "102,301",
-                   {"MGUO_LISTINI|||1|1||", "PDUO_DISTINTE|||||1|"},
-                   {"1", "1", "1", "1", "1", "1"}},
-        ToggleCase{"TickingTheLastExceptionRemovesTheProgram",
-                   BillsOfMaterials,
-                   {"A4"},
-                   {},
-                   {"A4|PDUO_DISTINTE|0"},
-                   "102",
-                   {"MGUO_LISTINI|||1|1||"},
-                   {"1", "1", "1", "1", "1", "1"}},
-        ToggleCase{"TickingOneOfTwoExceptionsKeepsTheProgram",
-                   PriceLists,
-                   {"A2"},
-                   {},
-                   {"A2|MGUO_LISTINI|0"},
-                   "102,301",
-                   {"MGUO_LISTINI||||1||", "PDUO_DISTINTE|||||1|"},
-                   {"1", "1", "1", "0", "1", "1"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, MandatoryProgramToggles,
+                         ::testing::Values(
+                             // MGUO_ARTICOLI sits in two menus: both entries are marked.
+                             ToggleCase{"UntickingAddsTheProgram",
+                                        Articles,
+                                        {"A5"},
+                                        {"A5|MGUO_ARTICOLI|0"},
+                                        {},
+                                        "101,102,301,303",
+                                        {"MGUO_ARTICOLI||||||1", "MGUO_LISTINI|||1|1||", "PDUO_DISTINTE|||||1|"},
+                                        {"1", "1", "1", "1", "1", "0"}},
+                             ToggleCase{"TickingItAgainRemovesIt",
+                                        Articles,
+                                        {"A0", "A0"},
+                                        {},
+                                        {},
+                                        "102,301",
+                                        {"MGUO_LISTINI|||1|1||", "PDUO_DISTINTE|||||1|"},
+                                        {"1", "1", "1", "1", "1", "1"}},
+                             ToggleCase{"TickingTheLastExceptionRemovesTheProgram",
+                                        BillsOfMaterials,
+                                        {"A4"},
+                                        {},
+                                        {"A4|PDUO_DISTINTE|0"},
+                                        "102",
+                                        {"MGUO_LISTINI|||1|1||"},
+                                        {"1", "1", "1", "1", "1", "1"}},
+                             ToggleCase{"TickingOneOfTwoExceptionsKeepsTheProgram",
+                                        PriceLists,
+                                        {"A2"},
+                                        {},
+                                        {"A2|MGUO_LISTINI|0"},
+                                        "102,301",
+                                        {"MGUO_LISTINI||||1||", "PDUO_DISTINTE|||||1|"},
+                                        {"1", "1", "1", "0", "1", "1"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MandatoryPrograms, SendsTheStatementsAsTheSuiteRunsThem) {
     openSection("ITMOBBPRO");

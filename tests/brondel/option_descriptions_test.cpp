@@ -23,10 +23,10 @@ int languageRow(OptionsTest& test, const char* language, const char* option);
 // One cell of GRD_LINGUA edited on the demo database, and what MG5I_OPZLINGUA holds for that option.
 struct LanguageEdit {
     const char* name;
-    const char* language;     // TBL_DESCRLINGUA
-    const char* option;       // TBL_DESCROPZIONE
+    const char* language;  // TBL_DESCRLINGUA
+    const char* option;    // TBL_DESCROPZIONE
     const char* typed;
-    const char* where;        // the option's rows of MG5I_OPZLINGUA
+    const char* where;  // the option's rows of MG5I_OPZLINGUA
     QStringList stored;
 };
 
@@ -55,13 +55,25 @@ TEST_P(LanguageEditSaved, WritesTheWholeListBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LanguageEditSaved,
     ::testing::Values(
-        LanguageEdit{"NewDescriptionInserted", "Inglese", "Grigio", "Grey", "MG5I_OPZIONE_MG5E = 'GRI'",
-                     {"A0|GRI|ENG|Grey"}},
-        LanguageEdit{"ChangedDescriptionUpdated", "Francese", "Bianco", "  Blanc d'ivoire ", "MG5I_OPZIONE_MG5E = 'BIA'",
+        LanguageEdit{
+            "NewDescriptionInserted", "Inglese", "Grigio", "Grey", "MG5I_OPZIONE_MG5E = 'GRI'", {"A0|GRI|ENG|Grey"}},
+        LanguageEdit{"ChangedDescriptionUpdated",
+                     "Francese",
+                     "Bianco",
+                     "  Blanc d'ivoire ",
+                     "MG5I_OPZIONE_MG5E = 'BIA'",
                      {"A0|BIA|DEU|Weiß", "A0|BIA|ENG|White", "A0|BIA|FRA|Blanc d'ivoire"}},
-        LanguageEdit{"ClearedDescriptionDeleted", "Inglese", "Bianco", "", "MG5I_OPZIONE_MG5E = 'BIA'",
+        LanguageEdit{"ClearedDescriptionDeleted",
+                     "Inglese",
+                     "Bianco",
+                     "",
+                     "MG5I_OPZIONE_MG5E = 'BIA'",
                      {"A0|BIA|DEU|Weiß", "A0|BIA|FRA|Blanc"}},
-        LanguageEdit{"OptionWithAnApostrophe", "Tedesco", "Pelle d'agnello", "Lammleder", "MG5I_OPZIONE_MG5E = 'PEL'",
+        LanguageEdit{"OptionWithAnApostrophe",
+                     "Tedesco",
+                     "Pelle d'agnello",
+                     "Lammleder",
+                     "MG5I_OPZIONE_MG5E = 'PEL'",
                      {"A2|PEL|DEU|Lammleder", "A2|PEL|ENG|Lambskin", "A2|PEL|FRA|Cuir d'agneau"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -80,16 +92,18 @@ TEST_F(LanguageDescriptions, ListsEveryOptionInEveryLanguageButItalianByLanguage
 }
 
 TEST_F(LanguageDescriptions, CompanyWithOnlyItalianHasAnEmptyList) {
-    openSection("ITMLINGUAVAR", true, {"DELETE FROM MG47_PARMAGLINGUE WHERE MG47_DITTA_CG18 = 1 AND "
-                                       "MG47_CODLINGUA_MG52 <> 'ITA'"});
+    openSection("ITMLINGUAVAR", true,
+                {"DELETE FROM MG47_PARMAGLINGUE WHERE MG47_DITTA_CG18 = 1 AND "
+                 "MG47_CODLINGUA_MG52 <> 'ITA'"});
 
     EXPECT_EQ(grid("GRD_LINGUA")->rowCount(), 0);
 }
 
 TEST_F(LanguageDescriptions, WorkingTableIsCreatedOnceAndRefilledOnEachOpening) {
     openSection("ITMLINGUAVAR");
-    execute("INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG5E_DESCR) "
-            "VALUES (1, 'A4', 'GO', 'Goffrata')");
+    execute(
+        "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG5E_DESCR) "
+        "VALUES (1, 'A4', 'GO', 'Goffrata')");
     EXPECT_EQ(grid("GRD_LINGUA")->rowCount(), 75);
 
     ASSERT_TRUE(sidebar().clickItem("GRPCONVAR", "ITMLINGUAVAR"));
@@ -120,8 +134,9 @@ TEST_F(LanguageDescriptions, TwoConsolesOnOneDatabaseKeepTheirOwnWorkingTables) 
     otherHost.attach(other);
     other->setCaption(QStringLiteral("Console parametri varianti"));
     other->showForm();
-    ASSERT_TRUE(
-        other->form()->controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"))->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
+    ASSERT_TRUE(other->form()
+                    ->controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"))
+                    ->clickItem("GRPCONVAR", "ITMLINGUAVAR"));
     const auto otherGrid =
         std::dynamic_pointer_cast<suite::GridModel>(other->form()->control(QStringLiteral("GRD_LINGUA")));
     const int grey = languageRow(*this, "Inglese", "Grigio");

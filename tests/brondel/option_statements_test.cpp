@@ -77,28 +77,32 @@ INSTANTIATE_TEST_SUITE_P(
                         [] { return OptionStatements::createLanguageTable("##LINGUA_0A1B2C"); }},
         CorpusStatement{"Truncate", "language working table: created, truncated, filled and read back", 1,
                         [] { return OptionStatements::truncate("##LINGUA_0A1B2C"); }},
-        CorpusStatement{"CreateCustomerSupplierTable", "customer working table: the same code as a supplier is another party",
-                        0, [] { return OptionStatements::createCustomerSupplierTable("##CLIFOR_0A1B2C"); }},
-        CorpusStatement{"FillCustomerSupplierTable", "customer working table: one row per option, with the customer's description",
-                        2, [] { return OptionStatements::fillCustomerSupplierTable("##CLIFOR_0A1B2C", "2", "0", "1001"); }},
+        CorpusStatement{"CreateCustomerSupplierTable",
+                        "customer working table: the same code as a supplier is another party", 0,
+                        [] { return OptionStatements::createCustomerSupplierTable("##CLIFOR_0A1B2C"); }},
+        CorpusStatement{
+            "FillCustomerSupplierTable", "customer working table: one row per option, with the customer's description",
+            2, [] { return OptionStatements::fillCustomerSupplierTable("##CLIFOR_0A1B2C", "2", "0", "1001"); }},
         CorpusStatement{"DeleteLanguageDescription", "language description cleared: the row goes", 0,
                         [] { return OptionStatements::deleteLanguageDescription(frenchRed); }},
         CorpusStatement{"LanguageDescriptionExists", "language description cleared: the row goes", 1,
                         [] { return OptionStatements::languageDescriptionExists(frenchRed); }},
-        CorpusStatement{"UpdateLanguageDescription", "language description that exists is updated with a national literal",
-                        1,
-                        [] {
-                            return OptionStatements::updateLanguageDescription({"1", "A0", "ROS", "ENG"},
-                                                                               " Scarlet's red  ");
-                        }},
+        CorpusStatement{
+            "UpdateLanguageDescription", "language description that exists is updated with a national literal", 1,
+            [] {
+                return OptionStatements::updateLanguageDescription({"1", "A0", "ROS", "ENG"}, " Scarlet's red  ");
+            }},
         CorpusStatement{"InsertLanguageDescription", "language description that does not exist is inserted", 1,
-                        [] { return OptionStatements::insertLanguageDescription({"1", "A0", "GIA", "DEU"}, "Gelb"); }},
+                        [] {
+                            return OptionStatements::insertLanguageDescription({"1", "A0", "GIA", "DEU"}, "Gelb");
+                        }},
         CorpusStatement{"DeleteCustomerSupplierDescription", "customer description: cleared, updated and inserted", 0,
                         [] { return OptionStatements::deleteCustomerSupplierDescription(customerBlack); }},
         CorpusStatement{"CustomerSupplierDescriptionExists", "customer description: cleared, updated and inserted", 1,
                         [] { return OptionStatements::customerSupplierDescriptionExists(customerWhite); }},
-        CorpusStatement{"UpdateCustomerSupplierDescription", "customer description: cleared, updated and inserted", 2,
-                        [] { return OptionStatements::updateCustomerSupplierDescription(customerWhite, "Bianco d'avorio"); }},
+        CorpusStatement{
+            "UpdateCustomerSupplierDescription", "customer description: cleared, updated and inserted", 2,
+            [] { return OptionStatements::updateCustomerSupplierDescription(customerWhite, "Bianco d'avorio"); }},
         CorpusStatement{"InsertCustomerSupplierDescription", "customer description: cleared, updated and inserted", 4,
                         [] {
                             return OptionStatements::insertCustomerSupplierDescription({"1", "A0", "ROS", "0", "1001"},

@@ -14,8 +14,7 @@
 namespace console_test {
 
 void OptionsTest::TearDown() {
-    if (console && console->form() && frame() &&
-        frame()->status() != host::frame_status::Browse)
+    if (console && console->form() && frame() && frame()->status() != host::frame_status::Browse)
         frame()->setStatus(host::frame_status::Browse);
     ConsoleTest::TearDown();
 }

@@ -24,8 +24,9 @@ const QString deleteQuestion =
     "clienti/fornitori. Continuare?";
 
 QString optionsOf(const char* code) {
-    return QStringLiteral("SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
-                          "MG5E_CODICEVAR_MG5F = '%1' ORDER BY MG5E_OPZIONE")
+    return QStringLiteral(
+               "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+               "MG5E_CODICEVAR_MG5F = '%1' ORDER BY MG5E_OPZIONE")
         .arg(QString::fromLatin1(code));
 }
 
@@ -66,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         NewValue{"AtTheVariantsSize", {}, "5", "MA", {}, {"LU|Lucida", "MA|", "OP|Opaca", "SA|Satinata"}},
         NewValue{"LowerCaseTurnedUpper", {}, "5", "ma", {}, {"LU|Lucida", "MA|", "OP|Opaca", "SA|Satinata"}},
         NewValue{"LongerThanTheVariantsSize", {}, "5", "MAT", {tooLong(2)}, finishes},
-        NewValue{"WithAnApostrophe", {}, "5", "M'", {warning("Il valore di variante non può contenere il carattere (').")},
+        NewValue{"WithAnApostrophe",
+                 {},
+                 "5",
+                 "M'",
+                 {warning("Il valore di variante non può contenere il carattere (').")},
                  finishes},
         NewValue{"AlreadyPresent", {}, "5", "op", {warning("Il codice \"OP\" è già presente.")}, finishes}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -137,13 +142,13 @@ TEST_P(OptionVariantField, OpensTheVariantOrEmptiesTheSection) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OptionVariantField,
-                         ::testing::Values(Position{"WithOptions", "2", true, "TAGLIA", 6, host::frame_status::Browse},
-                                           Position{"WithoutOptions", "7", true, "STAGIONE", 1, host::frame_status::Adding},
-                                           Position{"Reserved", "6", false, "", 0, 0},
-                                           Position{"Unknown", "9", false, "", 0, 0},
-                                           Position{"Empty", "", false, "", 0, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OptionVariantField,
+    ::testing::Values(Position{"WithOptions", "2", true, "TAGLIA", 6, host::frame_status::Browse},
+                      Position{"WithoutOptions", "7", true, "STAGIONE", 1, host::frame_status::Adding},
+                      Position{"Reserved", "6", false, "", 0, 0}, Position{"Unknown", "9", false, "", 0, 0},
+                      Position{"Empty", "", false, "", 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Deleting an option of A2 (MATERIALE) that has descriptions by language, by customer or supplier and a
 // place in a grouping.
@@ -199,19 +204,22 @@ TEST_P(OptionDelete, DeletesTheOptionWithEverythingThatDependsOnItOrNothing) {
 }
 
 // A trigger that refuses the customer/supplier descriptions' delete, the third statement of four.
-const QString refusal = "CREATE TRIGGER REFUSE_MG5S BEFORE DELETE ON MG5S_VARCLIFOR "
-                        "BEGIN SELECT RAISE(ABORT, 'refused'); END";
+const QString refusal =
+    "CREATE TRIGGER REFUSE_MG5S BEFORE DELETE ON MG5S_VARCLIFOR "
+    "BEGIN SELECT RAISE(ABORT, 'refused'); END";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OptionDelete,
-    ::testing::Values(Deletion{"AnsweredYes", {}, host::message_answer::Yes, {deleteQuestion},
-                               {"E|0", "I|0", "S|0", "H|0"}, 5},
-                      Deletion{"AnsweredNo", {}, host::message_answer::No, {deleteQuestion}, allThere, 6},
-                      Deletion{"RefusedByTheDatabase", {refusal}, host::message_answer::Yes,
-                               {deleteQuestion,
-                                warning("L'opzione di variante risulta utilizzata, impossibile effettuare la "
-                                        "cancellazione")},
-                               allThere, -1}),
+    ::testing::Values(
+        Deletion{"AnsweredYes", {}, host::message_answer::Yes, {deleteQuestion}, {"E|0", "I|0", "S|0", "H|0"}, 5},
+        Deletion{"AnsweredNo", {}, host::message_answer::No, {deleteQuestion}, allThere, 6},
+        Deletion{"RefusedByTheDatabase",
+                 {refusal},
+                 host::message_answer::Yes,
+                 {deleteQuestion, warning("L'opzione di variante risulta utilizzata, impossibile effettuare la "
+                                          "cancellazione")},
+                 allThere,
+                 -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Options, DeleteFailingPartWayChangesNothingAndReportsTheError) {
@@ -240,15 +248,16 @@ TEST_F(Options, DeleteSendsTheFourStatementsInOrderInOneTransaction) {
 
     const QStringList statements = sent();
     ASSERT_GE(statements.size(), 4);
-    EXPECT_EQ(statements.mid(0, 4),
-              (QStringList{"  DELETE FROM    MG5I_OPZLINGUA WHERE    MG5I_DITTA_CG18 = 1 AND    MG5I_CODICEVAR_MG5F = "
-                           "'A2' AND    MG5I_OPZIONE_MG5E = 'L''A'",
-                           "   DELETE FROM    MG5H_COMPRAGVAR WHERE    MG5H_DITTA_CG18 = 1 AND    MG5H_CODICEVAR_MG5F = "
-                           "'A2' AND    MG5H_OPZIONE_MG5E = 'L''A'",
-                           "   DELETE FROM    MG5S_VARCLIFOR WHERE    MG5S_DITTA_CG18 = 1 AND    MG5S_CODICEVAR_MG5F = "
-                           "'A2' AND    MG5S_OPZIONE_MG5E = 'L''A'",
-                           "   DELETE FROM    MG5E_OPZIONI WHERE    MG5E_DITTA_CG18 = 1 AND    MG5E_CODICEVAR_MG5F = "
-                           "'A2' AND    MG5E_OPZIONE = 'L''A'"}));
+    EXPECT_EQ(
+        statements.mid(0, 4),
+        (QStringList{"  DELETE FROM    MG5I_OPZLINGUA WHERE    MG5I_DITTA_CG18 = 1 AND    MG5I_CODICEVAR_MG5F = "
+                     "'A2' AND    MG5I_OPZIONE_MG5E = 'L''A'",
+                     "   DELETE FROM    MG5H_COMPRAGVAR WHERE    MG5H_DITTA_CG18 = 1 AND    MG5H_CODICEVAR_MG5F = "
+                     "'A2' AND    MG5H_OPZIONE_MG5E = 'L''A'",
+                     "   DELETE FROM    MG5S_VARCLIFOR WHERE    MG5S_DITTA_CG18 = 1 AND    MG5S_CODICEVAR_MG5F = "
+                     "'A2' AND    MG5S_OPZIONE_MG5E = 'L''A'",
+                     "   DELETE FROM    MG5E_OPZIONI WHERE    MG5E_DITTA_CG18 = 1 AND    MG5E_CODICEVAR_MG5F = "
+                     "'A2' AND    MG5E_OPZIONE = 'L''A'"}));
 }
 
 // The delete inside a transaction its caller holds on the console's connection: the caller's own change
@@ -261,7 +270,8 @@ struct CallersTransaction {
 
 void PrintTo(const CallersTransaction& c, std::ostream* out) { *out << c.name; }
 
-class OptionDeleteInACallersTransaction : public OptionsTest, public ::testing::WithParamInterface<CallersTransaction> {};
+class OptionDeleteInACallersTransaction : public OptionsTest,
+                                          public ::testing::WithParamInterface<CallersTransaction> {};
 
 TEST_P(OptionDeleteInACallersTransaction, UndoesOnlyItsOwnStatements) {
     const CallersTransaction& c = GetParam();
@@ -271,8 +281,9 @@ TEST_P(OptionDeleteInACallersTransaction, UndoesOnlyItsOwnStatements) {
     host_->messages().answer(host::message_answer::Yes);
     const std::shared_ptr<ado::Connection> connection = form().connection();
     connection->beginTrans();
-    connection->execute("INSERT INTO MG52_LINGUE (MG52_CODLINGUA, MG52_DESCRLINGUA, MG52_SIGLALINGUA) "
-                        "VALUES ('CHI', 'Del chiamante', 'CH')");
+    connection->execute(
+        "INSERT INTO MG52_LINGUE (MG52_CODLINGUA, MG52_DESCRLINGUA, MG52_SIGLALINGUA) "
+        "VALUES ('CHI', 'Del chiamante', 'CH')");
 
     navigator()->pressButton("Elimina");
 

@@ -33,10 +33,11 @@ protected:
         connection_ = open();
         for (const int element : {0, 4, 5}) {
             for (const int priority : {1, 2})
-                execute(QStringLiteral("INSERT INTO MG5L_LETVARIANTI (MG5L_DITTA_CG18, MG5L_INDELEMENTO, MG5L_PRIORITA, "
-                                       "MG5L_FLGPOSVAR1, MG5L_FLGPOSVAR2) VALUES (7, %1, %2, 1, 1)")
-                            .arg(element)
-                            .arg(priority));
+                execute(
+                    QStringLiteral("INSERT INTO MG5L_LETVARIANTI (MG5L_DITTA_CG18, MG5L_INDELEMENTO, MG5L_PRIORITA, "
+                                   "MG5L_FLGPOSVAR1, MG5L_FLGPOSVAR2) VALUES (7, %1, %2, 1, 1)")
+                        .arg(element)
+                        .arg(priority));
         }
     }
 
@@ -136,9 +137,10 @@ TEST_F(PrioritiesClassTest, SendsTheDeleteTheVariantsQueryAndOneInsertPerStep) {
     ASSERT_EQ(sent.size(), 2 + 4 * 2);
     EXPECT_EQ(sent[0], "DELETE FROM MG5L_LETVARIANTI WHERE MG5L_DITTA_CG18 = 7 AND MG5L_INDELEMENTO <> 5");
     EXPECT_EQ(sent[1], "SELECT MG5F_DESCR_VAR  FROM MG5F_DIMECONF  WHERE  MG5F_DITTA_CG18 = 7");
-    const QString columns = "INSERT INTO MG5L_LETVARIANTI (MG5L_DITTA_CG18, MG5L_INDELEMENTO, MG5L_PRIORITA, "
-                            "MG5L_FLGPOSVAR1, MG5L_FLGPOSVAR2, MG5L_FLGPOSVAR3, MG5L_FLGPOSVAR4, MG5L_FLGPOSVAR5, "
-                            "MG5L_FLGPOSVAR6, MG5L_FLGPOSVAR7, MG5L_FLGPOSVAR8, MG5L_FLGPOSVAR9, MG5L_FLGPOSVAR10 )  ";
+    const QString columns =
+        "INSERT INTO MG5L_LETVARIANTI (MG5L_DITTA_CG18, MG5L_INDELEMENTO, MG5L_PRIORITA, "
+        "MG5L_FLGPOSVAR1, MG5L_FLGPOSVAR2, MG5L_FLGPOSVAR3, MG5L_FLGPOSVAR4, MG5L_FLGPOSVAR5, "
+        "MG5L_FLGPOSVAR6, MG5L_FLGPOSVAR7, MG5L_FLGPOSVAR8, MG5L_FLGPOSVAR9, MG5L_FLGPOSVAR10 )  ";
     EXPECT_EQ(sent[2], columns + "VALUES (7,0,1,1,0,0,0,0,0,0,0,0,0 ) ");
     EXPECT_EQ(sent[9], columns + "VALUES (7,3,2,0,0,0,0,0,0,0,0,0,0 ) ");
 }
@@ -147,10 +149,12 @@ TEST_F(PrioritiesClassTest, AFailedInsertLeavesEveryListAsItWas) {
     addVariants(3);
     const QString before = lists();
     open(QStringLiteral(";Dialect=SQLite"))
-        ->execute(QStringLiteral("CREATE TRIGGER REFUSE BEFORE INSERT ON MG5L_LETVARIANTI WHEN NEW.MG5L_INDELEMENTO = 2 "
-                                 "AND NEW.MG5L_PRIORITA = 4 BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+        ->execute(
+            QStringLiteral("CREATE TRIGGER REFUSE BEFORE INSERT ON MG5L_LETVARIANTI WHEN NEW.MG5L_INDELEMENTO = 2 "
+                           "AND NEW.MG5L_PRIORITA = 4 BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
     const automation::Error error = errorOf([&] { object(connection_)->PrioritaPredefinite(); });
-    EXPECT_TRUE(error.description().contains(QStringLiteral("refused by the test"))) << error.description().toStdString();
+    EXPECT_TRUE(error.description().contains(QStringLiteral("refused by the test")))
+        << error.description().toStdString();
     EXPECT_EQ(lists(), before);
     EXPECT_FALSE(connection_->inTransaction());
 }
@@ -159,11 +163,13 @@ TEST_F(PrioritiesClassTest, InsideACallersTransactionOnlyItsOwnWorkIsUndoneOnFai
     addVariants(3);
     const QString before = lists();
     open(QStringLiteral(";Dialect=SQLite"))
-        ->execute(QStringLiteral("CREATE TRIGGER REFUSE BEFORE INSERT ON MG5L_LETVARIANTI WHEN NEW.MG5L_INDELEMENTO = 3 "
-                                 "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ->execute(
+            QStringLiteral("CREATE TRIGGER REFUSE BEFORE INSERT ON MG5L_LETVARIANTI WHEN NEW.MG5L_INDELEMENTO = 3 "
+                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     connection_->beginTrans();
-    execute(QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR) "
-                           "VALUES (7, 'B0', 'DEL CHIAMANTE')"));
+    execute(
+        QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR) "
+                       "VALUES (7, 'B0', 'DEL CHIAMANTE')"));
     errorOf([&] { object(connection_)->PrioritaPredefinite(); });
     ASSERT_TRUE(connection_->inTransaction());
     connection_->commitTrans();
@@ -176,8 +182,9 @@ TEST_F(PrioritiesClassTest, InsideACallersTransactionOnlyItsOwnWorkIsUndoneOnFai
 
 TEST_F(PrioritiesClassTest, TheConfiguredVariantsAreTheCompanysDescriptions) {
     addVariants(3);
-    execute(QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR) "
-                           "VALUES (8, 'A0', 'ALTRA DITTA')"));
+    execute(
+        QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR) "
+                       "VALUES (8, 'A0', 'ALTRA DITTA')"));
     auto priorities = object(connection_);
     const std::shared_ptr<ado::Recordset> variants = priorities->VariantiConfigurate_Descrizioni();
     QStringList descriptions;
@@ -216,7 +223,8 @@ protected:
         PrioritiesClassTest::SetUp();
         registry_ = dir_.filePath(QStringLiteral("components.json")).toUtf8();
         ASSERT_EQ(DllRegisterServer(registry_.constData()), automation::hresult::Ok);
-        ASSERT_TRUE(automation::ComponentRegistry(QString::fromUtf8(registry_)).libraryPath(u"MGUO_BRONDEL.CLSMG_PRIORLETT"));
+        ASSERT_TRUE(
+            automation::ComponentRegistry(QString::fromUtf8(registry_)).libraryPath(u"MGUO_BRONDEL.CLSMG_PRIORLETT"));
         std::shared_ptr<automation::ClassFactory> factory;
         ASSERT_EQ(DllGetClassObject("MGUO_BRONDEL.CLSMG_PRIORLETT", &factory), automation::hresult::Ok);
         instance_ = factory->createInstance();
@@ -246,7 +254,8 @@ TEST_F(PrioritiesLateBound, AConnectionIsTheOnlyObjectItTakes) {
                                 QVariant::fromValue(instance_)};
     for (const QVariant& value : refused) {
         SCOPED_TRACE(value.metaType().name());
-        EXPECT_EQ(errorOf([&] { call("connessione", MemberKind::PropertyPutRef, {value}); }).number(), ae::TypeMismatch);
+        EXPECT_EQ(errorOf([&] { call("connessione", MemberKind::PropertyPutRef, {value}); }).number(),
+                  ae::TypeMismatch);
     }
     EXPECT_EQ(errorOf([&] { call("Ditta", MemberKind::PropertyGet); }).number(), ae::MemberNotSupported);
 }

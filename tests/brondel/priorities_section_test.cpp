@@ -22,8 +22,9 @@ QString step(int element, int priority, const char* flags) {
     QString columns;
     for (int position = 1; position <= 10; ++position)
         columns += QStringLiteral(", MG5L_FLGPOSVAR%1").arg(position);
-    return QStringLiteral("INSERT INTO MG5L_LETVARIANTI (MG5L_DITTA_CG18, MG5L_INDELEMENTO, MG5L_PRIORITA%1) "
-                          "VALUES (1, %2, %3%4)")
+    return QStringLiteral(
+               "INSERT INTO MG5L_LETVARIANTI (MG5L_DITTA_CG18, MG5L_INDELEMENTO, MG5L_PRIORITA%1) "
+               "VALUES (1, %2, %3%4)")
         .arg(columns)
         .arg(element)
         .arg(priority)
@@ -50,21 +51,27 @@ protected:
             execute(statement);
         console->setCaption(caption);
         console->showForm();
-        ASSERT_TRUE(
-            sidebar().clickItem("GRPCONVAR", "ITMPRIELA"));
+        ASSERT_TRUE(sidebar().clickItem("GRPCONVAR", "ITMPRIELA"));
     }
 
-    std::shared_ptr<host::VirtualFrame> frame() const { return sectionFrame(QStringLiteral("DTS_Priorità_Lettura")).frame(); }
+    std::shared_ptr<host::VirtualFrame> frame() const {
+        return sectionFrame(QStringLiteral("DTS_Priorità_Lettura")).frame();
+    }
     std::shared_ptr<suite::GridModel> list() const { return model<suite::GridModel>("GRD_PRIORLETT"); }
-    std::shared_ptr<suite::GridNavigatorModel> steps() const { return model<suite::GridNavigatorModel>("GNV_PRIORLETT"); }
+    std::shared_ptr<suite::GridNavigatorModel> steps() const {
+        return model<suite::GridNavigatorModel>("GNV_PRIORLETT");
+    }
     void click(const char* button) const { form().controlAs<host::Button>(button)->click(); }
 
     // The stored list of an element, one "priority:flags" per step.
     QStringList stored(int element = 0) const {
-        const auto rows = host_->factory()->openConnection(host_->connectionString())->execute(
-            QStringLiteral("SELECT * FROM MG5L_LETVARIANTI WHERE MG5L_DITTA_CG18 = 1 AND MG5L_INDELEMENTO = %1 "
-                           "ORDER BY MG5L_PRIORITA")
-                .arg(element));
+        const auto rows =
+            host_->factory()
+                ->openConnection(host_->connectionString())
+                ->execute(
+                    QStringLiteral("SELECT * FROM MG5L_LETVARIANTI WHERE MG5L_DITTA_CG18 = 1 AND MG5L_INDELEMENTO = %1 "
+                                   "ORDER BY MG5L_PRIORITA")
+                        .arg(element));
         QStringList result;
         for (; !rows->isEof(); rows->moveNext()) {
             QString flags;
@@ -101,8 +108,9 @@ TEST_F(PrioritiesTest, OneColumnPerConfiguredVariantCaptionedWithItsDescription)
     const Case cases[] = {
         {0, {"Priorità"}},
         {3, {"Priorità", "DIMENSIONE A0", "DIMENSIONE A1", "DIMENSIONE A2"}},
-        {10, {"Priorità", "DIMENSIONE A0", "DIMENSIONE A1", "DIMENSIONE A2", "DIMENSIONE A3", "DIMENSIONE A4",
-              "DIMENSIONE A5", "DIMENSIONE A6", "DIMENSIONE A7", "DIMENSIONE A8", "DIMENSIONE A9"}},
+        {10,
+         {"Priorità", "DIMENSIONE A0", "DIMENSIONE A1", "DIMENSIONE A2", "DIMENSIONE A3", "DIMENSIONE A4",
+          "DIMENSIONE A5", "DIMENSIONE A6", "DIMENSIONE A7", "DIMENSIONE A8", "DIMENSIONE A9"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.variants);
@@ -208,10 +216,11 @@ TEST_P(PrioritiesMove, ExchangesTheVariantsWithTheNeighbourAndKeepsTheMovedStepS
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrioritiesMove,
-    ::testing::Values(Move{"FirstUp", 0, "CMD_SU", fourStored, 0}, Move{"LastDown", 3, "CMD_GIU", fourStored, 3},
-                      Move{"ThirdUp", 2, "CMD_SU", {"1:1110000000", "2:1000000000", "3:1100000000", "4:0110000000"}, 1},
-                      Move{"SecondDown", 1, "CMD_GIU", {"1:1110000000", "2:1000000000", "3:1100000000", "4:0110000000"}, 2},
-                      Move{"ThirdDown", 2, "CMD_GIU", {"1:1110000000", "2:1100000000", "3:0110000000", "4:1000000000"}, 3}),
+    ::testing::Values(
+        Move{"FirstUp", 0, "CMD_SU", fourStored, 0}, Move{"LastDown", 3, "CMD_GIU", fourStored, 3},
+        Move{"ThirdUp", 2, "CMD_SU", {"1:1110000000", "2:1000000000", "3:1100000000", "4:0110000000"}, 1},
+        Move{"SecondDown", 1, "CMD_GIU", {"1:1110000000", "2:1000000000", "3:1100000000", "4:0110000000"}, 2},
+        Move{"ThirdDown", 2, "CMD_GIU", {"1:1110000000", "2:1100000000", "3:0110000000", "4:1000000000"}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrioritiesTest, DefaultValuesRebuildEveryElementsListAfterTheQuestion) {

@@ -20,7 +20,9 @@ void PrintTo(const Built& built, std::ostream* out) { *out << built.name; }
 
 class StatementText : public ::testing::TestWithParam<Built> {};
 
-TEST_P(StatementText, IsItsPiecesWithValuesEscaped) { EXPECT_EQ(GetParam().text.toStdString(), GetParam().expected.toStdString()); }
+TEST_P(StatementText, IsItsPiecesWithValuesEscaped) {
+    EXPECT_EQ(GetParam().text.toStdString(), GetParam().expected.toStdString());
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Pieces, StatementText,
@@ -35,9 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
               QStringLiteral("'Giù' + 'più'")},
         Built{"BuiltTextAsItIs", SqlText("IN ", SqlText::verbatim(QStringLiteral("('A', 'B')"))), "IN ('A', 'B')"},
         Built{"QuotedValue", automation::sqlQuoted(QStringLiteral("it's")), "'it''s'"},
-        Built{"DecodeWithAnApostrophe", VariantStatements::defaultValueDecode("1", "A0", QStringLiteral("L'A")),
-              " SELECT    MG5E_DESCR FROM    MG5E_OPZIONI WHERE    MG5E_DITTA_CG18 = 1 AND    MG5E_CODICEVAR_MG5F = 'A0' "
-              "AND     MG5E_OPZIONE = 'L''A'"}),
+        Built{
+            "DecodeWithAnApostrophe", VariantStatements::defaultValueDecode("1", "A0", QStringLiteral("L'A")),
+            " SELECT    MG5E_DESCR FROM    MG5E_OPZIONI WHERE    MG5E_DITTA_CG18 = 1 AND    MG5E_CODICEVAR_MG5F = 'A0' "
+            "AND     MG5E_OPZIONE = 'L''A'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

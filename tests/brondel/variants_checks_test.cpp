@@ -14,8 +14,8 @@ using VariantChecks = VariantsTest;
 struct Addition {
     const char* name;
     QStringList dimensions;
-    const char* size;       // nullptr: "Nuovo" is refused
-    QStringList messages;   // "style title: text"
+    const char* size;      // nullptr: "Nuovo" is refused
+    QStringList messages;  // "style title: text"
     QString focus;
     QStringList stored;
 };
@@ -143,13 +143,13 @@ TEST_P(VariantPositions, AreCheckedOnSave) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, VariantPositions,
-    ::testing::Values(Positions{"StartZero", "0", "5", "La posizione iniziale non può essere uguale a 0", "TXT_POSINI"},
-                      Positions{"EndEqualToStart", "5", "5",
-                                "La posizione finale non può essere minore o uguale alla posizione iniziale", "TXT_POSFIN"},
-                      Positions{"EndEmpty", "5", "",
-                                "La posizione finale non può essere minore o uguale alla posizione iniziale", "TXT_POSFIN"},
-                      Positions{"StartEmptyIsNotChecked", "", "", "", ""},
-                      Positions{"EndAfterStart", "3", "8", "", ""}),
+    ::testing::Values(
+        Positions{"StartZero", "0", "5", "La posizione iniziale non può essere uguale a 0", "TXT_POSINI"},
+        Positions{"EndEqualToStart", "5", "5",
+                  "La posizione finale non può essere minore o uguale alla posizione iniziale", "TXT_POSFIN"},
+        Positions{"EndEmpty", "5", "", "La posizione finale non può essere minore o uguale alla posizione iniziale",
+                  "TXT_POSFIN"},
+        Positions{"StartEmptyIsNotChecked", "", "", "", ""}, Positions{"EndAfterStart", "3", "8", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VariantChecks, TickedDefaultNeedsAValue) {
@@ -166,7 +166,7 @@ TEST_F(VariantChecks, TickedDefaultNeedsAValue) {
 struct GridLevels {
     const char* name;
     QStringList dimensions;
-    int newLevel;  // of the dimension added
+    int newLevel;     // of the dimension added
     QString message;  // empty: saved
 };
 
@@ -197,11 +197,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {dimension("A0", 2, 1), dimension("A1", 2, 3)},
                    4,
                    QStringLiteral("Non è possibile inserire un'altra variante con \"Gestione griglia\" = 2° livello!")},
-        GridLevels{"SecondLevelWithoutFirst",
-                   {dimension("A0", 2)},
-                   2,
-                   QStringLiteral("Non è possibile inserire una variante con \"Gestione griglia\" = 2° livello!\r\n"
-                                  "senza aver inserito una variante con \"Gestione griglia\" = 1° livello (dettaglio) !")},
+        GridLevels{
+            "SecondLevelWithoutFirst",
+            {dimension("A0", 2)},
+            2,
+            QStringLiteral("Non è possibile inserire una variante con \"Gestione griglia\" = 2° livello!\r\n"
+                           "senza aver inserito una variante con \"Gestione griglia\" = 1° livello (dettaglio) !")},
         GridLevels{"SecondLevelUnderFirst", {dimension("A0", 2, 1)}, 2, QString()}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -247,7 +248,8 @@ TEST_P(VariantDeletion, IsRefusedWhileTheDimensionIsInUse) {
     EXPECT_EQ(stored(), expected);
 }
 
-const QString option = "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) VALUES (1, 'A1', 'X')";
+const QString option =
+    "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) VALUES (1, 'A1', 'X')";
 const QString grouping =
     "INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR) VALUES (1, 'A1', 'R')";
 const QString optionsExist =
@@ -256,13 +258,22 @@ const QString optionsExist =
 INSTANTIATE_TEST_SUITE_P(
     Uses, VariantDeletion,
     ::testing::Values(
-        Deletion{"ArticlesHoldALaterDimension", true, {}, "A1",
+        Deletion{"ArticlesHoldALaterDimension",
+                 true,
+                 {},
+                 "A1",
                  "48 " + QStringLiteral("Console parametri varianti") +
                      ": Il record non può essere cancellato in quanto esso o un successivo risulta già utilizzato"},
         Deletion{"Options", false, {dimension("A0", 2), dimension("A1", 2), option}, "A1", optionsExist},
-        Deletion{"OptionsBeforeGroupings", false, {dimension("A0", 2), dimension("A1", 2), option, grouping}, "A1",
+        Deletion{"OptionsBeforeGroupings",
+                 false,
+                 {dimension("A0", 2), dimension("A1", 2), option, grouping},
+                 "A1",
                  optionsExist},
-        Deletion{"Groupings", false, {dimension("A0", 2), dimension("A1", 2), grouping}, "A1",
+        Deletion{"Groupings",
+                 false,
+                 {dimension("A0", 2), dimension("A1", 2), grouping},
+                 "A1",
                  "48 Eliminazione impossibile: Per poter eliminare l'elemento del configuratore occorre eliminare i "
                  "raggruppamenti esistenti."},
         Deletion{"Unused", true, {}, "A5", QString()}),
@@ -272,8 +283,8 @@ TEST_F(VariantChecks, DeleteCheckReadsArticlesFromTheDimensionsPosition) {
     openConfigurator(true);
     select("A1");
     navigator()->pressButton("Elimina");
-    EXPECT_TRUE(statements_.contains(corpusStatement(
-        "variants.txt", "delete check: articles hold values from the dimension's position on")));
+    EXPECT_TRUE(statements_.contains(
+        corpusStatement("variants.txt", "delete check: articles hold values from the dimension's position on")));
 }
 
 }  // namespace

@@ -14,18 +14,20 @@
 #include "brondel/console/host_components/button.h"
 #include "brondel/console/host_components/combo.h"
 #include "brondel/console/host_components/edit.h"
-#include "brondel/console/host_components/panel.h"
 #include "brondel/console/host_components/label.h"
+#include "brondel/console/host_components/panel.h"
 
 namespace console_test {
 namespace {
 
 using VariantCommands = VariantsTest;
 
-const QString option = "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) VALUES (1, 'A0', 'X')";
+const QString option =
+    "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) VALUES (1, 'A0', 'X')";
 const QString grouping =
     "INSERT INTO MG5G_RAGGVAR (MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR) VALUES (1, 'A0', 'R')";
-const QString warehouse = "INSERT INTO MG50_PARMAGAZ (MG50_DITTA_CG18, MG50_FLGVARIANTI, MG50_INDCODART) VALUES (1, 1, 0)";
+const QString warehouse =
+    "INSERT INTO MG50_PARMAGAZ (MG50_DITTA_CG18, MG50_FLGVARIANTI, MG50_INDCODART) VALUES (1, 1, 0)";
 
 // "Elimina configuratore": refused while options or groupings exist, then asked.
 struct DeleteAll {
@@ -52,17 +54,20 @@ TEST_P(VariantDeleteAll, DeletesEveryDimensionOnlyWhenNothingDependsOnThem) {
     EXPECT_EQ(stored(), c.stored);
 }
 
-const QString question =
-    "68 Informazione: Confermi l'eliminazione di tutte le righe del configuratore varianti?";
+const QString question = "68 Informazione: Confermi l'eliminazione di tutte le righe del configuratore varianti?";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, VariantDeleteAll,
     ::testing::Values(
-        DeleteAll{"OptionsPresent", {option, grouping}, 0,
+        DeleteAll{"OptionsPresent",
+                  {option, grouping},
+                  0,
                   {"48 Eliminazione impossibile: Per poter eliminare il configuratore delle varianti occorre eliminare "
                    "tutte le varianti esistenti."},
                   {"A0", "A1"}},
-        DeleteAll{"GroupingsPresent", {grouping}, 0,
+        DeleteAll{"GroupingsPresent",
+                  {grouping},
+                  0,
                   {"48 Eliminazione impossibile: Per poter eliminare il configuratore delle varianti occorre eliminare "
                    "tutti i raggruppamenti esistenti."},
                   {"A0", "A1"}},
@@ -76,8 +81,9 @@ TEST_F(VariantCommands, DeletedConfiguratorReopensOnANewFirstDimensionWithoutVar
 
     form().controlAs<host::Button>("CmdDel")->click();
 
-    const auto flag = host_->factory()->openConnection(host_->connectionString())->execute(
-        "SELECT MG50_FLGVARIANTI FROM MG50_PARMAGAZ WHERE MG50_DITTA_CG18 = 1");
+    const auto flag = host_->factory()
+                          ->openConnection(host_->connectionString())
+                          ->execute("SELECT MG50_FLGVARIANTI FROM MG50_PARMAGAZ WHERE MG50_DITTA_CG18 = 1");
     EXPECT_EQ(automation::cstr(flag->value(0)), "0");
     EXPECT_EQ(frame()->status(), host::frame_status::Adding);
     EXPECT_EQ(edit("TXT_PROGR")->text(), "1");
@@ -134,8 +140,9 @@ TEST_F(VariantCommands, ReservedFlagGoesToOneDimensionOnly) {
 
     EXPECT_FALSE(check("CHK_INDPROGCONFIG")->toggle());
 
-    EXPECT_EQ(shown(), QStringList{"48 " + caption +
-                                   ": ATTENZIONE !!!\rLa 'Variante Riservata' è già stata impostata sulla variante [6]"});
+    EXPECT_EQ(shown(),
+              QStringList{"48 " + caption +
+                          ": ATTENZIONE !!!\rLa 'Variante Riservata' è già stata impostata sulla variante [6]"});
     EXPECT_FALSE(check("CHK_INDPROGCONFIG")->isChecked());
 }
 
@@ -145,9 +152,10 @@ TEST_F(VariantCommands, ReservedFlagStaysWhileAConfigurationUsesTheDimension) {
 
     EXPECT_FALSE(check("CHK_INDPROGCONFIG")->toggle());
 
-    EXPECT_EQ(shown(), QStringList{"48 " + caption +
-                                   ": ATTENZIONE !!!\rEsistono delle configurazioni che utilizzano questa variante come "
-                                   "PROGRESSIVO. \rImpossibile togliere la proprietà 'Riservata' da questa variante."});
+    EXPECT_EQ(shown(),
+              QStringList{"48 " + caption +
+                          ": ATTENZIONE !!!\rEsistono delle configurazioni che utilizzano questa variante come "
+                          "PROGRESSIVO. \rImpossibile togliere la proprietà 'Riservata' da questa variante."});
     EXPECT_TRUE(check("CHK_INDPROGCONFIG")->isChecked());
     EXPECT_TRUE(statements_.contains(corpusStatement(
         "variants.txt", "reserved flag: a configuration holds a progressive at the dimension's positions")));
@@ -213,23 +221,50 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Reaction{"NumericShowsItsDigits", "A3", "", digits, {"TXT_NUMINT:on:3", "TXT_NUMDEC:on:1"}},
         Reaction{"AlphanumericEmptiesTheDigits", "A3", "CBO_NATURA=0", digits, {"TXT_NUMINT:off:", "TXT_NUMDEC:off:"}},
-        Reaction{"FixedIntervalEnablesPositions", "A0", "CBO_INDDESCR=2", description,
+        Reaction{"FixedIntervalEnablesPositions",
+                 "A0",
+                 "CBO_INDDESCR=2",
+                 description,
                  {"TXT_POSINI:on:", "TXT_POSFIN:on:", "TXT_SEQCOMP:on:1", "CBO_INDPRCLIFOR:off:0"}},
-        Reaction{"NotContributingEmptiesPositionsAndSequence", "A2", "CBO_INDDESCR=0", description,
+        Reaction{"NotContributingEmptiesPositionsAndSequence",
+                 "A2",
+                 "CBO_INDDESCR=0",
+                 description,
                  {"TXT_POSINI:off:", "TXT_POSFIN:off:", "TXT_SEQCOMP:off:", "CBO_INDPRCLIFOR:off:0"}},
-        Reaction{"AppendedKeepsTheSequence", "A2", "CBO_INDDESCR=1", description,
+        Reaction{"AppendedKeepsTheSequence",
+                 "A2",
+                 "CBO_INDDESCR=1",
+                 description,
                  {"TXT_POSINI:off:", "TXT_POSFIN:off:", "TXT_SEQCOMP:on:3", "CBO_INDPRCLIFOR:off:0"}},
-        Reaction{"CustomerSupplierEnablesItsSource", "A2", "CBO_INDDESCR=4", description,
+        Reaction{"CustomerSupplierEnablesItsSource",
+                 "A2",
+                 "CBO_INDDESCR=4",
+                 description,
                  {"TXT_POSINI:off:", "TXT_POSFIN:off:", "TXT_SEQCOMP:on:3", "CBO_INDPRCLIFOR:on:0"}},
-        Reaction{"NoGridLevel", "A0", "CBO_GESTGRIGLIA=0", gridOptions,
+        Reaction{"NoGridLevel",
+                 "A0",
+                 "CBO_GESTGRIGLIA=0",
+                 gridOptions,
                  {"CBO_VISCODDESCR:off:0", "CBO_INDGENGRIDDOC:off:0"}},
-        Reaction{"FirstGridLevel", "A2", "CBO_GESTGRIGLIA=1", gridOptions,
+        Reaction{"FirstGridLevel",
+                 "A2",
+                 "CBO_GESTGRIGLIA=1",
+                 gridOptions,
                  {"CBO_VISCODDESCR:on:0", "CBO_INDGENGRIDDOC:on:"}},
-        Reaction{"SecondGridLevel", "A0", "CBO_GESTGRIGLIA=3", gridOptions,
+        Reaction{"SecondGridLevel",
+                 "A0",
+                 "CBO_GESTGRIGLIA=3",
+                 gridOptions,
                  {"CBO_VISCODDESCR:on:0", "CBO_INDGENGRIDDOC:off:0"}},
-        Reaction{"AutomaticVariantOffResetsItsOptions", "A3", "CHK_FLGVARAUTO", automatic,
+        Reaction{"AutomaticVariantOffResetsItsOptions",
+                 "A3",
+                 "CHK_FLGVARAUTO",
+                 automatic,
                  {"CHK_FLGCONFERMAVARAUTO:off:0", "CHK_FLGDESCRVARAUTO:off:0"}},
-        Reaction{"AutomaticVariantOnEnablesItsOptions", "A0", "CHK_FLGVARAUTO", automatic,
+        Reaction{"AutomaticVariantOnEnablesItsOptions",
+                 "A0",
+                 "CHK_FLGVARAUTO",
+                 automatic,
                  {"CHK_FLGCONFERMAVARAUTO:on:1", "CHK_FLGDESCRVARAUTO:on:1"}},
         Reaction{"DefaultOffEmptiesTheValue", "A4", "CHK_FLGDEFAULT", {"TXT_VALDEFAULT"}, {"TXT_VALDEFAULT:off:"}},
         Reaction{"DefaultOnEnablesTheValue", "A0", "CHK_FLGDEFAULT", {"TXT_VALDEFAULT"}, {"TXT_VALDEFAULT:on:"}}),
@@ -299,7 +334,7 @@ TEST_F(VariantCommands, GridShowsRanksAndLabels) {
     openHost(true);
     execute("UPDATE MG5F_DIMECONF SET MG5F_INDGRIGLIA = 5 WHERE MG5F_DITTA_CG18 = 1 AND MG5F_CODICEVAR = 'A2'");
     console->showForm();
-    const QStringList fields = {"MG5F_CODICEVAR",  "MG5F_INDNATURA", "MG5F_FLGRAGGR",     "MG5F_INDDESCRART",
+    const QStringList fields = {"MG5F_CODICEVAR",  "MG5F_INDNATURA",    "MG5F_FLGRAGGR",   "MG5F_INDDESCRART",
                                 "MG5F_INDGRIGLIA", "MG5F_INDMOSTRACOD", "MG5F_INDEREDIBA", "MG5F_INDPROGCONFIG"};
     QStringList shownRows;
     for (const host::GridRow& row : grid()->rows()) {
@@ -308,13 +343,14 @@ TEST_F(VariantCommands, GridShowsRanksAndLabels) {
             cells << automation::cstr(grid()->displayValue(row, field));
         shownRows << cells.join('|');
     }
-    EXPECT_EQ(shownRows.mid(0, 3),
-              (QStringList{"1|Alfanumerica|Si|Automatica, accodamento|1° livello (dettaglio)|Codice e descrizione|"
-                           "Nessuna attribuzione|No",
-                           "2|Alfanumerica|Si|Automatica clifor, accodamento|2° livello (selezione manuale)|Solo codice|"
-                           "Subvariante padre se non presente su legame|No",
-                           "3|Alfanumerica|No|Fissa con intervallo|5|Codice e descrizione|Subvariante padre sempre|No"}));
-// The configurator's look-ups, as the other sections call them through the form's section access.
+    EXPECT_EQ(
+        shownRows.mid(0, 3),
+        (QStringList{"1|Alfanumerica|Si|Automatica, accodamento|1° livello (dettaglio)|Codice e descrizione|"
+                     "Nessuna attribuzione|No",
+                     "2|Alfanumerica|Si|Automatica clifor, accodamento|2° livello (selezione manuale)|Solo codice|"
+                     "Subvariante padre se non presente su legame|No",
+                     "3|Alfanumerica|No|Fissa con intervallo|5|Codice e descrizione|Subvariante padre sempre|No"}));
+    // The configurator's look-ups, as the other sections call them through the form's section access.
 }
 
 // The configurator's look-ups, as the other sections call them through the form.
@@ -332,8 +368,8 @@ TEST_F(VariantCommands, LookupsOtherSectionsCall) {
     EXPECT_TRUE(statements_.contains(corpusStatement("variants.txt", "size of a dimension that may own options")));
 
     using brondel::VariantCode;
-    const QStringList ranks = {VariantCode::CodiceToProgressivo("B9"),    VariantCode::CodiceToProgressivo(QString()),
-                               VariantCode::CodiceToProgressivo("C0"),    VariantCode::ProgressivoToCodice(11),
+    const QStringList ranks = {VariantCode::CodiceToProgressivo("B9"), VariantCode::CodiceToProgressivo(QString()),
+                               VariantCode::CodiceToProgressivo("C0"), VariantCode::ProgressivoToCodice(11),
                                VariantCode::ProgressivoToCodice("20"), VariantCode::ProgressivoToCodice(21)};
     EXPECT_EQ(ranks, (QStringList{"20", "0", "", "B0", "B9", ""}));
 }
@@ -363,14 +399,14 @@ TEST_P(VariantOptionRemoval, IsRefusedForOptionsInUse) {
     EXPECT_EQ(shown(), c.uses.isEmpty() ? QStringList() : QStringList{message});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Options, VariantOptionRemoval,
-    ::testing::Values(OptionRemoval{"Unused", " ('VER') ", {}},
-                      OptionRemoval{"InADocument", " ('BIA') ", {"Articolo di un documento"}},
-                      OptionRemoval{"EverywhereAndInAnyCase", " ( 'bia', 'NER', 'GRI') ",
-                                    {"Articolo di un documento", "Articolo con distinta base",
-                                     "Articolo presente in una distinta base"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Options, VariantOptionRemoval,
+                         ::testing::Values(OptionRemoval{"Unused", " ('VER') ", {}},
+                                           OptionRemoval{"InADocument", " ('BIA') ", {"Articolo di un documento"}},
+                                           OptionRemoval{"EverywhereAndInAnyCase",
+                                                         " ( 'bia', 'NER', 'GRI') ",
+                                                         {"Articolo di un documento", "Articolo con distinta base",
+                                                          "Articolo presente in una distinta base"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace console_test

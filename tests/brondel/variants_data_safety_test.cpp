@@ -27,7 +27,7 @@ struct Malformed {
     const char* name;
     const char* field;
     const char* typed;
-    const char* kept;  // what the field shows of it
+    const char* kept;                            // what the field shows of it
     std::function<void(VariantsTest&)> prepare;  // enables the field
     QString message;
 };
@@ -77,28 +77,31 @@ TEST_F(VariantSafety, NoColumnIsNarrowerThanTheFieldThatWritesIt) {
     const auto database = std::make_shared<ado::Connection>();
     database->open(host_->connectionString() + ";Dialect=SQLite");
     int compared = 0;
-    std::function<void(const std::shared_ptr<host::Control>&)> walk = [&](const std::shared_ptr<host::Control>& control) {
-        suite::ModelNode* node = suite::nodeOf(control.get());
-        if (!node)
-            return;
-        if (const auto field = std::dynamic_pointer_cast<suite::EditModel>(control);
-            field && field->maxLength() > 0 && !field->boundColumn().isEmpty()) {
-            const auto columns = database->execute(
-                "SELECT p.type FROM sqlite_schema AS m JOIN pragma_table_info(m.name) AS p WHERE m.type = 'table' "
-                "AND p.name = '" + field->boundColumn() + "'");
-            for (; columns->isOpen() && !columns->isEof(); columns->moveNext()) {
-                const QString type = automation::cstr(columns->value(0));
-                const QRegularExpressionMatch width = QRegularExpression("CHAR\\((\\d+)\\)").match(type);
-                if (!width.hasMatch())
-                    continue;
-                ++compared;
-                EXPECT_GE(width.captured(1).toInt(), field->maxLength())
-                    << field->name().toStdString() << " writes " << field->boundColumn().toStdString() << " " << type.toStdString();
+    std::function<void(const std::shared_ptr<host::Control>&)> walk =
+        [&](const std::shared_ptr<host::Control>& control) {
+            suite::ModelNode* node = suite::nodeOf(control.get());
+            if (!node)
+                return;
+            if (const auto field = std::dynamic_pointer_cast<suite::EditModel>(control);
+                field && field->maxLength() > 0 && !field->boundColumn().isEmpty()) {
+                const auto columns = database->execute(
+                    "SELECT p.type FROM sqlite_schema AS m JOIN pragma_table_info(m.name) AS p WHERE m.type = 'table' "
+                    "AND p.name = '" +
+                    field->boundColumn() + "'");
+                for (; columns->isOpen() && !columns->isEof(); columns->moveNext()) {
+                    const QString type = automation::cstr(columns->value(0));
+                    const QRegularExpressionMatch width = QRegularExpression("CHAR\\((\\d+)\\)").match(type);
+                    if (!width.hasMatch())
+                        continue;
+                    ++compared;
+                    EXPECT_GE(width.captured(1).toInt(), field->maxLength())
+                        << field->name().toStdString() << " writes " << field->boundColumn().toStdString() << " "
+                        << type.toStdString();
+                }
             }
-        }
-        for (const std::shared_ptr<host::Control>& child : node->children())
-            walk(child);
-    };
+            for (const std::shared_ptr<host::Control>& child : node->children())
+                walk(child);
+        };
     suite::ModelNode* field = suite::nodeOf(form().control("TXT_VALDEFAULT").get());
     ASSERT_NE(field, nullptr);
     for (const std::shared_ptr<host::Control>& top : field->root().children())
@@ -114,7 +117,9 @@ public:
         host_.attach(console_);
         console_->setCaption(caption);
         console_->showForm();
-        console_->form()->controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"))->clickItem("GRPCONVAR", "ITMCONFIGVAR");
+        console_->form()
+            ->controlAs<suite::SidebarModel>(QStringLiteral("SDB_PARAMETRI"))
+            ->clickItem("GRPCONVAR", "ITMCONFIGVAR");
     }
     ~SecondConsole() { console_->closeForm(); }
 
@@ -149,8 +154,7 @@ TEST_F(VariantSafety, ARankTakenByAnotherConsoleIsSaidAndTheTypedRowTakesTheNext
     EXPECT_EQ(edit("TXT_PROGR")->text(), "3");
 
     EXPECT_TRUE(save());
-    EXPECT_EQ(stored("MG5F_CODICEVAR, MG5F_DESCR_VAR"),
-              (QStringList{"A0|DIMENSIONE A0", "A1|SECONDA", "A2|PRIMA"}));
+    EXPECT_EQ(stored("MG5F_CODICEVAR, MG5F_DESCR_VAR"), (QStringList{"A0|DIMENSIONE A0", "A1|SECONDA", "A2|PRIMA"}));
 }
 
 }  // namespace

@@ -75,30 +75,31 @@ TEST_P(VariantShownRow, SwitchesTheFieldsAsItsValuesAsk) {
     EXPECT_EQ(states, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, VariantShownRow,
-    ::testing::Values(
-        Shown{"FirstDisplay", [](VariantsTest&) {}, {"TXT_VALDEFAULT:off", "TXT_POSINI:off", "TXT_NUMINT:off"}},
-        Shown{"AfterAMove",
-              [](VariantsTest& t) { static_cast<VariantShownRow&>(t).select("A4"); },
-              {"TXT_VALDEFAULT:on", "TXT_NUMINT:off", "CBO_INDPRCLIFOR:on"}},
-        Shown{"AfterARefusedDeleteAndAMove",
-              [](VariantsTest& t) {
-                  auto& test = static_cast<VariantShownRow&>(t);
-                  test.select("A2");
-                  test.navigator()->pressButton(QStringLiteral("Elimina"));
-                  test.select("A3");
-              },
-              {"TXT_NUMINT:on", "TXT_NUMDEC:on", "TXT_POSINI:off", "TXT_VALDEFAULT:off"}},
-        Shown{"AfterARefusedDeleteAndAMoveBack",
-              [](VariantsTest& t) {
-                  auto& test = static_cast<VariantShownRow&>(t);
-                  test.select("A3");
-                  test.navigator()->pressButton(QStringLiteral("Elimina"));
-                  test.select("A2");
-              },
-              {"TXT_NUMINT:off", "TXT_POSINI:on", "TXT_POSFIN:on"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ways, VariantShownRow,
+                         ::testing::Values(Shown{"FirstDisplay",
+                                                 [](VariantsTest&) {},
+                                                 {"TXT_VALDEFAULT:off", "TXT_POSINI:off", "TXT_NUMINT:off"}},
+                                           Shown{"AfterAMove",
+                                                 [](VariantsTest& t) { static_cast<VariantShownRow&>(t).select("A4"); },
+                                                 {"TXT_VALDEFAULT:on", "TXT_NUMINT:off", "CBO_INDPRCLIFOR:on"}},
+                                           Shown{"AfterARefusedDeleteAndAMove",
+                                                 [](VariantsTest& t) {
+                                                     auto& test = static_cast<VariantShownRow&>(t);
+                                                     test.select("A2");
+                                                     test.navigator()->pressButton(QStringLiteral("Elimina"));
+                                                     test.select("A3");
+                                                 },
+                                                 {"TXT_NUMINT:on", "TXT_NUMDEC:on", "TXT_POSINI:off",
+                                                  "TXT_VALDEFAULT:off"}},
+                                           Shown{"AfterARefusedDeleteAndAMoveBack",
+                                                 [](VariantsTest& t) {
+                                                     auto& test = static_cast<VariantShownRow&>(t);
+                                                     test.select("A3");
+                                                     test.navigator()->pressButton(QStringLiteral("Elimina"));
+                                                     test.select("A2");
+                                                 },
+                                                 {"TXT_NUMINT:off", "TXT_POSINI:on", "TXT_POSFIN:on"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VariantFieldStates, TheRebuiltConfiguratorKeepsTheDefaultValueOffWhileItsBoxIsUnticked) {
     openConfigurator(false, {dimension("A0", 3)});
@@ -144,11 +145,13 @@ TEST_P(VariantWithoutRows, TakesNoTyping) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, VariantWithoutRows,
-    ::testing::Values(Rowless{"OnlyRowDeleted", {dimension("A0", 3)},
+    ::testing::Values(Rowless{"OnlyRowDeleted",
+                              {dimension("A0", 3)},
                               [](VariantsTest& t) {
                                   ASSERT_TRUE(static_cast<VariantWithoutRows&>(t).navigator()->pressButton("Elimina"));
                               }},
-                      Rowless{"FirstNewRowUndone", {},
+                      Rowless{"FirstNewRowUndone",
+                              {},
                               [](VariantsTest& t) {
                                   ASSERT_TRUE(static_cast<VariantWithoutRows&>(t).navigator()->pressButton("Annulla"));
                               }}),
@@ -159,7 +162,8 @@ TEST_F(VariantFieldStates, NuovoAsksForTheHighestCodeOnce) {
     select("A4");
     statements_.clear();
     ASSERT_TRUE(navigator()->pressButton(QStringLiteral("Nuovo")));
-    EXPECT_EQ(statements_.filter(QStringLiteral("MAX(MG5F_CODICEVAR)")).size(), 1) << statements_.join("\n").toStdString();
+    EXPECT_EQ(statements_.filter(QStringLiteral("MAX(MG5F_CODICEVAR)")).size(), 1)
+        << statements_.join("\n").toStdString();
 }
 
 // Text typed into the default value is a value: found or stored as typed, never run.
@@ -178,7 +182,11 @@ TEST_P(VariantHostileValue, IsDecodedAndStoredAsTyped) {
     openConfigurator(true, {"INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE, MG5E_DESCR) "
                             "VALUES (1, 'A4', 'L''A', 'Laccata')"});
     const auto companies = [this] {
-        return host_->factory()->openConnection(host_->connectionString())->execute("SELECT COUNT(*) FROM CG18_DITTE")->value(0).toInt();
+        return host_->factory()
+            ->openConnection(host_->connectionString())
+            ->execute("SELECT COUNT(*) FROM CG18_DITTE")
+            ->value(0)
+            .toInt();
     };
     const int before = companies();
     select("A4");
@@ -195,12 +203,11 @@ TEST_P(VariantHostileValue, IsDecodedAndStoredAsTyped) {
     EXPECT_EQ(stored("MG5F_VARDEFAULT").at(4), QString(c.typed).toUpper());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, VariantHostileValue,
-    ::testing::Values(Hostile{"SecondStatement", "';DELETE CG18_DITTE--", ""},
-                      Hostile{"AlwaysTrue", "' OR '1'='1", ""},
-                      Hostile{"Apostrophe", "L'A", "Laccata"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, VariantHostileValue,
+                         ::testing::Values(Hostile{"SecondStatement", "';DELETE CG18_DITTE--", ""},
+                                           Hostile{"AlwaysTrue", "' OR '1'='1", ""},
+                                           Hostile{"Apostrophe", "L'A", "Laccata"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace console_test

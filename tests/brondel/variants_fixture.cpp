@@ -21,8 +21,9 @@ void VariantsTest::openConfigurator(bool demo, const QStringList& setup) {
 }
 
 QString dimension(const char* code, int size, int gridLevel) {
-    return QStringLiteral("INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_SIZE, "
-                          "MG5F_INDGRIGLIA) VALUES (1, '%1', 'DIMENSIONE %1', %2, %3)")
+    return QStringLiteral(
+               "INSERT INTO MG5F_DIMECONF (MG5F_DITTA_CG18, MG5F_CODICEVAR, MG5F_DESCR_VAR, MG5F_SIZE, "
+               "MG5F_INDGRIGLIA) VALUES (1, '%1', 'DIMENSIONE %1', %2, %3)")
         .arg(QString::fromLatin1(code))
         .arg(size)
         .arg(gridLevel);
@@ -52,8 +53,8 @@ QStringList VariantsTest::stored(const QString& columns) const {
 }
 
 QString VariantsTest::focused() const {
-    const QStringList names = {"TXT_SIZE",   "TXT_VALDEFAULT",  "TXT_POSINI",   "TXT_POSFIN",
-                               "TXT_DESCR",  "CBO_GESTGRIGLIA", "GRD_CONFIGVAR"};
+    const QStringList names = {"TXT_SIZE",  "TXT_VALDEFAULT",  "TXT_POSINI",   "TXT_POSFIN",
+                               "TXT_DESCR", "CBO_GESTGRIGLIA", "GRD_CONFIGVAR"};
     for (const QString& name : names) {
         if (form().control(name)->hasFocus())
             return name;

@@ -29,7 +29,9 @@ protected:
     void openConfigurator(bool demo, const QStringList& setup = {});
 
     std::shared_ptr<host::VirtualFrame> frame() const { return sectionFrame("DTS_Configurazione_Varianti").frame(); }
-    std::shared_ptr<suite::GridNavigatorModel> navigator() const { return model<suite::GridNavigatorModel>("GNV_CONFIGVAR"); }
+    std::shared_ptr<suite::GridNavigatorModel> navigator() const {
+        return model<suite::GridNavigatorModel>("GNV_CONFIGVAR");
+    }
     std::shared_ptr<suite::GridModel> grid() const { return model<suite::GridModel>("GRD_CONFIGVAR"); }
     std::shared_ptr<suite::EditModel> edit(const QString& name) const { return model<suite::EditModel>(name); }
     std::shared_ptr<suite::ComboModel> combo(const QString& name) const { return model<suite::ComboModel>(name); }

@@ -35,7 +35,8 @@ std::vector<QString> CorpusReader::cells(const QString& line) {
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
-        if (c == u'\'') quoted = !quoted;
+        if (c == u'\'')
+            quoted = !quoted;
         if (c == u'|' && !quoted) {
             out.push_back(cell.trimmed());
             cell.clear();
@@ -51,24 +52,28 @@ std::vector<CorpusCase> CorpusReader::readFolder(const QString& folder) {
     std::vector<CorpusCase> all;
     const QStringList files = QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        for (CorpusCase& c : read(QDir(folder).filePath(file))) all.push_back(std::move(c));
+        for (CorpusCase& c : read(QDir(folder).filePath(file)))
+            all.push_back(std::move(c));
     }
     return all;
 }
 
 std::vector<CorpusCase> CorpusReader::read(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) fail(path, 0, QStringLiteral("cannot be read"));
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, 0, QStringLiteral("cannot be read"));
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     std::vector<CorpusCase> cases;
     enum class Block { None, Setup, Sql, Rows } block = Block::None;
     QStringList text;
     auto current = [&](int n) -> CorpusCase& {
-        if (cases.empty()) fail(path, n, QStringLiteral("statement before the first case"));
+        if (cases.empty())
+            fail(path, n, QStringLiteral("statement before the first case"));
         return cases.back();
     };
     auto flushText = [&](int n) {
-        if (block == Block::Setup) current(n).setup = text.join(QLatin1Char('\n'));
+        if (block == Block::Setup)
+            current(n).setup = text.join(QLatin1Char('\n'));
         if (block == Block::Sql) {
             CorpusStatement s;
             s.text = text.join(QStringLiteral("\r\n")).replace(QStringLiteral("{CR}"), QStringLiteral("\r"));
@@ -80,14 +85,16 @@ std::vector<CorpusCase> CorpusReader::read(const QString& path) {
     for (int i = 0; i < lines.size(); ++i) {
         const int n = i + 1;
         QString line = lines[i];
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
         if (line.startsWith(QLatin1Char('|')) && (block == Block::Setup || block == Block::Sql)) {
             text << line.mid(1);
             continue;
         }
         if (block == Block::Setup || block == Block::Sql) {
             flushText(n);
-            if (block == Block::Sql) block = Block::None;
+            if (block == Block::Sql)
+                block = Block::None;
         }
         if (block == Block::Rows) {
             CorpusStatement& s = current(n).statements.back();
@@ -101,11 +108,13 @@ std::vector<CorpusCase> CorpusReader::read(const QString& path) {
                 if (s.columns.empty()) {
                     s.columns = cells(line);
                     for (QString& name : s.columns) {
-                        if (name == QStringLiteral("(No column name)")) name.clear();
+                        if (name == QStringLiteral("(No column name)"))
+                            name.clear();
                     }
                 } else {
                     s.rows.push_back(cells(line));
-                    if (s.rows.back().size() != s.columns.size()) fail(path, n, QStringLiteral("wrong cell count"));
+                    if (s.rows.back().size() != s.columns.size())
+                        fail(path, n, QStringLiteral("wrong cell count"));
                 }
                 continue;
             } else {
@@ -113,9 +122,11 @@ std::vector<CorpusCase> CorpusReader::read(const QString& path) {
             }
         }
         const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#'))) continue;
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+            continue;
         auto statement = [&]() -> CorpusStatement& {
-            if (current(n).statements.empty()) fail(path, n, QStringLiteral("expectation without a statement"));
+            if (current(n).statements.empty())
+                fail(path, n, QStringLiteral("expectation without a statement"));
             return current(n).statements.back();
         };
         auto value = [&](const QString& key) { return trimmed.mid(key.size()).trimmed(); };
@@ -149,11 +160,13 @@ std::vector<CorpusCase> CorpusReader::read(const QString& path) {
             statement().expect = CorpusStatement::Expect::Ok;
         } else if (trimmed.startsWith(QStringLiteral("odbc:"))) {
             statement().odbcDeviation = value(QStringLiteral("odbc:"));
-            if (statement().odbcDeviation.isEmpty()) fail(path, n, QStringLiteral("odbc: without a reason"));
+            if (statement().odbcDeviation.isEmpty())
+                fail(path, n, QStringLiteral("odbc: without a reason"));
         } else {
             fail(path, n, QStringLiteral("unknown line: ") + trimmed);
         }
     }
-    if (block == Block::Setup || block == Block::Sql) flushText(static_cast<int>(lines.size()));
+    if (block == Block::Setup || block == Block::Sql)
+        flushText(static_cast<int>(lines.size()));
     return cases;
 }

@@ -56,12 +56,11 @@ private:
 
 // A value in the corpus notation: NULL, 12, 1.5, 'text'.
 QString notation(const QVariant& v) {
-    if (automation::isNull(v) || automation::isEmpty(v)) return QStringLiteral("NULL");
+    if (automation::isNull(v) || automation::isEmpty(v))
+        return QStringLiteral("NULL");
     switch (v.metaType().id()) {
-    case QMetaType::LongLong:
-        return QString::number(v.toLongLong());
-    case QMetaType::Double:
-        return QString::number(v.toDouble(), 'g', 15);
+    case QMetaType::LongLong: return QString::number(v.toLongLong());
+    case QMetaType::Double: return QString::number(v.toDouble(), 'g', 15);
     default: {
         QString text = v.toString();
         return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
@@ -85,11 +84,13 @@ void checkRows(const CorpusStatement& s, const tsql::ResultSet& set) {
         origins.push_back(c.table.isEmpty() ? "-" : (c.table + QLatin1Char('.') + c.origin).toStdString());
     }
     std::vector<std::string> expectedColumns;
-    for (const QString& c : s.columns) expectedColumns.push_back(c.toStdString());
+    for (const QString& c : s.columns)
+        expectedColumns.push_back(c.toStdString());
     EXPECT_EQ(columns, expectedColumns);
     if (!s.origins.empty()) {
         std::vector<std::string> expectedOrigins;
-        for (const QString& o : s.origins) expectedOrigins.push_back(o.toStdString());
+        for (const QString& o : s.origins)
+            expectedOrigins.push_back(o.toStdString());
         EXPECT_EQ(origins, expectedOrigins);
     }
     std::vector<std::vector<QString>> actual;
@@ -114,7 +115,8 @@ class Corpus : public testing::TestWithParam<std::tuple<Engine, CorpusCase>> {};
 TEST_P(Corpus, GivesWhatSqlServerGives) {
     const auto& [engine, c] = GetParam();
     DemoDatabase database;
-    if (!c.setup.isEmpty()) DemoDatabase::exec(database.handle(), c.setup);
+    if (!c.setup.isEmpty())
+        DemoDatabase::exec(database.handle(), c.setup);
     Session session(engine, database);
     for (const CorpusStatement& s : c.statements) {
         SCOPED_TRACE(QStringLiteral("%1:%2").arg(c.file).arg(s.line).toStdString());
@@ -142,9 +144,7 @@ TEST_P(Corpus, GivesWhatSqlServerGives) {
         case Expect::Error:
             ADD_FAILURE() << "no error, expected " << s.number << ": " << s.description.toStdString();
             break;
-        case Expect::Affected:
-            EXPECT_EQ(result.rowsAffected, s.number);
-            break;
+        case Expect::Affected: EXPECT_EQ(result.rowsAffected, s.number); break;
         case Expect::Count:
             ASSERT_FALSE(result.resultSets.empty());
             EXPECT_EQ(static_cast<long long>(result.resultSets.back().rows.size()), s.number);
@@ -154,8 +154,7 @@ TEST_P(Corpus, GivesWhatSqlServerGives) {
             ASSERT_FALSE(result.resultSets.empty()) << "no result set";
             checkRows(s, result.resultSets.back());
             break;
-        case Expect::Ok:
-            break;
+        case Expect::Ok: break;
         }
     }
 }
@@ -164,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(Statements, Corpus,
                          testing::Combine(testing::Values(Engine::Dialect, Engine::Embedded, Engine::Odbc),
                                           testing::ValuesIn(CorpusReader::readFolder(TSQL_CORPUS_DIR))),
                          [](const testing::TestParamInfo<std::tuple<Engine, CorpusCase>>& info) {
-                             return std::string(engineName(std::get<0>(info.param))) + "_" + std::get<1>(info.param).name;
+                             return std::string(engineName(std::get<0>(info.param))) + "_" +
+                                    std::get<1>(info.param).name;
                          });
 
 }  // namespace

@@ -24,7 +24,8 @@ const QString& templatePath() {
 }  // namespace
 
 DemoDatabase::DemoDatabase() : path_(dir_.filePath(QStringLiteral("suite.db"))) {
-    if (!QFile::copy(templatePath(), path_)) ADD_FAILURE() << "cannot copy the demo database";
+    if (!QFile::copy(templatePath(), path_))
+        ADD_FAILURE() << "cannot copy the demo database";
     db_ = connect();
 }
 

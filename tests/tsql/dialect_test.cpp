@@ -17,7 +17,8 @@ namespace {
 
 QVariant scalar(tsql::Dialect& dialect, const QString& sql, const std::vector<QVariant>& parameters = {}) {
     const tsql::BatchResult result = dialect.execute(sql, parameters);
-    if (result.resultSets.empty() || result.resultSets.back().rows.empty()) return automation::empty();
+    if (result.resultSets.empty() || result.resultSets.back().rows.empty())
+        return automation::empty();
     return result.resultSets.back().rows.front().front();
 }
 
@@ -74,8 +75,9 @@ TEST_F(TemporaryTable, GlobalDroppedByItsOwnerIsNotDroppedAgainAtClose) {
 
 TEST_F(TemporaryTable, GlobalLeftByAProcessThatEndedIsDroppedWhenAConnectionStarts) {
     dialect->execute(createWorkingTable);  // owned by this live process: kept
-    DemoDatabase::exec(database.handle(), QStringLiteral("CREATE TABLE \"##CLIFOR_OLD\" (/*tsql-owner 999999999 1 */ X);"
-                                                         "CREATE TABLE \"##FOREIGN\" (X);"));
+    DemoDatabase::exec(database.handle(),
+                       QStringLiteral("CREATE TABLE \"##CLIFOR_OLD\" (/*tsql-owner 999999999 1 */ X);"
+                                      "CREATE TABLE \"##FOREIGN\" (X);"));
     OtherConnection starting(database);
     EXPECT_FALSE(tableExists(starting.db, "##CLIFOR_OLD"));
     EXPECT_TRUE(tableExists(starting.db, "##LINGUA_T1"));
@@ -91,10 +93,12 @@ TEST_F(TemporaryTable, GlobalRowReadCanBeWrittenBackByKey) {
     ASSERT_EQ(set.columns[1].origin, QStringLiteral("TBL_DESCRIZIONE"));
     const QVariant key = set.rows.front().front();
 
-    const tsql::BatchResult write = dialect->execute(
-        QStringLiteral("UPDATE [##LINGUA_T1] SET [TBL_DESCRIZIONE] = ? WHERE [CHIAVE] = ?"), {QStringLiteral("Bianco"), key});
+    const tsql::BatchResult write =
+        dialect->execute(QStringLiteral("UPDATE [##LINGUA_T1] SET [TBL_DESCRIZIONE] = ? WHERE [CHIAVE] = ?"),
+                         {QStringLiteral("Bianco"), key});
     EXPECT_EQ(write.rowsAffected, 1);
-    EXPECT_EQ(scalar(*dialect, QStringLiteral("SELECT TBL_DESCRIZIONE FROM ##LINGUA_T1")), QVariant(QStringLiteral("Bianco")));
+    EXPECT_EQ(scalar(*dialect, QStringLiteral("SELECT TBL_DESCRIZIONE FROM ##LINGUA_T1")),
+              QVariant(QStringLiteral("Bianco")));
 }
 
 TEST_F(TemporaryTable, LocalBelongsToItsConnectionOnly) {
@@ -151,7 +155,8 @@ struct Chain {
 QString repeated(const char* head, const char* term, int times) {
     QString text = QString::fromLatin1(head);
     text.reserve(text.size() + times * static_cast<int>(std::strlen(term)));
-    for (int i = 0; i < times; ++i) text += QLatin1String(term);
+    for (int i = 0; i < times; ++i)
+        text += QLatin1String(term);
     return text;
 }
 
@@ -202,8 +207,10 @@ TEST(Parameters, BindToTheCallersPlaceholdersInOrder) {
         QStringLiteral("UPDATE MG5E_OPZIONI SET MG5E_DESCR = ? WHERE MG5E_DITTA_CG18 = ? AND MG5E_OPZIONE = ?"),
         {QStringLiteral("Nero lucido"), 2, QStringLiteral("NE")});
     EXPECT_EQ(result.rowsAffected, 1);
-    EXPECT_EQ(scalar(*dialect, QStringLiteral("SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 2 AND MG5E_OPZIONE = 'NE'")),
-              QVariant(QStringLiteral("Nero lucido")));
+    EXPECT_EQ(
+        scalar(*dialect,
+               QStringLiteral("SELECT MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 2 AND MG5E_OPZIONE = 'NE'")),
+        QVariant(QStringLiteral("Nero lucido")));
 }
 
 TEST(Parameters, AMissingValueIsAnError) {

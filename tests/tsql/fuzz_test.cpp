@@ -25,14 +25,82 @@ namespace {
 // reach the dialect's limits.
 const std::vector<std::string>& fragments() {
     static const std::vector<std::string> list = {
-        "1e309", "1e-400", "2147483648", "9223372036854775808", "123456789012345678901234567890", "0", "-0", "''",
-        "'abc'", "N'perché'", "'  '", "'%'", "'[a-'", "NULL", "1.50", ".5", "5.", "+", "-", "*", "/", "%", "&", "|",
-        "^", "~", "=", "<>", "(", ")", ",", "AND", "OR", "NOT", "LIKE", "IN", "BETWEEN", "IS NULL", "SELECT",
-        "FROM", "WHERE", "TOP 1", "TOP 1e309 PERCENT", "DISTINCT", "UNION", "UNION ALL", "ORDER BY 1",
-        "GROUP BY 1", "CASE WHEN 1 = 1 THEN", "END", "CAST(1 AS VARCHAR(1))", "CONVERT(DECIMAL(38,38), 1)",
-        "ISNULL(NULL, NULL)", "COALESCE(NULL, 1)", "LEN(", "SUBSTRING('a', -1, 2)", "REPLICATE('x', 9000)",
-        "COLLATE Latin1_General_CS_AS", "@V", "DECLARE @V INT", "SET @V = 1", "EXECUTE('SELECT 1')", "?",
-        "FOR XML PATH('')", "PIVOT", "OVER ()", "--", "/*", "*/", "[", "]", "\"", "'", "N'", ";", "GO",
+        "1e309",
+        "1e-400",
+        "2147483648",
+        "9223372036854775808",
+        "123456789012345678901234567890",
+        "0",
+        "-0",
+        "''",
+        "'abc'",
+        "N'perché'",
+        "'  '",
+        "'%'",
+        "'[a-'",
+        "NULL",
+        "1.50",
+        ".5",
+        "5.",
+        "+",
+        "-",
+        "*",
+        "/",
+        "%",
+        "&",
+        "|",
+        "^",
+        "~",
+        "=",
+        "<>",
+        "(",
+        ")",
+        ",",
+        "AND",
+        "OR",
+        "NOT",
+        "LIKE",
+        "IN",
+        "BETWEEN",
+        "IS NULL",
+        "SELECT",
+        "FROM",
+        "WHERE",
+        "TOP 1",
+        "TOP 1e309 PERCENT",
+        "DISTINCT",
+        "UNION",
+        "UNION ALL",
+        "ORDER BY 1",
+        "GROUP BY 1",
+        "CASE WHEN 1 = 1 THEN",
+        "END",
+        "CAST(1 AS VARCHAR(1))",
+        "CONVERT(DECIMAL(38,38), 1)",
+        "ISNULL(NULL, NULL)",
+        "COALESCE(NULL, 1)",
+        "LEN(",
+        "SUBSTRING('a', -1, 2)",
+        "REPLICATE('x', 9000)",
+        "COLLATE Latin1_General_CS_AS",
+        "@V",
+        "DECLARE @V INT",
+        "SET @V = 1",
+        "EXECUTE('SELECT 1')",
+        "?",
+        "FOR XML PATH('')",
+        "PIVOT",
+        "OVER ()",
+        "--",
+        "/*",
+        "*/",
+        "[",
+        "]",
+        "\"",
+        "'",
+        "N'",
+        ";",
+        "GO",
     };
     return list;
 }
@@ -40,7 +108,8 @@ const std::vector<std::string>& fragments() {
 std::string repeated(const std::string& term, std::size_t times) {
     std::string out;
     out.reserve(term.size() * times);
-    for (std::size_t i = 0; i < times; ++i) out += term;
+    for (std::size_t i = 0; i < times; ++i)
+        out += term;
     return out;
 }
 
@@ -53,14 +122,19 @@ public:
     std::string next() {
         std::string text = pick(statements_);
         const int mutations = 1 + static_cast<int>(below(3));
-        for (int m = 0; m < mutations; ++m) text = mutate(text);
+        for (int m = 0; m < mutations; ++m)
+            text = mutate(text);
         return text;
     }
 
 private:
-    std::size_t below(std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+    std::size_t below(std::size_t n) {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
     template <typename T>
-    const T& pick(const std::vector<T>& list) { return list[below(list.size())]; }
+    const T& pick(const std::vector<T>& list) {
+        return list[below(list.size())];
+    }
 
     std::vector<std::size_t> boundaries(const std::string& text) {
         std::vector<std::size_t> out;
@@ -71,16 +145,19 @@ private:
                 out.push_back(t.offset + t.length);
             }
         } catch (const automation::Error&) {
-            for (std::size_t i = 0; i <= text.size(); ++i) out.push_back(i);
+            for (std::size_t i = 0; i <= text.size(); ++i)
+                out.push_back(i);
         }
-        if (out.empty()) out.push_back(0);
+        if (out.empty())
+            out.push_back(0);
         return out;
     }
 
     std::string mutate(const std::string& text) {
         const std::vector<std::size_t> at = boundaries(text);
         std::size_t a = pick(at), b = pick(at);
-        if (a > b) std::swap(a, b);
+        if (a > b)
+            std::swap(a, b);
         switch (below(7)) {
         case 0: return text.substr(0, a) + ' ' + pick(fragments()) + ' ' + text.substr(a);
         case 1: return text.substr(0, a) + text.substr(b);
@@ -97,10 +174,10 @@ private:
         }
         case 5: {
             const std::size_t depth = std::size_t{1} << below(10);
-            return text.substr(0, a) + repeated("(", depth) + text.substr(a, b - a) + repeated(")", depth) + text.substr(b);
+            return text.substr(0, a) + repeated("(", depth) + text.substr(a, b - a) + repeated(")", depth) +
+                   text.substr(b);
         }
-        default:
-            return text.substr(0, a) + text.substr(a, b - a) + text.substr(a, b - a) + text.substr(b);
+        default: return text.substr(0, a) + text.substr(a, b - a) + text.substr(a, b - a) + text.substr(b);
         }
     }
 
@@ -117,7 +194,8 @@ long environment(const char* name, long otherwise) {
 TEST(Fuzz, MutatedCorpusStatementsEndInAResultOrAnErrorWithinASecond) {
     std::vector<std::string> statements;
     for (const CorpusCase& c : CorpusReader::readFolder(QStringLiteral(TSQL_CORPUS_DIR))) {
-        for (const CorpusStatement& s : c.statements) statements.push_back(s.text.toStdString());
+        for (const CorpusStatement& s : c.statements)
+            statements.push_back(s.text.toStdString());
     }
     ASSERT_FALSE(statements.empty());
     const long iterations = environment("TSQL_FUZZ_ITERATIONS", 600);
@@ -131,7 +209,8 @@ TEST(Fuzz, MutatedCorpusStatementsEndInAResultOrAnErrorWithinASecond) {
         const std::string text = mutator.next();
         if (last) {
             QFile file(QString::fromLocal8Bit(last));
-            if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text.data(), static_cast<qint64>(text.size()));
+            if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write(text.data(), static_cast<qint64>(text.size()));
         }
         const auto start = std::chrono::steady_clock::now();
         try {
@@ -142,7 +221,8 @@ TEST(Fuzz, MutatedCorpusStatementsEndInAResultOrAnErrorWithinASecond) {
             ADD_FAILURE() << "seed " << seed << ", statement " << i << ": " << e.what() << "\n" << text.substr(0, 300);
         }
         const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(elapsed, std::chrono::seconds(1)) << "seed " << seed << ", statement " << i << "\n" << text.substr(0, 300);
+        EXPECT_LT(elapsed, std::chrono::seconds(1)) << "seed " << seed << ", statement " << i << "\n"
+                                                    << text.substr(0, 300);
     }
 }
 

@@ -37,7 +37,8 @@ QString sqliteExtensionPath() {
     candidates << QStringLiteral(BRONDEL_SQLITE_EXTENSION);
 #endif
     for (const QString& candidate : candidates) {
-        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath();
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).canonicalFilePath();
     }
     return QString();
 }
@@ -47,7 +48,8 @@ namespace {
 // What the driver receives: the caller's string and, when SQLite is to run translated T-SQL and the
 // string loads no extension of its own, the suite's extension module.
 QString driverString(const QString& text, bool translate) {
-    if (!translate || ConnectionString::parse(text).contains(QStringLiteral("loadext"))) return text;
+    if (!translate || ConnectionString::parse(text).contains(QStringLiteral("loadext")))
+        return text;
     const QString extension = sqliteExtensionPath();
     if (extension.isEmpty()) {
         throw automation::Error(automation::errors::ProviderError, OdbcSource,
@@ -56,7 +58,8 @@ QString driverString(const QString& text, bool translate) {
                                     .arg(ExtensionFile));
     }
     QString full = text;
-    if (!full.trimmed().endsWith(QLatin1Char(';'))) full += QLatin1Char(';');
+    if (!full.trimmed().endsWith(QLatin1Char(';')))
+        full += QLatin1Char(';');
     return full + QStringLiteral("LoadExt=") + extension;
 }
 
@@ -66,11 +69,12 @@ struct OdbcEngine::Private {
     SQLHENV environment = SQL_NULL_HENV;
     SQLHDBC connection = SQL_NULL_HDBC;
     QString dataSource;
-    bool sqliteBackend = false;  // SQLite behind the driver: its error codes tell constraint failures
+    bool sqliteBackend = false;              // SQLite behind the driver: its error codes tell constraint failures
     std::unique_ptr<tsql::Dialect> dialect;  // translation to SQLite; null when text passes unchanged
 
     void checkConnection(SQLRETURN rc, const QString& what) const {
-        if (!odbcSucceeded(rc)) raiseOdbcError(SQL_HANDLE_DBC, connection, what, sqliteBackend);
+        if (!odbcSucceeded(rc))
+            raiseOdbcError(SQL_HANDLE_DBC, connection, what, sqliteBackend);
     }
     void endTransaction(SQLSMALLINT completion) {
         const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, connection, completion);
@@ -80,12 +84,15 @@ struct OdbcEngine::Private {
     OdbcStatement statement() const { return OdbcStatement(connection, sqliteBackend); }
 };
 
-OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFromTsql) : d_(std::make_unique<Private>()) {
+OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFromTsql)
+    : d_(std::make_unique<Private>()) {
     // Name the source without secrets: the DSN or the database file, never the password.
-    static const QRegularExpression source(QStringLiteral("(?:^|;)\\s*(DSN|Database|Data Source|Server)\\s*=\\s*([^;]*)"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression source(
+        QStringLiteral("(?:^|;)\\s*(DSN|Database|Data Source|Server)\\s*=\\s*([^;]*)"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto match = source.match(driverConnectionString);
-    d_->dataSource = match.hasMatch() ? match.captured(2).trimmed() : driverConnectionString.section(QLatin1Char(';'), 0, 0);
+    d_->dataSource =
+        match.hasMatch() ? match.captured(2).trimmed() : driverConnectionString.section(QLatin1Char(';'), 0, 0);
 
     if (!odbcSucceeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &d_->environment)))
         throw automation::Error(automation::errors::ProviderError, OdbcSource, QStringLiteral("Cannot start ODBC."));
@@ -97,9 +104,10 @@ OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFrom
     SQLRETURN rc = SQL_ERROR;
     try {
         std::u16string text = odbcText(driverString(driverConnectionString, translateFromTsql));
-        rc = SQLDriverConnectW(d_->connection, nullptr, odbcChars(text), static_cast<SQLSMALLINT>(text.size()), nullptr, 0,
-                               nullptr, SQL_DRIVER_NOPROMPT);
-        if (!odbcSucceeded(rc)) raiseOdbcError(SQL_HANDLE_DBC, d_->connection, QStringLiteral("Cannot connect."), false);
+        rc = SQLDriverConnectW(d_->connection, nullptr, odbcChars(text), static_cast<SQLSMALLINT>(text.size()), nullptr,
+                               0, nullptr, SQL_DRIVER_NOPROMPT);
+        if (!odbcSucceeded(rc))
+            raiseOdbcError(SQL_HANDLE_DBC, d_->connection, QStringLiteral("Cannot connect."), false);
         SQLWCHAR dbms[64] = {};
         SQLSMALLINT length = 0;
         if (odbcSucceeded(SQLGetInfoW(d_->connection, SQL_DBMS_NAME, dbms, sizeof(dbms), &length)))
@@ -110,11 +118,13 @@ OdbcEngine::OdbcEngine(const QString& driverConnectionString, bool translateFrom
             d_->dialect = tsql::makeTsqlDialect(std::make_unique<OdbcTarget>(d_->connection, d_->sqliteBackend));
         }
     } catch (const automation::Error& error) {
-        if (odbcSucceeded(rc)) SQLDisconnect(d_->connection);
+        if (odbcSucceeded(rc))
+            SQLDisconnect(d_->connection);
         SQLFreeHandle(SQL_HANDLE_DBC, d_->connection);
         SQLFreeHandle(SQL_HANDLE_ENV, d_->environment);
-        throw automation::Error(error.number(), error.source(),
-                                QStringLiteral("Cannot open the ODBC data source '%1': %2").arg(d_->dataSource, error.description()));
+        throw automation::Error(
+            error.number(), error.source(),
+            QStringLiteral("Cannot open the ODBC data source '%1': %2").arg(d_->dataSource, error.description()));
     }
 }
 
@@ -128,24 +138,29 @@ OdbcEngine::~OdbcEngine() {
 QString OdbcEngine::dataSource() const { return d_->dataSource; }
 
 tsql::BatchResult OdbcEngine::execute(const QString& text) {
-    if (d_->dialect) return d_->dialect->execute(text);
+    if (d_->dialect)
+        return d_->dialect->execute(text);
     return d_->statement().execute(text);
 }
 
 tsql::BatchResult OdbcEngine::executeStatement(const QString& text) {
-    if (d_->dialect) return d_->dialect->executeStatement(text);
-    if (tsql::statementCount(text) > 1) tsql::raiseMoreThanOneStatement();
+    if (d_->dialect)
+        return d_->dialect->executeStatement(text);
+    if (tsql::statementCount(text) > 1)
+        tsql::raiseMoreThanOneStatement();
     return d_->statement().execute(text);
 }
 
 tsql::BatchResult OdbcEngine::executeGenerated(const QString& sql, const std::vector<QVariant>& parameters) {
     OdbcStatement statement = d_->statement();
     statement.prepare(sql);
-    for (std::size_t i = 0; i < parameters.size(); ++i) statement.bind(static_cast<int>(i) + 1, parameters[i]);
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        statement.bind(static_cast<int>(i) + 1, parameters[i]);
     tsql::BatchResult result;
     tsql::ResultSet rows;
     result.rowsAffected = statement.run(&rows);
-    if (!rows.columns.empty()) result.resultSets.push_back(std::move(rows));
+    if (!rows.columns.empty())
+        result.resultSets.push_back(std::move(rows));
     return result;
 }
 
@@ -159,17 +174,19 @@ QStringList OdbcEngine::primaryKey(const QString& table) {
     statement.readResultSet(catalog);
     // Columns 4 (COLUMN_NAME) and 5 (KEY_SEQ) of the catalog result.
     std::vector<std::pair<int, QString>> columns;
-    for (const tsql::Row& row : catalog.rows) columns.emplace_back(row[4].toInt(), row[3].toString());
+    for (const tsql::Row& row : catalog.rows)
+        columns.emplace_back(row[4].toInt(), row[3].toString());
     std::sort(columns.begin(), columns.end());
     QStringList key;
-    for (const auto& [sequence, column] : columns) key << column;
+    for (const auto& [sequence, column] : columns)
+        key << column;
     return key;
 }
 
 void OdbcEngine::beginTransaction() {
-    d_->checkConnection(SQLSetConnectAttrW(d_->connection, SQL_ATTR_AUTOCOMMIT,
-                                           reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-                        QStringLiteral("Cannot begin a transaction."));
+    d_->checkConnection(
+        SQLSetConnectAttrW(d_->connection, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+        QStringLiteral("Cannot begin a transaction."));
 }
 
 void OdbcEngine::commitTransaction() { d_->endTransaction(SQL_COMMIT); }
@@ -178,16 +195,18 @@ void OdbcEngine::rollbackTransaction() { d_->endTransaction(SQL_ROLLBACK); }
 
 // SQL Server names a savepoint with SAVE TRANSACTION and has no release: the work stays in the transaction.
 void OdbcEngine::setSavepoint(const QString& name) {
-    executeGenerated((d_->sqliteBackend ? QStringLiteral("SAVEPOINT ") : QStringLiteral("SAVE TRANSACTION ")) + name, {});
+    executeGenerated((d_->sqliteBackend ? QStringLiteral("SAVEPOINT ") : QStringLiteral("SAVE TRANSACTION ")) + name,
+                     {});
 }
 
 void OdbcEngine::releaseSavepoint(const QString& name) {
-    if (d_->sqliteBackend) executeGenerated(QStringLiteral("RELEASE ") + name, {});
+    if (d_->sqliteBackend)
+        executeGenerated(QStringLiteral("RELEASE ") + name, {});
 }
 
 void OdbcEngine::rollbackToSavepoint(const QString& name) {
-    executeGenerated((d_->sqliteBackend ? QStringLiteral("ROLLBACK TO ") : QStringLiteral("ROLLBACK TRANSACTION ")) + name,
-                     {});
+    executeGenerated(
+        (d_->sqliteBackend ? QStringLiteral("ROLLBACK TO ") : QStringLiteral("ROLLBACK TRANSACTION ")) + name, {});
 }
 
 QString OdbcEngine::quoteIdentifier(const QString& name) const {

@@ -25,7 +25,8 @@ QString sqliteMessage(QString message) {
 QString columnText(SQLHSTMT stmt, SQLUSMALLINT column, SQLUSMALLINT field) {
     SQLWCHAR buffer[256] = {};
     SQLSMALLINT length = 0;
-    if (!odbcSucceeded(SQLColAttributeW(stmt, column, field, buffer, sizeof(buffer), &length, nullptr))) return {};
+    if (!odbcSucceeded(SQLColAttributeW(stmt, column, field, buffer, sizeof(buffer), &length, nullptr)))
+        return {};
     return fromOdbcText(buffer, std::min<SQLLEN>(length / static_cast<SQLSMALLINT>(sizeof(SQLWCHAR)), 255));
 }
 
@@ -89,11 +90,13 @@ ValueKind kindOf(SQLSMALLINT type, SQLSMALLINT digits) {
 // A value as SQLite keeps it in a column of numeric affinity: text that reads as an integer is an integer,
 // one that reads as a real a real, other text stays text.
 QVariant numericAffinity(const QVariant& text) {
-    if (automation::isNull(text)) return text;
+    if (automation::isNull(text))
+        return text;
     const QString digits = text.toString();
     bool ok = false;
     const qint64 integer = digits.toLongLong(&ok);
-    if (ok) return QVariant(integer);
+    if (ok)
+        return QVariant(integer);
     const double real = digits.toDouble(&ok);
     return ok ? QVariant(real) : text;
 }
@@ -121,21 +124,24 @@ QVariant readValue(const OdbcStatement& stmt, SQLUSMALLINT column, ValueKind kin
         char buffer[4096];
         for (;;) {
             const SQLRETURN rc = SQLGetData(stmt.handle(), column, cType, buffer, sizeof(buffer), &indicator);
-            if (rc == SQL_NO_DATA) break;
+            if (rc == SQL_NO_DATA)
+                break;
             stmt.check(rc, QStringLiteral("Cannot read a column."));
-            if (indicator == SQL_NULL_DATA) return automation::null();
+            if (indicator == SQL_NULL_DATA)
+                return automation::null();
             const qsizetype terminator = cType == SQL_C_WCHAR ? 2 : 0;
             const qsizetype piece = (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof(buffer)))
                                         ? static_cast<qsizetype>(sizeof(buffer)) - terminator
                                         : static_cast<qsizetype>(indicator);
             bytes.append(buffer, piece);
-            if (rc == SQL_SUCCESS) break;
+            if (rc == SQL_SUCCESS)
+                break;
         }
-        if (kind == ValueKind::Bytes) return QVariant(bytes);
+        if (kind == ValueKind::Bytes)
+            return QVariant(bytes);
         return QVariant(QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2));
     }
-    case ValueKind::Number:
-        return numericAffinity(readValue(stmt, column, ValueKind::Text));
+    case ValueKind::Number: return numericAffinity(readValue(stmt, column, ValueKind::Text));
     }
     return automation::null();
 }
@@ -164,10 +170,11 @@ void raiseOdbcError(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fal
     QString sqlState;
     QString description = fallback;
     if (handle && odbcSucceeded(SQLGetDiagRecW(handleType, handle, 1, state, &nativeError, message,
-                                          static_cast<SQLSMALLINT>(std::size(message)), &length))) {
+                                               static_cast<SQLSMALLINT>(std::size(message)), &length))) {
         sqlState = fromOdbcText(state, 5);
         description = fromOdbcText(message, std::min<SQLLEN>(length, static_cast<SQLLEN>(std::size(message)) - 1));
-        if (sqliteBackend) description = sqliteMessage(description);
+        if (sqliteBackend)
+            description = sqliteMessage(description);
     }
     // SQLite's driver reports every failure as HY000 and gives SQLite's own code as the native error.
     constexpr SQLINTEGER sqliteConstraint = 19;
@@ -186,7 +193,8 @@ OdbcStatement::OdbcStatement(SQLHDBC connection, bool sqliteBackend) : sqliteBac
 OdbcStatement::~OdbcStatement() { SQLFreeHandle(SQL_HANDLE_STMT, handle_); }
 
 void OdbcStatement::check(SQLRETURN rc, const QString& what) const {
-    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA) raiseOdbcError(SQL_HANDLE_STMT, handle_, what, sqliteBackend_);
+    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
+        raiseOdbcError(SQL_HANDLE_STMT, handle_, what, sqliteBackend_);
 }
 
 tsql::BatchResult OdbcStatement::execute(const QString& text) {
@@ -201,10 +209,12 @@ tsql::BatchResult OdbcStatement::execute(const QString& text) {
             readResultSet(result.resultSets.emplace_back());
         } else {
             SQLLEN count = -1;
-            if (odbcSucceeded(SQLRowCount(handle_, &count)) && count >= 0) result.rowsAffected = count;
+            if (odbcSucceeded(SQLRowCount(handle_, &count)) && count >= 0)
+                result.rowsAffected = count;
         }
         const SQLRETURN more = SQLMoreResults(handle_);
-        if (more == SQL_NO_DATA) break;
+        if (more == SQL_NO_DATA)
+            break;
         check(more, QStringLiteral("Cannot read the next result."));
     }
     return result;
@@ -236,8 +246,10 @@ std::vector<std::string> OdbcStatement::columnNames() const {
     return names;
 }
 
-OdbcStatement::Parameter& OdbcStatement::parameter(int index, SQLSMALLINT cType, SQLSMALLINT sqlType, SQLLEN indicator) {
-    if (parameters_.size() < static_cast<std::size_t>(index)) parameters_.resize(static_cast<std::size_t>(index));
+OdbcStatement::Parameter& OdbcStatement::parameter(int index, SQLSMALLINT cType, SQLSMALLINT sqlType,
+                                                   SQLLEN indicator) {
+    if (parameters_.size() < static_cast<std::size_t>(index))
+        parameters_.resize(static_cast<std::size_t>(index));
     Parameter& p = parameters_[static_cast<std::size_t>(index - 1)];
     p = Parameter();
     p.cType = cType;
@@ -248,7 +260,9 @@ OdbcStatement::Parameter& OdbcStatement::parameter(int index, SQLSMALLINT cType,
 
 void OdbcStatement::bindNull(int index) { parameter(index, SQL_C_WCHAR, SQL_WVARCHAR, SQL_NULL_DATA); }
 
-void OdbcStatement::bindInteger(int index, qint64 value) { parameter(index, SQL_C_SBIGINT, SQL_BIGINT, 0).integer = value; }
+void OdbcStatement::bindInteger(int index, qint64 value) {
+    parameter(index, SQL_C_SBIGINT, SQL_BIGINT, 0).integer = value;
+}
 
 void OdbcStatement::bindReal(int index, double value) { parameter(index, SQL_C_DOUBLE, SQL_DOUBLE, 0).real = value; }
 
@@ -269,12 +283,8 @@ void OdbcStatement::bindParameters() {
         SQLLEN bufferLength = 0;
         SQLULEN columnSize = 0;
         switch (p.cType) {
-        case SQL_C_SBIGINT:
-            buffer = &p.integer;
-            break;
-        case SQL_C_DOUBLE:
-            buffer = &p.real;
-            break;
+        case SQL_C_SBIGINT: buffer = &p.integer; break;
+        case SQL_C_DOUBLE: buffer = &p.real; break;
         case SQL_C_BINARY:
             buffer = p.bytes.data();
             bufferLength = p.indicator;
@@ -293,7 +303,8 @@ void OdbcStatement::bindParameters() {
 }
 
 long long OdbcStatement::run(tsql::ResultSet* rows) {
-    if (!fresh_) prepareAgain();
+    if (!fresh_)
+        prepareAgain();
     fresh_ = false;
     bindParameters();
     check(SQLExecute(handle_), QStringLiteral("Cannot run the statement."));
@@ -305,11 +316,13 @@ long long OdbcStatement::run(tsql::ResultSet* rows) {
     SQLSMALLINT columns = 0;
     check(SQLNumResultCols(handle_, &columns), QStringLiteral("Cannot describe a result."));
     if (columns > 0) {
-        if (rows) readResultSet(*rows);
+        if (rows)
+            readResultSet(*rows);
         return -1;
     }
     SQLLEN count = -1;
-    if (!writesRows_ || !odbcSucceeded(SQLRowCount(handle_, &count))) return -1;
+    if (!writesRows_ || !odbcSucceeded(SQLRowCount(handle_, &count)))
+        return -1;
     return std::max<SQLLEN>(count, 0);
 }
 
@@ -326,7 +339,8 @@ void OdbcStatement::readResultSet(tsql::ResultSet& set) const {
               QStringLiteral("Cannot describe a column."));
         // The SQLite driver names the result column, alias included, as the base column.
         QString table = columnText(handle_, c, SQL_DESC_BASE_TABLE_NAME);
-        if (table.isEmpty()) table = columnText(handle_, c, SQL_DESC_TABLE_NAME);
+        if (table.isEmpty())
+            table = columnText(handle_, c, SQL_DESC_TABLE_NAME);
         const QString origin = table.isEmpty() ? QString() : columnText(handle_, c, SQL_DESC_BASE_COLUMN_NAME);
         // The SQLite driver gives DECIMAL and NUMERIC columns as character data, under their own type name.
         if (sqliteBackend_ && (type == SQL_VARCHAR || type == SQL_WVARCHAR)) {
@@ -342,7 +356,8 @@ void OdbcStatement::readResultSet(tsql::ResultSet& set) const {
     }
     for (;;) {
         const SQLRETURN rc = SQLFetch(handle_);
-        if (rc == SQL_NO_DATA) break;
+        if (rc == SQL_NO_DATA)
+            break;
         check(rc, QStringLiteral("Cannot fetch a row."));
         tsql::Row row;
         row.reserve(kinds.size());

@@ -26,8 +26,7 @@ QString fromOdbcText(const SQLWCHAR* text, SQLLEN characters);
 // SQLSTATE class 23, or SQLite's constraint code behind a SQLite driver, is an integrity violation; the
 // SQLite driver's decorations ("[SQLite]...", " (19)") are taken off its message so that it reads as
 // SQLite's own.
-[[noreturn]] void raiseOdbcError(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fallback,
-                                 bool sqliteBackend);
+[[noreturn]] void raiseOdbcError(SQLSMALLINT handleType, SQLHANDLE handle, const QString& fallback, bool sqliteBackend);
 
 // An ODBC statement on a connection: text run at once (execute()), or prepared once and run many times
 // with values bound (the SqlTarget seam). Values bound are kept by the statement until it runs.

@@ -30,15 +30,17 @@ auto SqliteEngine::guarded(Call&& call) -> decltype(call()) {
     try {
         return call();
     } catch (const automation::Error& error) {
-        if (!isLockError(sqlite3_extended_errcode(db_))) throw;
-        throw automation::Error(error.number(), error.source(),
-                                QStringLiteral("%1 (\"%2\" is in use by another connection)")
-                                    .arg(error.description(), path_));
+        if (!isLockError(sqlite3_extended_errcode(db_)))
+            throw;
+        throw automation::Error(
+            error.number(), error.source(),
+            QStringLiteral("%1 (\"%2\" is in use by another connection)").arg(error.description(), path_));
     }
 }
 
 SqliteEngine::SqliteEngine(const ConnectionString& settings) : path_(settings.value(QStringLiteral("data source"))) {
-    if (path_.isEmpty()) badSetting(QStringLiteral("The SQLite provider needs \"Data Source\" (the database file)."));
+    if (path_.isEmpty())
+        badSetting(QStringLiteral("The SQLite provider needs \"Data Source\" (the database file)."));
 
     const QString dialect = settings.value(QStringLiteral("dialect"));
     const bool native = dialect.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0;
@@ -49,7 +51,8 @@ SqliteEngine::SqliteEngine(const ConnectionString& settings) : path_(settings.va
     if (settings.contains(QStringLiteral("busy timeout"))) {
         bool ok = false;
         busyTimeout = settings.value(QStringLiteral("busy timeout")).toInt(&ok);
-        if (!ok || busyTimeout < 0) badSetting(QStringLiteral("\"Busy Timeout\" must be a number of milliseconds."));
+        if (!ok || busyTimeout < 0)
+            badSetting(QStringLiteral("\"Busy Timeout\" must be a number of milliseconds."));
     }
 
     const QByteArray file = path_.toUtf8();
@@ -70,13 +73,16 @@ SqliteEngine::SqliteEngine(const ConnectionString& settings) : path_(settings.va
             return 0;
         });
         tsql::registerExtensions(db_);
-        sqlite3_rollback_hook(db_, [](void* engine) { ++static_cast<SqliteEngine*>(engine)->rollbacks_; }, this);
-        if (!native) dialect_ = tsql::makeTsqlDialect(db_);
+        sqlite3_rollback_hook(
+            db_, [](void* engine) { ++static_cast<SqliteEngine*>(engine)->rollbacks_; }, this);
+        if (!native)
+            dialect_ = tsql::makeTsqlDialect(db_);
     } catch (const automation::Error& error) {
         native_.reset();
         sqlite3_close_v2(db_);
         db_ = nullptr;
-        if (error.description().contains(path_)) throw;
+        if (error.description().contains(path_))
+            throw;
         throw automation::Error(error.number(), error.source(),
                                 QStringLiteral("Cannot open the database \"%1\": %2").arg(path_, error.description()));
     }
@@ -87,7 +93,8 @@ SqliteEngine::~SqliteEngine() {
     dialect_.reset();
     native_.reset();
     sqlite3_finalize(versionQuery_);
-    if (db_) sqlite3_close_v2(db_);
+    if (db_)
+        sqlite3_close_v2(db_);
 }
 
 tsql::BatchResult SqliteEngine::execute(const QString& text) {
@@ -107,7 +114,8 @@ QStringList SqliteEngine::primaryKey(const QString& table) {
         QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk"), {QVariant(table)});
     QStringList key;
     if (!result.resultSets.empty()) {
-        for (const tsql::Row& row : result.resultSets.back().rows) key << row.front().toString();
+        for (const tsql::Row& row : result.resultSets.back().rows)
+            key << row.front().toString();
     }
     return key;
 }
@@ -131,8 +139,8 @@ std::optional<DataVersion> SqliteEngine::dataVersion() {
     // data_version moves with other connections' commits only; this connection's own writes are its changes
     // and rollbacks.
     if (!versionQuery_ &&
-        sqlite3_prepare_v3(db_, "SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version", -1,
-                           SQLITE_PREPARE_PERSISTENT, &versionQuery_, nullptr) != SQLITE_OK) {
+        sqlite3_prepare_v3(db_, "SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version",
+                           -1, SQLITE_PREPARE_PERSISTENT, &versionQuery_, nullptr) != SQLITE_OK) {
         return std::nullopt;
     }
     std::optional<DataVersion> version;

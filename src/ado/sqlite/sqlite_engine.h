@@ -56,7 +56,7 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<tsql::Dialect> native_;
     std::unique_ptr<tsql::Dialect> dialect_;  // null when statement text is run natively
-    sqlite3_stmt* versionQuery_ = nullptr;     // prepared on first use
+    sqlite3_stmt* versionQuery_ = nullptr;    // prepared on first use
     qint64 rollbacks_ = 0;
 };
 

@@ -87,8 +87,11 @@ void ArticleConfigurator::connectFrame(host::VirtualFrame& frame) {
 
 void ArticleConfigurator::ConfigurazioneVirtualFrameConfigArt() {
     automation::reraise("ConfigurazioneVirtualFrameConfigArt", [this] {
-        FrameDesign design{ArticleStatements::configuratorRows(company()), QStringLiteral("GRD_CONFIGART"),
-                           QStringLiteral("GNV_CONFIGART"), {}, QStringLiteral("TXT_PROGRCONFART")};
+        FrameDesign design{ArticleStatements::configuratorRows(company()),
+                           QStringLiteral("GRD_CONFIGART"),
+                           QStringLiteral("GNV_CONFIGART"),
+                           {},
+                           QStringLiteral("TXT_PROGRCONFART")};
         for (const char* name : boundControls)
             design.controls.push_back({QString::fromLatin1(name)});
         frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
@@ -150,8 +153,9 @@ bool ArticleConfigurator::EsisteContatore() {
 
 qint16 ArticleConfigurator::MaxSizeValoreArticolo(const QVariant& progressive) {
     return automation::reraise("MaxSizeValoreArticolo", [&] {
-        return automation::cint(number(firstValue(
-            ArticleStatements::subCodeLength(company(), automation::cstr(number(progressive))), QStringLiteral("MG6F_SIZE"))));
+        return automation::cint(
+            number(firstValue(ArticleStatements::subCodeLength(company(), automation::cstr(number(progressive))),
+                              QStringLiteral("MG6F_SIZE"))));
     });
 }
 
@@ -210,8 +214,7 @@ void ArticleConfigurator::FME_CONFIGARTICOLI_ChangeStatus(qint16 newStatus, qint
                 focusIfEnabled(QStringLiteral("GRD_CONFIGART"));
             }
             break;
-        default:
-            break;
+        default: break;
         }
     });
 }

@@ -6,8 +6,8 @@
 #include "brondel/console/field_box.h"
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
-#include "brondel/console/section_frame.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
@@ -66,8 +66,8 @@ void ArticleConfigurator::createControls(const std::shared_ptr<host::Panel>& pan
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Right, int(std::size(fieldRows)), 1, LabelWidth, FieldWidth);
     // The resize table knows the field box as the second of its control array.
-    host::ControlDesign boxDesign = FRMMG_BRONDEL::design(QStringLiteral("GRB_CONFIGART"), ControlKind::GroupBox,
-                                                          layout.fieldBox(), panel, 1);
+    host::ControlDesign boxDesign =
+        FRMMG_BRONDEL::design(QStringLiteral("GRB_CONFIGART"), ControlKind::GroupBox, layout.fieldBox(), panel, 1);
     boxDesign.caption = QStringLiteral("Subcodice dell'articolo");
     const auto box = form().createControl<host::GroupBox>(boxDesign);
     createFieldRows(form(), box, layout, {fieldRows, edits, {}});
@@ -87,7 +87,8 @@ void ArticleConfigurator::createControls(const std::shared_ptr<host::Panel>& pan
 
 void ArticleConfigurator::connectControls() {
     connect(control<host::Grid>("GRD_CONFIGART")->DataFormatEXT, &ArticleConfigurator::GRD_CONFIGART_DataFormatEXT);
-    connect(control<host::GridNavigator>("GNV_CONFIGART")->AfterButtonClick, &ArticleConfigurator::GNV_CONFIGART_AfterButtonClick);
+    connect(control<host::GridNavigator>("GNV_CONFIGART")->AfterButtonClick,
+            &ArticleConfigurator::GNV_CONFIGART_AfterButtonClick);
     connect(control<host::Button>("CMD_ELIMINACONFART")->Click, &ArticleConfigurator::CMD_ELIMINACONFART_Click);
     const auto length = control<host::Edit>("TXT_SIZECONFART");
     connect(length->AfterItem, &ArticleConfigurator::TXT_SIZECONFART_AfterItem);

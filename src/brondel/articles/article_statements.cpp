@@ -7,9 +7,9 @@ namespace brondel {
 namespace {
 
 const char* const configuratorColumns[] = {
-    "    MG6F_DITTA_CG18",      "    ,MG6F_PROGR",         "    ,MG6F_DESCR ",     "    ,MG6F_SIZE ",
-    "    ,MG6F_INDCODIFICA ",   "    ,MG6F_INDALLIN ",     "    ,MG6F_INDDESCRART ", "    ,MG6F_POSINIZDESCR ",
-    "    ,MG6F_POSFINDESCR ",   "    ,MG6F_SEQDESCR ",     "    ,MG6F_IDMEDIA_CG99 ", "    ,MG6F_ULTPROG ",
+    "    MG6F_DITTA_CG18",    "    ,MG6F_PROGR",     "    ,MG6F_DESCR ",        "    ,MG6F_SIZE ",
+    "    ,MG6F_INDCODIFICA ", "    ,MG6F_INDALLIN ", "    ,MG6F_INDDESCRART ",  "    ,MG6F_POSINIZDESCR ",
+    "    ,MG6F_POSFINDESCR ", "    ,MG6F_SEQDESCR ", "    ,MG6F_IDMEDIA_CG99 ", "    ,MG6F_ULTPROG ",
 };
 
 // " SELECT" what, over the company's sub-codes, one piece per line.
@@ -121,8 +121,8 @@ QString ArticleStatements::otherCounter(const QString& company, const QString& p
 }
 
 QString ArticleStatements::subCodeLength(const QString& company, const QString& progressive) {
-    return SqlText("     SELECT", "       MG6F_SIZE", "   FROM MG6F_DIMEART ", "   WHERE ", "       MG6F_DITTA_CG18 = ",
-                   company, " AND ", "       MG6F_PROGR = ", progressive, " ");
+    return SqlText("     SELECT", "       MG6F_SIZE", "   FROM MG6F_DIMEART ", "   WHERE ",
+                   "       MG6F_DITTA_CG18 = ", company, " AND ", "       MG6F_PROGR = ", progressive, " ");
 }
 
 QString ArticleStatements::subCodeValues(const QString& company) {
@@ -144,8 +144,8 @@ QString ArticleStatements::codedTypes(const QString& company) {
 }
 
 QString ArticleStatements::typeDescription(const QString& company, const QString& type) {
-    return SqlText("   SELECT", "    MG6F_DESCR ", " FROM", "    MG6F_DIMEART", " WHERE", "    MG6F_DITTA_CG18 = ",
-                   company, " AND", "    MG6F_PROGR = ", type);
+    return SqlText("   SELECT", "    MG6F_DESCR ", " FROM", "    MG6F_DIMEART", " WHERE",
+                   "    MG6F_DITTA_CG18 = ", company, " AND", "    MG6F_PROGR = ", type);
 }
 
 QString ArticleStatements::valueRows(const QString& company, const QString& type) {

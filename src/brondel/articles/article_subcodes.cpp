@@ -6,8 +6,8 @@
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
 #include "brondel/console/grid_columns.h"
-#include "brondel/console/section_frame.h"
 #include "brondel/console/object_required.h"
+#include "brondel/console/section_frame.h"
 
 #include "ado/recordset.h"
 #include "automation/procedure.h"
@@ -65,11 +65,12 @@ QString ArticleSubCodes::type() const { return text(control<host::Combo>("CBO_PR
 void ArticleSubCodes::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, 3, 1, LabelWidth, FieldWidth);
-    const auto box = form().createControl<host::GroupBox>(designWithCaption(
-        QStringLiteral("GRB_SUBCODART"), ControlKind::GroupBox, layout.fieldBox(), panel, QStringLiteral("Subcodice articolo")));
+    const auto box = form().createControl<host::GroupBox>(
+        designWithCaption(QStringLiteral("GRB_SUBCODART"), ControlKind::GroupBox, layout.fieldBox(), panel,
+                          QStringLiteral("Subcodice articolo")));
     const auto label = [&](const QString& control, int row) {
-        form().createControl<host::Label>(designWithCaption(labelName(control), ControlKind::Label, layout.label(row), box,
-                                                            form().control(control)->caption()));
+        form().createControl<host::Label>(designWithCaption(labelName(control), ControlKind::Label, layout.label(row),
+                                                            box, form().control(control)->caption()));
     };
 
     const QString types = QStringLiteral("CBO_PROGRSUBCODART");
@@ -106,7 +107,8 @@ void ArticleSubCodes::connectControls() {
     connect(control<host::Combo>("CBO_PROGRSUBCODART")->ChangeRow, &ArticleSubCodes::CBO_PROGRSUBCODART_ChangeRow);
     connect(control<host::Edit>("TXT_SUBCODICE")->AfterItem, &ArticleSubCodes::TXT_SUBCODICE_AfterItem);
     connect(control<host::Edit>("TXT_DESCRSUBCODART")->KeyDown, &ArticleSubCodes::TXT_DESCRSUBCODART_KeyDown);
-    connect(control<host::GridNavigator>("GNV_SUBCODART")->AfterButtonClick, &ArticleSubCodes::GNV_SUBCODART_AfterButtonClick);
+    connect(control<host::GridNavigator>("GNV_SUBCODART")->AfterButtonClick,
+            &ArticleSubCodes::GNV_SUBCODART_AfterButtonClick);
 }
 
 void ArticleSubCodes::connectFrame(host::VirtualFrame& frame) {

@@ -57,9 +57,7 @@ void SubCodeLanguages::initGrids() { INITGRID_LINGUASUBART(); }
 
 void SubCodeLanguages::show() { MostraItemLinguaSubArt(); }
 
-void SubCodeLanguages::releaseRecordsets() {
-    closeAndRelease(RstLinguaSubArt);
-}
+void SubCodeLanguages::releaseRecordsets() { closeAndRelease(RstLinguaSubArt); }
 
 void SubCodeLanguages::MostraItemLinguaSubArt() {
     automation::reraise("MostraItemLinguaSubArt", [this] {
@@ -70,17 +68,16 @@ void SubCodeLanguages::MostraItemLinguaSubArt() {
 }
 
 QString SubCodeLanguages::TabellaLinguaSubCodArt() {
-    return automation::reraise("TabellaLinguaSubCodArt", [this] {
-        return workingTableName(table_);
-    });
+    return automation::reraise("TabellaLinguaSubCodArt", [this] { return workingTableName(table_); });
 }
 
 void SubCodeLanguages::LoadDescrizioniLingua_MG6I() {
     automation::reraise("LoadDescrizioniLingua_MG6I", [this] {
         const QString table = TabellaLinguaSubCodArt();
-        reloadWorkingRows(RstLinguaSubArt, QStringLiteral("GRD_LINGUASUBART"),
-                          {ArticleStatements::truncateTable(table), ArticleStatements::fillLanguageTable(table, company())},
-                          ArticleStatements::tableRows(table));
+        reloadWorkingRows(
+            RstLinguaSubArt, QStringLiteral("GRD_LINGUASUBART"),
+            {ArticleStatements::truncateTable(table), ArticleStatements::fillLanguageTable(table, company())},
+            ArticleStatements::tableRows(table));
     });
 }
 

@@ -53,9 +53,10 @@ QList<CodedList> build() {
               {number(1), s("Unica riga senza mov. progressivi")},
               {number(2), s("Unica riga con mov. progressivi")}},
              QVariant(), false, 0),
-        list("CBO_VISCODDESCR", "Indicatore Mostra codice/descrizione variante", "MG5F_INDMOSTRACOD",
-             {{number(0), s("Codice e descrizione")}, {number(1), s("Solo codice")}, {number(2), s("Solo descrizione")}},
-             number(0), false, 0),
+        list(
+            "CBO_VISCODDESCR", "Indicatore Mostra codice/descrizione variante", "MG5F_INDMOSTRACOD",
+            {{number(0), s("Codice e descrizione")}, {number(1), s("Solo codice")}, {number(2), s("Solo descrizione")}},
+            number(0), false, 0),
         list("CBO_INDEREDIBA", "Variante su distinta base", "MG5F_INDEREDIBA",
              {{number(0), s("Nessuna attribuzione")},
               {number(1), s("Subvariante padre se non presente su legame")},

@@ -22,12 +22,12 @@ struct CodedList {
 
     QString combo;
     QString caption;
-    QString column;       // empty: not bound
+    QString column;  // empty: not bound
     QList<Entry> entries;
     QVariant defaultValue;  // Empty: none
     bool mandatory = false;
     bool enabled = true;
-    int panel = 0;        // PIC_PARAMETRI index of the combo's section
+    int panel = 0;  // PIC_PARAMETRI index of the combo's section
     SortSetting sortSetting = SortSetting::AfterAdding;
     bool selectFirst = false;  // CaricaCombo selects the entry at index 0
     QString startText;         // CaricaCombo then sets this text (a code), when not empty

@@ -51,7 +51,9 @@ std::shared_ptr<host::HostFactory> ConsoleSection::factory() const {
 
 const automation::ErrorBox& ConsoleSection::errorBox() const { return form_.errorBox(); }
 
-std::shared_ptr<host::MessageService> ConsoleSection::messageService() const { return required(form_.messageService()); }
+std::shared_ptr<host::MessageService> ConsoleSection::messageService() const {
+    return required(form_.messageService());
+}
 
 std::shared_ptr<host::LookupService> ConsoleSection::lookupService() const { return required(form_.lookupService()); }
 
@@ -161,8 +163,8 @@ void ConsoleSection::defineGridColumns(const QString& grid, const QString& keyFi
     const std::shared_ptr<host::GridLayout> layout = required(factory()->createGridLayout());
     layout->initialize(form_.attachedHost(), nullptr, keyField, 0);
     for (const GridColumn& column : columns)
-        layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption), column.kind, column.width,
-                          column.visible);
+        layout->addColumn(QString::fromLatin1(column.field), QString::fromUtf8(column.caption), column.kind,
+                          column.width, column.visible);
     target->setColumnLayout(layout);
     target->endColumnDefinition();
 }

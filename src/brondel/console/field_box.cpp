@@ -70,15 +70,11 @@ void createFieldRows(FRMMG_BRONDEL& form, const std::shared_ptr<host::Control>& 
         across.width = field.left + field.width - label.left;
         QString caption;
         switch (line.kind) {
-        case FieldRow::Kind::Edit:
-            caption = QString::fromUtf8(createEdit(line.control, field).caption);
-            break;
+        case FieldRow::Kind::Edit: caption = QString::fromUtf8(createEdit(line.control, field).caption); break;
         case FieldRow::Kind::Combo:
             caption = form.createCodedCombo(QString::fromLatin1(line.control), box, field)->caption();
             break;
-        case FieldRow::Kind::Check:
-            createCheck(line.control, across);
-            continue;
+        case FieldRow::Kind::Check: createCheck(line.control, across); continue;
         case FieldRow::Kind::DependentCheck:
             across.left += Indent;
             across.width -= Indent;
@@ -89,15 +85,16 @@ void createFieldRows(FRMMG_BRONDEL& form, const std::shared_ptr<host::Control>& 
             const EditDesign& value = createEdit(line.beside, field);
             if (line.description) {
                 const int left = field.left + value.width + FormLayout::Margin;
-                form.createControl<host::Label>(designWithCaption(QString::fromLatin1(line.description), ControlKind::Label,
-                                                          {left, field.top, field.left + field.width - left, field.height},
-                                                          box, QString()));
+                form.createControl<host::Label>(designWithCaption(
+                    QString::fromLatin1(line.description), ControlKind::Label,
+                    {left, field.top, field.left + field.width - left, field.height}, box, QString()));
             }
             continue;
         }
         }
-        form.createControl<host::Label>(designWithCaption(labelName(QString::fromLatin1(line.control)), ControlKind::Label, label,
-                                                  box, line.label ? QString::fromUtf8(line.label) : caption));
+        form.createControl<host::Label>(designWithCaption(labelName(QString::fromLatin1(line.control)),
+                                                          ControlKind::Label, label, box,
+                                                          line.label ? QString::fromUtf8(line.label) : caption));
     }
 }
 

@@ -17,9 +17,7 @@ host::Geometry FormLayout::titleBar() { return {panelLeft, Margin, panelWidth, T
 
 host::Geometry FormLayout::panel() { return {panelLeft, panelTop, panelWidth, panelHeight}; }
 
-host::Geometry FormLayout::messageLabel() {
-    return {4 * Margin, 4 * Margin, panelWidth - 8 * Margin, 12 * RowHeight};
-}
+host::Geometry FormLayout::messageLabel() { return {4 * Margin, 4 * Margin, panelWidth - 8 * Margin, 12 * RowHeight}; }
 
 host::Geometry FormLayout::hidden() { return {0, 0, 0, 0}; }
 

@@ -46,18 +46,17 @@ constexpr qint32 errorBoxStyle = host::message_style::AbortRetryIgnore + host::m
                                  host::message_style::DefaultButton2 + host::message_style::SystemModal;
 constexpr int callModeGrowth = 200;  // twips the form grows by, in each direction, when called
 
-const char* const grids[] = {"GRD_CLIFORVAR", "GRD_CONFIGART", "GRD_CONFIGVAR",  "GRD_LINGUA",    "GRD_LINGUASUBART",
-                             "GRD_OBBDOC",    "GRD_OBBPRO",    "GRD_OBBPRORIEP", "GRD_OPZIONI",   "GRD_PRIORLETT",
-                             "GRD_RAGGR_MG5E", "GRD_RAGGR_MG5H", "GRD_RAGGRUP",  "GRD_SUBCODART"};
+const char* const grids[] = {"GRD_CLIFORVAR",  "GRD_CONFIGART",  "GRD_CONFIGVAR",  "GRD_LINGUA",   "GRD_LINGUASUBART",
+                             "GRD_OBBDOC",     "GRD_OBBPRO",     "GRD_OBBPRORIEP", "GRD_OPZIONI",  "GRD_PRIORLETT",
+                             "GRD_RAGGR_MG5E", "GRD_RAGGR_MG5H", "GRD_RAGGRUP",    "GRD_SUBCODART"};
 
 }  // namespace
 
 std::shared_ptr<FRMMG_BRONDEL> FRMMG_BRONDEL::create() { return std::shared_ptr<FRMMG_BRONDEL>(new FRMMG_BRONDEL()); }
 
 FRMMG_BRONDEL::FRMMG_BRONDEL()
-    : errorBox_([this](const QString& procedure, const automation::Error& error) {
-          return MostraErrore(procedure, error);
-      }),
+    : errorBox_(
+          [this](const QString& procedure, const automation::Error& error) { return MostraErrore(procedure, error); }),
       sections_(createConsoleSections(*this)) {
     FormLoaded = false;
 }
@@ -212,15 +211,13 @@ void FRMMG_BRONDEL::Form_Activate() {
                        const host::Geometry at = window()->geometry();
                        window_->move(at.left, at.top, at.width + callModeGrowth, at.height);
                    },
-                   ifElse([this] { return isCallMode("VAR"); },
-                          {[this] {
-                              required(SDB_PARAMETRI)->selectItem(sidebar_key::GroupVariants,
-                                                                  sidebar_key::VariantConfigurator, false);
+                   ifElse([this] { return isCallMode("VAR"); }, {[this] {
+                              required(SDB_PARAMETRI)
+                                  ->selectItem(sidebar_key::GroupVariants, sidebar_key::VariantConfigurator, false);
                           }}),
-                   ifElse([this] { return isCallMode("ART"); },
-                          {[this] {
-                              required(SDB_PARAMETRI)->selectItem(sidebar_key::GroupArticles,
-                                                                  sidebar_key::ArticleConfigurator, false);
+                   ifElse([this] { return isCallMode("ART"); }, {[this] {
+                              required(SDB_PARAMETRI)
+                                  ->selectItem(sidebar_key::GroupArticles, sidebar_key::ArticleConfigurator, false);
                           }}),
                    ifElse([this] { return isCallMode("VAR.RagVar"); }, {[this] { selectGroupingComposition(); }}),
                }),
@@ -268,16 +265,16 @@ void FRMMG_BRONDEL::Form_QueryUnload(bool& cancel, int) {
                                {ifElse([frame] { return frame->frame()->queryClose(true, 0, true) == 0; },
                                        {[&cancel] { cancel = true; }})}));
     }
-    steps.push_back(ifElse([&cancel] { return !cancel; },
-                           {
-                               ifElse([this] { return navigator()->scriptObject() == nullptr; },
-                                      {[this] { BuildScript(); }}),
-                               ifElse([this] { return navigator()->scriptObject() != nullptr; },
-                                      {
-                                          [this] { ExecuteFormEvent(QStringLiteral("bwClose")); },
-                                          [this, &cancel] { cancel = required(navigator()->scriptObject())->cancel(); },
-                                      }),
-                           }));
+    steps.push_back(
+        ifElse([&cancel] { return !cancel; },
+               {
+                   ifElse([this] { return navigator()->scriptObject() == nullptr; }, {[this] { BuildScript(); }}),
+                   ifElse([this] { return navigator()->scriptObject() != nullptr; },
+                          {
+                              [this] { ExecuteFormEvent(QStringLiteral("bwClose")); },
+                              [this, &cancel] { cancel = required(navigator()->scriptObject())->cancel(); },
+                          }),
+               }));
     automation::runSteps("Form_QueryUnload", errorBox_, steps);
 }
 
@@ -306,61 +303,65 @@ void FRMMG_BRONDEL::Form_Unload(bool&) {
         steps.push_back([&section] { section->releaseRecordsets(); });
     }
     steps.insert(steps.end(), {
-        [this] { VociAbilitate.reset(); },
-        [this] { PannelliVoci.reset(); },
-        [this] { MessaggiVoci.reset(); },
-        [this] { required(CliForLookupService)->initialize(nullptr); },
-        [this] { CliForLookupService.reset(); },
-        [this] { required(CliForDecodeService)->initialize(nullptr); },
-        [this] { CliForDecodeService.reset(); },
-        [this] { required(LookupService)->initialize(nullptr); },
-        [this] { LookupService.reset(); },
-        [this] { required(DecodeService)->initialize(nullptr); },
-        [this] { DecodeService.reset(); },
-        [this] { PfmtProg.reset(); },
-    });
+                                  [this] { VociAbilitate.reset(); },
+                                  [this] { PannelliVoci.reset(); },
+                                  [this] { MessaggiVoci.reset(); },
+                                  [this] { required(CliForLookupService)->initialize(nullptr); },
+                                  [this] { CliForLookupService.reset(); },
+                                  [this] { required(CliForDecodeService)->initialize(nullptr); },
+                                  [this] { CliForDecodeService.reset(); },
+                                  [this] { required(LookupService)->initialize(nullptr); },
+                                  [this] { LookupService.reset(); },
+                                  [this] { required(DecodeService)->initialize(nullptr); },
+                                  [this] { DecodeService.reset(); },
+                                  [this] { PfmtProg.reset(); },
+                              });
     for (const auto& section : sections_) {
         if (section)
             steps.push_back([&section] { section->releaseObjects(); });
     }
-    steps.insert(steps.end(), {
-        [this] { required(MessageService)->initialize(nullptr); },
-        [this] { MessageService.reset(); },
-        ifElse([this] { return ConsoleConnection != nullptr; },
-               {
-                   ifElse([this] { return ConsoleConnection->isOpen(); }, {[this] { ConsoleConnection->close(); }}),
-                   [this] { hostInterface()->setConnection(nullptr); },
-                   [this] { ConsoleConnection.reset(); },
-               }),
-    });
+    steps.insert(
+        steps.end(),
+        {
+            [this] { required(MessageService)->initialize(nullptr); },
+            [this] { MessageService.reset(); },
+            ifElse([this] { return ConsoleConnection != nullptr; },
+                   {
+                       ifElse([this] { return ConsoleConnection->isOpen(); }, {[this] { ConsoleConnection->close(); }}),
+                       [this] { hostInterface()->setConnection(nullptr); },
+                       [this] { ConsoleConnection.reset(); },
+                   }),
+        });
     for (const char* grid : grids)
         steps.push_back([this, grid] { controlAs<host::Grid>(QString::fromLatin1(grid))->release(); });
     steps.insert(steps.end(), {
-        [this] { closeModule(); },
-        [this] {
-            required(navigator()->scriptObject())->end(QVariant(required(hostInterface()->clsVoceMenu())->programName()));
-        },
-        [this] { navigator()->setLayoutObjectModel(nullptr); },
-        [this] { navigator()->setScriptObject(nullptr); },
-        [this] { navigator()->setCurrentModule(nullptr); },
-        [this] { hostInterface()->setActiveNavigator(nullptr); },
-        [this] { global()->setCurrentModule(nullptr); },
-        [this] { global()->setPreviousModule(nullptr); },
-        [this] { hostInterface()->setClsGlobal(nullptr); },
-        [this] { hostInterface()->setActiveDll(nullptr); },
-        [this] { hostInterface()->setStatusBar(nullptr); },
-        [this] { hostInterface()->setClsVoceMenu(nullptr); },
-        [this] { ConsoleObject.reset(); },
-        [this] { HostInterface.reset(); },
-        [this] { Unloading = false; },
-    });
+                                  [this] { closeModule(); },
+                                  [this] {
+                                      required(navigator()->scriptObject())
+                                          ->end(QVariant(required(hostInterface()->clsVoceMenu())->programName()));
+                                  },
+                                  [this] { navigator()->setLayoutObjectModel(nullptr); },
+                                  [this] { navigator()->setScriptObject(nullptr); },
+                                  [this] { navigator()->setCurrentModule(nullptr); },
+                                  [this] { hostInterface()->setActiveNavigator(nullptr); },
+                                  [this] { global()->setCurrentModule(nullptr); },
+                                  [this] { global()->setPreviousModule(nullptr); },
+                                  [this] { hostInterface()->setClsGlobal(nullptr); },
+                                  [this] { hostInterface()->setActiveDll(nullptr); },
+                                  [this] { hostInterface()->setStatusBar(nullptr); },
+                                  [this] { hostInterface()->setClsVoceMenu(nullptr); },
+                                  [this] { ConsoleObject.reset(); },
+                                  [this] { HostInterface.reset(); },
+                                  [this] { Unloading = false; },
+                              });
     automation::runIgnoringErrors(steps);
 }
 
 void FRMMG_BRONDEL::MDIActiveX1_PlaceForm() {
     automation::runIgnoringErrors({[this] {
-        required(MDIActiveX1)->move(automation::clng(hostInterface()->left()), automation::clng(hostInterface()->top()),
-                                    FormLayout::FormWidth, FormLayout::FormHeight);
+        required(MDIActiveX1)
+            ->move(automation::clng(hostInterface()->left()), automation::clng(hostInterface()->top()),
+                   FormLayout::FormWidth, FormLayout::FormHeight);
     }});
 }
 

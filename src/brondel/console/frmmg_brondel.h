@@ -111,7 +111,7 @@ public:
     }
     // A combo of the coded lists with its design (caption, bound column, default, mandatory).
     std::shared_ptr<host::Combo> createCodedCombo(const QString& name, const std::shared_ptr<host::Control>& parent,
-                                                 const host::Geometry& geometry);
+                                                  const host::Geometry& geometry);
 
     // The error box of the procedures that use it.
     const automation::ErrorBox& errorBox() const { return errorBox_; }
@@ -233,7 +233,7 @@ private:
     std::optional<QHash<QString, QString>> MessaggiVoci;
 
     bool FormLoaded = false;
-    bool Unloading = false;        // during Form_Unload
+    bool Unloading = false;         // during Form_Unload
     bool SwitchingSection = false;  // while an item click is handled
 
     // The form's own controls (reached by name through control() too).

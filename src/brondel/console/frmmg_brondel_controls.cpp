@@ -40,7 +40,7 @@ host::Geometry offset(const host::Geometry& inner, const host::Geometry& box) {
 }  // namespace
 
 host::ControlDesign FRMMG_BRONDEL::design(const QString& name, host::ControlKind kind, const host::Geometry& geometry,
-                                           std::shared_ptr<host::Control> parent, int index) {
+                                          std::shared_ptr<host::Control> parent, int index) {
     host::ControlDesign result;
     result.name = name;
     result.kind = kind;
@@ -73,8 +73,8 @@ std::shared_ptr<host::Control> FRMMG_BRONDEL::createAnyControl(const host::Contr
 }
 
 std::shared_ptr<host::Combo> FRMMG_BRONDEL::createCodedCombo(const QString& name,
-                                                            const std::shared_ptr<host::Control>& parent,
-                                                            const host::Geometry& geometry) {
+                                                             const std::shared_ptr<host::Control>& parent,
+                                                             const host::Geometry& geometry) {
     const std::optional<CodedList> list = codedList(name);
     if (!list)
         throw automation::Error::fromNumber(automation::errors::ItemNotFound, name);
@@ -89,8 +89,8 @@ std::shared_ptr<host::Combo> FRMMG_BRONDEL::createCodedCombo(const QString& name
 
 void FRMMG_BRONDEL::createControls() {
     using host::ControlKind;
-    SDB_PARAMETRI = createControl<host::Sidebar>(
-        design("SDB_PARAMETRI", ControlKind::Sidebar, FormLayout::sidebar(), window_));
+    SDB_PARAMETRI =
+        createControl<host::Sidebar>(design("SDB_PARAMETRI", ControlKind::Sidebar, FormLayout::sidebar(), window_));
     TLB_TITOLO = createControl<host::Label>(design("TLB_TITOLO", ControlKind::Label, FormLayout::titleBar(), window_));
     for (int i = 0; i < PanelCount; ++i) {
         PIC_PARAMETRI.at(i) =
@@ -129,8 +129,9 @@ void FRMMG_BRONDEL::createPanelControls(int panel) {
         createCodedCombo(combos.at(row), PIC_PARAMETRI.at(panel), offset(layout.field(row), layout.fieldBox()));
 
     if (panel == 6) {
-        host::ControlDesign renumber = design("CMD_RINUMERA", host::ControlKind::MenuButton,
-                                              FormLayout(FormLayout::FieldSide::Top, 0).button(0), PIC_PARAMETRI.at(panel));
+        host::ControlDesign renumber =
+            design("CMD_RINUMERA", host::ControlKind::MenuButton, FormLayout(FormLayout::FieldSide::Top, 0).button(0),
+                   PIC_PARAMETRI.at(panel));
         renumber.caption = QStringLiteral("Rinumera");
         createControl<host::MenuButton>(renumber);
     }

@@ -47,7 +47,8 @@ void FRMMG_BRONDEL::AggiornaStatoAbilitazioneVociSidebar() {
             ConsoleConnection->execute(statement, nullptr, ado::TextKind::Statement);
         if (!result->isBof() && !result->isEof()) {
             for (const char* column : sidebarEnablingColumns())
-                (*VociAbilitate)[QString::fromLatin1(column)] = automation::cdbl(result->value(QString::fromLatin1(column))) == 1;
+                (*VociAbilitate)[QString::fromLatin1(column)] =
+                    automation::cdbl(result->value(QString::fromLatin1(column))) == 1;
         }
         if (version)
             enablingReadAt_.emplace(statement, *version);
@@ -58,20 +59,20 @@ bool FRMMG_BRONDEL::isItemEnabled(const QString& key) const { return required(Vo
 
 void FRMMG_BRONDEL::SDB_PARAMETRI_OnClickItemLink(const host::SidebarItem& item) {
     QString key;
-    automation::runSteps(
-        "SDB_PARAMETRI_OnClickItemLink", errorBox_,
-        {
-            [this] { SwitchingSection = true; },
-            [this] { hostInterface()->setActiveFrame(nullptr); },
-            [this, &item] { required(TLB_TITOLO)->setCaption(item.caption); },
-            [&key, &item] { key = item.key; },
-            ifElse([&key] { return key == QLatin1String(sidebar_key::VariantConfigurator); },
-                   {[this] { showSection(sidebarSections().front()); }},
-                   {ifElse([&key] { return sidebarSection(key) != nullptr; },
-                           {ifElse([this, &key] { return !isItemEnabled(key); }, {[this, &key] { MostraItemMessaggioErrore(key); }},
-                                   {[this, &key] { showSection(*sidebarSection(key)); }})})}),
-            [this] { SwitchingSection = false; },
-        });
+    automation::runSteps("SDB_PARAMETRI_OnClickItemLink", errorBox_,
+                         {
+                             [this] { SwitchingSection = true; },
+                             [this] { hostInterface()->setActiveFrame(nullptr); },
+                             [this, &item] { required(TLB_TITOLO)->setCaption(item.caption); },
+                             [&key, &item] { key = item.key; },
+                             ifElse([&key] { return key == QLatin1String(sidebar_key::VariantConfigurator); },
+                                    {[this] { showSection(sidebarSections().front()); }},
+                                    {ifElse([&key] { return sidebarSection(key) != nullptr; },
+                                            {ifElse([this, &key] { return !isItemEnabled(key); },
+                                                    {[this, &key] { MostraItemMessaggioErrore(key); }},
+                                                    {[this, &key] { showSection(*sidebarSection(key)); }})})}),
+                             [this] { SwitchingSection = false; },
+                         });
 }
 
 void FRMMG_BRONDEL::VisualizzaUI(const QString& key, bool showMessage) {

@@ -61,8 +61,6 @@ void SectionFrame::close() const { required()->close(); }
 
 void SectionFrame::detach() const { required()->detach(); }
 
-void SectionFrame::releaseRecordset() {
-    closeAndRelease(recordset_);
-}
+void SectionFrame::releaseRecordset() { closeAndRelease(recordset_); }
 
 }  // namespace brondel

@@ -16,9 +16,9 @@ QString lines(std::initializer_list<const char*> texts) {
     return joined.join(crlf);
 }
 
-const char* const enablingColumns[] = {"ITMCONFIGVAR", "ITMRAGGRUP", "ITMOPZVAR",    "ITMLINGUAVAR",
-                                       "ITMCLIFORVAR", "ITMPRIELA",  "ITMRAGVAR",    "ITMCONFIGART",
-                                       "ITMDESLINART", "ITMSUBCOD",  "ITMOBBDOC",    "ITMOBBPRO"};
+const char* const enablingColumns[] = {"ITMCONFIGVAR", "ITMRAGGRUP", "ITMOPZVAR", "ITMLINGUAVAR",
+                                       "ITMCLIFORVAR", "ITMPRIELA",  "ITMRAGVAR", "ITMCONFIGART",
+                                       "ITMDESLINART", "ITMSUBCOD",  "ITMOBBDOC", "ITMOBBPRO"};
 
 const char* const missingVariants = "Manca la personalizzazione del configuratore delle varianti.";
 const char* const missingOptions = "Manca la personalizzazione delle opzioni delle varianti.";
@@ -39,8 +39,12 @@ public:
 
     // A one-table block in the narrow layout.
     Statement& singleTable(const char* table, const char* companyColumn, const char* alias) {
-        line("       , CASE").line("           WHEN EXISTS (").line("               SELECT TOP 1 1").line("           FROM");
-        text_ += QStringLiteral("               ") + QString::fromLatin1(table) + QStringLiteral(" WITH (NOLOCK)") + crlf;
+        line("       , CASE")
+            .line("           WHEN EXISTS (")
+            .line("               SELECT TOP 1 1")
+            .line("           FROM");
+        text_ +=
+            QStringLiteral("               ") + QString::fromLatin1(table) + QStringLiteral(" WITH (NOLOCK)") + crlf;
         line("           WHERE");
         text_ += QStringLiteral("                ") + QString::fromLatin1(companyColumn) + QStringLiteral(" = ") +
                  company_ + crlf;
@@ -50,11 +54,11 @@ public:
     // An EXISTS of the wide layout; condition, when given, is one more line of its WHERE.
     Statement& exists(const char* table, const char* companyColumn, const char* condition = nullptr) {
         line("           EXISTS (").line("                   SELECT TOP 1 1").line("                   FROM");
-        text_ += QStringLiteral("                       ") + QString::fromLatin1(table) + QStringLiteral(" WITH (NOLOCK)") +
-                 crlf;
+        text_ += QStringLiteral("                       ") + QString::fromLatin1(table) +
+                 QStringLiteral(" WITH (NOLOCK)") + crlf;
         line("                   WHERE");
-        text_ += QStringLiteral("                       ") + QString::fromLatin1(companyColumn) + QStringLiteral(" = ") +
-                 company_ + crlf;
+        text_ += QStringLiteral("                       ") + QString::fromLatin1(companyColumn) +
+                 QStringLiteral(" = ") + company_ + crlf;
         if (condition)
             line(condition);
         return line("                   ) ");
@@ -81,7 +85,8 @@ const std::array<SidebarSection, PanelCount>& sidebarSections() {
         {"ITMCONFIGVAR", 0, "MostraItemLottiParametriGenerali", QString()},
         {"ITMRAGGRUP", 1, "MostraItemRaggruppamenti",
          lines({"Configurazione raggruppamenti non abilitata.", missingVariants})},
-        {"ITMOPZVAR", 2, "MostraItemOpzioniVar", lines({"Configurazione opzioni variante non abilitata.", missingVariants})},
+        {"ITMOPZVAR", 2, "MostraItemOpzioniVar",
+         lines({"Configurazione opzioni variante non abilitata.", missingVariants})},
         {"ITMLINGUAVAR", 3, "MostraItemLinguaVar",
          lines({"Configurazione lingua descrizioni non abilitata.", missingOptions})},
         {"ITMCLIFORVAR", 4, "MostraItemCliForVar",
@@ -126,7 +131,9 @@ QString sidebarEnablingStatement(const QString& company) {
         .singleTable("MG5E_OPZIONI", "MG5E_DITTA_CG18", "ITMCLIFORVAR")
         .singleTable("MG5F_DIMECONF", "MG5F_DITTA_CG18", "ITMPRIELA");
     statement.line("   , CASE").line("       WHEN ");
-    statement.exists("MG5G_RAGGVAR", "MG5G_DITTA_CG18").line("           AND").exists("MG5E_OPZIONI", "MG5E_DITTA_CG18");
+    statement.exists("MG5G_RAGGVAR", "MG5G_DITTA_CG18")
+        .line("           AND")
+        .exists("MG5E_OPZIONI", "MG5E_DITTA_CG18");
     statement.wideEnd("ITMRAGVAR");
     statement.line("   ,   1 AS ITMCONFIGART");
     statement.line("   , CASE").line("       WHEN ");

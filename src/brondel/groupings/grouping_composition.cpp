@@ -45,7 +45,7 @@ const QString noGroupingsMessage = QStringLiteral("L'elemento di variante selezi
 constexpr qint32 red = 255;
 
 // The controls a variant with the groupings flag enables, and one without disables.
-const std::initializer_list<const char*> commands = {"TXT_RAGGRUPP", "BTN_CERCASX", "BTN_ADD", "BTN_ADDALL",
+const std::initializer_list<const char*> commands = {"TXT_RAGGRUPP", "BTN_CERCASX", "BTN_ADD",    "BTN_ADDALL",
                                                      "BTN_CERCADX",  "BTN_DEL",     "BTN_DELALL", "BTN_SU",
                                                      "BTN_GIU",      "BTN_VIEW"};
 
@@ -55,7 +55,7 @@ struct CommandDesign {
     const char* caption;
 };
 const CommandDesign commandButtons[] = {
-    {"BTN_CERCASX", "Cerca"}, {"BTN_ADD", ">"},  {"BTN_ADDALL", ">>"}, {"BTN_DEL", "<"},       {"BTN_DELALL", "<<"},
+    {"BTN_CERCASX", "Cerca"}, {"BTN_ADD", ">"}, {"BTN_ADDALL", ">>"}, {"BTN_DEL", "<"},       {"BTN_DELALL", "<<"},
     {"BTN_CERCADX", "Cerca"}, {"BTN_SU", "Su"}, {"BTN_GIU", "Giù"},   {"BTN_VIEW", "Albero"},
 };
 
@@ -67,12 +67,9 @@ const GridColumn optionColumns[] = {
 };
 
 const GridColumn compositionColumns[] = {
-    {"MG5H_SEQOPZIONE", "Seq.", 480, true},
-    {"MG5H_OPZIONE_MG5E", "Cod. opzione", 1170, true},
-    {"MG5E_DESCR", "Descr. opzione", 1320, true},
-    {"MG5H_DESCR", "Descr. nel raggruppamento", 2625, true},
-    {"MG5H_DITTA_CG18", "ditta", 100, false},
-    {"MG5H_CODICEVAR_MG5F", "config", 100, false},
+    {"MG5H_SEQOPZIONE", "Seq.", 480, true},       {"MG5H_OPZIONE_MG5E", "Cod. opzione", 1170, true},
+    {"MG5E_DESCR", "Descr. opzione", 1320, true}, {"MG5H_DESCR", "Descr. nel raggruppamento", 2625, true},
+    {"MG5H_DITTA_CG18", "ditta", 100, false},     {"MG5H_CODICEVAR_MG5F", "config", 100, false},
     {"MG5H_RAGGR_MG5G", "raggr", 100, false},
 };
 
@@ -100,7 +97,9 @@ GroupingComposition::GroupingComposition(FRMMG_BRONDEL& form) : ConsoleSection(f
 
 GroupingComposition::~GroupingComposition() = default;
 
-void GroupingComposition::setMousePointer(int pointer) const { required(factory()->screen())->setMousePointer(pointer); }
+void GroupingComposition::setMousePointer(int pointer) const {
+    required(factory()->screen())->setMousePointer(pointer);
+}
 
 QString GroupingComposition::optionKey(const QVariant& option) {
     QString text = automation::cstr(option);
@@ -165,8 +164,8 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
     form().createControl<host::Edit>(description);
 
     const host::Geometry area = layout.grid();
-    form().createControl<host::Grid>(FRMMG_BRONDEL::design(
-        "GRD_RAGGR_MG5E", ControlKind::Grid, {area.left, area.top, OptionsWidth, area.height}, panel));
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_RAGGR_MG5E", ControlKind::Grid,
+                                                           {area.left, area.top, OptionsWidth, area.height}, panel));
     const host::Geometry stripAt{area.left + OptionsWidth + FormLayout::Margin, area.top, StripWidth, area.height};
     createCommands(form().createControl<host::GroupBox>(
         FRMMG_BRONDEL::design("GRB_RAGVAR", ControlKind::GroupBox, stripAt, panel, 1)));
@@ -176,7 +175,8 @@ void GroupingComposition::createControls(const std::shared_ptr<host::Panel>& pan
     host::ControlDesign tree = FRMMG_BRONDEL::design("TvDim", ControlKind::TreeView, rightAt, panel);
     tree.visible = false;
     const auto treeView = form().createControl<host::TreeView>(tree);
-    host::ControlDesign images = FRMMG_BRONDEL::design("IML_TVDIM", ControlKind::ImageList, FormLayout::hidden(), panel);
+    host::ControlDesign images =
+        FRMMG_BRONDEL::design("IML_TVDIM", ControlKind::ImageList, FormLayout::hidden(), panel);
     images.visible = false;
     const auto imageList = form().createControl<host::ImageList>(images);
     for (const auto& image : treeImages)
@@ -227,8 +227,7 @@ void GroupingComposition::connectControls() {
     connect(button("BTN_CERCASX")->Click, &GroupingComposition::BTN_CERCASX_Click);
     connect(button("BTN_CERCADX")->Click, &GroupingComposition::BTN_CERCADX_Click);
     connect(button("BTN_VIEW")->Click, &GroupingComposition::BTN_VIEW_Click);
-    connect(control<host::MenuButton>("CMD_RINUMERA")->MenuItemClick,
-            &GroupingComposition::CMD_RINUMERA_MenuItemClick);
+    connect(control<host::MenuButton>("CMD_RINUMERA")->MenuItemClick, &GroupingComposition::CMD_RINUMERA_MenuItemClick);
 }
 
 void GroupingComposition::initGrids() {
@@ -284,8 +283,8 @@ void GroupingComposition::MostraItemRagVar() {
                 const std::shared_ptr<ado::Recordset> found = execute(request.statement);
                 groupingFound_ = hasCurrentRow(found);
                 if (request.fields.size() > 1 && request.fields[1].target)
-                    request.fields[1].target->setText(groupingFound_ ? automation::cstr(found->value(request.fields[1].column))
-                                                                     : QString());
+                    request.fields[1].target->setText(
+                        groupingFound_ ? automation::cstr(found->value(request.fields[1].column)) : QString());
                 bool cancel = false;
                 openGrouping(cancel);
             }

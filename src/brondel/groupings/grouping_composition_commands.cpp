@@ -2,8 +2,8 @@
 // the description of an option in the grouping.
 #include "brondel/groupings/grouping_composition.h"
 
-#include "brondel/console/object_required.h"
 #include "brondel/console/frmmg_brondel.h"
+#include "brondel/console/object_required.h"
 #include "brondel/groupings/grouping_statements.h"
 #include "brondel/variants/variant_configurator.h"
 
@@ -118,9 +118,9 @@ void GroupingComposition::BTN_ADDALL_Click() {
 void GroupingComposition::Delete_MG5H_COMPRAGVAR() {
     automation::reraise("Delete_MG5H_COMPRAGVAR", [this] {
         const std::shared_ptr<ado::Recordset> rows = required(grid("GRD_RAGGR_MG5H")->dataSource());
-        execute(GroupingStatements::deleteOption(company(), automation::cstr(rows->value(QStringLiteral("MG5H_CODICEVAR_MG5F"))),
-                                                 grouping(), automation::cint(rows->value(sequenceColumn)),
-                                                 automation::cstr(rows->value(compositionOption))));
+        execute(GroupingStatements::deleteOption(
+            company(), automation::cstr(rows->value(QStringLiteral("MG5H_CODICEVAR_MG5F"))), grouping(),
+            automation::cint(rows->value(sequenceColumn)), automation::cstr(rows->value(compositionOption))));
         Riordina_MG5H();
     });
 }
@@ -142,7 +142,8 @@ void GroupingComposition::BTN_DEL_Click() {
         if (!compositionShown() || !rows)
             return;
         const QString option = automation::cstr(rows->value(compositionOption));
-        if (!form().section<VariantConfigurator>().ControlloValiditaEliminazione(variant(), grouping(), GroupingStatements::oneOption(option)))
+        if (!form().section<VariantConfigurator>().ControlloValiditaEliminazione(variant(), grouping(),
+                                                                                 GroupingStatements::oneOption(option)))
             return;
         allOrNothing([this] { Delete_MG5H_COMPRAGVAR(); });
         LOADGRID_RAGGR_MG5H();
@@ -164,7 +165,8 @@ void GroupingComposition::BTN_DELALL_Click() {
         const std::shared_ptr<ado::Recordset> all = rows->clone();
         for (all->moveFirst(); !all->isEof(); all->moveNext())
             options << automation::cstr(all->value(compositionOption));
-        if (!form().section<VariantConfigurator>().ControlloValiditaEliminazione(variant(), grouping(), GroupingStatements::optionList(options)))
+        if (!form().section<VariantConfigurator>().ControlloValiditaEliminazione(
+                variant(), grouping(), GroupingStatements::optionList(options)))
             return;
         DeleteALL_MG5H_COMPRAGVAR();
         LOADGRID_RAGGR_MG5H();

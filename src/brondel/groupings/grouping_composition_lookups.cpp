@@ -94,8 +94,7 @@ void GroupingComposition::Pobj_LookUp_Add_OnSelection(const QString&, std::share
     });
 }
 
-void GroupingComposition::AggiungiComp(const QString& code, const QString& group, const QString& option,
-                                       int position) {
+void GroupingComposition::AggiungiComp(const QString& code, const QString& group, const QString& option, int position) {
     automation::reraise("AggiungiComp", [&] {
         const auto composition = grid("GRD_RAGGR_MG5H");
         composition->setDataSource(nullptr);

@@ -66,8 +66,7 @@ const GridColumn gridColumns[] = {
 
 }  // namespace
 
-GroupingList::GroupingList(FRMMG_BRONDEL& form)
-    : ConsoleSection(form, 1), frame_(addFrame("DTS_Raggruppamenti")) {}
+GroupingList::GroupingList(FRMMG_BRONDEL& form) : ConsoleSection(form, 1), frame_(addFrame("DTS_Raggruppamenti")) {}
 
 GroupingList::~GroupingList() = default;
 
@@ -79,8 +78,9 @@ void GroupingList::createControls(const std::shared_ptr<host::Panel>& panel) {
     const auto group = form().createControl<host::GroupBox>(box);
     for (int row = 0; row < int(std::size(fields)); ++row) {
         const EditDesign& field = fields[row];
-        host::ControlDesign label = FRMMG_BRONDEL::design(QStringLiteral("LBL_") + QString::fromLatin1(field.name).mid(4),
-                                                          ControlKind::Label, layout.label(row), group);
+        host::ControlDesign label =
+            FRMMG_BRONDEL::design(QStringLiteral("LBL_") + QString::fromLatin1(field.name).mid(4), ControlKind::Label,
+                                  layout.label(row), group);
         label.caption = QString::fromLatin1(field.label);
         form().createControl<host::Label>(label);
         host::Geometry at = layout.field(row);
@@ -99,11 +99,10 @@ void GroupingList::createControls(const std::shared_ptr<host::Panel>& panel) {
         form().createControl<host::Edit>(edit);
     }
     const host::Geometry rank = layout.field(0);
-    host::ControlDesign description =
-        FRMMG_BRONDEL::design("TXT_DESCPROGR", ControlKind::Edit,
-                              {rank.left + RankWidth + FormLayout::Margin, rank.top,
-                               rank.width - RankWidth - FormLayout::Margin, rank.height},
-                              group);
+    host::ControlDesign description = FRMMG_BRONDEL::design("TXT_DESCPROGR", ControlKind::Edit,
+                                                            {rank.left + RankWidth + FormLayout::Margin, rank.top,
+                                                             rank.width - RankWidth - FormLayout::Margin, rank.height},
+                                                            group);
     description.caption = QStringLiteral("Descrizione variante");
     description.maxLength = 40;
     description.enabled = false;
@@ -118,8 +117,7 @@ void GroupingList::createControls(const std::shared_ptr<host::Panel>& panel) {
 void GroupingList::connectControls() {
     const auto edit = [this](const char* name) { return control<host::Edit>(QString::fromLatin1(name)); };
     connect(control<host::Grid>("GRD_RAGGRUP")->DataFormatEXT, &GroupingList::GRD_RAGGRUP_DataFormatEXT);
-    connect(control<host::GridNavigator>("GNV_RAGGRUP")->AfterButtonClick,
-            &GroupingList::GNV_RAGGRUP_AfterButtonClick);
+    connect(control<host::GridNavigator>("GNV_RAGGRUP")->AfterButtonClick, &GroupingList::GNV_RAGGRUP_AfterButtonClick);
     connect(edit("TXT_PROGRAGGR")->StartDecode, &GroupingList::TXT_PROGRAGGR_StartDecode);
     connect(edit("TXT_PROGRAGGR")->StartLookup, &GroupingList::TXT_PROGRAGGR_StartLookup);
     connect(edit("TXT_PROGRAGGR")->Validate, &GroupingList::TXT_PROGRAGGR_Validate);
@@ -144,13 +142,9 @@ void GroupingList::show() { MostraItemRaggruppamenti(); }
 
 void GroupingList::releaseRecordsets() { frame_.releaseRecordset(); }
 
-QString GroupingList::variantCode() const {
-    return VariantCode::ProgressivoToCodice(control("TXT_PROGRAGGR")->text());
-}
+QString GroupingList::variantCode() const { return VariantCode::ProgressivoToCodice(control("TXT_PROGRAGGR")->text()); }
 
-bool GroupingList::isAdding() const {
-    return frame_.frame() && frame_.frame()->status() == host::frame_status::Adding;
-}
+bool GroupingList::isAdding() const { return frame_.frame() && frame_.frame()->status() == host::frame_status::Adding; }
 
 void GroupingList::ConfigurazioneVirtualFrameRaggrup() {
     automation::reraise("ConfigurazioneVirtualFrameRaggrup", [this] {

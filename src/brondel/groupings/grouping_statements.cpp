@@ -82,18 +82,17 @@ QString GroupingStatements::groupings(const QString& company, const QString& var
 QString GroupingStatements::variantDecodeCondition() { return SqlText(" AND MG5F_INDPROGCONFIG <> 1 "); }
 
 QString GroupingStatements::variantLookupStatement(const QString& hostStatement) {
-    return QString(hostStatement)
-        .replace(QStringLiteral("ORDER BY"), SqlText("AND MG5F_INDPROGCONFIG <> 1 ORDER BY"));
+    return QString(hostStatement).replace(QStringLiteral("ORDER BY"), SqlText("AND MG5F_INDPROGCONFIG <> 1 ORDER BY"));
 }
 
 QString GroupingStatements::selectorVariants(const QString& company) {
-    return SqlText(" SELECT * FROM MG5F_DIMECONF ", " WHERE MG5F_DITTA_CG18 = ", company, " AND MG5F_INDPROGCONFIG <> 1 ",
-                   " ORDER BY MG5F_CODICEVAR ");
+    return SqlText(" SELECT * FROM MG5F_DIMECONF ", " WHERE MG5F_DITTA_CG18 = ", company,
+                   " AND MG5F_INDPROGCONFIG <> 1 ", " ORDER BY MG5F_CODICEVAR ");
 }
 
 QString GroupingStatements::variant(const QString& company, const QString& variant) {
-    return SqlText(" SELECT", "    *", " FROM", "    MG5F_DIMECONF", " WHERE", "    MG5F_DITTA_CG18 = ", company, " AND",
-                   "    MG5F_CODICEVAR  = '", variant, "'", " ORDER BY", "    MG5F_CODICEVAR");
+    return SqlText(" SELECT", "    *", " FROM", "    MG5F_DIMECONF", " WHERE", "    MG5F_DITTA_CG18 = ", company,
+                   " AND", "    MG5F_CODICEVAR  = '", variant, "'", " ORDER BY", "    MG5F_CODICEVAR");
 }
 
 QString GroupingStatements::variantOptions(const QString& company, const QString& variant) {
@@ -164,7 +163,10 @@ QString GroupingStatements::deleteOption(const QString& company, const QString& 
 }
 
 QString GroupingStatements::deleteAll(const QString& company, const QString& variant, const QString& grouping) {
-    return SqlText().line("   DELETE ").line("   MG5H_COMPRAGVAR ").line(groupingConditions(company, variant, grouping));
+    return SqlText()
+        .line("   DELETE ")
+        .line("   MG5H_COMPRAGVAR ")
+        .line(groupingConditions(company, variant, grouping));
 }
 
 QString GroupingStatements::updateDescription(const QString& company, const QString& variant, const QString& grouping,
@@ -215,8 +217,8 @@ QString GroupingStatements::closeGap(const QString& company, const QString& vari
 }
 
 QString GroupingStatements::treeVariant(const QString& company, const QString& variant) {
-    return SqlText(" SELECT", "    *", " FROM", "    MG5F_DIMECONF", " WHERE", "    MG5F_DITTA_CG18 = ", company, " AND",
-                   "    MG5F_FLGRAGGR   = 1 AND ", "    MG5F_CODICEVAR  = '", variant, "'", " ORDER BY",
+    return SqlText(" SELECT", "    *", " FROM", "    MG5F_DIMECONF", " WHERE", "    MG5F_DITTA_CG18 = ", company,
+                   " AND", "    MG5F_FLGRAGGR   = 1 AND ", "    MG5F_CODICEVAR  = '", variant, "'", " ORDER BY",
                    "    MG5F_CODICEVAR");
 }
 

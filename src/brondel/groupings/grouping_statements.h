@@ -40,8 +40,8 @@ public:
                                 const QString& option);
     static QString deleteAll(const QString& company, const QString& variant, const QString& grouping);
     // The description of an option in the grouping; an empty one stores NULL.
-    static QString updateDescription(const QString& company, const QString& variant, const QString& grouping,
-                                     int seq, const QString& option, const QString& description);
+    static QString updateDescription(const QString& company, const QString& variant, const QString& grouping, int seq,
+                                     const QString& option, const QString& description);
 
     // The search lists and what their picks run.
     static QString optionsList(const QString& company, const QString& variant);

@@ -34,7 +34,7 @@ QString GroupingComposition::ChiaveNodoRaggruppamento(const QString& variant, co
 }
 
 QString GroupingComposition::ChiaveNodoOpzione(const QString& variant, const QString& grouping, int seq,
-                                                const QString& option) {
+                                               const QString& option) {
     return QStringLiteral("O|") + variant + QStringLiteral("|") + grouping + QStringLiteral("|") +
            (QStringLiteral("0000") + QString::number(seq)).right(4) + QStringLiteral("@") + option +
            QStringLiteral("|");
@@ -76,7 +76,8 @@ void GroupingComposition::CaricaTvDim() {
             const QString variantKey = ChiaveNodoVariante(code);
             tree->addNode(QString(), variantKey, automation::cstr(variants->value(QStringLiteral("MG5F_DESCR_VAR"))),
                           closed, open);
-            const std::shared_ptr<ado::Recordset> groupings = execute(GroupingStatements::treeGroupings(company(), code));
+            const std::shared_ptr<ado::Recordset> groupings =
+                execute(GroupingStatements::treeGroupings(company(), code));
             for (; hasCurrentRow(groupings); groupings->moveNext()) {
                 const QString grouping = automation::cstr(groupings->value(QStringLiteral("MG5G_CODRAGGVAR")));
                 const QVariant description = groupings->value(QStringLiteral("MG5G_DESCRRAGGVAR"));
@@ -88,11 +89,12 @@ void GroupingComposition::CaricaTvDim() {
                 const std::shared_ptr<ado::Recordset> members =
                     execute(GroupingStatements::treeOptions(company(), code, grouping));
                 for (; hasCurrentRow(members); members->moveNext()) {
-                    tree->addNode(groupingKey,
-                                  ChiaveNodoOpzione(code, grouping,
-                                                    automation::cint(members->value(QStringLiteral("MG5H_SEQOPZIONE"))),
-                                                    automation::cstr(members->value(QStringLiteral("MG5H_OPZIONE_MG5E")))),
-                                  automation::cstr(members->value(QStringLiteral("MG5E_DESCR"))), option, option);
+                    tree->addNode(
+                        groupingKey,
+                        ChiaveNodoOpzione(code, grouping,
+                                          automation::cint(members->value(QStringLiteral("MG5H_SEQOPZIONE"))),
+                                          automation::cstr(members->value(QStringLiteral("MG5H_OPZIONE_MG5E")))),
+                        automation::cstr(members->value(QStringLiteral("MG5E_DESCR"))), option, option);
                 }
             }
         }

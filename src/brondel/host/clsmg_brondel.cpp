@@ -147,7 +147,8 @@ QVariant CLSMG_BRONDEL::closeForm() {
         [this] { required(required(activeDll())->clsGlobal())->setCurrentModule(activeDll()); },
         [this] { required(required(activeDll())->activeNavigator())->setCurrentModule(activeDll()); },
         [this] { required(form_)->unload(); },
-        automation::ifElse([this] { return required(form_)->attachedHost() == nullptr; }, {[&closed] { closed = true; }}),
+        automation::ifElse([this] { return required(form_)->attachedHost() == nullptr; },
+                           {[&closed] { closed = true; }}),
     });
     return closed;
 }

@@ -8,9 +8,9 @@
 #include "automation/registry.h"
 #include "automation/typelib.h"
 
+#include <dlfcn.h>
 #include <QFileInfo>
 #include <QString>
-#include <dlfcn.h>
 
 namespace {
 
@@ -76,8 +76,9 @@ int32_t DllRegisterServer(const char* registryPath) {
 }
 
 int32_t DllUnregisterServer(const char* registryPath) {
-    return registration(registryPath,
-                        [](automation::ComponentRegistry& registry) { registry.unregisterLibrary(brondel::typeLibrary()); });
+    return registration(registryPath, [](automation::ComponentRegistry& registry) {
+        registry.unregisterLibrary(brondel::typeLibrary());
+    });
 }
 
 int32_t DllCanUnloadNow() {

@@ -32,10 +32,14 @@ void NavigatorHooks::setNavigator(std::shared_ptr<host::Navigator> navigator) {
         navigator_->BeforeChangeDitta.connect([this](bool& cancel) { gclsActiveNavigator_BeforeChangeDitta(cancel); });
     beforeExportToOffice_ = navigator_->BeforeExportToOffice.connect(
         [this](bool& cancel, QVariant& target) { gclsActiveNavigator_BeforeExportToOffice(cancel, target); });
-    layoutModel_ = navigator_->InitializeLayoutObjectModel.connect(
-        [this](std::shared_ptr<host::LayoutObjectModel>& model) { gclsActiveNavigator_InitializeLayoutObjectModel(model); });
-    scriptModel_ = navigator_->InitializeScriptObjectModel.connect(
-        [this](std::shared_ptr<host::ScriptObjectModel>& model) { gclsActiveNavigator_InitializeScriptObjectModel(model); });
+    layoutModel_ =
+        navigator_->InitializeLayoutObjectModel.connect([this](std::shared_ptr<host::LayoutObjectModel>& model) {
+            gclsActiveNavigator_InitializeLayoutObjectModel(model);
+        });
+    scriptModel_ =
+        navigator_->InitializeScriptObjectModel.connect([this](std::shared_ptr<host::ScriptObjectModel>& model) {
+            gclsActiveNavigator_InitializeScriptObjectModel(model);
+        });
 }
 
 void NavigatorHooks::disconnect() {
@@ -64,19 +68,20 @@ void NavigatorHooks::gclsActiveNavigator_BeforeExportToOffice(bool& cancel, QVar
     automation::runIgnoringErrors({ifElse([this, &cancel] { return !cancel && console_.isActive(); },
                                           {
                                               [this] {
-                                                  inform(QStringLiteral("Il programma non implementa la funzionalità "
-                                                                        "di esportazione dei dati verso office"));
+                                                  inform(
+                                                      QStringLiteral("Il programma non implementa la funzionalità "
+                                                                     "di esportazione dei dati verso office"));
                                               },
                                               [&cancel] { cancel = true; },
                                           })});
 }
 
 void NavigatorHooks::gclsActiveNavigator_InitializeLayoutObjectModel(std::shared_ptr<host::LayoutObjectModel>& model) {
-    automation::runIgnoringErrors({ifElse([this] { return required(console_.activeDll())->isActive(); },
-                                          {[this, &model] {
-                                              std::shared_ptr<host::Object> form = required(console_.form())->window();
-                                              required(model)->addForm(FRMMG_BRONDEL::description(), form, 0, 0, 0);
-                                          }})});
+    automation::runIgnoringErrors(
+        {ifElse([this] { return required(console_.activeDll())->isActive(); }, {[this, &model] {
+                    std::shared_ptr<host::Object> form = required(console_.form())->window();
+                    required(model)->addForm(FRMMG_BRONDEL::description(), form, 0, 0, 0);
+                }})});
 }
 
 void NavigatorHooks::gclsActiveNavigator_InitializeScriptObjectModel(std::shared_ptr<host::ScriptObjectModel>& model) {

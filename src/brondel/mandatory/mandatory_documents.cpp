@@ -45,17 +45,21 @@ std::shared_ptr<host::Grid> MandatoryByDocument::grid() const { return control<h
 
 std::shared_ptr<host::Edit> MandatoryByDocument::documentField() const { return control<host::Edit>("TXT_CODDOC"); }
 
-void MandatoryByDocument::setMousePointer(int pointer) const { required(factory()->screen())->setMousePointer(pointer); }
+void MandatoryByDocument::setMousePointer(int pointer) const {
+    required(factory()->screen())->setMousePointer(pointer);
+}
 
 void MandatoryByDocument::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     int left = FormLayout::Margin;
-    host::ControlDesign label = FRMMG_BRONDEL::design("LBL_RICDOC", ControlKind::Label, searchRow(left, LabelWidth), panel);
+    host::ControlDesign label =
+        FRMMG_BRONDEL::design("LBL_RICDOC", ControlKind::Label, searchRow(left, LabelWidth), panel);
     label.caption = QStringLiteral("Ricerca documento");
     form().createControl<host::Label>(label);
     left += LabelWidth;
 
-    host::ControlDesign code = FRMMG_BRONDEL::design("TXT_CODDOC", ControlKind::Edit, searchRow(left, CodeWidth), panel);
+    host::ControlDesign code =
+        FRMMG_BRONDEL::design("TXT_CODDOC", ControlKind::Edit, searchRow(left, CodeWidth), panel);
     code.caption = QStringLiteral("Codice documento");
     code.upperCase = true;
     code.maxLength = 14;
@@ -89,9 +93,7 @@ void MandatoryByDocument::createControls(const std::shared_ptr<host::Panel>& pan
 
 void MandatoryByDocument::show() { MostraItemObbDoc(); }
 
-void MandatoryByDocument::releaseRecordsets() {
-    closeAndRelease(RstObbDoc);
-}
+void MandatoryByDocument::releaseRecordsets() { closeAndRelease(RstObbDoc); }
 
 void MandatoryByDocument::MostraItemObbDoc() {
     showPanel();
@@ -114,11 +116,11 @@ void MandatoryByDocument::INITGRID_OBBDOC() {
         const std::shared_ptr<ado::Recordset> rows = required(RstObbDoc);
         SpuntaColonne = QList<QVariant>(qMax(0, rows->fields().count() - 1));
         defineVariantColumns(*grid(), *rows, documentColumn, QStringLiteral("Codice Documento"),
-                                     [this](const QString& field, int index) {
-                                         bool checked = false;
-                                         DefaultSpuntaColonne(field, index, checked);
-                                         return checked;
-                                     });
+                             [this](const QString& field, int index) {
+                                 bool checked = false;
+                                 DefaultSpuntaColonne(field, index, checked);
+                                 return checked;
+                             });
         SettingHeaderCheck = false;
     });
 }
@@ -143,7 +145,7 @@ void MandatoryByDocument::GRD_OBBDOC_SelectionBoxClick(const host::GridRow&, con
             SettingHeaderCheck = false;
         }
         SalvataggioDB_MG5J(column, automation::cstr(required(RstObbDoc)->value(documentColumn)),
-                                   before == QLatin1String("0") ? 1 : 0);
+                           before == QLatin1String("0") ? 1 : 0);
     });
 }
 
@@ -200,8 +202,7 @@ void MandatoryByDocument::TXT_CODDOC_StartLookup(host::LookupRequest& request) {
 
 void MandatoryByDocument::TXT_CODDOC_StartDecode(host::DecodeRequest& request) {
     automation::reraise("TXT_CODDOC_StartDecode", [&] {
-        const host::DecodeRequest decode =
-            decodeService()->documentDecode(automation::cstr(documentField()->text()));
+        const host::DecodeRequest decode = decodeService()->documentDecode(automation::cstr(documentField()->text()));
         request.statement = decode.statement;
         request.fields = decode.fields;
         // The first field is the code, the second its description.

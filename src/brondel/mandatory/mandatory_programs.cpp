@@ -64,8 +64,8 @@ void MandatoryByProgram::createControls(const std::shared_ptr<host::Panel>& pane
         {FormLayout::Margin, TitleTop, area.width - FormLayout::Margin, TitleHeight - FormLayout::Margin}, panel);
     title.caption = QStringLiteral("Configurazioni attive");
     form().createControl<host::Label>(title);
-    form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_OBBPRORIEP", ControlKind::Grid,
-                                                          {0, SummaryTop, area.width, area.height - SummaryTop}, panel));
+    form().createControl<host::Grid>(FRMMG_BRONDEL::design(
+        "GRD_OBBPRORIEP", ControlKind::Grid, {0, SummaryTop, area.width, area.height - SummaryTop}, panel));
 
     connect(tree()->NodeClick, &MandatoryByProgram::TRV_MENU_NodeClick);
     connect(detail()->CheckEditToggleClick, &MandatoryByProgram::GRD_OBBPRO_CheckEditToggleClick);
@@ -112,9 +112,8 @@ void MandatoryByProgram::InitTreeProgrammi() {
 }
 
 void MandatoryByProgram::RefreshTRV_MENU() {
-    automation::reraise("RefreshTRV_MENU", [this] {
-        tree()->mark(execute(MandatoryStatements::markedEntries(company())));
-    });
+    automation::reraise("RefreshTRV_MENU",
+                        [this] { tree()->mark(execute(MandatoryStatements::markedEntries(company()))); });
 }
 
 void MandatoryByProgram::TRV_MENU_NodeClick(const host::MenuNode& node) {
@@ -128,16 +127,15 @@ void MandatoryByProgram::Load_RstObbPro() {
         detail()->setDataSource(nullptr);
         if (name.isEmpty())
             return;
-        const std::shared_ptr<ado::Recordset> variants =
-            execute(MandatoryStatements::programVariants(company(), name));
+        const std::shared_ptr<ado::Recordset> variants = execute(MandatoryStatements::programVariants(company(), name));
         // Without rows (no variant left) the grid shows none rather than another program's.
         CreaRst_Prog();
         if (hasCurrentRow(variants)) {
             for (; !variants->isEof(); variants->moveNext()) {
                 RstObbPro->addNew();
                 RstObbPro->setValue(codeField, variants->value(codeField));
-                RstObbPro->setValue(flagField, FRMMG_BRONDEL::ValoreODefault(
-                                                   variants->value(QStringLiteral("MG5J_FLGOBBLIG")), 0));
+                RstObbPro->setValue(
+                    flagField, FRMMG_BRONDEL::ValoreODefault(variants->value(QStringLiteral("MG5J_FLGOBBLIG")), 0));
                 RstObbPro->update();
             }
             RstObbPro->moveFirst();
@@ -162,10 +160,10 @@ void MandatoryByProgram::INITGRID_OBBPRO() {
         // The value list reads the variants' descriptions on the console's connection.
         layout->initialize(host(), nullptr, codeField, 0);
         grid->setColumnLayout(layout);
-        layout->addValueListColumn(codeField, MandatoryStatements::variantList(company()),
-                                   QStringLiteral("Variante"), VariantWidth);
-        layout->addCheckColumn(flagField, QStringLiteral("Obbligatorio"), QStringLiteral("1"), QStringLiteral("0"), false,
-                               FlagWidth, true);
+        layout->addValueListColumn(codeField, MandatoryStatements::variantList(company()), QStringLiteral("Variante"),
+                                   VariantWidth);
+        layout->addCheckColumn(flagField, QStringLiteral("Obbligatorio"), QStringLiteral("1"), QStringLiteral("0"),
+                               false, FlagWidth, true);
         grid->endColumnDefinition();
         grid->setEditable(true);
         grid->setColumnAlignment(flagField, CentredSetting);
@@ -176,15 +174,13 @@ void MandatoryByProgram::INITGRID_OBBPRO() {
 }
 
 void MandatoryByProgram::Load_RstObbProRiep() {
-    automation::reraise("Load_RstObbProRiep", [this] {
-        RstObbProRiep = loadWorkingTable(MandatoryStatements::Pivot::Programs);
-    });
+    automation::reraise("Load_RstObbProRiep",
+                        [this] { RstObbProRiep = loadWorkingTable(MandatoryStatements::Pivot::Programs); });
 }
 
 void MandatoryByProgram::INITGRID_OBBPRORIEP() {
     automation::reraise("INITGRID_OBBPRORIEP", [this] {
-        defineVariantColumns(*summary(), *required(RstObbProRiep), programField, QStringLiteral("Programmi"),
-                                     nullptr);
+        defineVariantColumns(*summary(), *required(RstObbProRiep), programField, QStringLiteral("Programmi"), nullptr);
         summary()->setDataSource(RstObbProRiep);
     });
 }
@@ -199,7 +195,7 @@ QString MandatoryByProgram::Decode_Programma(const QString& name) {
 void MandatoryByProgram::GRD_OBBPRO_CheckEditToggleClick(const host::GridRow&, const QString&, const QString& value) {
     automation::reraise("GRD_OBBPRO_CheckEditToggleClick", [&] {
         SalvataggioDB_MG5J(automation::cstr(required(RstObbPro)->value(codeField)), selectedName(),
-                                   automation::cint(value));
+                           automation::cint(value));
         RefreshTRV_MENU();
         summary()->setDataSource(nullptr);
         Load_RstObbProRiep();

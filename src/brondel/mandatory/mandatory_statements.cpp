@@ -9,10 +9,10 @@ namespace {
 // The pieces in which the two working tables differ.
 struct PivotText {
     const char* table;
-    const char* firstColumn;    // its definition in the working table
-    const char* objectColumn;   // the row's object
-    const char* flag;           // the CASE that gives a cell
-    const char* from;           // the objects' table
+    const char* firstColumn;   // its definition in the working table
+    const char* objectColumn;  // the row's object
+    const char* flag;          // the CASE that gives a cell
+    const char* from;          // the objects' table
     const char* objectJoin;
     const char* companyFilter;  // the filter on the company
     const char* orderBy;
@@ -66,9 +66,7 @@ QString MandatoryStatements::columnDefinitions(const QString& columnList) {
     return definitions.replace(QLatin1Char(','), QStringLiteral(" TINYINT , ")) + QStringLiteral(" TINYINT)");
 }
 
-QString MandatoryStatements::dropWorkingTable(Pivot pivot) {
-    return SqlText("DROP TABLE ", pivotText(pivot).table);
-}
+QString MandatoryStatements::dropWorkingTable(Pivot pivot) { return SqlText("DROP TABLE ", pivotText(pivot).table); }
 
 QString MandatoryStatements::createWorkingTable(Pivot pivot, const QString& columnDefinitions) {
     const PivotText& pieces = pivotText(pivot);
@@ -83,8 +81,7 @@ QString MandatoryStatements::fillWorkingTable(Pivot pivot, const QString& compan
     // The column list is a value inside the dynamic statement's literal.
     return SqlText()
         .line("          DECLARE @query NVARCHAR(4000) ")
-        .line(" SET @query = N'INSERT INTO ", pieces.table, " SELECT ", object,
-              ",  ")
+        .line(" SET @query = N'INSERT INTO ", pieces.table, " SELECT ", object, ",  ")
         .line(columnList, " ")
         .line(" FROM ")
         .line(" (SELECT  ", object, " ")
@@ -111,9 +108,7 @@ QString MandatoryStatements::fillWorkingTable(Pivot pivot, const QString& compan
         .line(" ", SqlText::crlf);
 }
 
-QString MandatoryStatements::workingRows(Pivot pivot) {
-    return SqlText(pivotText(pivot).rows);
-}
+QString MandatoryStatements::workingRows(Pivot pivot) { return SqlText(pivotText(pivot).rows); }
 
 QString MandatoryStatements::exception(const QString& company, const QString& code, const QString& object) {
     return SqlText()

@@ -35,9 +35,9 @@ namespace {
 const QString descriptionColumn = QStringLiteral("TBL_DESCRIZIONE");
 
 const GridColumn columns[] = {
-    {"TBL_CODICEVAR", "Variante", 1000, true},  {"TBL_DESCROPZIONE", "Valore", 2235, true},
+    {"TBL_CODICEVAR", "Variante", 1000, true},      {"TBL_DESCROPZIONE", "Valore", 2235, true},
     {"TBL_DESCRIZIONE", "Descrizione", 7500, true}, {"TBL_OPZIONE", "opzione", 100, false},
-    {"TBL_CLIFOR", "clifor", 100, false},       {"CHIAVE", "chiave", 100, false},
+    {"TBL_CLIFOR", "clifor", 100, false},           {"CHIAVE", "chiave", 100, false},
 };
 
 // The party's data the decode fills, in the decode's order.
@@ -70,15 +70,14 @@ const FieldDesign fields[] = {
 }  // namespace
 
 OptionCustomersSuppliers::OptionCustomersSuppliers(FRMMG_BRONDEL& form, OptionLanguages& languages)
-    : ConsoleSection(form, 4),
-      variantTexts_(form),
-      languages_(languages),
+    : ConsoleSection(form, 4), variantTexts_(form), languages_(languages),
       table_(QStringLiteral("##CLIFOR_"), &OptionStatements::createCustomerSupplierTable) {}
 
 void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, 5, 2, LabelWidth, FieldWidth);
-    host::ControlDesign box = FRMMG_BRONDEL::design("GRB_PARCLIFOR", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
+    host::ControlDesign box =
+        FRMMG_BRONDEL::design("GRB_PARCLIFOR", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
     box.caption = QStringLiteral("Cliente o fornitore");
     const auto group = form().createControl<host::GroupBox>(box);
 
@@ -87,16 +86,17 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
     form().createCodedCombo(QStringLiteral("CBO_CLIFOR"), group, layout.field(0));
     // Two columns of fields, beyond what a one-column field box holds.
     for (const FieldDesign& field : fields) {
-        host::ControlDesign edit = designWithCaption(field.name, ControlKind::Edit, layout.field(field.row, field.column),
-                                                     group, QString::fromUtf8(field.caption));
+        host::ControlDesign edit =
+            designWithCaption(field.name, ControlKind::Edit, layout.field(field.row, field.column), group,
+                              QString::fromUtf8(field.caption));
         edit.maxLength = field.maxLength;
         const bool code = qstrcmp(field.name, "TXT_CLIFOR") == 0;
         edit.numeric = code;
         edit.enabled = code;
         form().createControl<host::Edit>(edit);
-        form().createControl<host::Label>(designWithCaption(labelName(edit.name), ControlKind::Label,
-                                                            layout.label(field.row, field.column), group,
-                                                            field.label ? QString::fromUtf8(field.label) : edit.caption));
+        form().createControl<host::Label>(
+            designWithCaption(labelName(edit.name), ControlKind::Label, layout.label(field.row, field.column), group,
+                              field.label ? QString::fromUtf8(field.label) : edit.caption));
     }
     host::Geometry grid = layout.grid();
     grid.height += FormLayout::ButtonHeight + FormLayout::Margin;  // no navigator below it
@@ -114,9 +114,7 @@ void OptionCustomersSuppliers::createControls(const std::shared_ptr<host::Panel>
     connect(rows->DataFormatEXT, &OptionCustomersSuppliers::GRD_CLIFORVAR_DataFormatEXT);
 }
 
-void OptionCustomersSuppliers::releaseRecordsets() {
-    closeAndRelease(RstCliFor);
-}
+void OptionCustomersSuppliers::releaseRecordsets() { closeAndRelease(RstCliFor); }
 
 QString OptionCustomersSuppliers::kind() const {
     return automation::cstr(control<host::Combo>("CBO_CLIFOR")->currentCode());
@@ -170,9 +168,7 @@ void OptionCustomersSuppliers::TXT_CLIFOR_AfterItem(bool&) {
 }
 
 QString OptionCustomersSuppliers::TabellaCliFor() {
-    return automation::reraise("TabellaCliFor", [this] {
-        return workingTableName(table_);
-    });
+    return automation::reraise("TabellaCliFor", [this] { return workingTableName(table_); });
 }
 
 void OptionCustomersSuppliers::LoadDescrizioniCliFor_MG5S() {
@@ -214,9 +210,9 @@ void OptionCustomersSuppliers::SalvaDescrizioniCliFor_MG5S() {
     const QString kind = this->kind();
     const QString party = customerSupplier();
     const auto key = [&](const ado::Recordset& row) {
-        return OptionStatements::CustomerSupplierRow{company, automation::cstr(row.value(QStringLiteral("TBL_CODICEVAR"))),
-                                                     automation::cstr(row.value(QStringLiteral("TBL_OPZIONE"))), kind,
-                                                     party};
+        return OptionStatements::CustomerSupplierRow{
+            company, automation::cstr(row.value(QStringLiteral("TBL_CODICEVAR"))),
+            automation::cstr(row.value(QStringLiteral("TBL_OPZIONE"))), kind, party};
     };
     DescriptionWriters writers;
     writers.remove = [&](const ado::Recordset& row) {
@@ -237,16 +233,16 @@ void OptionCustomersSuppliers::SalvaDescrizioniCliFor_MG5S() {
 void OptionCustomersSuppliers::Insert_MG5S_VARCLIFOR(const QString& code, const QString& option,
                                                      const QString& description) {
     automation::reraise("Insert_MG5S_VARCLIFOR", [&] {
-        execute(OptionStatements::insertCustomerSupplierDescription({company(), code, option, kind(), customerSupplier()},
-                                                                    description));
+        execute(OptionStatements::insertCustomerSupplierDescription(
+            {company(), code, option, kind(), customerSupplier()}, description));
     });
 }
 
 void OptionCustomersSuppliers::Update_MG5S_VARCLIFOR(const QString& code, const QString& option,
                                                      const QString& description) {
     automation::reraise("Update_MG5S_VARCLIFOR", [&] {
-        execute(OptionStatements::updateCustomerSupplierDescription({company(), code, option, kind(), customerSupplier()},
-                                                                    description));
+        execute(OptionStatements::updateCustomerSupplierDescription(
+            {company(), code, option, kind(), customerSupplier()}, description));
     });
 }
 

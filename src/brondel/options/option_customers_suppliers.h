@@ -1,7 +1,7 @@
 #pragma once
 
-#include "brondel/console/working_table.h"
 #include "brondel/console/console_section.h"
+#include "brondel/console/working_table.h"
 #include "brondel/options/variant_texts.h"
 
 #include <QString>

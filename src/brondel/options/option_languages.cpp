@@ -24,9 +24,9 @@ namespace {
 const QString descriptionColumn = QStringLiteral("TBL_DESCRIZIONE");
 
 const GridColumn columns[] = {
-    {"TBL_DESCRLINGUA", "Lingua", 1005, true},      {"TBL_CODICEVAR", "Variante", 1005, true},
-    {"TBL_DESCROPZIONE", "Valore", 2235, true},     {"TBL_DESCRIZIONE", "Descrizione in lingua", 7260, true},
-    {"TBL_OPZIONE", "opzione", 300, false},         {"TBL_CODLINGUA", "codlingua", 300, false},
+    {"TBL_DESCRLINGUA", "Lingua", 1005, true},  {"TBL_CODICEVAR", "Variante", 1005, true},
+    {"TBL_DESCROPZIONE", "Valore", 2235, true}, {"TBL_DESCRIZIONE", "Descrizione in lingua", 7260, true},
+    {"TBL_OPZIONE", "opzione", 300, false},     {"TBL_CODLINGUA", "codlingua", 300, false},
     {"CHIAVE", "chiave", 300, false},
 };
 
@@ -39,7 +39,8 @@ OptionStatements::LanguageRow languageRow(const QString& company, const ado::Rec
 }  // namespace
 
 OptionLanguages::OptionLanguages(FRMMG_BRONDEL& form)
-    : ConsoleSection(form, 3), variantTexts_(form), table_(QStringLiteral("##LINGUA_"), &OptionStatements::createLanguageTable) {}
+    : ConsoleSection(form, 3), variantTexts_(form),
+      table_(QStringLiteral("##LINGUA_"), &OptionStatements::createLanguageTable) {}
 
 void OptionLanguages::createControls(const std::shared_ptr<host::Panel>& panel) {
     const host::Geometry whole = FormLayout::panel();
@@ -50,9 +51,7 @@ void OptionLanguages::createControls(const std::shared_ptr<host::Panel>& panel) 
     connect(grid->DataFormatEXT, &OptionLanguages::GRD_LINGUA_DataFormatEXT);
 }
 
-void OptionLanguages::releaseRecordsets() {
-    closeAndRelease(RstLingua);
-}
+void OptionLanguages::releaseRecordsets() { closeAndRelease(RstLingua); }
 
 void OptionLanguages::MostraItemLinguaVar() {
     showPanel();
@@ -61,9 +60,7 @@ void OptionLanguages::MostraItemLinguaVar() {
 }
 
 QString OptionLanguages::TabellaLingua() {
-    return automation::reraise("TabellaLingua", [this] {
-        return workingTableName(table_);
-    });
+    return automation::reraise("TabellaLingua", [this] { return workingTableName(table_); });
 }
 
 void OptionLanguages::LoadDescrizioniLingua_MG5I() {

@@ -74,8 +74,7 @@ OptionTableColumns columnsOf(OptionStatements::OptionTable table) {
     case OptionStatements::OptionTable::CustomersSuppliers:
         return {"   DELETE FROM", "    MG5S_VARCLIFOR", "    MG5S_DITTA_CG18 = ", "    MG5S_CODICEVAR_MG5F = '",
                 "    MG5S_OPZIONE_MG5E = '"};
-    case OptionStatements::OptionTable::Options:
-        break;
+    case OptionStatements::OptionTable::Options: break;
     }
     return {"   DELETE FROM", "    MG5E_OPZIONI", "    MG5E_DITTA_CG18 = ", "    MG5E_CODICEVAR_MG5F = '",
             "    MG5E_OPZIONE = '"};
@@ -160,11 +159,11 @@ QString OptionStatements::createCustomerSupplierTable(const QString& name) {
     return createTable(name, customerSupplierColumns);
 }
 
-QString OptionStatements::truncate(const QString& name) {
-    return SqlText("TRUNCATE TABLE ", SqlText::verbatim(name));
-}
+QString OptionStatements::truncate(const QString& name) { return SqlText("TRUNCATE TABLE ", SqlText::verbatim(name)); }
 
-QString OptionStatements::workingRows(const QString& name) { return SqlText("SELECT * FROM ", SqlText::verbatim(name)); }
+QString OptionStatements::workingRows(const QString& name) {
+    return SqlText("SELECT * FROM ", SqlText::verbatim(name));
+}
 
 QString OptionStatements::fillLanguageTable(const QString& name, const QString& company) {
     const QString companyCode = number(company);
@@ -308,7 +307,10 @@ QString OptionStatements::updateLanguageDescription(const LanguageRow& row, cons
 }
 
 QString OptionStatements::deleteCustomerSupplierDescription(const CustomerSupplierRow& row) {
-    return SqlText("  DELETE FROM").line("    MG5S_VARCLIFOR").line(" WHERE").line(customerSupplierCondition(row, "    "));
+    return SqlText("  DELETE FROM")
+        .line("    MG5S_VARCLIFOR")
+        .line(" WHERE")
+        .line(customerSupplierCondition(row, "    "));
 }
 
 QString OptionStatements::customerSupplierDescriptionExists(const CustomerSupplierRow& row) {

@@ -81,7 +81,8 @@ OptionsSection::OptionsSection(FRMMG_BRONDEL& form) : ConsoleSection(form, 2), f
 void OptionsSection::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Top, int(std::size(fieldRows)), 1, LabelWidth, FieldWidth);
-    host::ControlDesign group = FRMMG_BRONDEL::design("GRB_OPZIONI", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
+    host::ControlDesign group =
+        FRMMG_BRONDEL::design("GRB_OPZIONI", ControlKind::GroupBox, layout.fieldBox(), panel, 0);
     group.caption = QStringLiteral("Opzioni della variante");
     const auto box = form().createControl<host::GroupBox>(group);
     createFieldRows(form(), box, layout, {fieldRows, edits, {}});
@@ -95,7 +96,8 @@ void OptionsSection::connectControls() {
     const auto grid = control<host::Grid>("GRD_OPZIONI");
     connect(grid->DataFormatEXT, &OptionsSection::GRD_OPZIONI_DataFormatEXT);
     connect(grid->KeyDown, &OptionsSection::GRD_OPZIONI_KeyDown);
-    connect(control<host::GridNavigator>("GNV_OPZIONI")->AfterButtonClick, &OptionsSection::GNV_OPZIONI_AfterButtonClick);
+    connect(control<host::GridNavigator>("GNV_OPZIONI")->AfterButtonClick,
+            &OptionsSection::GNV_OPZIONI_AfterButtonClick);
     const auto variant = control<host::Edit>("TXT_VAROPZ");
     connect(variant->StartDecode, &OptionsSection::TXT_VAROPZ_StartDecode);
     connect(variant->StartLookup, &OptionsSection::TXT_VAROPZ_StartLookup);
@@ -248,7 +250,8 @@ void OptionsSection::FME_OPZIONI_BeforeDelete(bool& cancel) {
         try {
             connection()->runAllOrNothing([&] {
                 using Table = OptionStatements::OptionTable;
-                for (const Table table : {Table::Languages, Table::Groupings, Table::CustomersSuppliers, Table::Options})
+                for (const Table table :
+                     {Table::Languages, Table::Groupings, Table::CustomersSuppliers, Table::Options})
                     execute(OptionStatements::deleteOption(table, company(), code, option));
             });
         } catch (const automation::Error& error) {

@@ -68,8 +68,8 @@ void CLSMG_PRIORLETT::insertDefaultLists() {
         for (int step = 0; step < 2 * variants - 1; ++step) {
             PriorityStatements::StepFlags flags{};
             for (int position = 1; position <= int(flags.size()); ++position) {
-                const bool ticked = priority <= variants ? position <= boundary
-                                                         : boundary <= position && position <= variants;
+                const bool ticked =
+                    priority <= variants ? position <= boundary : boundary <= position && position <= variants;
                 flags[position - 1] = ticked ? 1 : 0;
             }
             statement_ = PriorityStatements::insertStep(company, element, priority, flags);
@@ -116,8 +116,7 @@ QVariant CLSMG_PRIORLETT::invoke(long dispId, automation::MemberKind kind, QVari
         if (kind == MemberKind::Method)
             return PrioritaPredefinite();
         break;
-    default:
-        break;
+    default: break;
     }
     throw automation::Error::fromNumber(automation::errors::MemberNotSupported, classInfo().name());
 }

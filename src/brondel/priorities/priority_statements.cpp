@@ -39,8 +39,8 @@ QString PriorityStatements::elementSteps(const QString& company, const QString& 
     SqlText text("   SELECT ", "       MG5L_DITTA_CG18", "       ,MG5L_INDELEMENTO", "       ,MG5L_PRIORITA");
     for (const char* column : selectedFlags)
         text.add(column);
-    return text.add("   FROM MG5L_LETVARIANTI ", "   WHERE MG5L_DITTA_CG18 = ", company, "       AND MG5L_INDELEMENTO = ",
-                    element, "   ORDER BY MG5L_PRIORITA");
+    return text.add("   FROM MG5L_LETVARIANTI ", "   WHERE MG5L_DITTA_CG18 = ", company,
+                    "       AND MG5L_INDELEMENTO = ", element, "   ORDER BY MG5L_PRIORITA");
 }
 
 }  // namespace brondel

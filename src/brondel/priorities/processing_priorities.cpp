@@ -1,10 +1,10 @@
 // ProcessingPriorities: the section's controls, the variant columns, the frame and the grid.
-#include "brondel/console/recordset_release.h"
 #include "brondel/priorities/processing_priorities.h"
+#include "brondel/console/recordset_release.h"
 
+#include "brondel/console/field_box.h"
 #include "brondel/console/form_layout.h"
 #include "brondel/console/frmmg_brondel.h"
-#include "brondel/console/field_box.h"
 #include "brondel/console/object_required.h"
 #include "brondel/console/section_frame.h"
 #include "brondel/console/sidebar_section.h"
@@ -43,9 +43,9 @@ constexpr int VariantWidth = 1065;
 constexpr int LabelWidth = 3000;
 constexpr int CommandWidth = 1800;
 
-const QString SingleVariantMessage =
-    QStringLiteral("La personalizzazione del configuratore delle varianti prevede \r\nun solo elemento di variante!\r\n"
-                   "Impossibile impostare le priorità di lettura per un solo elemento!");
+const QString SingleVariantMessage = QStringLiteral(
+    "La personalizzazione del configuratore delle varianti prevede \r\nun solo elemento di variante!\r\n"
+    "Impossibile impostare le priorità di lettura per un solo elemento!");
 
 QString flagColumn(int position) { return QStringLiteral("MG5L_FLGPOSVAR%1").arg(position); }
 
@@ -64,7 +64,9 @@ std::shared_ptr<host::GridNavigator> ProcessingPriorities::navigator() const {
     return control<host::GridNavigator>("GNV_PRIORLETT");
 }
 
-std::shared_ptr<host::Combo> ProcessingPriorities::elementCombo() const { return control<host::Combo>("CBO_INDELEMENTO"); }
+std::shared_ptr<host::Combo> ProcessingPriorities::elementCombo() const {
+    return control<host::Combo>("CBO_INDELEMENTO");
+}
 
 void ProcessingPriorities::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
@@ -72,7 +74,8 @@ void ProcessingPriorities::createControls(const std::shared_ptr<host::Panel>& pa
     const auto box = form().createControl<host::GroupBox>(
         designWithCaption("GRB_PRIORLETT", ControlKind::GroupBox, layout.fieldBox(), panel, "Priorità di lettura"));
     const std::shared_ptr<host::Combo> combo = form().createCodedCombo("CBO_INDELEMENTO", box, layout.field(0));
-    form().createControl<host::Label>(designWithCaption("LBL_INDELEMENTO", ControlKind::Label, layout.label(0), box, combo->caption()));
+    form().createControl<host::Label>(
+        designWithCaption("LBL_INDELEMENTO", ControlKind::Label, layout.label(0), box, combo->caption()));
     // Carries the combo's code into the frame's rows; never shown.
     host::ControlDesign carrier = FRMMG_BRONDEL::design("TXT_INDELEME", ControlKind::Edit, layout.label(0), box);
     carrier.boundColumn = QStringLiteral("MG5L_INDELEMENTO");
@@ -96,7 +99,8 @@ void ProcessingPriorities::createControls(const std::shared_ptr<host::Panel>& pa
         at.width = command.width;
         at.left = right - command.width;
         right = at.left - FormLayout::Margin;
-        form().createControl<host::Button>(designWithCaption(command.name, ControlKind::Button, at, panel, QString::fromUtf8(command.caption)));
+        form().createControl<host::Button>(
+            designWithCaption(command.name, ControlKind::Button, at, panel, QString::fromUtf8(command.caption)));
     }
     connectControls();
 }
@@ -122,9 +126,7 @@ void ProcessingPriorities::initGrids() { INITGRID_PRIORLETT(); }
 
 void ProcessingPriorities::show() { MostraItemPriEla(); }
 
-void ProcessingPriorities::releaseRecordsets() {
-    closeAndRelease(RstVarianti);
-}
+void ProcessingPriorities::releaseRecordsets() { closeAndRelease(RstVarianti); }
 
 void ProcessingPriorities::MostraItemPriEla() {
     automation::reraise("MostraItemPriEla", [this] {
@@ -172,7 +174,8 @@ bool ProcessingPriorities::ConfiguraPgmOK() {
                     if (position > MaxVariants)
                         break;
                     const QString column = flagColumn(int(position));
-                    shown->setColumnCaption(column, automation::cstr(RstVarianti->value(QStringLiteral("MG5F_DESCR_VAR"))));
+                    shown->setColumnCaption(column,
+                                            automation::cstr(RstVarianti->value(QStringLiteral("MG5F_DESCR_VAR"))));
                     shown->setColumnWidth(column, width);
                     shown->setColumnVisible(column, true);
                 }
@@ -201,10 +204,14 @@ void ProcessingPriorities::ConfigurazioneVirtualFramePriorLett() {
         const std::shared_ptr<host::GridNavigator> buttons = navigator();
         buttons->setEnabled(false);
         frame_.release(form());
-        const QString statement = PriorityStatements::elementSteps(automation::cstr(automation::cdec(companyCode())),
-                                                                   automation::cstr(automation::cdec(elementCombo()->currentCode())));
-        const FrameDesign design{statement, QStringLiteral("GRD_PRIORLETT"), QStringLiteral("GNV_PRIORLETT"),
-                                 {{QStringLiteral("TXT_INDELEME")}}, QStringLiteral("TXT_INDELEME")};
+        const QString statement =
+            PriorityStatements::elementSteps(automation::cstr(automation::cdec(companyCode())),
+                                             automation::cstr(automation::cdec(elementCombo()->currentCode())));
+        const FrameDesign design{statement,
+                                 QStringLiteral("GRD_PRIORLETT"),
+                                 QStringLiteral("GNV_PRIORLETT"),
+                                 {{QStringLiteral("TXT_INDELEME")}},
+                                 QStringLiteral("TXT_INDELEME")};
         frame_.build(form(), design, [this](host::VirtualFrame& frame) { connectFrame(frame); });
         const std::shared_ptr<host::VirtualFrame> built = frame_.required();
         built->setStatus(hasCurrentRow(frame_.recordset()) ? host::frame_status::Browse : host::frame_status::Adding);
@@ -220,8 +227,8 @@ void ProcessingPriorities::INITGRID_PRIORLETT() {
         layout->initialize(host(), nullptr, priorityColumn, 0);
         layout->addColumn(priorityColumn, QStringLiteral("Priorità"), host::column_kind::Text, PriorityWidth, true);
         for (int position = 1; position <= MaxVariants; ++position) {
-            layout->addCheckColumn(flagColumn(position), QStringLiteral("Variante %1").arg(position), QStringLiteral("1"),
-                                   QStringLiteral("0"), false, VariantWidth, true);
+            layout->addCheckColumn(flagColumn(position), QStringLiteral("Variante %1").arg(position),
+                                   QStringLiteral("1"), QStringLiteral("0"), false, VariantWidth, true);
         }
         shown->setColumnLayout(layout);
         shown->endColumnDefinition();

@@ -194,9 +194,8 @@ void ProcessingPriorities::GNV_PRIORLETT_AfterButtonClick(bool success, const QS
         if (success && (caption == QLatin1String("Nuovo") || caption == QLatin1String("Conferma")))
             grid()->setFocus();
     } catch (const automation::Error& error) {
-        messageService()
-            ->reportError(error, QStringLiteral("MGUO_PELMARO"), QStringLiteral("GRIDNAV_AfterButtonClick"),
-                          QStringLiteral("0_0_0_0"));
+        messageService()->reportError(error, QStringLiteral("MGUO_PELMARO"), QStringLiteral("GRIDNAV_AfterButtonClick"),
+                                      QStringLiteral("0_0_0_0"));
     }
 }
 

@@ -45,11 +45,30 @@ const QString codeColumn = QStringLiteral("MG5F_CODICEVAR");
 
 // The edit controls the frame binds, in order; the first is its key control.
 const char* const boundControls[] = {
-    "TXT_PROGR",      "TXT_DESCR",       "CBO_NATURA",        "TXT_SIZE",        "TXT_NUMINT",
-    "TXT_NUMDEC",     "CHK_RAG",         "CHK_INTERVDB",      "CBO_INDDESCR",    "CBO_INDPRCLIFOR",
-    "TXT_POSINI",     "TXT_POSFIN",      "TXT_SEQCOMP",       "CBO_GESTGRIGLIA", "CBO_INDGENGRIDDOC",
-    "CBO_VISCODDESCR", "CHK_FLGVARAUTO", "CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO", "CHK_FLGOBBLIG",
-    "CHK_FLGDEFAULT", "TXT_VALDEFAULT",  "CBO_INDEREDIBA",    "CHK_INDPROGCONFIG",
+    "TXT_PROGR",
+    "TXT_DESCR",
+    "CBO_NATURA",
+    "TXT_SIZE",
+    "TXT_NUMINT",
+    "TXT_NUMDEC",
+    "CHK_RAG",
+    "CHK_INTERVDB",
+    "CBO_INDDESCR",
+    "CBO_INDPRCLIFOR",
+    "TXT_POSINI",
+    "TXT_POSFIN",
+    "TXT_SEQCOMP",
+    "CBO_GESTGRIGLIA",
+    "CBO_INDGENGRIDDOC",
+    "CBO_VISCODDESCR",
+    "CHK_FLGVARAUTO",
+    "CHK_FLGCONFERMAVARAUTO",
+    "CHK_FLGDESCRVARAUTO",
+    "CHK_FLGOBBLIG",
+    "CHK_FLGDEFAULT",
+    "TXT_VALDEFAULT",
+    "CBO_INDEREDIBA",
+    "CHK_INDPROGCONFIG",
 };
 
 const GridColumn gridColumns[] = {
@@ -154,19 +173,22 @@ void VariantConfigurator::connectFrame(host::VirtualFrame& frame) {
 
 void VariantConfigurator::ConfigurazioneVirtualFrame() {
     automation::reraise("ConfigurazioneVirtualFrame", [this] {
-        FrameDesign design{VariantStatements::frameRows(company()), QStringLiteral("GRD_CONFIGVAR"),
-                           QStringLiteral("GNV_CONFIGVAR"), {}, QStringLiteral("TXT_PROGR")};
+        FrameDesign design{VariantStatements::frameRows(company()),
+                           QStringLiteral("GRD_CONFIGVAR"),
+                           QStringLiteral("GNV_CONFIGVAR"),
+                           {},
+                           QStringLiteral("TXT_PROGR")};
         for (const char* name : boundControls)
-            design.controls.push_back({QString::fromLatin1(name), qstrcmp(name, "TXT_PROGR") == 0 ? form().progressiveFormat() : nullptr});
+            design.controls.push_back(
+                {QString::fromLatin1(name), qstrcmp(name, "TXT_PROGR") == 0 ? form().progressiveFormat() : nullptr});
         frame_.build(form(), design, [this](host::VirtualFrame& created) { connectFrame(created); });
         frame()->setStatus(hasCurrentRow(frame_.recordset()) ? host::frame_status::Browse : host::frame_status::Adding);
     });
 }
 
 void VariantConfigurator::INITGRID_CONFIGVAR() {
-    automation::reraise("INITGRID_CONFIGVAR", [this] {
-        defineGridColumns(QStringLiteral("GRD_CONFIGVAR"), codeColumn, gridColumns);
-    });
+    automation::reraise("INITGRID_CONFIGVAR",
+                        [this] { defineGridColumns(QStringLiteral("GRD_CONFIGVAR"), codeColumn, gridColumns); });
 }
 
 void VariantConfigurator::MostraItemLottiParametriGenerali() {
@@ -237,7 +259,8 @@ qint16 VariantConfigurator::Posizione(const QVariant& code) {
 
 qint16 VariantConfigurator::MaxSizeValore(const QString& code) {
     return automation::reraise("MaxSizeValore", [&] {
-        return automation::cint(firstValue(VariantStatements::optionSize(company(), code), QStringLiteral("MG5F_SIZE"), 0));
+        return automation::cint(
+            firstValue(VariantStatements::optionSize(company(), code), QStringLiteral("MG5F_SIZE"), 0));
     });
 }
 
@@ -298,29 +321,30 @@ void VariantConfigurator::FME_CONFIGVARIANTI_AfterAddNew(bool success) {
 }
 
 void VariantConfigurator::FME_CONFIGVARIANTI_ChangeStatus(qint16 newStatus, qint32) {
-    automation::runSteps(
-        "FME_CONFIGVARIANTI_ChangeStatus", errorBox(),
-        {
-            ifElse([newStatus] { return newStatus == host::frame_status::Adding; },
-                   {
-                       [this] {
-                           const qint16 highest = highestRank_ ? *highestRank_ : NuovoProgressivo();
-                           highestRank_.reset();
-                           rows()->setValue(codeColumn, VariantCode::ProgressivoToCodice(highest + 1));
-                       },
-                       [this] { edit("TXT_SIZE")->setEnabled(true); },
-                   },
-                   {
-                       // With no row left (an undone first row) there is no rank to show.
-                       [this] {
-                           const std::shared_ptr<ado::Recordset> current = rows();
-                           edit("TXT_PROGR")->setText(
-                               hasCurrentRow(current) ? VariantCode::CodiceToProgressivo(current->value(codeColumn)) : QString());
-                       },
-                       [this] { edit("TXT_SIZE")->setEnabled(false); },
-                   }),
-            [this] { refreshSidebar(); },
-        });
+    automation::runSteps("FME_CONFIGVARIANTI_ChangeStatus", errorBox(),
+                         {
+                             ifElse([newStatus] { return newStatus == host::frame_status::Adding; },
+                                    {
+                                        [this] {
+                                            const qint16 highest = highestRank_ ? *highestRank_ : NuovoProgressivo();
+                                            highestRank_.reset();
+                                            rows()->setValue(codeColumn, VariantCode::ProgressivoToCodice(highest + 1));
+                                        },
+                                        [this] { edit("TXT_SIZE")->setEnabled(true); },
+                                    },
+                                    {
+                                        // With no row left (an undone first row) there is no rank to show.
+                                        [this] {
+                                            const std::shared_ptr<ado::Recordset> current = rows();
+                                            edit("TXT_PROGR")
+                                                ->setText(hasCurrentRow(current) ? VariantCode::CodiceToProgressivo(
+                                                                                       current->value(codeColumn))
+                                                                                 : QString());
+                                        },
+                                        [this] { edit("TXT_SIZE")->setEnabled(false); },
+                                    }),
+                             [this] { refreshSidebar(); },
+                         });
 }
 
 void VariantConfigurator::FME_CONFIGVARIANTI_AfterUpdate(bool success) {

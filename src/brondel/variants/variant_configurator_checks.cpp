@@ -36,9 +36,9 @@ const QString secondFirstLevel =
     QStringLiteral("Non è possibile inserire un'altra variante con \"Gestione griglia\" = 1° livello (dettaglio) !");
 const QString secondSecondLevel =
     QStringLiteral("Non è possibile inserire un'altra variante con \"Gestione griglia\" = 2° livello!");
-const QString secondLevelAlone =
-    QStringLiteral("Non è possibile inserire una variante con \"Gestione griglia\" = 2° livello!\r\n"
-                   "senza aver inserito una variante con \"Gestione griglia\" = 1° livello (dettaglio) !");
+const QString secondLevelAlone = QStringLiteral(
+    "Non è possibile inserire una variante con \"Gestione griglia\" = 2° livello!\r\n"
+    "senza aver inserito una variante con \"Gestione griglia\" = 1° livello (dettaglio) !");
 const QString usedByArticles =
     QStringLiteral("Il record non può essere cancellato in quanto esso o un successivo risulta già utilizzato");
 const QString cannotDelete = QStringLiteral("Eliminazione impossibile");
@@ -96,9 +96,10 @@ void VariantConfigurator::FME_CONFIGVARIANTI_BeforeUpdate(bool& cancel) {
                 const QString code = VariantCode::ProgressivoToCodice(next);
                 rows()->setValue(QStringLiteral("MG5F_CODICEVAR"), code);
                 edit("TXT_PROGR")->setText(VariantCode::CodiceToProgressivo(code));
-                return refuse(cancel,
-                              rankTaken.arg(VariantCode::CodiceToProgressivo(proposed), VariantCode::CodiceToProgressivo(code)),
-                              formCaption(), QStringLiteral("TXT_DESCR"));
+                return refuse(
+                    cancel,
+                    rankTaken.arg(VariantCode::CodiceToProgressivo(proposed), VariantCode::CodiceToProgressivo(code)),
+                    formCaption(), QStringLiteral("TXT_DESCR"));
             }
             const qint16 typed = integerValue(edit("TXT_SIZE")->text());
             if (typed < 1)

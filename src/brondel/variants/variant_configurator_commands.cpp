@@ -98,8 +98,9 @@ void VariantConfigurator::CHK_INDPROGCONFIG_AfterItem(bool& cancel) {
         if (!returnsRow(VariantStatements::configurationsUsing(company(), QString::number(start), size)))
             return;
         cancel = true;
-        showMessage(attention + QStringLiteral("Esistono delle configurazioni che utilizzano questa variante come "
-                                               "PROGRESSIVO. ") +
+        showMessage(attention +
+                        QStringLiteral("Esistono delle configurazioni che utilizzano questa variante come "
+                                       "PROGRESSIVO. ") +
                         QLatin1Char('\r') +
                         QStringLiteral("Impossibile togliere la proprietà 'Riservata' da questa variante."),
                     host::message_style::Exclamation, formCaption());
@@ -216,10 +217,10 @@ void VariantConfigurator::followRow() const {
                onRow);
     setEnabled({"TXT_SIZE"}, adding);
     if (!onRow) {
-        setEnabled({"TXT_NUMINT", "TXT_NUMDEC", "TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP", "CBO_INDPRCLIFOR",
-                    "CBO_VISCODDESCR", "CBO_INDGENGRIDDOC", "CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO",
-                    "TXT_VALDEFAULT"},
-                   false);
+        setEnabled(
+            {"TXT_NUMINT", "TXT_NUMDEC", "TXT_POSINI", "TXT_POSFIN", "TXT_SEQCOMP", "CBO_INDPRCLIFOR",
+             "CBO_VISCODDESCR", "CBO_INDGENGRIDDOC", "CHK_FLGCONFERMAVARAUTO", "CHK_FLGDESCRVARAUTO", "TXT_VALDEFAULT"},
+            false);
         return;
     }
     followNature(false);

@@ -25,8 +25,8 @@ namespace {
 // stands for the longest ones), fields wide enough for most coded entries.
 constexpr int LabelWidth = 2550;
 constexpr int FieldWidth = 3300;
-constexpr int NarrowWidth = 600;   // two or three digits
-constexpr int ValueWidth = 1200;   // the default value; its description follows
+constexpr int NarrowWidth = 600;  // two or three digits
+constexpr int ValueWidth = 1200;  // the default value; its description follows
 constexpr int CommandWidth = 2100;
 
 const EditDesign edits[] = {
@@ -52,7 +52,8 @@ const CheckDesign checks[] = {
      QVariant::fromValue(qint16(1)), false},
     {"CHK_FLGOBBLIG", "Variante obbligatoria", "MG5F_FLGOBBLIG", QVariant()},
     {"CHK_FLGDEFAULT", "Valore predefinito", "MG5F_FLGDEFAULT", QVariant()},
-    {"CHK_INDPROGCONFIG", "Variante riservata per configurazione", "MG5F_INDPROGCONFIG", QVariant::fromValue(qint16(0))},
+    {"CHK_INDPROGCONFIG", "Variante riservata per configurazione", "MG5F_INDPROGCONFIG",
+     QVariant::fromValue(qint16(0))},
 };
 
 // The rows of the field box, top to bottom.
@@ -91,8 +92,8 @@ constexpr int RowCount = int(std::size(fieldRows));
 void VariantConfigurator::createControls(const std::shared_ptr<host::Panel>& panel) {
     using host::ControlKind;
     const FormLayout layout(FormLayout::FieldSide::Right, RowCount, 1, LabelWidth, FieldWidth);
-    const auto box = form().createControl<host::GroupBox>(
-        designWithCaption("GRB_CONFIGVAR", ControlKind::GroupBox, layout.fieldBox(), panel, "Dimensione della variante"));
+    const auto box = form().createControl<host::GroupBox>(designWithCaption(
+        "GRB_CONFIGVAR", ControlKind::GroupBox, layout.fieldBox(), panel, "Dimensione della variante"));
     createFieldRows(form(), box, layout, {fieldRows, edits, checks});
 
     form().createControl<host::Grid>(FRMMG_BRONDEL::design("GRD_CONFIGVAR", ControlKind::Grid, layout.grid(), panel));

@@ -10,21 +10,42 @@ namespace {
 
 // The frame's columns, one line each.
 const char* const frameColumns[] = {
-    "    MG5F_DITTA_CG18",          "    ,MG5F_CODICEVAR",           "    ,MG5F_DESCR_VAR ",
-    "    ,MG5F_INDNATURA ",         "    ,MG5F_SIZE ",               "    ,MG5F_NUMINT ",
-    "    ,MG5F_NUMDEC ",            "    ,MG5F_FLGRAGGR ",           "    ,MG5F_FLGINTERVVAR ",
-    "    ,MG5F_INDDESCRART ",       "    ,MG5F_VALIDO ",             "    ,MG5F_INDPRCLIFOR ",
-    "    ,MG5F_POSINIZDESCR ",      "    ,MG5F_POSFINDESCR ",        "    ,MG5F_SEQDESCR ",
-    "    ,MG5F_INDGRIGLIA ",        "    ,MG5F_INDGENGRIDDOC ",      "    ,MG5F_INDMOSTRACOD ",
-    "    ,MG5F_FLGVARAUTO ",        "    ,MG5F_FLGCONFERMAVARAUTO ", "    ,MG5F_FLGDESCRVARAUTO ",
-    "    ,MG5F_FLGOBBLIG ",         "    ,MG5F_FLGDEFAULT ",         "    ,MG5F_VARDEFAULT ",
-    "    ,MG5F_INDEREDIBA ",        "    ,MG5F_INDPROGCONFIG ",
+    "    MG5F_DITTA_CG18",
+    "    ,MG5F_CODICEVAR",
+    "    ,MG5F_DESCR_VAR ",
+    "    ,MG5F_INDNATURA ",
+    "    ,MG5F_SIZE ",
+    "    ,MG5F_NUMINT ",
+    "    ,MG5F_NUMDEC ",
+    "    ,MG5F_FLGRAGGR ",
+    "    ,MG5F_FLGINTERVVAR ",
+    "    ,MG5F_INDDESCRART ",
+    "    ,MG5F_VALIDO ",
+    "    ,MG5F_INDPRCLIFOR ",
+    "    ,MG5F_POSINIZDESCR ",
+    "    ,MG5F_POSFINDESCR ",
+    "    ,MG5F_SEQDESCR ",
+    "    ,MG5F_INDGRIGLIA ",
+    "    ,MG5F_INDGENGRIDDOC ",
+    "    ,MG5F_INDMOSTRACOD ",
+    "    ,MG5F_FLGVARAUTO ",
+    "    ,MG5F_FLGCONFERMAVARAUTO ",
+    "    ,MG5F_FLGDESCRVARAUTO ",
+    "    ,MG5F_FLGOBBLIG ",
+    "    ,MG5F_FLGDEFAULT ",
+    "    ,MG5F_VARDEFAULT ",
+    "    ,MG5F_INDEREDIBA ",
+    "    ,MG5F_INDPROGCONFIG ",
 };
 
 // "SELECT <what>" over the company's dimensions, in the layout of the configurator's aggregates.
 SqlText overDimensions(const char* select, const QString& company) {
-    return SqlText().line(select).line("   FROM").line("    MG5F_DIMECONF").line("WHERE").line("    MG5F_DITTA_CG18 = ",
-                                                                                                   company);
+    return SqlText()
+        .line(select)
+        .line("   FROM")
+        .line("    MG5F_DIMECONF")
+        .line("WHERE")
+        .line("    MG5F_DITTA_CG18 = ", company);
 }
 
 // The start of every dimension of every company in its option string.
@@ -63,16 +84,17 @@ OptionUseQuery optionUseQuery(VariantStatements::OptionUse use) {
                 {"    AND NOT DO30_DOCCORPO.DO30_OPZIONE_MG5E IS NULL"},
                 "DO30_DOCCORPO.DO30_OPZIONE_MG5E"};
     case VariantStatements::OptionUse::BillOfMaterialsArticle:
-        return {"PD95_CODART_MG66",
-                {"    INNER JOIN PD95_DISBA WITH (NOLOCK)", "        ON PD95_DISBA.PD95_DITTA_CG18 = ARTS.MG6B_DITTA_CG18",
-                 "        AND PD95_DISBA.PD95_CODART_MG66 = ARTS.MG6B_CODART_MG66"},
-                {},
-                "PD95_DISBA.PD95_OPZIONE"};
-    case VariantStatements::OptionUse::ComponentArticle:
-        break;
+        return {
+            "PD95_CODART_MG66",
+            {"    INNER JOIN PD95_DISBA WITH (NOLOCK)", "        ON PD95_DISBA.PD95_DITTA_CG18 = ARTS.MG6B_DITTA_CG18",
+             "        AND PD95_DISBA.PD95_CODART_MG66 = ARTS.MG6B_CODART_MG66"},
+            {},
+            "PD95_DISBA.PD95_OPZIONE"};
+    case VariantStatements::OptionUse::ComponentArticle: break;
     }
     return {"PD96_COMPON",
-            {"    INNER JOIN PD96_LEGAMIDISBA WITH (NOLOCK)", "        ON PD96_LEGAMIDISBA.PD96_COMPON = ARTS.MG6B_CODART_MG66"},
+            {"    INNER JOIN PD96_LEGAMIDISBA WITH (NOLOCK)",
+             "        ON PD96_LEGAMIDISBA.PD96_COMPON = ARTS.MG6B_CODART_MG66"},
             {},
             "PD96_LEGAMIDISBA.PD96_OPZIONE"};
 }
@@ -95,8 +117,9 @@ QString VariantStatements::sizeTotal(const QString& company) {
 }
 
 QString VariantStatements::optionSize(const QString& company, const QString& code) {
-    return SqlText("     SELECT", "       MG5F_SIZE", "   FROM MG5F_DIMECONF ", "   WHERE ", "       MG5F_DITTA_CG18 = ",
-                   company, " AND ", "       MG5F_CODICEVAR = '", code, "' AND ", "       MG5F_INDPROGCONFIG <> 1");
+    return SqlText("     SELECT", "       MG5F_SIZE", "   FROM MG5F_DIMECONF ", "   WHERE ",
+                   "       MG5F_DITTA_CG18 = ", company, " AND ", "       MG5F_CODICEVAR = '", code, "' AND ",
+                   "       MG5F_INDPROGCONFIG <> 1");
 }
 
 QString VariantStatements::description(const QString& company, const QString& code) {
@@ -114,13 +137,13 @@ QString VariantStatements::articleDescriptionsFrom(const QString& company, const
 }
 
 QString VariantStatements::dimensionOptions(const QString& company, const QString& code) {
-    return SqlText("SELECT TOP 1 (1) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = ", company, " AND MG5E_CODICEVAR_MG5F = '",
-                   code, "'");
+    return SqlText("SELECT TOP 1 (1) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = ", company,
+                   " AND MG5E_CODICEVAR_MG5F = '", code, "'");
 }
 
 QString VariantStatements::dimensionGroupings(const QString& company, const QString& code) {
-    return SqlText("SELECT TOP 1 (1) FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = ", company, " AND MG5G_CODICEVAR_MG5F = '",
-                   code, "'");
+    return SqlText("SELECT TOP 1 (1) FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = ", company,
+                   " AND MG5G_CODICEVAR_MG5F = '", code, "'");
 }
 
 QString VariantStatements::companyOptions(const QString& company) {
@@ -140,9 +163,10 @@ QString VariantStatements::clearVariantsFlag(const QString& company) {
 }
 
 QString VariantStatements::configurationsUsing(const QString& company, const QString& start, const QString& size) {
-    return SqlText("Select Top 1 1 From CM15_CONFGCOMM WITH (NOLOCK) ", SqlText::cr, " Where CM15_DITTA_CG18 = ", company,
-                   " And ", SqlText::cr, "       lTrim(rTrim( SubString(IsNull(CM15_OPZIONE_MG5E, Space(20)), ", start, ", ",
-                   size, ") )) <> ''");
+    return SqlText("Select Top 1 1 From CM15_CONFGCOMM WITH (NOLOCK) ", SqlText::cr,
+                   " Where CM15_DITTA_CG18 = ", company, " And ", SqlText::cr,
+                   "       lTrim(rTrim( SubString(IsNull(CM15_OPZIONE_MG5E, Space(20)), ", start, ", ", size,
+                   ") )) <> ''");
 }
 
 QString VariantStatements::defaultValueLookup(const QString& company, const QString& code) {
@@ -152,8 +176,9 @@ QString VariantStatements::defaultValueLookup(const QString& company, const QStr
 }
 
 QString VariantStatements::defaultValueDecode(const QString& company, const QString& code, const QString& option) {
-    return SqlText(" SELECT", "    MG5E_DESCR", " FROM", "    MG5E_OPZIONI", " WHERE", "    MG5E_DITTA_CG18 = ", company,
-                   " AND", "    MG5E_CODICEVAR_MG5F = '", code, "' AND ", "    MG5E_OPZIONE = '", option, "'");
+    return SqlText(" SELECT", "    MG5E_DESCR", " FROM", "    MG5E_OPZIONI", " WHERE",
+                   "    MG5E_DITTA_CG18 = ", company, " AND", "    MG5E_CODICEVAR_MG5F = '", code, "' AND ",
+                   "    MG5E_OPZIONE = '", option, "'");
 }
 
 QString VariantStatements::optionsInUse(OptionUse use, const QString& company, const QString& code,

@@ -37,9 +37,11 @@ const QList<Option>& options() {
 }
 
 void define(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Host of the suite's programs: opens the variant parameters console."));
+    parser.setApplicationDescription(
+        QStringLiteral("Host of the suite's programs: opens the variant parameters console."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")));
     for (const Option& option : options()) {
         if (option.value.isEmpty())
             parser.addOption(QCommandLineOption(option.name, option.description));
@@ -87,7 +89,8 @@ HostOptions CommandLine::parse(const QStringList& arguments) {
                 result.call = mode;
         }
         if (result.call.isEmpty()) {
-            result.error = QStringLiteral("--call wants one of %1, not \"%2\"").arg(CallModes.join(QStringLiteral(", ")), call);
+            result.error =
+                QStringLiteral("--call wants one of %1, not \"%2\"").arg(CallModes.join(QStringLiteral(", ")), call);
             return result;
         }
     }

@@ -22,7 +22,8 @@ template <class Function>
 Function entryPoint(QLibrary& library, const char* name, const QString& progId) {
     const auto function = reinterpret_cast<Function>(library.resolve(name));
     if (!function)
-        throw cannotCreate(progId, QStringLiteral("%1 has no entry point %2").arg(library.fileName(), QLatin1String(name)));
+        throw cannotCreate(progId,
+                           QStringLiteral("%1 has no entry point %2").arg(library.fileName(), QLatin1String(name)));
     return function;
 }
 

@@ -56,10 +56,8 @@ void rethrow(const automation::Error&) { throw; }
 }  // namespace
 
 HostApplication::HostApplication(HostOptions options)
-    : options_(std::move(options)),
-      interactive_(options_.script.isEmpty() && options_.screenshot.isEmpty()),
-      factory_(std::make_shared<HostModelFactory>()),
-      views_(std::make_unique<ViewFactory>()) {
+    : options_(std::move(options)), interactive_(options_.script.isEmpty() && options_.screenshot.isEmpty()),
+      factory_(std::make_shared<HostModelFactory>()), views_(std::make_unique<ViewFactory>()) {
     if (!options_.traceSql.isEmpty()) {
         trace_ = std::make_shared<StatementTrace>(options_.traceSql);
         factory_->setTrace(trace_);
@@ -76,7 +74,8 @@ HostApplication::HostApplication(HostOptions options)
         lookups = scriptedLookups_;
     }
     const QString database = options_.database.isEmpty() ? demoDatabase() : options_.database;
-    session_ = std::make_unique<SuiteSession>(database, options_.company, options_.language, factory_, messages, lookups);
+    session_ =
+        std::make_unique<SuiteSession>(database, options_.company, options_.language, factory_, messages, lookups);
     loader_ = std::make_unique<ComponentLoader>(QDir(dataFolder()).filePath(QStringLiteral("components.json")),
                                                 librarySearchFolders());
     factory_->setFormCreated([this](const std::shared_ptr<FormModel>& form) {
@@ -160,7 +159,8 @@ void HostApplication::loadPrograms() {
         QStringLiteral("SELECT FW50_IDVOCETS, FW50_IDPADRE, FW50_NOME, FW50_DESCR FROM FW50_MODMENU "
                        "ORDER BY FW50_ORDINE, FW50_IDVOCETS"));
     for (; rows->isOpen() && !rows->isEof(); rows->moveNext())
-        entries.append({rows->value(0), rows->value(1), automation::cstr(rows->value(2)), automation::cstr(rows->value(3))});
+        entries.append(
+            {rows->value(0), rows->value(1), automation::cstr(rows->value(2)), automation::cstr(rows->value(3))});
     window_->setPrograms(entries);
 }
 
@@ -207,10 +207,13 @@ ModuleWindow* HostApplication::openProgram(const QString& program) {
     modules_.push_back(std::move(window));
     opened->closed = [this, opened] {
         // The window goes once the current event is over.
-        QMetaObject::invokeMethod(window_.get(), [this, opened] {
-            std::erase_if(modules_, [opened](const auto& window) { return window.get() == opened; });
-            window_->refreshToolbar();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window_.get(),
+            [this, opened] {
+                std::erase_if(modules_, [opened](const auto& window) { return window.get() == opened; });
+                window_->refreshToolbar();
+            },
+            Qt::QueuedConnection);
     };
     const std::shared_ptr<host::Cinterface> contract = opened->module();
     session_->attach(contract, program, program == ConsoleProgram ? options_.caption : QString());
@@ -323,8 +326,8 @@ void HostApplication::changeCompany() {
         names << QStringLiteral("%1 - %2").arg(automation::cstr(code), name);
     }
     bool chosen = false;
-    const QString choice = QInputDialog::getItem(window_.get(), QStringLiteral("Cambia ditta"), QStringLiteral("Ditta:"),
-                                                 names, current, false, &chosen);
+    const QString choice = QInputDialog::getItem(window_.get(), QStringLiteral("Cambia ditta"),
+                                                 QStringLiteral("Ditta:"), names, current, false, &chosen);
     if (chosen)
         session_->setCompany(companies.value(int(names.indexOf(choice))).first);
 }
@@ -371,7 +374,8 @@ int HostApplication::run() {
             QTextStream(stderr) << "suite-host: cannot write " << options_.screenshot << Qt::endl;
             return code == 0 ? 1 : code;
         }
-        QTextStream(stdout) << "Screenshot written to " << QFileInfo(options_.screenshot).absoluteFilePath() << Qt::endl;
+        QTextStream(stdout) << "Screenshot written to " << QFileInfo(options_.screenshot).absoluteFilePath()
+                            << Qt::endl;
     }
     return code;
 }

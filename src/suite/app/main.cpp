@@ -51,7 +51,8 @@ int main(int argc, char* argv[]) {
     }
     if (noDisplay && options.script.isEmpty() && options.screenshot.isEmpty())
         QTextStream(stderr) << "suite-host: no display, running offscreen (nothing shows); "
-                               "--screenshot FILE saves a picture of the console." << Qt::endl;
+                               "--screenshot FILE saves a picture of the console."
+                            << Qt::endl;
     try {
         suite::HostApplication host(options);
         return host.run();

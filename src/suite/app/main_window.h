@@ -39,8 +39,7 @@ public:
         std::function<bool()> closeModules;
     };
 
-    MainWindow(std::shared_ptr<NavigatorModel> navigator, std::shared_ptr<StatusBarModel> statusBar,
-               Handlers handlers);
+    MainWindow(std::shared_ptr<NavigatorModel> navigator, std::shared_ptr<StatusBarModel> statusBar, Handlers handlers);
     ~MainWindow() override;
 
     QMdiArea& mdiArea() const { return *area_; }

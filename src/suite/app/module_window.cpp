@@ -47,11 +47,8 @@ private:
 
 ModuleWindow::ModuleWindow(QString program, std::shared_ptr<automation::Dispatch> instance, QMdiArea& area,
                            const ViewFactory& views)
-    : program_(std::move(program)),
-      instance_(std::move(instance)),
-      module_(std::dynamic_pointer_cast<host::Cinterface>(instance_)),
-      area_(area),
-      views_(views),
+    : program_(std::move(program)), instance_(std::move(instance)),
+      module_(std::dynamic_pointer_cast<host::Cinterface>(instance_)), area_(area), views_(views),
       hub_(std::make_unique<ViewHub>()) {}
 
 ModuleWindow::~ModuleWindow() { release(false); }

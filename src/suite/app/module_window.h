@@ -81,7 +81,7 @@ private:
     std::size_t formChanged_ = 0;
     QSize frame_;  // what the MDI window adds around the form
     bool closing_ = false;
-    bool showing_ = false;  // inside showForm (a modal form runs there)
+    bool showing_ = false;       // inside showForm (a modal form runs there)
     bool resizingForm_ = false;  // the form follows the window: the window must not follow it back
 };
 

@@ -75,11 +75,13 @@ QVariant ScriptAutomation::toMember(const QJSValue& value, bool objectExpected) 
 QJSValue ScriptAutomation::toScript(ScriptHost& host, const QVariant& value) {
     if (value.metaType() == QMetaType::fromType<std::shared_ptr<ado::Connection>>()) {
         const auto connection = value.value<std::shared_ptr<ado::Connection>>();
-        return connection ? host.engine().newQObject(new ScriptConnection(host, connection)) : QJSValue(QJSValue::NullValue);
+        return connection ? host.engine().newQObject(new ScriptConnection(host, connection))
+                          : QJSValue(QJSValue::NullValue);
     }
     if (value.metaType() == QMetaType::fromType<std::shared_ptr<ado::Recordset>>()) {
         const auto recordset = value.value<std::shared_ptr<ado::Recordset>>();
-        return recordset ? host.engine().newQObject(new ScriptRecordset(host, recordset)) : QJSValue(QJSValue::NullValue);
+        return recordset ? host.engine().newQObject(new ScriptRecordset(host, recordset))
+                         : QJSValue(QJSValue::NullValue);
     }
     if (value.metaType() == QMetaType::fromType<std::shared_ptr<automation::Dispatch>>())
         return wrap(host, value.value<std::shared_ptr<automation::Dispatch>>());

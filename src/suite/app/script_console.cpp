@@ -47,9 +47,9 @@ QString ScriptConsole::title() const {
 
 QString ScriptConsole::section() const {
     ModuleWindow* open = window();
-    const auto sidebar = open ? std::dynamic_pointer_cast<SidebarModel>(
-                                    ControlFinder(*open->form()).byKind(host::ControlKind::Sidebar))
-                              : nullptr;
+    const auto sidebar =
+        open ? std::dynamic_pointer_cast<SidebarModel>(ControlFinder(*open->form()).byKind(host::ControlKind::Sidebar))
+             : nullptr;
     return sidebar ? sidebar->selectedItem().key : QString();
 }
 

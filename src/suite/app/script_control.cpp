@@ -72,8 +72,9 @@ bool ScriptControl::select(int index) {
     if (!combo)
         return unsupported(QStringLiteral("select an entry"));
     if (index < 0 || index >= combo->count()) {
-        host().engine().throwError(QJSValue::RangeError,
-                                   QStringLiteral("%1 has no entry %2 (it has %3)").arg(name()).arg(index).arg(combo->count()));
+        host().engine().throwError(
+            QJSValue::RangeError,
+            QStringLiteral("%1 has no entry %2 (it has %3)").arg(name()).arg(index).arg(combo->count()));
         return false;
     }
     return host().perform([&] { return combo->pick(index); });

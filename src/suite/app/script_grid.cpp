@@ -41,8 +41,9 @@ QStringList ScriptGrid::fields() const {
 bool ScriptGrid::checkRow(int row) {
     if (row >= 0 && row < grid_.rowCount())
         return true;
-    host().engine().throwError(QJSValue::RangeError,
-                               QStringLiteral("%1 has no row %2 (it has %3)").arg(name()).arg(row).arg(grid_.rowCount()));
+    host().engine().throwError(
+        QJSValue::RangeError,
+        QStringLiteral("%1 has no row %2 (it has %3)").arg(name()).arg(row).arg(grid_.rowCount()));
     return false;
 }
 

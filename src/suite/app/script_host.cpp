@@ -31,8 +31,8 @@ QString jsErrorText(const QJSValue& error, const QString& fileName) {
     return QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(error.toString());
 }
 
-const QString PrintShim = QStringLiteral(
-    "this.print = function () { suite.write(Array.prototype.map.call(arguments, String).join(' ')); };");
+const QString PrintShim =
+    QStringLiteral("this.print = function () { suite.write(Array.prototype.map.call(arguments, String).join(' ')); };");
 
 }  // namespace
 

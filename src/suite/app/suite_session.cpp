@@ -69,8 +69,8 @@ void SuiteSession::setCompany(const QVariant& companyCode) {
 
 QList<QPair<QVariant, QString>> SuiteSession::companies() const {
     QList<QPair<QVariant, QString>> result;
-    const std::shared_ptr<ado::Recordset> rows = database().execute(
-        QStringLiteral("SELECT CG18_CODDITTA, CG18_RAGSOC FROM CG18_DITTE ORDER BY CG18_CODDITTA"));
+    const std::shared_ptr<ado::Recordset> rows =
+        database().execute(QStringLiteral("SELECT CG18_CODDITTA, CG18_RAGSOC FROM CG18_DITTE ORDER BY CG18_CODDITTA"));
     for (; rows->isOpen() && !rows->isEof(); rows->moveNext())
         result.append({rows->value(0), automation::cstr(rows->value(1))});
     return result;

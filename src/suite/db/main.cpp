@@ -66,9 +66,11 @@ bool init(const QStringList& arguments, QTextStream& out) {
             return false;
         }
     }
-    if (path.isEmpty()) return false;
+    if (path.isEmpty())
+        return false;
 
-    if (!demo && company.isEmpty()) company = QString::fromUtf8(suite::db::DefaultCompanyName);
+    if (!demo && company.isEmpty())
+        company = QString::fromUtf8(suite::db::DefaultCompanyName);
     suite::db::createSuiteDatabase(path, demo, force, company);
 
     out << "Created " << QFileInfo(path).absoluteFilePath() << (demo ? " with the demo data" : "") << ":\n";
@@ -98,26 +100,32 @@ bool sql(const QStringList& arguments, QTextStream& out) {
             return false;
         }
     }
-    if (path.isEmpty()) return false;
-    if (!haveText) text = QTextStream(stdin).readAll();
+    if (path.isEmpty())
+        return false;
+    if (!haveText)
+        text = QTextStream(stdin).readAll();
 
     auto connection = std::make_shared<ado::Connection>();
     connection->open(QStringLiteral("Provider=SQLite;Data Source=") + path);
     const tsql::BatchResult result = connection->run([&](ado::Engine& engine) { return engine.execute(text); });
     bool first = true;
     for (const tsql::ResultSet& set : result.resultSets) {
-        if (!first) out << '\n';
+        if (!first)
+            out << '\n';
         first = false;
         QStringList header;
-        for (const tsql::Column& column : set.columns) header << column.name;
+        for (const tsql::Column& column : set.columns)
+            header << column.name;
         out << header.join(QLatin1Char('\t')) << '\n';
         for (const tsql::Row& row : set.rows) {
             QStringList cells;
-            for (const QVariant& value : row) cells << cell(value);
+            for (const QVariant& value : row)
+                cells << cell(value);
             out << cells.join(QLatin1Char('\t')) << '\n';
         }
     }
-    if (result.resultSets.empty() && result.rowsAffected >= 0) out << "(" << result.rowsAffected << " rows affected)\n";
+    if (result.resultSets.empty() && result.rowsAffected >= 0)
+        out << "(" << result.rowsAffected << " rows affected)\n";
     return true;
 }
 
@@ -125,7 +133,8 @@ bool sql(const QStringList& arguments, QTextStream& out) {
 // DATABASE_DEFAULT, fails in the shell with "no such collation sequence". The shell's exit code is returned.
 int shell(const QStringList& arguments, QTextStream& err) {
     const QString path = arguments.value(0);
-    if (path.isEmpty() || path.startsWith(QLatin1Char('-'))) return -1;
+    if (path.isEmpty() || path.startsWith(QLatin1Char('-')))
+        return -1;
     if (!QFileInfo::exists(path)) {
         err << "suite-db: there is no database file " << path << '\n';
         return 1;
@@ -143,8 +152,8 @@ int shell(const QStringList& arguments, QTextStream& err) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    process.start(program, QStringList{QStringLiteral("-cmd"), QStringLiteral(".load ") + extension, path} +
-                               arguments.mid(1));
+    process.start(program,
+                  QStringList{QStringLiteral("-cmd"), QStringLiteral(".load ") + extension, path} + arguments.mid(1));
     if (!process.waitForStarted(-1)) {
         err << "suite-db: " << program << " did not start: " << process.errorString() << '\n';
         return 1;
@@ -176,18 +185,22 @@ int main(int argc, char* argv[]) {
     }
     if (first == QLatin1String("shell")) {
         const int code = shell(arguments.mid(1), err);
-        if (code >= 0) return code;
+        if (code >= 0)
+            return code;
         err << kUsage;
         return 1;
     }
     for (const auto& [name, command] : commands()) {
-        if (first != name) continue;
+        if (first != name)
+            continue;
         try {
-            if (command(arguments.mid(1), out)) return 0;
+            if (command(arguments.mid(1), out))
+                return 0;
             err << kUsage;
         } catch (const automation::Error& error) {
             err << "suite-db: error " << error.number() << ": " << error.description();
-            if (error.number() == suite::db::FileAlreadyExists) err << " Add --force to replace it.";
+            if (error.number() == suite::db::FileAlreadyExists)
+                err << " Add --force to replace it.";
             err << '\n';
         }
         return 1;

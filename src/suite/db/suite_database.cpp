@@ -52,7 +52,8 @@ void createSuiteDatabase(const QString& path, bool demo, bool overwrite, const Q
         // One transaction: all or nothing, and one write of the file instead of one per row.
         file.execute(QStringLiteral("BEGIN"));
         file.execute(schemaScript());
-        if (demo || !firstCompany.isEmpty()) file.execute(referenceScript());
+        if (demo || !firstCompany.isEmpty())
+            file.execute(referenceScript());
         if (demo) {
             file.execute(demoScript());
         } else if (!firstCompany.isEmpty()) {

@@ -21,7 +21,8 @@ SuiteFile::SuiteFile(const QString& path, Mode mode) {
         tsql::registerExtensions(db_);
         dialect_ = tsql::makeNativeDialect(db_);
         execute(QStringLiteral("PRAGMA foreign_keys = ON"));
-        if (mode == Mode::Create) execute(QStringLiteral("PRAGMA journal_mode = WAL"));
+        if (mode == Mode::Create)
+            execute(QStringLiteral("PRAGMA journal_mode = WAL"));
     } catch (...) {
         dialect_.reset();
         sqlite3_close(db_);
@@ -38,16 +39,18 @@ tsql::BatchResult SuiteFile::execute(const QString& sql) { return dialect_->exec
 
 qint64 SuiteFile::scalar(const QString& sql) {
     const tsql::BatchResult result = execute(sql);
-    if (result.resultSets.empty() || result.resultSets.back().rows.empty()) return 0;
+    if (result.resultSets.empty() || result.resultSets.back().rows.empty())
+        return 0;
     return result.resultSets.back().rows.front().front().toLongLong();
 }
 
 std::vector<TableRows> SuiteFile::tableRows() {
-    const tsql::BatchResult names = execute(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
-        "ORDER BY name"));
+    const tsql::BatchResult names = execute(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
+                       "ORDER BY name"));
     std::vector<TableRows> tables;
-    if (names.resultSets.empty()) return tables;
+    if (names.resultSets.empty())
+        return tables;
     for (const tsql::Row& row : names.resultSets.back().rows) {
         const QString table = row.front().toString();
         tables.push_back({table, scalar(QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table))});

@@ -4,6 +4,8 @@
 
 namespace suite {
 
-std::shared_ptr<ado::Connection> AdoConnectionFactory::createConnection() { return std::make_shared<ado::Connection>(); }
+std::shared_ptr<ado::Connection> AdoConnectionFactory::createConnection() {
+    return std::make_shared<ado::Connection>();
+}
 
 }  // namespace suite

@@ -18,14 +18,8 @@ template <class I>
 class ControlBase : public I, public ModelNode {
 public:
     explicit ControlBase(const host::ControlDesign& design)
-        : name_(design.name),
-          kind_(design.kind),
-          index_(design.index),
-          caption_(design.caption),
-          enabled_(design.enabled),
-          visible_(design.visible),
-          geometry_(design.geometry),
-          parent_(design.parent) {}
+        : name_(design.name), kind_(design.kind), index_(design.index), caption_(design.caption),
+          enabled_(design.enabled), visible_(design.visible), geometry_(design.geometry), parent_(design.parent) {}
 
     host::Control& control() override { return *this; }
 

@@ -17,9 +17,7 @@ template <class I>
 class DataControlBase : public ControlBase<I>, public UserEditSource {
 public:
     explicit DataControlBase(const host::ControlDesign& design)
-        : ControlBase<I>(design),
-          boundColumn_(design.boundColumn),
-          mandatory_(design.mandatory),
+        : ControlBase<I>(design), boundColumn_(design.boundColumn), mandatory_(design.mandatory),
           defaultValue_(design.defaultValue) {}
 
     QString boundColumn() const override { return boundColumn_; }

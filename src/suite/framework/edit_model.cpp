@@ -174,8 +174,8 @@ void EditModel::runDecode(const host::DecodeRequest& request) {
         clearTargets();
         return;
     }
-    const std::shared_ptr<ado::Recordset> rows = connections_(request.connectionString)
-                                                     ->execute(request.statement, nullptr, ado::TextKind::Statement);
+    const std::shared_ptr<ado::Recordset> rows =
+        connections_(request.connectionString)->execute(request.statement, nullptr, ado::TextKind::Statement);
     decodeFound_ = rows->isOpen() && !rows->isEof();
     if (!decodeFound_) {
         clearTargets();

@@ -11,9 +11,10 @@ namespace suite {
 QString FunctionLibraryModel::toText(const QVariant& value) const { return automation::cstr(value); }
 
 bool FunctionLibraryModel::isNumber(const QVariant& value) {
-    static constexpr int numberTypes[] = {QMetaType::Int,      QMetaType::UInt,   QMetaType::Long,  QMetaType::ULong,
-                                          QMetaType::LongLong, QMetaType::ULongLong, QMetaType::Short, QMetaType::UShort,
-                                          QMetaType::SChar,    QMetaType::UChar,  QMetaType::Double, QMetaType::Float};
+    static constexpr int numberTypes[] = {QMetaType::Int,   QMetaType::UInt,     QMetaType::Long,
+                                          QMetaType::ULong, QMetaType::LongLong, QMetaType::ULongLong,
+                                          QMetaType::Short, QMetaType::UShort,   QMetaType::SChar,
+                                          QMetaType::UChar, QMetaType::Double,   QMetaType::Float};
     return std::ranges::find(numberTypes, value.metaType().id()) != std::ranges::end(numberTypes);
 }
 

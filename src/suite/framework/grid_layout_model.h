@@ -18,8 +18,7 @@ public:
     void addColumn(const QString& field, const QString& caption, int kind, int width, bool visible) override;
     void addCheckColumn(const QString& field, const QString& caption, const QString& checkedValue,
                         const QString& uncheckedValue, bool selectAllChecked, int width, bool visible) override;
-    void addValueListColumn(const QString& field, const QString& statement, const QString& caption,
-                            int width) override;
+    void addValueListColumn(const QString& field, const QString& statement, const QString& caption, int width) override;
     QList<host::GridColumn> columns() const override { return columns_; }
 
     // The module given to initialize (its connection runs value-list statements); may be nothing.

@@ -23,10 +23,8 @@ bool isNumericType(ado::DataType type) {
     case ado::DataType::UnsignedTinyInt:
     case ado::DataType::BigInt:
     case ado::DataType::Numeric:
-    case ado::DataType::Boolean:
-        return true;
-    default:
-        return false;
+    case ado::DataType::Boolean: return true;
+    default: return false;
     }
 }
 
@@ -208,7 +206,8 @@ QString GridModel::valueListText(const host::GridColumn& column, const QVariant&
         if (!connection && dataSource_)
             connection = dataSource_->activeConnection();
         if (connection) {
-            const std::shared_ptr<ado::Recordset> rows = connection->execute(column.valueListStatement, nullptr, ado::TextKind::Statement);
+            const std::shared_ptr<ado::Recordset> rows =
+                connection->execute(column.valueListStatement, nullptr, ado::TextKind::Statement);
             if (rows->isOpen()) {
                 for (; !rows->isEof(); rows->moveNext())
                     list->insert(automation::cstr(rows->value(0)), automation::cstr(rows->value(1)));
@@ -269,7 +268,8 @@ QStringList GridModel::checkInvariants() const {
     }
     const QList<host::GridRow> all = rows();
     if (all.size() != dataSource_->recordCount())
-        broken << QStringLiteral("%1 rows shown, the recordset counts %2").arg(all.size()).arg(dataSource_->recordCount());
+        broken
+            << QStringLiteral("%1 rows shown, the recordset counts %2").arg(all.size()).arg(dataSource_->recordCount());
     const int current = currentRow();
     if (current < -1 || current >= all.size())
         broken << QStringLiteral("current row %1 outside the %2 rows").arg(current).arg(all.size());
@@ -286,7 +286,10 @@ QStringList GridModel::checkInvariants() const {
     }
     for (const host::GridRow& row : all) {
         if (row.values.size() != fields.count())
-            broken << QStringLiteral("row %1 has %2 values for %3 fields").arg(row.index).arg(row.values.size()).arg(fields.count());
+            broken << QStringLiteral("row %1 has %2 values for %3 fields")
+                          .arg(row.index)
+                          .arg(row.values.size())
+                          .arg(fields.count());
     }
     return broken;
 }

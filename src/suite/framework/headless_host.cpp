@@ -17,9 +17,7 @@ HeadlessHost::HeadlessHost(const QString& databasePath, const QVariant& companyC
 HeadlessHost::HeadlessHost(const QString& databasePath, const QVariant& companyCode, const QString& program,
                            std::shared_ptr<ScriptedMessages> messages, std::shared_ptr<ScriptedLookups> lookups)
     : HostEnvironment(databasePath, std::make_shared<ModelFactory>(), messages, lookups),
-      messages_(std::move(messages)),
-      lookups_(std::move(lookups)),
-      menuEntry_(HostEnvironment::menuEntry(program)) {
+      messages_(std::move(messages)), lookups_(std::move(lookups)), menuEntry_(HostEnvironment::menuEntry(program)) {
     global()->setCurrentCompany(
         std::make_shared<CompanyModel>(companyCode, companyNameOf(companyCode).value_or(QString())));
 }

@@ -21,14 +21,10 @@ namespace suite {
 
 HostEnvironment::HostEnvironment(const QString& databasePath, std::shared_ptr<ModelFactory> factory,
                                  std::shared_ptr<MessagePresenter> messages, std::shared_ptr<LookupPresenter> lookups)
-    : databasePath_(databasePath),
-      connectionString_(QStringLiteral("Provider=SQLite;Data Source=") + databasePath),
-      factory_(std::move(factory)),
-      translator_(std::make_shared<TranslatorModel>()),
-      global_(std::make_shared<GlobalObjectModel>()),
-      navigator_(std::make_shared<NavigatorModel>()),
-      statusBar_(std::make_shared<StatusBarModel>()),
-      database_(std::make_shared<ado::Connection>()) {
+    : databasePath_(databasePath), connectionString_(QStringLiteral("Provider=SQLite;Data Source=") + databasePath),
+      factory_(std::move(factory)), translator_(std::make_shared<TranslatorModel>()),
+      global_(std::make_shared<GlobalObjectModel>()), navigator_(std::make_shared<NavigatorModel>()),
+      statusBar_(std::make_shared<StatusBarModel>()), database_(std::make_shared<ado::Connection>()) {
     database_->open(connectionString_);
     installStandardModels(factory_, std::move(messages), std::move(lookups));
     global_->setDatabaseInfo(std::make_shared<DatabaseInfoModel>(connectionString_));

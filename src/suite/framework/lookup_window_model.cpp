@@ -52,7 +52,8 @@ void LookupWindowModel::show() {
         connection = std::make_shared<ado::Connection>();
         connection->open(connectionString_);
     }
-    const std::shared_ptr<ado::Recordset> rows = connection->execute(view_.statement, nullptr, ado::TextKind::Statement);
+    const std::shared_ptr<ado::Recordset> rows =
+        connection->execute(view_.statement, nullptr, ado::TextKind::Statement);
     view_.rows = rows->isOpen() ? rows : nullptr;
     shown_ = true;
     Closing closing{*this};
@@ -66,8 +67,7 @@ void LookupWindowModel::apply(const LookupPick& pick) {
             throw invalidPick();
     }
     switch (pick.kind) {
-    case LookupPick::Kind::Cancel:
-        return;
+    case LookupPick::Kind::Cancel: return;
     case LookupPick::Kind::Row: {
         if (pick.rows.size() != 1)
             throw invalidPick();

@@ -52,17 +52,17 @@ QString MessageServiceModel::errorText(const automation::Error& error, const QSt
     return lines.join(LineBreak);
 }
 
-qint32 MessageServiceModel::errorBox(const QString& programTitle, const QString& formCaption,
-                                     const QString& procedure, qint32 style, qint32) {
+qint32 MessageServiceModel::errorBox(const QString& programTitle, const QString& formCaption, const QString& procedure,
+                                     qint32 style, qint32) {
     const automation::Error error = currentError_.value_or(automation::Error(0, QString(), QString()));
     return presenter_->errorBox(errorText(error, programTitle, formCaption, procedure), style,
                                 programTitle.isEmpty() ? QStringLiteral("Errore") : programTitle);
 }
 
-void MessageServiceModel::reportError(const automation::Error& error, const QString& program,
-                                      const QString& procedure, const QString& position) {
-    const QString text = errorText(error, program, QString(), procedure) + LineBreak +
-                         QStringLiteral("Posizione: ") + position;
+void MessageServiceModel::reportError(const automation::Error& error, const QString& program, const QString& procedure,
+                                      const QString& position) {
+    const QString text =
+        errorText(error, program, QString(), procedure) + LineBreak + QStringLiteral("Posizione: ") + position;
     presenter_->showMessage(text, host::message_style::Ok + host::message_style::Critical,
                             program.isEmpty() ? QStringLiteral("Errore") : program);
 }

@@ -46,8 +46,7 @@ automation::Error notAvailable(const QString& what) {
 
 ModelFactory::ModelFactory()
     : connectionFactory_(std::make_shared<AdoConnectionFactory>()),
-      recordsetFactory_(std::make_shared<AdoRecordsetFactory>()),
-      screen_(std::make_shared<ScreenModel>()),
+      recordsetFactory_(std::make_shared<AdoRecordsetFactory>()), screen_(std::make_shared<ScreenModel>()),
       eventLoop_(std::make_shared<EventLoopModel>()) {
     controls_[host::ControlKind::Form] = plain<FormModel>();
     controls_[host::ControlKind::Panel] = plain<PanelModel>();
@@ -76,7 +75,9 @@ ModelFactory::ModelFactory()
 
 ModelFactory::~ModelFactory() = default;
 
-void ModelFactory::registerControl(host::ControlKind kind, ControlCreator creator) { controls_[kind] = std::move(creator); }
+void ModelFactory::registerControl(host::ControlKind kind, ControlCreator creator) {
+    controls_[kind] = std::move(creator);
+}
 
 std::shared_ptr<host::Control> ModelFactory::createControl(const host::ControlDesign& design) {
     const auto creator = controls_.find(design.kind);

@@ -11,8 +11,7 @@ const QString LineBreak = QStringLiteral("\r\n");
 const QString Indent = QStringLiteral("    ");
 }  // namespace
 
-QString select(const QStringList& columns, const QString& from, const QStringList& conditions,
-               const QString& orderBy) {
+QString select(const QStringList& columns, const QString& from, const QStringList& conditions, const QString& orderBy) {
     QString text = QStringLiteral("SELECT") + LineBreak + Indent +
                    columns.join(QStringLiteral(",") + LineBreak + Indent) + LineBreak + QStringLiteral("FROM") +
                    LineBreak + Indent + from + LineBreak + QStringLiteral("WHERE") + LineBreak + Indent +
@@ -33,9 +32,7 @@ QStringList fieldNames(const QStringList& columns) {
 
 QString quoted(const QString& text) { return automation::sqlQuoted(text); }
 
-QString equalsText(const QString& column, const QString& code) {
-    return column + QStringLiteral(" = ") + quoted(code);
-}
+QString equalsText(const QString& column, const QString& code) { return column + QStringLiteral(" = ") + quoted(code); }
 
 QString equalsNumber(const QString& column, const QVariant& number) {
     return column + QStringLiteral(" = ") + session::sqlNumber(number);

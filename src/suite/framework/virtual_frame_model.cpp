@@ -53,9 +53,8 @@ VirtualFrameModel::VirtualFrameModel(MessageServiceProvider messages) : messages
 VirtualFrameModel::~VirtualFrameModel() { disconnectAll(); }
 
 void VirtualFrameModel::initialize(std::shared_ptr<host::Cinterface> host, std::shared_ptr<ado::Connection> connection,
-                                   std::shared_ptr<ado::Recordset> recordset, const QVariant& statement,
-                                   const QString&, std::shared_ptr<host::GridNavigator> navigator,
-                                   std::shared_ptr<host::Grid> grid) {
+                                   std::shared_ptr<ado::Recordset> recordset, const QVariant& statement, const QString&,
+                                   std::shared_ptr<host::GridNavigator> navigator, std::shared_ptr<host::Grid> grid) {
     disconnectAll();
     host_ = host;
     connection_ = std::move(connection);
@@ -106,7 +105,8 @@ void VirtualFrameModel::disconnectAll() {
     }
 }
 
-void VirtualFrameModel::addControl(std::shared_ptr<host::DataControl> control, std::shared_ptr<host::DataFormat> format) {
+void VirtualFrameModel::addControl(std::shared_ptr<host::DataControl> control,
+                                   std::shared_ptr<host::DataFormat> format) {
     if (!control)
         throw automation::Error(automation::errors::ObjectRequired, QStringLiteral("VirtualFrame"),
                                 QStringLiteral("Object required"));
@@ -150,8 +150,8 @@ void VirtualFrameModel::changeStatus(qint16 newStatus, qint32 reason) {
 }
 
 void VirtualFrameModel::showRow() {
-    const bool onRow = hasCurrentRow() || (recordset_ && recordset_->isOpen() &&
-                                           recordset_->pendingEdit() == ado::EditMode::Add);
+    const bool onRow =
+        hasCurrentRow() || (recordset_ && recordset_->isOpen() && recordset_->pendingEdit() == ado::EditMode::Add);
     {
         const QScopedValueRollback<bool> showing(showingRow_, true);
         for (const Binding& binding : bindings_) {
@@ -176,7 +176,8 @@ void VirtualFrameModel::takeRowFromControls() {
             continue;
         const QVariant value = binding.control->value();
         const QVariant stored = recordset_->value(column);
-        if (automation::cstr(value) == automation::cstr(stored) && automation::isNull(value) == automation::isNull(stored))
+        if (automation::cstr(value) == automation::cstr(stored) &&
+            automation::isNull(value) == automation::isNull(stored))
             continue;
         recordset_->setValue(column, value);
     }
@@ -217,10 +218,8 @@ bool VirtualFrameModel::holdsIntegers(const QString& column) const {
     case ado::DataType::UnsignedTinyInt:
     case ado::DataType::SmallInt:
     case ado::DataType::Integer:
-    case ado::DataType::BigInt:
-        return true;
-    default:
-        return false;
+    case ado::DataType::BigInt: return true;
+    default: return false;
     }
 }
 

@@ -42,7 +42,8 @@ void ButtonView::syncMenu() {
         QAction* action = entries->addAction(menuModel_->itemCaption(i));
         const QString key = menuModel_->itemKey(i);
         action->setData(key);
-        connect(action, &QAction::triggered, this, [this, key] { gesture([this, key] { menuModel_->chooseItem(key); }); });
+        connect(action, &QAction::triggered, this,
+                [this, key] { gesture([this, key] { menuModel_->chooseItem(key); }); });
     }
 }
 

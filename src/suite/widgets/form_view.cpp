@@ -85,7 +85,8 @@ void FormView::orderFocus() {
         ++container;
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) {
-        return std::tuple(a.container, a.rank, a.at.y(), a.at.x()) < std::tuple(b.container, b.rank, b.at.y(), b.at.x());
+        return std::tuple(a.container, a.rank, a.at.y(), a.at.x()) <
+               std::tuple(b.container, b.rank, b.at.y(), b.at.x());
     });
     for (qsizetype i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);

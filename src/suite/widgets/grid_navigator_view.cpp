@@ -58,9 +58,8 @@ GridNavigatorView::GridNavigatorView(ViewHub& hub, std::shared_ptr<GridNavigator
         press->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         press->setToolTip(toolTip(caption));
         press->setAutoRaise(false);
-        connect(press, &QToolButton::clicked, this, [this, caption] {
-            gesture([this, caption] { model_->pressButton(caption); });
-        });
+        connect(press, &QToolButton::clicked, this,
+                [this, caption] { gesture([this, caption] { model_->pressButton(caption); }); });
         press->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         row->addWidget(press);
         buttons_.insert(caption, press);

@@ -52,7 +52,8 @@ Qt::Alignment alignmentOf(int alignment) {
 }  // namespace
 
 bool GridTableModel::Line::operator==(const Line& other) const {
-    if (gridRow != other.gridRow || level != other.level || heading != other.heading || cells.size() != other.cells.size())
+    if (gridRow != other.gridRow || level != other.level || heading != other.heading ||
+        cells.size() != other.cells.size())
         return false;
     for (int i = 0; i < cells.size(); ++i) {
         if (cells[i].text != other.cells[i].text || cells[i].colour != other.cells[i].colour ||
@@ -102,7 +103,8 @@ bool GridTableModel::refresh() {
             for (const host::GridColumn& level : levels)
                 values << automation::cstr(level.level == 1 ? group.level1 : group.level2);
             for (int level = 0; level < levels.size(); ++level) {
-                if (previous.size() > level && previous[level] == values[level] && (level == 0 || previous[0] == values[0]))
+                if (previous.size() > level && previous[level] == values[level] &&
+                    (level == 0 || previous[0] == values[0]))
                     continue;
                 Line heading;
                 heading.level = level + 1;
@@ -157,9 +159,7 @@ int GridTableModel::viewRow(int gridRow) const {
     return -1;
 }
 
-int GridTableModel::headingLevel(int viewRow) const {
-    return isHeading(viewRow) ? lines_[viewRow].level : 0;
-}
+int GridTableModel::headingLevel(int viewRow) const { return isHeading(viewRow) ? lines_[viewRow].level : 0; }
 
 bool GridTableModel::isCheckColumn(int section) const {
     return section >= 0 && section < columns_.size() && columns_[section].kind == host::column_kind::Check;
@@ -184,22 +184,16 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     const host::GridColumn& column = columns_[index.column()];
     const Cell& cell = line.cells[index.column()];
     switch (role) {
-    case Qt::DisplayRole:
-        return isCheckColumn(index.column()) ? QVariant() : QVariant(cell.text);
-    case Qt::EditRole:
-        return cell.text;
+    case Qt::DisplayRole: return isCheckColumn(index.column()) ? QVariant() : QVariant(cell.text);
+    case Qt::EditRole: return cell.text;
     case Qt::CheckStateRole:
         if (!isCheckColumn(index.column()))
             return {};
         return automation::cstr(cell.stored) == column.checkedValue ? Qt::Checked : Qt::Unchecked;
-    case Qt::ForegroundRole:
-        return cell.colour.isValid() ? QVariant(QBrush(cell.colour)) : QVariant();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(alignmentOf(column.alignment));
-    case Qt::ToolTipRole:
-        return cell.text.size() > 20 ? QVariant(cell.text) : QVariant();
-    default:
-        return {};
+    case Qt::ForegroundRole: return cell.colour.isValid() ? QVariant(QBrush(cell.colour)) : QVariant();
+    case Qt::TextAlignmentRole: return QVariant::fromValue(alignmentOf(column.alignment));
+    case Qt::ToolTipRole: return cell.text.size() > 20 ? QVariant(cell.text) : QVariant();
+    default: return {};
     }
 }
 
@@ -209,7 +203,8 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     const host::GridColumn& column = columns_[section];
     switch (role) {
     case Qt::DisplayRole: return column.caption;
-    case Qt::DecorationRole: return isCheckColumn(section) ? QVariant(checkBoxPixmap(column.selectAllChecked)) : QVariant();
+    case Qt::DecorationRole:
+        return isCheckColumn(section) ? QVariant(checkBoxPixmap(column.selectAllChecked)) : QVariant();
     case Qt::TextAlignmentRole: return QVariant::fromValue(alignmentOf(column.headerAlignment));
     case Qt::ToolTipRole:
         return isCheckColumn(section) ? QVariant(QStringLiteral("Seleziona o deseleziona tutte le righe")) : QVariant();

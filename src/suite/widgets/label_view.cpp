@@ -18,8 +18,9 @@ LabelView::LabelView(ViewHub& hub, std::shared_ptr<host::Control> control, QWidg
         heading.setPointSizeF(heading.pointSizeF() * 1.25);
         setFont(heading);
         // A title bar without a caption (no section chosen yet) shows nothing rather than an empty band.
-        setStyleSheet(QStringLiteral("QLabel#titleBar[caption=\"true\"] { background: qlineargradient(x1:0, y1:0, "
-                                     "x2:1, y2:0, stop:0 #2f5f8f, stop:1 #6f9cc8); color: white; border-radius: 3px; }"));
+        setStyleSheet(
+            QStringLiteral("QLabel#titleBar[caption=\"true\"] { background: qlineargradient(x1:0, y1:0, "
+                           "x2:1, y2:0, stop:0 #2f5f8f, stop:1 #6f9cc8); color: white; border-radius: 3px; }"));
     } else {
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }

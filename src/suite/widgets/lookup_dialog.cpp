@@ -31,8 +31,8 @@ void fill(QStandardItemModel& model, const LookupView& view) {
         columns = int(view.headers.size());
     model.setColumnCount(columns);
     for (int column = 0; column < columns; ++column) {
-        const QString caption = column < view.headers.size() ? view.headers[column].value(0)
-                                                             : rows->fields().item(column).name();
+        const QString caption =
+            column < view.headers.size() ? view.headers[column].value(0) : rows->fields().item(column).name();
         model.setHeaderData(column, Qt::Horizontal, caption);
     }
     if (!rows || !rows->isOpen() || (rows->isBof() && rows->isEof()))

@@ -50,7 +50,8 @@ void MenuTreeView::sync() {
     SyncScope scope(*this);
     QStringList shape;
     for (const MenuTreeModel::Entry& entry : model_->entries())
-        shape << idOf(entry.node.entryId) + QLatin1Char('|') + idOf(entry.parentId) + QLatin1Char('|') + entry.node.text;
+        shape << idOf(entry.node.entryId) + QLatin1Char('|') + idOf(entry.parentId) + QLatin1Char('|') +
+                     entry.node.text;
     if (shape != shape_) {
         rebuild();
         shape_ = shape;

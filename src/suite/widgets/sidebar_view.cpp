@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 
-
 namespace suite {
 
 namespace {

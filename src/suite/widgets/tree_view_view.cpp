@@ -4,7 +4,6 @@
 
 #include "brondel/console/host_components/image_list.h"
 
-
 namespace suite {
 
 namespace {
@@ -67,7 +66,8 @@ void TreeViewView::sync() {
     const std::function<void(const QStringList&)> walk = [&](const QStringList& keys) {
         for (const QString& key : keys) {
             const host::TreeNode node = model_->node(key);
-            shape << node.key + QLatin1Char('|') + node.parentKey + QLatin1Char('|') + node.text + QLatin1Char('|') + node.image;
+            shape << node.key + QLatin1Char('|') + node.parentKey + QLatin1Char('|') + node.text + QLatin1Char('|') +
+                         node.image;
             walk(model_->childKeys(key));
         }
     };
@@ -80,7 +80,8 @@ void TreeViewView::sync() {
         const host::TreeNode node = model_->node(keyOf(*it));
         if ((*it)->isExpanded() != node.expanded)
             (*it)->setExpanded(node.expanded);
-        const QString shownImage = (keyOf(*it) == model_->selectedKey() && !node.selectedImage.isEmpty()) ? node.selectedImage : node.image;
+        const QString shownImage =
+            (keyOf(*it) == model_->selectedKey() && !node.selectedImage.isEmpty()) ? node.selectedImage : node.image;
         (*it)->setIcon(0, image(shownImage));
     }
     QTreeWidgetItem* selected = model_->selectedKey().isEmpty() ? nullptr : row(model_->selectedKey());

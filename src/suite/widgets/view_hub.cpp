@@ -57,10 +57,11 @@ void ViewHub::report(const automation::Error& error) {
         reporter_(error);
         return;
     }
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Errore"),
-                          QStringLiteral("Errore %1: %2\n\nOrigine: %3")
-                              .arg(error.number())
-                              .arg(error.description(), QString(error.source()).replace(QStringLiteral("\r\n"), QStringLiteral(" > "))));
+    QMessageBox::critical(
+        QApplication::activeWindow(), QStringLiteral("Errore"),
+        QStringLiteral("Errore %1: %2\n\nOrigine: %3")
+            .arg(error.number())
+            .arg(error.description(), QString(error.source()).replace(QStringLiteral("\r\n"), QStringLiteral(" > "))));
 }
 
 void ViewHub::scheduleSync() {

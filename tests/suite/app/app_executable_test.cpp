@@ -67,8 +67,9 @@ TEST_P(ExecutableEnding, ReleasesEverythingAndLeavesEveryChangeInTheDatabaseFile
     EXPECT_FALSE(QFile::exists(database_ + "-wal"));
     QProcess reader;
     // SQLite's own shell, without the suite's collation: the text is compared byte by byte.
-    reader.start("sqlite3", {database_, "SELECT COUNT(*) FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 AND "
-                                        "MG5F_DESCR_VAR COLLATE BINARY = 'TINTA'"});
+    reader.start("sqlite3", {database_,
+                             "SELECT COUNT(*) FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 AND "
+                             "MG5F_DESCR_VAR COLLATE BINARY = 'TINTA'"});
     reader.waitForFinished(30000);
     EXPECT_EQ(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(), "1")
         << reader.readAllStandardError().toStdString();
@@ -76,15 +77,14 @@ TEST_P(ExecutableEnding, ReleasesEverythingAndLeavesEveryChangeInTheDatabaseFile
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, ExecutableEnding,
-    ::testing::Values(
-        Ending{"ControlsHeldPastTheClose",
-               "suite.section('ITMCONFIGVAR'); var nav = suite.control('GNV_CONFIGVAR');\n"
-               "var grid = suite.control('GRD_CONFIGVAR'); var field = suite.control('TXT_DESCR');\n"
-               "grid.select(0); field.type('tinta'); nav.press('Conferma'); suite.close();\n"},
-        Ending{"ConsoleLeftOpen",
-               "suite.section('ITMCONFIGVAR'); var nav = suite.control('GNV_CONFIGVAR');\n"
-               "suite.control('GRD_CONFIGVAR').select(0); suite.control('TXT_DESCR').type('tinta');\n"
-               "nav.press('Conferma');\n"}),
+    ::testing::Values(Ending{"ControlsHeldPastTheClose",
+                             "suite.section('ITMCONFIGVAR'); var nav = suite.control('GNV_CONFIGVAR');\n"
+                             "var grid = suite.control('GRD_CONFIGVAR'); var field = suite.control('TXT_DESCR');\n"
+                             "grid.select(0); field.type('tinta'); nav.press('Conferma'); suite.close();\n"},
+                      Ending{"ConsoleLeftOpen",
+                             "suite.section('ITMCONFIGVAR'); var nav = suite.control('GNV_CONFIGVAR');\n"
+                             "suite.control('GRD_CONFIGVAR').select(0); suite.control('TXT_DESCR').type('tinta');\n"
+                             "nav.press('Conferma');\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExecutableTest, HelpAndWrongArguments) {

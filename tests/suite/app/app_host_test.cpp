@@ -42,9 +42,9 @@ using suite::HostApplication;
 
 TEST(CommandLineTest, ReadsEveryOption) {
     const suite::HostOptions options = CommandLine::parse(
-        {"suite-host", "--db", "/tmp/s.db", "--company", "2", "--lang", "eng", "--caption", "Varianti", "--call",
-         "var.ragvar", "--variant", "A0", "--grouping", "CLASSICI", "--modal", "--script", "a.js", "--screenshot",
-         "a.png", "--trace-sql", "a.sql"});
+        {"suite-host", "--db",   "/tmp/s.db",    "--company", "2",           "--lang",     "eng",      "--caption",
+         "Varianti",   "--call", "var.ragvar",   "--variant", "A0",          "--grouping", "CLASSICI", "--modal",
+         "--script",   "a.js",   "--screenshot", "a.png",     "--trace-sql", "a.sql"});
     EXPECT_EQ(options.error, "");
     EXPECT_EQ(options.database, "/tmp/s.db");
     EXPECT_EQ(options.company, 2);
@@ -69,7 +69,8 @@ TEST(CommandLineTest, RefusesWhatItCannotDo) {
         {{"--colour"}, "Unknown option 'colour'."},
     };
     for (const auto& [arguments, error] : cases)
-        EXPECT_EQ(CommandLine::parse(QStringList("suite-host") + arguments).error, error) << arguments.join(' ').toStdString();
+        EXPECT_EQ(CommandLine::parse(QStringList("suite-host") + arguments).error, error)
+            << arguments.join(' ').toStdString();
     EXPECT_TRUE(CommandLine::parse({"suite-host", "--help"}).help);
 }
 
@@ -82,7 +83,8 @@ TEST_F(AppTest, TheLoaderRegistersTheComponentOnFirstUseAndCreatesItsClassByProg
     const QString registry = dir_.filePath("components.json");
     QFile stale(registry);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(R"({"classes": {"MGUO_BRONDEL.CLSMG_BRONDEL": {"library": "/nowhere/libMGUO_BRONDEL.so", "version": "1.2"}}})");
+    stale.write(
+        R"({"classes": {"MGUO_BRONDEL.CLSMG_BRONDEL": {"library": "/nowhere/libMGUO_BRONDEL.so", "version": "1.2"}}})");
     stale.close();
     suite::ComponentLoader loader(registry, HostApplication::librarySearchFolders());
     const auto instance = loader.create("MGUO_BRONDEL.CLSMG_BRONDEL");
@@ -90,14 +92,18 @@ TEST_F(AppTest, TheLoaderRegistersTheComponentOnFirstUseAndCreatesItsClassByProg
     EXPECT_EQ(instance->classInfo().name(), "CLSMG_BRONDEL");
     EXPECT_EQ(automation::ComponentRegistry(registry).progIds(),
               QStringList({"MGUO_BRONDEL.CLSMG_BRONDEL", "MGUO_BRONDEL.CLSMG_PRIORLETT"}));
-    EXPECT_TRUE(automation::ComponentRegistry(registry).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL")->endsWith("/libMGUO_BRONDEL.so"));
-    EXPECT_NE(*automation::ComponentRegistry(registry).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL"), "/nowhere/libMGUO_BRONDEL.so");
+    EXPECT_TRUE(automation::ComponentRegistry(registry)
+                    .libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL")
+                    ->endsWith("/libMGUO_BRONDEL.so"));
+    EXPECT_NE(*automation::ComponentRegistry(registry).libraryPath(u"MGUO_BRONDEL.CLSMG_BRONDEL"),
+              "/nowhere/libMGUO_BRONDEL.so");
     try {
         loader.create("DOUO_DOCUMENTI.CLSDO_DOCUMENTI");
         FAIL() << "created a class nobody serves";
     } catch (const automation::Error& error) {
         EXPECT_EQ(error.number(), automation::errors::CannotCreateObject);
-        EXPECT_TRUE(error.description().startsWith("ActiveX component can't create object: DOUO_DOCUMENTI.CLSDO_DOCUMENTI"));
+        EXPECT_TRUE(
+            error.description().startsWith("ActiveX component can't create object: DOUO_DOCUMENTI.CLSDO_DOCUMENTI"));
     }
 }
 
@@ -307,7 +313,8 @@ TEST_F(AppTest, ACallModeOpensTheConsoleOnItsSection) {
         suite::ControlFinder(*console.form()).byKind(host::ControlKind::Sidebar));
     EXPECT_EQ(sidebar->selectedItem().key, "ITMCONFIGART");
     QVariantList none;
-    EXPECT_EQ(console.instance()->invokeByName(u"TipoChiamataConsole", automation::MemberKind::PropertyGet, none), "ART");
+    EXPECT_EQ(console.instance()->invokeByName(u"TipoChiamataConsole", automation::MemberKind::PropertyGet, none),
+              "ART");
 }
 
 TEST_F(AppTest, ClosingTheConsolesWindowAsksTheConsoleWhichMayRefuse) {
@@ -364,8 +371,9 @@ TEST_F(AppTest, AProgramThatCannotStartIsToldInTheSuitesWordsWithoutTheTechnical
         box->defaultButton()->click();
     });
     EXPECT_EQ(host->openProgram("DOUO_DOCUMENTI"), nullptr);
-    EXPECT_EQ(shown, "Impossibile avviare il programma DOUO_DOCUMENTI: non è installato o non è registrato su questo "
-                     "computer.\nRivolgersi all'amministratore del sistema.");
+    EXPECT_EQ(shown,
+              "Impossibile avviare il programma DOUO_DOCUMENTI: non è installato o non è registrato su questo "
+              "computer.\nRivolgersi all'amministratore del sistema.");
 }
 
 TEST_F(AppTest, TheStatusBarsSecondPanelShowsWhatTheModuleWrites) {
@@ -385,7 +393,8 @@ TEST_F(AppTest, TheSqlTraceHoldsEveryStatementAsSentEachFollowedByGo) {
     QFile file(options.traceSql);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString trace = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(trace.contains("   SELECT\r\n         1 AS ITMCONFIGVAR\r\n       , CASE\r\n           WHEN EXISTS (\r\n"));
+    EXPECT_TRUE(
+        trace.contains("   SELECT\r\n         1 AS ITMCONFIGVAR\r\n       , CASE\r\n           WHEN EXISTS (\r\n"));
     EXPECT_TRUE(trace.contains("                MG5F_DITTA_CG18 = 1\r\n"));
     EXPECT_TRUE(trace.endsWith("\nGO\n"));
     EXPECT_FALSE(trace.contains("CG18_DITTE")) << "the host's own statements are not the console's";

@@ -129,7 +129,8 @@ TEST_F(ScriptTest, GridsShowTheirCellsAndTakeTicksSelectionsAndSelectAll) {
             colour = 255;
     });
     QStringList allClicks;
-    grid->SelectAllClickEXT.connect([&](const QString& field, int state) { allClicks << field + QString::number(state); });
+    grid->SelectAllClickEXT.connect(
+        [&](const QString& field, int state) { allClicks << field + QString::number(state); });
     const QString error = run(R"js(
         var grid = suite.control("GRD_PROVA");
         var seen = [grid.rowCount, grid.cell(0, "DOC"), grid.value(1, "A0"), grid.colour(0), grid.colour(1)];
@@ -166,7 +167,8 @@ TEST_F(ScriptTest, TreeViewsGiveTheirNodesAndAreChosenByKeyOrText) {
     design.kind = host::ControlKind::TreeView;
     design.name = "TvProva";
     design.parent = console->form();
-    const auto tree = std::dynamic_pointer_cast<suite::TreeViewModel>(host_->session().factory()->createControl(design));
+    const auto tree =
+        std::dynamic_pointer_cast<suite::TreeViewModel>(host_->session().factory()->createControl(design));
     tree->addNode("", "V|A0|", "COLORE", "close", "open");
     tree->addNode("V|A0|", "R|A0|ESTATE|", "ESTATE", "close", "open");
     tree->addNode("V|A0|", "R|A0|CLASSICI|", "CLASSICI", "close", "open");
@@ -184,15 +186,17 @@ TEST_F(ScriptTest, TreeViewsGiveTheirNodesAndAreChosenByKeyOrText) {
 
         tree.choose("NESSUNO");
     )js");
-    EXPECT_TRUE(error.endsWith("TypeError: TvProva (treeView) cannot choose NESSUNO: no such node")) << error.toStdString();
+    EXPECT_TRUE(error.endsWith("TypeError: TvProva (treeView) cannot choose NESSUNO: no such node"))
+        << error.toStdString();
 }
 
 TEST_F(ScriptTest, DataSectionsAreGlobalsUnderTheirScriptNames) {
     run("suite.open();");
     const auto rows = host_->session().factory()->recordsetFactory()->createRecordset();
-    rows->open("SELECT MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 "
-               "ORDER BY MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR",
-               host_->session().factory()->openConnection(host_->session().connectionString()));
+    rows->open(
+        "SELECT MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 "
+        "ORDER BY MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR",
+        host_->session().factory()->openConnection(host_->session().connectionString()));
     const auto frame = host_->session().factory()->createVirtualFrame();
     frame->initialize(nullptr, nullptr, rows, QString(), QString(), nullptr, nullptr);
     frame->setScriptName("DTS_Raggruppamenti");
@@ -212,7 +216,9 @@ TEST_F(ScriptTest, DataSectionsAreGlobalsUnderTheirScriptNames) {
         DTS_Raggruppamenti.undo();
         seen.push(DTS_Raggruppamenti.status);
         if (seen.join() !== "DTS_Raggruppamenti,4,CLASSICI,0,Console parametri varianti,2,0") throw new Error(seen.join());
-    )js").toStdString(), "");
+    )js")
+                  .toStdString(),
+              "");
 }
 
 TEST_F(ScriptTest, AQuestionWithNoAnswerQueuedFailsTheScriptEvenWhenTheConsoleWentOn) {
@@ -228,7 +234,9 @@ TEST_F(ScriptTest, AQuestionWithNoAnswerQueuedFailsTheScriptEvenWhenTheConsoleWe
               "Error: a message appeared with no answer queued: Salvare le modifiche?");
     messages.answer(7);
     EXPECT_TRUE(script_->gesture([&] { EXPECT_EQ(messages.showMessage("Salvare le modifiche?", 36, "Console"), 7); }));
-    EXPECT_EQ(run("var m = suite.messages; if (m.length !== 2 || m[1].style !== 36) throw new Error(JSON.stringify(m));"), "");
+    EXPECT_EQ(
+        run("var m = suite.messages; if (m.length !== 2 || m[1].style !== 36) throw new Error(JSON.stringify(m));"),
+        "");
 }
 
 TEST_F(ScriptTest, TheDatabaseIsReachedOnAConnectionOfItsOwn) {
@@ -278,7 +286,8 @@ TEST_F(ScriptTest, ALateBoundObjectRefusesWhatItsTypeLibraryDoesNotAllow) {
         {"suite.createObject('MGUO_BRONDEL.CLSMG_NESSUNA');", "error 429: ActiveX component can't create object"},
     };
     for (const Case& c : cases) {
-        const QString error = run(QStringLiteral("var p = suite.createObject('MGUO_BRONDEL.CLSMG_PRIORLETT'); ") + c.script);
+        const QString error =
+            run(QStringLiteral("var p = suite.createObject('MGUO_BRONDEL.CLSMG_PRIORLETT'); ") + c.script);
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << c.script << ": " << error.toStdString();
     }
 }

@@ -21,22 +21,21 @@ protected:
 
 // Every table the console reads or writes, and the masters its lookups decode.
 const QStringList kTables = {
-    "CG18_DITTE",     "CG44_CLIFOR",      "CM15_CONFGCOMM",  "DO11_DOCTESTATA",   "DO30_DOCCORPO",
-    "FW50_MODMENU",   "MG36_DOCUMENTI",   "MG3G_DOCDITTA",   "MG47_PARMAGLINGUE", "MG50_PARMAGAZ",
-    "MG52_LINGUE",    "MG5E_OPZIONI",     "MG5F_DIMECONF",   "MG5G_RAGGVAR",      "MG5H_COMPRAGVAR",
-    "MG5I_OPZLINGUA", "MG5J_DOCPRGVAR",   "MG5L_LETVARIANTI", "MG5S_VARCLIFOR",   "MG66_ARTICOLI",
-    "MG6B_GESVARART", "MG6E_SUBCODART",   "MG6F_DIMEART",    "MG6I_SUBCODARTLING", "MG87_ARTDESC",
-    "PD95_DISBA",     "PD96_LEGAMIDISBA",
+    "CG18_DITTE",     "CG44_CLIFOR",   "CM15_CONFGCOMM",    "DO11_DOCTESTATA", "DO30_DOCCORPO",  "FW50_MODMENU",
+    "MG36_DOCUMENTI", "MG3G_DOCDITTA", "MG47_PARMAGLINGUE", "MG50_PARMAGAZ",   "MG52_LINGUE",    "MG5E_OPZIONI",
+    "MG5F_DIMECONF",  "MG5G_RAGGVAR",  "MG5H_COMPRAGVAR",   "MG5I_OPZLINGUA",  "MG5J_DOCPRGVAR", "MG5L_LETVARIANTI",
+    "MG5S_VARCLIFOR", "MG66_ARTICOLI", "MG6B_GESVARART",    "MG6E_SUBCODART",  "MG6F_DIMEART",   "MG6I_SUBCODARTLING",
+    "MG87_ARTDESC",   "PD95_DISBA",    "PD96_LEGAMIDISBA",
 };
 
 // The console's own tables and the column that holds their company.
 const std::vector<std::pair<QString, QString>> kOwnedTables = {
-    {"MG5F_DIMECONF", "MG5F_DITTA_CG18"},   {"MG5E_OPZIONI", "MG5E_DITTA_CG18"},
-    {"MG5I_OPZLINGUA", "MG5I_DITTA_CG18"},  {"MG5S_VARCLIFOR", "MG5S_DITTA_CG18"},
-    {"MG5G_RAGGVAR", "MG5G_DITTA_CG18"},    {"MG5H_COMPRAGVAR", "MG5H_DITTA_CG18"},
+    {"MG5F_DIMECONF", "MG5F_DITTA_CG18"},    {"MG5E_OPZIONI", "MG5E_DITTA_CG18"},
+    {"MG5I_OPZLINGUA", "MG5I_DITTA_CG18"},   {"MG5S_VARCLIFOR", "MG5S_DITTA_CG18"},
+    {"MG5G_RAGGVAR", "MG5G_DITTA_CG18"},     {"MG5H_COMPRAGVAR", "MG5H_DITTA_CG18"},
     {"MG5L_LETVARIANTI", "MG5L_DITTA_CG18"}, {"MG6F_DIMEART", "MG6F_DITTA_CG18"},
-    {"MG6E_SUBCODART", "MG6E_DITTA_CG18"},  {"MG6I_SUBCODARTLING", "MG6I_DITTA_CG18"},
-    {"MG5J_DOCPRGVAR", "MG5J_DITTA_CG18"},  {"MG50_PARMAGAZ", "MG50_DITTA_CG18"},
+    {"MG6E_SUBCODART", "MG6E_DITTA_CG18"},   {"MG6I_SUBCODARTLING", "MG6I_DITTA_CG18"},
+    {"MG5J_DOCPRGVAR", "MG5J_DITTA_CG18"},   {"MG50_PARMAGAZ", "MG50_DITTA_CG18"},
 };
 
 TEST_F(SuiteDatabaseTest, InitCreatesEveryTableEmpty) {
@@ -44,7 +43,8 @@ TEST_F(SuiteDatabaseTest, InitCreatesEveryTableEmpty) {
 
     SuiteFile file(path(), SuiteFile::Mode::Open);
     QStringList tables;
-    for (const suite::db::TableRows& table : file.tableRows()) tables << table.table;
+    for (const suite::db::TableRows& table : file.tableRows())
+        tables << table.table;
     EXPECT_EQ(tables, kTables);
 }
 
@@ -62,10 +62,12 @@ TEST_F(SuiteDatabaseTest, InitWithoutDemoGivesReferenceDataAndAFirstCompany) {
         {"SELECT COUNT(*) FROM MG47_PARMAGLINGUE WHERE MG47_DITTA_CG18 = 1 AND MG47_CODLINGUA_MG52 = 'ITA'", 1},
         {"SELECT COUNT(*) FROM MG50_PARMAGAZ WHERE MG50_DITTA_CG18 = 1 AND MG50_FLGVARIANTI = 1", 1},
         {"SELECT COUNT(*) FROM MG36_DOCUMENTI WHERE MG36_CODDOCUM NOT IN "
-         "(SELECT MG3G_CODDOCUM_MG36 FROM MG3G_DOCDITTA WHERE MG3G_DITTA_CG18 = 1)", 0},
+         "(SELECT MG3G_CODDOCUM_MG36 FROM MG3G_DOCDITTA WHERE MG3G_DITTA_CG18 = 1)",
+         0},
         {"SELECT COUNT(*) FROM MG5F_DIMECONF", 0},
     };
-    for (const auto& [sql, expected] : counts) EXPECT_EQ(file.scalar(QString::fromUtf8(sql)), expected) << sql;
+    for (const auto& [sql, expected] : counts)
+        EXPECT_EQ(file.scalar(QString::fromUtf8(sql)), expected) << sql;
 }
 
 TEST_F(SuiteDatabaseTest, DemoFillsEveryOwnedTableOfCompanyOne) {
@@ -119,10 +121,11 @@ TEST_F(SuiteDatabaseTest, DemoGivesEveryInUseCheckSomethingToFind) {
         "SELECT COUNT(*) " + grouping.arg("JOIN PD95_DISBA ON PD95_DITTA_CG18 = 1 "
                                           "AND PD95_CODART_MG66 = ARTS.MG6B_CODART_MG66",
                                           "PD95_OPZIONE"),
-        "SELECT COUNT(*) " + grouping.arg("JOIN PD96_LEGAMIDISBA ON PD96_COMPON = ARTS.MG6B_CODART_MG66",
-                                          "PD96_OPZIONE"),
+        "SELECT COUNT(*) " +
+            grouping.arg("JOIN PD96_LEGAMIDISBA ON PD96_COMPON = ARTS.MG6B_CODART_MG66", "PD96_OPZIONE"),
     };
-    for (const QString& check : checks) EXPECT_GT(file.scalar(check), 0) << check.toStdString();
+    for (const QString& check : checks)
+        EXPECT_GT(file.scalar(check), 0) << check.toStdString();
 }
 
 TEST_F(SuiteDatabaseTest, ForeignKeyRefusesAnOptionOfNoDimension) {
@@ -130,8 +133,9 @@ TEST_F(SuiteDatabaseTest, ForeignKeyRefusesAnOptionOfNoDimension) {
 
     SuiteFile file(path(), SuiteFile::Mode::Open);
     try {
-        file.execute("INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) "
-                     "VALUES (1, 'A0', 'X')");
+        file.execute(
+            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) "
+            "VALUES (1, 'A0', 'X')");
         FAIL() << "the orphan option was stored";
     } catch (const automation::Error& error) {
         EXPECT_EQ(error.number(), automation::errors::IntegrityViolation);
@@ -188,11 +192,11 @@ TEST_F(SuiteDatabaseTest, TextColumnsIgnoreCaseAndTrailingBlanks) {
     suite::db::createSuiteDatabase(path(), true);
 
     SuiteFile file(path(), SuiteFile::Mode::Open);
-    EXPECT_EQ(file.scalar("SELECT COUNT(*) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_OPZIONE = 'bia '"),
-              1);
+    EXPECT_EQ(file.scalar("SELECT COUNT(*) FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_OPZIONE = 'bia '"), 1);
     try {
-        file.execute("INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) "
-                     "VALUES (1, 'a0', 'Bia  ')");
+        file.execute(
+            "INSERT INTO MG5E_OPZIONI (MG5E_DITTA_CG18, MG5E_CODICEVAR_MG5F, MG5E_OPZIONE) "
+            "VALUES (1, 'a0', 'Bia  ')");
         FAIL() << "a second BIA was stored";
     } catch (const automation::Error& error) {
         EXPECT_EQ(error.number(), automation::errors::IntegrityViolation);

@@ -50,9 +50,9 @@ TEST_F(SuiteDbCommandTest, InitRefusesAnExistingFileWithoutForce) {
 }
 
 TEST_F(SuiteDbCommandTest, WrongArgumentsShowTheUsageAndFail) {
-    for (const QStringList& arguments : {QStringList{}, QStringList{"init"}, QStringList{"init", path(), "--dmeo"},
-                                         QStringList{"create", path()},
-                                         QStringList{"init", path(), "--demo", "--company", "X"}, QStringList{"shell"}}) {
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{"init"}, QStringList{"init", path(), "--dmeo"}, QStringList{"create", path()},
+          QStringList{"init", path(), "--demo", "--company", "X"}, QStringList{"shell"}}) {
         const CommandResult run = suiteDb(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("Usage: suite-db init PATH [--demo | --company NAME] [--force]\n"));
@@ -102,7 +102,8 @@ TEST_F(SuiteDbCommandTest, HelpShowsTheUsage) {
 
 // The standard shell reads the file with the suite's own comparison: case and trailing blanks ignored.
 TEST_F(SuiteDbCommandTest, ShellOpensTheFileInSqlite3WithTheSuiteCollation) {
-    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty()) GTEST_SKIP() << "no sqlite3 shell";
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+        GTEST_SKIP() << "no sqlite3 shell";
     ASSERT_EQ(suiteDb({"init", path(), "--company", "Rossi"}).exitCode, 0);
 
     const CommandResult run =

@@ -36,8 +36,10 @@ protected:
         // The handler lives in the field's own event: it holds the field by pointer, not by ownership.
         field->StartDecode.connect([this, field = field.get()](host::DecodeRequest& request) {
             log_ << "StartDecode";
-            request.statement = "SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 AND "
-                                "MG5F_CODICEVAR = '" + field->text() + "'";
+            request.statement =
+                "SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 AND "
+                "MG5F_CODICEVAR = '" +
+                field->text() + "'";
             request.fields = {{"MG5F_DESCR_VAR", label_}};
             request.connectionString = connectionString_;
         });
@@ -129,7 +131,8 @@ TEST_F(ControlsTest, LeavingAChangedFieldDecodesItThenRaisesValidateAndAfterItem
     EXPECT_EQ(log_, QStringList({"ItemStarted", "StartDecode", "Validate", "AfterItem", "ItemFinished"}));
     EXPECT_TRUE(field->decodeFound());
     EXPECT_EQ(label_->caption(), query("SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 "
-                                    "AND MG5F_CODICEVAR = 'A1'").value(0));
+                                       "AND MG5F_CODICEVAR = 'A1'")
+                                     .value(0));
     log_.clear();
     EXPECT_TRUE(field->leave());
     EXPECT_EQ(log_, QStringList());  // nothing changed since
@@ -188,8 +191,9 @@ TEST_F(ControlsTest, APickedLookupRowBecomesTheTextAndIsConfirmed) {
     factory_->setLookupWindowCreator([this] { return std::make_shared<FirstRowLookup>(connection_); });
     auto field = variantField();
     field->StartLookup.connect([](host::LookupRequest& request) {
-        request.statement = "SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 "
-                            "AND MG5F_CODICEVAR = 'A2'";
+        request.statement =
+            "SELECT MG5F_CODICEVAR, MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 "
+            "AND MG5F_CODICEVAR = 'A2'";
         request.fields = {"MG5F_CODICEVAR", "MG5F_DESCR_VAR"};
     });
     ASSERT_TRUE(field->openLookup());

@@ -14,7 +14,7 @@
 namespace ado {
 class Connection;
 class Recordset;
-}
+}  // namespace ado
 
 namespace framework_test {
 

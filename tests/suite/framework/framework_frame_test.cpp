@@ -89,8 +89,9 @@ protected:
         frame_->AfterDelete.connect([this](bool s) { log_ << QStringLiteral("AfterDelete(%1)").arg(s); });
         frame_->AfterUndo.connect([this](bool s) { log_ << QStringLiteral("AfterUndo(%1)").arg(s); });
         frame_->ChangeStatus.connect([this](qint16 s, qint32) { log_ << QStringLiteral("ChangeStatus(%1)").arg(s); });
-        navigator_->AfterButtonClick.connect(
-            [this](bool s, const QString& caption) { log_ << QStringLiteral("AfterButtonClick(%1,%2)").arg(s).arg(caption); });
+        navigator_->AfterButtonClick.connect([this](bool s, const QString& caption) {
+            log_ << QStringLiteral("AfterButtonClick(%1,%2)").arg(s).arg(caption);
+        });
     }
 
     void expectConsistent() { EXPECT_EQ(grid_->checkInvariants(), QStringList()); }
@@ -210,13 +211,14 @@ TEST_F(FrameTest, MovingShowsTheNewRowAndSavesAPendingEditFirst) {
 
 TEST_F(FrameTest, ChangesTheFrameShowsAreTellableFromAPersonsAndEachShownRowIsAnnounced) {
     QStringList seen;
-    description_->Change.connect([&] { seen << description_->text() + (frame_->isShowingRow() ? ":frame" : ":person"); });
+    description_->Change.connect(
+        [&] { seen << description_->text() + (frame_->isShowingRow() ? ":frame" : ":person"); });
     frame_->RowShown.connect([&] { seen << "RowShown"; });
     ASSERT_TRUE(grid_->selectRow(1));
     description_->typeText("COLORI CALDI");
     ASSERT_TRUE(navigator_->pressButton(button::Undo));
-    EXPECT_EQ(seen, QStringList({"COLORI ESTIVI:frame", "RowShown", "COLORI CALDI:person", "COLORI ESTIVI:frame",
-                                 "RowShown"}));
+    EXPECT_EQ(seen, QStringList(
+                        {"COLORI ESTIVI:frame", "RowShown", "COLORI CALDI:person", "COLORI ESTIVI:frame", "RowShown"}));
 }
 
 TEST_F(FrameTest, ARefusedSaveRefusesTheMove) {
@@ -263,8 +265,9 @@ TEST_F(FrameTest, DeleteRemovesTheRowAndShowsTheOneTakingItsPlace) {
 
 TEST_F(FrameTest, ADeleteRefusedByTheDatabaseRaisesItsErrorAndKeepsTheRow) {
     // BIA is part of the grouping CLASSICI: the composition's foreign key refuses its delete.
-    rows_ = open("SELECT * FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0' "
-                 "AND MG5E_OPZIONE = 'BIA'");
+    rows_ = open(
+        "SELECT * FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND MG5E_CODICEVAR_MG5F = 'A0' "
+        "AND MG5E_OPZIONE = 'BIA'");
     frame_->setRecordset(rows_);
     log_.clear();
     try {
@@ -389,8 +392,10 @@ TEST_F(FrameTest, ShowingARowDecodesTheBoundFields) {
     auto shown = add<suite::LabelModel>(ControlKind::Label, "LBL_DECODED");
     auto decoded = add<suite::EditModel>(ControlKind::Edit, "TXT_DECODED", "MG5G_CODRAGGVAR");
     decoded->StartDecode.connect([&](host::DecodeRequest& request) {
-        request.statement = "SELECT MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
-                            "MG5G_CODICEVAR_MG5F = 'A0' AND MG5G_CODRAGGVAR = '" + decoded->text() + "'";
+        request.statement =
+            "SELECT MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR WHERE MG5G_DITTA_CG18 = 1 AND "
+            "MG5G_CODICEVAR_MG5F = 'A0' AND MG5G_CODRAGGVAR = '" +
+            decoded->text() + "'";
         request.fields = {{"MG5G_DESCRRAGGVAR", shown}};
         request.connectionString = connectionString_;
     });

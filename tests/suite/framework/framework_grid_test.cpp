@@ -41,15 +41,17 @@ protected:
         grid_->endColumnDefinition();
         grid_->applyLayout();
         grid_->setDataSource(rows_);
-        grid_->SelectionBoxClick.connect([this](const host::GridRow& row, const QString& field, const QVariant& before) {
-            log_ << QStringLiteral("SelectionBoxClick(%1,%2,%3)")
-                        .arg(automation::cstr(row.value("DOC")), field, automation::cstr(before));
-        });
+        grid_->SelectionBoxClick.connect(
+            [this](const host::GridRow& row, const QString& field, const QVariant& before) {
+                log_ << QStringLiteral("SelectionBoxClick(%1,%2,%3)")
+                            .arg(automation::cstr(row.value("DOC")), field, automation::cstr(before));
+            });
         grid_->CheckEditToggleClick.connect([this](const host::GridRow&, const QString& field, const QString& value) {
             log_ << QStringLiteral("CheckEditToggleClick(%1,%2)").arg(field, value);
         });
-        grid_->SelectAllClickEXT.connect(
-            [this](const QString& field, int state) { log_ << QStringLiteral("SelectAllClickEXT(%1,%2)").arg(field).arg(state); });
+        grid_->SelectAllClickEXT.connect([this](const QString& field, int state) {
+            log_ << QStringLiteral("SelectAllClickEXT(%1,%2)").arg(field).arg(state);
+        });
     }
 
     QStringList column(const QString& field) {
@@ -185,7 +187,8 @@ TEST_F(GridTest, AValueListColumnShowsTheTextOfItsCode) {
     const QStringList shown = column("MG5F_CODICEVAR");
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_EQ(shown.first(), query("SELECT MG5F_DESCR_VAR FROM MG5F_DIMECONF WHERE MG5F_DITTA_CG18 = 1 "
-                                   "AND MG5F_CODICEVAR = 'A0'").value(0));
+                                   "AND MG5F_CODICEVAR = 'A0'")
+                                 .value(0));
 }
 
 TEST_F(GridTest, AColumnWithoutItsFieldBreaksTheInvariants) {

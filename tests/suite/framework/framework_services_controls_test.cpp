@@ -106,16 +106,13 @@ TEST_P(ResizeTest, TheControlKeepsItsDistanceToTheAnchoredEdges) {
     EXPECT_EQ(panel->geometry(), (host::Geometry{1000, 1000, 2000, 1000}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, ResizeTest,
-                         ::testing::Values(Anchoring{0, {1000, 1000, 2000, 1000}},
-                                           Anchoring{3, {1000, 1000, 2000, 1000}},
-                                           Anchoring{5, {1000, 1000, 3000, 1000}},
-                                           Anchoring{7, {1000, 1000, 3000, 1000}},
-                                           Anchoring{10, {1000, 1000, 2000, 1500}},
-                                           Anchoring{11, {1000, 1000, 2000, 1500}},
-                                           Anchoring{12, {2000, 1500, 2000, 1000}},
-                                           Anchoring{14, {2000, 1000, 2000, 1500}},
-                                           Anchoring{15, {1000, 1000, 3000, 1500}}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ResizeTest,
+    ::testing::Values(Anchoring{0, {1000, 1000, 2000, 1000}}, Anchoring{3, {1000, 1000, 2000, 1000}},
+                      Anchoring{5, {1000, 1000, 3000, 1000}}, Anchoring{7, {1000, 1000, 3000, 1000}},
+                      Anchoring{10, {1000, 1000, 2000, 1500}}, Anchoring{11, {1000, 1000, 2000, 1500}},
+                      Anchoring{12, {2000, 1500, 2000, 1000}}, Anchoring{14, {2000, 1000, 2000, 1500}},
+                      Anchoring{15, {1000, 1000, 3000, 1500}}));
 
 TEST_F(ServicesTest, AControlFollowsItsContainerAndShrinksNoFurtherThanNothing) {
     auto resize = add<suite::ResizeComponentModel>(ControlKind::ResizeComponent, "ZYK_RESIZEFORM");
@@ -165,7 +162,8 @@ TEST_F(MenuTreeTest, ProgramsFollowTheirFoldersInMenuOrder) {
 
 TEST_F(MenuTreeTest, MarkingMarksEveryEntryListedAndOnlyThose) {
     auto connection = host_->factory()->openConnection(host_->connectionString());
-    tree_->mark(connection->execute("SELECT FW50_IDVOCETS AS IDVOCETS FROM FW50_MODMENU WHERE FW50_NOME = 'MGUO_ARTICOLI'"));
+    tree_->mark(
+        connection->execute("SELECT FW50_IDVOCETS AS IDVOCETS FROM FW50_MODMENU WHERE FW50_NOME = 'MGUO_ARTICOLI'"));
     EXPECT_EQ(marked(), QStringList({"101", "303"}));
     tree_->mark(connection->execute("SELECT 106 AS IDVOCETS"));
     EXPECT_EQ(marked(), QStringList{"106"});

@@ -125,9 +125,8 @@ TEST_P(NumberConversionTest, GivesTheNumberOrZero) {
 
 INSTANTIATE_TEST_SUITE_P(Values, NumberConversionTest,
                          ::testing::Values(Conversion{QVariant(), 0}, Conversion{automation::null(), 0},
-                                           Conversion{QString(" 1003 "), qint64(1003)},
-                                           Conversion{QString("2,5"), 2.5}, Conversion{QString("abc"), 0},
-                                           Conversion{QString(), 0}, Conversion{7, 7}));
+                                           Conversion{QString(" 1003 "), qint64(1003)}, Conversion{QString("2,5"), 2.5},
+                                           Conversion{QString("abc"), 0}, Conversion{QString(), 0}, Conversion{7, 7}));
 
 TEST(FunctionLibraryTest, CountsRedrawLocksAndReleases) {
     suite::FunctionLibraryModel library;

@@ -66,29 +66,52 @@ TEST_P(StandardLookupTest, ListsTheCompanysRowsAndPutsThePickedCodeInTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Suite, StandardLookupTest,
-    ::testing::Values(
-        Lookup{"variants",
-               [](host::LookupService& s) { return s.variantLookup({}); },
-               "Varianti", {"1|COLORE", "2|TAGLIA"}, 6, 2, "3"},
-        Lookup{"variantsOwningOptions",
-               [](host::LookupService& s) {
-                   host::LookupRequest r = s.variantLookup({});
-                   r.statement.replace("ORDER BY", "AND MG5F_INDPROGCONFIG <> 1 ORDER BY");
-                   return r;
-               },
-               "Varianti", {"1|COLORE"}, 5, 4, "5"},
-        Lookup{"groupings",
-               [](host::LookupService& s) { return s.groupingLookup("A1", {}); },
-               "Raggruppamenti varianti", {"ADULTO|TAGLIE ADULTO", "BAMBINO|TAGLIE BAMBINO"}, 2, 1, "BAMBINO"},
-        Lookup{"documents",
-               [](host::LookupService& s) { return s.documentLookup({}); },
-               "Documenti", {"CARMAG|Carico di magazzino", "DDT|Documento di trasporto"}, 7, 1, "DDT"},
-        Lookup{"customers",
-               [](host::LookupService& s) { return s.customerSupplierLookup(0, {}); },
-               "Clienti", {"1001|Abbigliamento Rossi S.r.l.|Milano|01234567890"}, 3, 2, "1003"},
-        Lookup{"suppliersFiltered",
-               [](host::LookupService& s) { return s.customerSupplierLookup(1, "CG44_CITTA = 'Como'"); },
-               "Fornitori", {"2001|Tessiture Lombarde S.p.A.|Como|05678901234"}, 1, 0, "2001"}));
+    ::testing::Values(Lookup{"variants",
+                             [](host::LookupService& s) { return s.variantLookup({}); },
+                             "Varianti",
+                             {"1|COLORE", "2|TAGLIA"},
+                             6,
+                             2,
+                             "3"},
+                      Lookup{"variantsOwningOptions",
+                             [](host::LookupService& s) {
+                                 host::LookupRequest r = s.variantLookup({});
+                                 r.statement.replace("ORDER BY", "AND MG5F_INDPROGCONFIG <> 1 ORDER BY");
+                                 return r;
+                             },
+                             "Varianti",
+                             {"1|COLORE"},
+                             5,
+                             4,
+                             "5"},
+                      Lookup{"groupings",
+                             [](host::LookupService& s) { return s.groupingLookup("A1", {}); },
+                             "Raggruppamenti varianti",
+                             {"ADULTO|TAGLIE ADULTO", "BAMBINO|TAGLIE BAMBINO"},
+                             2,
+                             1,
+                             "BAMBINO"},
+                      Lookup{"documents",
+                             [](host::LookupService& s) { return s.documentLookup({}); },
+                             "Documenti",
+                             {"CARMAG|Carico di magazzino", "DDT|Documento di trasporto"},
+                             7,
+                             1,
+                             "DDT"},
+                      Lookup{"customers",
+                             [](host::LookupService& s) { return s.customerSupplierLookup(0, {}); },
+                             "Clienti",
+                             {"1001|Abbigliamento Rossi S.r.l.|Milano|01234567890"},
+                             3,
+                             2,
+                             "1003"},
+                      Lookup{"suppliersFiltered",
+                             [](host::LookupService& s) { return s.customerSupplierLookup(1, "CG44_CITTA = 'Como'"); },
+                             "Fornitori",
+                             {"2001|Tessiture Lombarde S.p.A.|Como|05678901234"},
+                             1,
+                             0,
+                             "2001"}));
 
 TEST_F(LookupTest, ACancelledLookupLeavesTheField) {
     field_->setText("A");
@@ -101,8 +124,9 @@ TEST_F(LookupTest, ACancelledLookupLeavesTheField) {
 TEST_F(LookupTest, AConfirmedSelectionHandsBackAStatementOfTheSelectedRows) {
     auto window = host_->factory()->createLookupWindow();
     window->setConnectionString(host_->connectionString());
-    window->setStatement("SELECT MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E FROM MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18 = 1 "
-                         "AND MG5H_RAGGR_MG5G = 'CLASSICI' ORDER BY MG5H_SEQOPZIONE");
+    window->setStatement(
+        "SELECT MG5H_SEQOPZIONE, MG5H_OPZIONE_MG5E FROM MG5H_COMPRAGVAR WHERE MG5H_DITTA_CG18 = 1 "
+        "AND MG5H_RAGGR_MG5G = 'CLASSICI' ORDER BY MG5H_SEQOPZIONE");
     window->setMultipleSelection(true);
     QString statement;
     window->OnReturnRecordSet.connect([&](const QString& selected) { statement = selected; });
@@ -145,8 +169,9 @@ TEST_F(LookupTest, APickedRowIsHandedOverWithItsWindowsIdentifier) {
     auto window = host_->factory()->createLookupWindow();
     window->setConnectionString(host_->connectionString());
     window->setIdentifier("LkpId_MG5E");
-    window->setStatement("SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
-                         "MG5E_CODICEVAR_MG5F = 'A0' ORDER BY MG5E_OPZIONE");
+    window->setStatement(
+        "SELECT MG5E_OPZIONE, MG5E_DESCR FROM MG5E_OPZIONI WHERE MG5E_DITTA_CG18 = 1 AND "
+        "MG5E_CODICEVAR_MG5F = 'A0' ORDER BY MG5E_OPZIONE");
     QString identifier;
     QString option;
     window->OnSelection.connect([&](const QString& id, std::shared_ptr<ado::Recordset> row) {

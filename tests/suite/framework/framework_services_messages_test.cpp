@@ -27,8 +27,7 @@ protected:
 
 TEST_F(MessagesTest, AnOkMessageIsAnsweredOkAndAQuestionTakesTheQueuedAnswer) {
     host_->messages().answer(No);
-    EXPECT_EQ(service_->showMessage("Dati salvati.", Information, "Informazione", false, 0),
-              host::message_answer::Ok);
+    EXPECT_EQ(service_->showMessage("Dati salvati.", Information, "Informazione", false, 0), host::message_answer::Ok);
     EXPECT_EQ(service_->showMessage("Continuare?", YesNo + Question, "Attenzione", false, 0), No);
     const auto& shown = host_->messages().shown();
     ASSERT_EQ(shown.size(), 2);
@@ -74,13 +73,15 @@ TEST_F(MessagesTest, TheErrorBoxListsWhereTheErrorHappenedAndTheDatabaseErrors) 
     EXPECT_TRUE(box.errorBox);
     EXPECT_EQ(box.style, 4370);
     EXPECT_EQ(box.title, "MGUO_BRONDEL");
-    EXPECT_EQ(box.text, "Programma: MGUO_BRONDEL\r\n"
-                        "Maschera: Console parametri varianti\r\n"
-                        "Procedura: Form_Activate\r\n"
-                        "Errore -2147217873: Violazione\r\n"
-                        "Origine: Form_Activate:\r\nADODB.Connection\r\n"
-                        "Errori del database:\r\n"
-                        "Errore " + QString::number(databaseError.number()) + ": " + databaseError.description());
+    EXPECT_EQ(box.text,
+              "Programma: MGUO_BRONDEL\r\n"
+              "Maschera: Console parametri varianti\r\n"
+              "Procedura: Form_Activate\r\n"
+              "Errore -2147217873: Violazione\r\n"
+              "Origine: Form_Activate:\r\nADODB.Connection\r\n"
+              "Errori del database:\r\n"
+              "Errore " +
+                  QString::number(databaseError.number()) + ": " + databaseError.description());
 }
 
 TEST_F(MessagesTest, AnErrorBoxNobodyExpectedRaisesItsText) {

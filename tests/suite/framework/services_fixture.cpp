@@ -24,7 +24,8 @@ void ServicesTest::TearDown() {
 }
 
 QStringList ServicesTest::query(const QString& statement) const {
-    return suite::ScriptedLookups::rowTexts(host_->factory()->openConnection(host_->connectionString())->execute(statement));
+    return suite::ScriptedLookups::rowTexts(
+        host_->factory()->openConnection(host_->connectionString())->execute(statement));
 }
 
 }  // namespace services_test

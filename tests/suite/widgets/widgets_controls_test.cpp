@@ -89,7 +89,8 @@ TEST_F(ControlsTest, ControlsAddedLaterGetTheirViewsInsideTheirContainerAtTheNex
 TEST_F(ControlsTest, LabelsShowTheirCaptionOnTheirLinesAndTitleBarsAsHeadings) {
     const auto label = add<host::Control>(ControlKind::Label, "LBL_MESSAGGIOERRORE", {0, 0, 6000, 900});
     label->setCaption("Configurazione opzioni variante non abilitata.\r\nManca la personalizzazione.");
-    EXPECT_EQ(view<suite::LabelView>(label)->text(), "Configurazione opzioni variante non abilitata.\nManca la personalizzazione.");
+    EXPECT_EQ(view<suite::LabelView>(label)->text(),
+              "Configurazione opzioni variante non abilitata.\nManca la personalizzazione.");
     EXPECT_TRUE(view<suite::LabelView>(label)->wordWrap());
     const auto title = add<host::Control>(ControlKind::Label, "TLB_TITOLO");
     EXPECT_EQ(view<suite::LabelView>(title)->objectName(), "titleBar");

@@ -17,11 +17,11 @@
 namespace ado {
 class Connection;
 class Recordset;
-}
+}  // namespace ado
 namespace suite {
 class ScriptedLookups;
 class ScriptedMessages;
-}
+}  // namespace suite
 
 namespace widgets_test {
 
@@ -35,7 +35,8 @@ protected:
 
     // A control on the form (or on parent) at a geometry in twips; its view exists once synced.
     template <class Model>
-    std::shared_ptr<Model> add(host::ControlKind kind, const QString& name, host::Geometry geometry = {150, 150, 1500, 315},
+    std::shared_ptr<Model> add(host::ControlKind kind, const QString& name,
+                               host::Geometry geometry = {150, 150, 1500, 315},
                                std::shared_ptr<host::Control> parent = nullptr) {
         host::ControlDesign design;
         design.kind = kind;

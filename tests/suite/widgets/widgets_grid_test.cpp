@@ -200,10 +200,12 @@ protected:
         grid_->setColumnLayout(layout);
         grid_->endColumnDefinition();
         grid_->setDataSource(rows_);
-        grid_->SelectionBoxClick.connect([this](const host::GridRow& row, const QString& field, const QVariant& before) {
-            log_ << automation::cstr(row.value("DOC")) + "|" + field + "|" + automation::cstr(before);
-        });
-        grid_->SelectAllClickEXT.connect([this](const QString& field, int state) { log_ << field + "|" + QString::number(state); });
+        grid_->SelectionBoxClick.connect(
+            [this](const host::GridRow& row, const QString& field, const QVariant& before) {
+                log_ << automation::cstr(row.value("DOC")) + "|" + field + "|" + automation::cstr(before);
+            });
+        grid_->SelectAllClickEXT.connect(
+            [this](const QString& field, int state) { log_ << field + "|" + QString::number(state); });
         hub_->syncAll();
         view_ = view<suite::GridView>(grid_);
     }
@@ -241,8 +243,9 @@ protected:
         WidgetsTest::SetUp();
         grid_ = add<suite::GridModel>(ControlKind::Grid, "GRD_RAGGRUP", {0, 0, 8000, 3000});
         navigator_ = add<suite::GridNavigatorModel>(ControlKind::GridNavigator, "GNV_RAGGRUP", {3000, 3200, 4800, 375});
-        rows_ = open("SELECT MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR "
-                     "WHERE MG5G_DITTA_CG18 = 1 AND MG5G_CODICEVAR_MG5F = 'A0' ORDER BY MG5G_CODRAGGVAR");
+        rows_ = open(
+            "SELECT MG5G_DITTA_CG18, MG5G_CODICEVAR_MG5F, MG5G_CODRAGGVAR, MG5G_DESCRRAGGVAR FROM MG5G_RAGGVAR "
+            "WHERE MG5G_DITTA_CG18 = 1 AND MG5G_CODICEVAR_MG5F = 'A0' ORDER BY MG5G_CODRAGGVAR");
         frame_ = std::dynamic_pointer_cast<suite::VirtualFrameModel>(factory_->createVirtualFrame());
         frame_->initialize(nullptr, connection_, rows_, QString(), QString(), navigator_, grid_);
         frame_->setEditingEnabled(true);

@@ -41,9 +41,17 @@ protected:
 
 TEST_F(ServicesViewTest, TheSidebarShowsItsGroupsAndAClickOnAnItemIsTheClickGesture) {
     const auto sidebar = add<suite::SidebarModel>(ControlKind::Sidebar, "SDB_PARAMETRI", {0, 0, 2760, 5000});
-    sidebar->setGroups({{"GRPCONVAR", "Varianti", true, true, {{"GRPCONVAR", "ITMCONFIGVAR", "Configuratore varianti"},
-                                                                  {"GRPCONVAR", "ITMRAGVAR", "Composizione raggruppamenti"}}},
-                        {"GRPCONART", "Codice articolo", true, false, {{"GRPCONART", "ITMCONFIGART", "Configuratore codice articolo"}}}});
+    sidebar->setGroups({{"GRPCONVAR",
+                         "Varianti",
+                         true,
+                         true,
+                         {{"GRPCONVAR", "ITMCONFIGVAR", "Configuratore varianti"},
+                          {"GRPCONVAR", "ITMRAGVAR", "Composizione raggruppamenti"}}},
+                        {"GRPCONART",
+                         "Codice articolo",
+                         true,
+                         false,
+                         {{"GRPCONART", "ITMCONFIGART", "Configuratore codice articolo"}}}});
     sidebar->OnClickItemLink.connect([this](const host::SidebarItem& item) { log_ << item.groupKey + "|" + item.key; });
     hub_->syncAll();
     auto* tree = view<suite::SidebarView>(sidebar);
@@ -62,9 +70,13 @@ TEST_F(ServicesViewTest, TheSidebarShowsItsGroupsAndAClickOnAnItemIsTheClickGest
 
 TEST_F(ServicesViewTest, TheSidebarsArrowsMoveTheCursorAndEnterOrSpaceOpensTheItem) {
     const auto sidebar = add<suite::SidebarModel>(ControlKind::Sidebar, "SDB_PARAMETRI", {0, 0, 2760, 5000});
-    sidebar->setGroups({{"GRPCONVAR", "Varianti", true, true, {{"GRPCONVAR", "ITMCONFIGVAR", "Configuratore varianti"},
-                                                                  {"GRPCONVAR", "ITMOPZVAR", "Opzioni delle varianti"},
-                                                                  {"GRPCONVAR", "ITMRAGVAR", "Composizione raggruppamenti"}}}});
+    sidebar->setGroups({{"GRPCONVAR",
+                         "Varianti",
+                         true,
+                         true,
+                         {{"GRPCONVAR", "ITMCONFIGVAR", "Configuratore varianti"},
+                          {"GRPCONVAR", "ITMOPZVAR", "Opzioni delle varianti"},
+                          {"GRPCONVAR", "ITMRAGVAR", "Composizione raggruppamenti"}}}});
     sidebar->OnClickItemLink.connect([this](const host::SidebarItem& item) { log_ << item.key; });
     hub_->syncAll();
     auto* tree = view<suite::SidebarView>(sidebar);

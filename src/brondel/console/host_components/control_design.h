@@ -24,15 +24,15 @@ struct Geometry {
 struct ControlDesign {
     QString name;
     ControlKind kind = ControlKind::Label;
-    int index = -1;                // member of a control array (PIC_PARAMETRI(3)); -1 when not in an array
-    QString caption;               // label text, button caption, field caption shown in messages
-    int maxLength = 0;             // 0: no limit
-    QString boundColumn;           // the recordset column a frame writes from this control
-    bool mandatory = false;        // the frame refuses to save while the control is empty
-    bool upperCase = false;        // typed text is turned to upper case
-    bool numeric = false;          // only digits and a decimal separator are accepted
-    bool negative = false;         // numeric: a minus sign may lead (only where a negative makes sense)
-    QVariant defaultValue;         // put in the control when its frame starts a new row; Empty: none
+    int index = -1;          // member of a control array (PIC_PARAMETRI(3)); -1 when not in an array
+    QString caption;         // label text, button caption, field caption shown in messages
+    int maxLength = 0;       // 0: no limit
+    QString boundColumn;     // the recordset column a frame writes from this control
+    bool mandatory = false;  // the frame refuses to save while the control is empty
+    bool upperCase = false;  // typed text is turned to upper case
+    bool numeric = false;    // only digits and a decimal separator are accepted
+    bool negative = false;   // numeric: a minus sign may lead (only where a negative makes sense)
+    QVariant defaultValue;   // put in the control when its frame starts a new row; Empty: none
     bool enabled = true;
     bool visible = true;
     Geometry geometry;

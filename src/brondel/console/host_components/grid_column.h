@@ -11,7 +11,7 @@ struct GridColumn {
     QString field;
     QString caption;
     int kind = column_kind::Text;
-    int width = 0;           // twips
+    int width = 0;  // twips
     bool visible = true;
 
     // Check columns: the stored values meaning ticked and not ticked; the select-all box in the header.

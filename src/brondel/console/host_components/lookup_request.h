@@ -12,11 +12,11 @@ namespace host {
 // change any part (extend the statement) before the edit opens the lookup window.
 struct LookupRequest {
     QString statement;
-    QStringList fields;             // the first is the value put back into the edit
+    QStringList fields;  // the first is the value put back into the edit
     QList<QStringList> headers;
     QString title;
     QString connectionString;
-    QString layoutKey;              // the key under which the lookup window keeps its layout
+    QString layoutKey;  // the key under which the lookup window keeps its layout
 };
 
 }  // namespace host

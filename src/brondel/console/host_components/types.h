@@ -36,8 +36,8 @@ constexpr qint16 Adding = 2;
 
 // Second argument of a frame's ChangeStatus: why the status changed.
 namespace status_reason {
-constexpr qint32 Gesture = 0;    // a navigator button, a keystroke in a bound control, an operation of the form
-constexpr qint32 Rebound = 20;   // the frame's recordset was replaced: views bound to it must bind again
+constexpr qint32 Gesture = 0;   // a navigator button, a keystroke in a bound control, an operation of the form
+constexpr qint32 Rebound = 20;  // the frame's recordset was replaced: views bound to it must bind again
 }  // namespace status_reason
 
 // Message-box styles (buttons + icon + default button + modality, added) and answers, as the standard

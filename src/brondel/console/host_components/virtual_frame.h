@@ -32,9 +32,8 @@ public:
     // statement: the SELECT the recordset was opened on (refresh runs it again); the empty text is kept
     // for the host. The frame takes the grid's rows from the recordset.
     virtual void initialize(std::shared_ptr<Cinterface> host, std::shared_ptr<ado::Connection> connection,
-                            std::shared_ptr<ado::Recordset> recordset, const QVariant& statement,
-                            const QString& extra, std::shared_ptr<GridNavigator> navigator,
-                            std::shared_ptr<Grid> grid) = 0;
+                            std::shared_ptr<ado::Recordset> recordset, const QVariant& statement, const QString& extra,
+                            std::shared_ptr<GridNavigator> navigator, std::shared_ptr<Grid> grid) = 0;
 
     // Binds a control to its bound column; format converts between the row's value and the shown text.
     virtual void addControl(std::shared_ptr<DataControl> control, std::shared_ptr<DataFormat> format = {}) = 0;
@@ -85,14 +84,14 @@ public:
     // Releases the recordset, grid, navigator and controls.
     virtual void detach() = 0;
 
-    automation::Event<bool&> BeforeAddNew;      // Cancel
-    automation::Event<bool> AfterAddNew;        // Success
-    automation::Event<bool&> BeforeUpdate;      // Cancel
-    automation::Event<bool> AfterUpdate;        // Success
-    automation::Event<bool&> BeforeDelete;      // Cancel
-    automation::Event<bool> AfterDelete;        // Success
-    automation::Event<bool&> BeforeUndo;        // Cancel
-    automation::Event<bool> AfterUndo;          // Success
+    automation::Event<bool&> BeforeAddNew;  // Cancel
+    automation::Event<bool> AfterAddNew;    // Success
+    automation::Event<bool&> BeforeUpdate;  // Cancel
+    automation::Event<bool> AfterUpdate;    // Success
+    automation::Event<bool&> BeforeDelete;  // Cancel
+    automation::Event<bool> AfterDelete;    // Success
+    automation::Event<bool&> BeforeUndo;    // Cancel
+    automation::Event<bool> AfterUndo;      // Success
     automation::Event<qint16, qint32> ChangeStatus;
     // The controls show the current row (or none: after the last row went) once more: on first display,
     // after a move, an add, a save, a delete or an undo.
