@@ -29,10 +29,21 @@ server_pid=
 manager_pid=
 host_pid=
 failures=0
+# A process that does not end within two seconds of being asked is killed, so the test never hangs on its way out.
+stop() {
+  [ -n "$1" ] || return 0
+  kill "$1" 2>/dev/null || return 0
+  for _ in $(seq 20); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
 stop_all() {
-  [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null && wait "$host_pid" 2>/dev/null
-  [ -n "$manager_pid" ] && kill "$manager_pid" 2>/dev/null && wait "$manager_pid" 2>/dev/null
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null
+  stop "$host_pid"
+  stop "$manager_pid"
+  stop "$server_pid"
   host_pid= manager_pid= server_pid=
 }
 trap stop_all EXIT
