@@ -1,5 +1,6 @@
 // The grouping composition at scale: a dimension of 5,000 options and a grouping of 2,000 of them, driven
 // through the console's gestures on a headless host.
+#include <functional>
 #include "console_bench.h"
 
 #include "suite/framework/button_model.h"
@@ -16,6 +17,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -94,57 +96,46 @@ void BM_OpenComposition(benchmark::State& state) {
     state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
 }
 
-void BM_AddAll(benchmark::State& state) {
+// One command timed on the grouping filled afresh and the composition opened again before each run;
+// prepare does what the command needs beforehand (a pick queued, say).
+template <typename Command>
+void timeOnFreshGrouping(benchmark::State& state, Command command,
+                         const std::function<void(Composition&)>& prepare = {}) {
     Composition& c = composition();
     for (auto _ : state) {
         state.PauseTiming();
         c.fillGrouping();
         c.open();
+        if (prepare)
+            prepare(c);
         state.ResumeTiming();
-        c.click("BTN_ADDALL");
+        command(c);
     }
     state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
+}
+
+void BM_AddAll(benchmark::State& state) {
+    timeOnFreshGrouping(state, [](Composition& c) { c.click("BTN_ADDALL"); });
 }
 
 // 400 options missing from the grouping picked together in the options' search list: each one is added
 // as a single pick adds it, the composition read again after each.
 void BM_PickMissing(benchmark::State& state) {
-    Composition& c = composition();
     QList<int> missing;
     for (int i = Grouping; i < Grouping + 400; ++i)
         missing << i;
-    for (auto _ : state) {
-        state.PauseTiming();
-        c.fillGrouping();
-        c.open();
-        c.pick(missing);
-        state.ResumeTiming();
-        c.click("BTN_CERCASX");
-    }
-    state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
+    timeOnFreshGrouping(
+        state, [](Composition& c) { c.click("BTN_CERCASX"); }, [&](Composition& c) { c.pick(missing); });
 }
 
 void BM_RemoveAll(benchmark::State& state) {
-    Composition& c = composition();
-    for (auto _ : state) {
-        state.PauseTiming();
-        c.fillGrouping();
-        c.open();
-        state.ResumeTiming();
-        c.click("BTN_DELALL");
-    }
-    state.counters["rows"] = c.control<suite::GridModel>("GRD_RAGGR_MG5H")->rowCount();
+    timeOnFreshGrouping(state, [](Composition& c) { c.click("BTN_DELALL"); });
 }
 
 void BM_RenumberByDescription(benchmark::State& state) {
-    Composition& c = composition();
-    for (auto _ : state) {
-        state.PauseTiming();
-        c.fillGrouping();
-        c.open();
-        state.ResumeTiming();
+    timeOnFreshGrouping(state, [](Composition& c) {
         c.control<suite::MenuButtonModel>("CMD_RINUMERA")->chooseItem(QStringLiteral("key_descrizione"));
-    }
+    });
 }
 
 void BM_MoveDown(benchmark::State& state) {
