@@ -41,7 +41,19 @@ const ColumnTypes::Columns* ColumnTypes::columns(std::string_view table) {
     return &tables_.emplace(std::move(key), std::move(columns)).first->second;
 }
 
-void ColumnTypes::forget(std::string_view table) { tables_.erase(upperAscii(table)); }
+void ColumnTypes::forget(std::string_view table) {
+    tables_.erase(upperAscii(table));
+    temporaries_.erase(upperAscii(table));
+}
+
+const ColumnTypes::Columns* ColumnTypes::temporary(std::string_view table) const {
+    const auto it = temporaries_.find(upperAscii(table));
+    return it == temporaries_.end() ? nullptr : &it->second;
+}
+
+void ColumnTypes::declareTemporary(std::string_view table, Columns columns) {
+    temporaries_[upperAscii(table)] = std::move(columns);
+}
 
 ScalarType ColumnTypes::ofTypeName(std::string_view declared) {
     std::size_t end = 0;

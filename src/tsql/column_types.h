@@ -19,7 +19,7 @@ enum class ScalarType : unsigned char { Unknown, Null, Integer, Decimal, Float, 
 // The declared types of the database's tables' columns, read through the target once per table and kept
 // for the connection's life: a table's columns do not change under the console's statements, and a
 // translated program keeps the types it was written with. Temporary tables are never read: their
-// definitions differ from batch to batch.
+// definitions differ from batch to batch. Those the batch being translated creates are known from its text.
 class ColumnTypes {
 public:
     // What a declared type tells the translation.
@@ -43,6 +43,11 @@ public:
     const Columns* columns(std::string_view table);
     // Forgets what was read of a table the batch creates or drops.
     void forget(std::string_view table);
+    // The columns of a temporary table the batch being translated created so far, or nullptr.
+    const Columns* temporary(std::string_view table) const;
+    void declareTemporary(std::string_view table, Columns columns);
+    // A new batch: the temporary tables it has not created are not known.
+    void forgetTemporaries() { temporaries_.clear(); }
 
     // The family of a T-SQL type name (VARCHAR, DECIMAL...), upper case, or of a declared type as SQLite
     // keeps it ("VARCHAR(20)", "decimal(18, 4) COLLATE ...").
@@ -54,7 +59,8 @@ public:
 
 private:
     SqlTarget& target_;
-    std::unordered_map<std::string, Columns> tables_;  // by upper-case table name
+    std::unordered_map<std::string, Columns> tables_;       // by upper-case table name
+    std::unordered_map<std::string, Columns> temporaries_;  // the same, of the batch's temporary tables
 };
 
 }  // namespace tsql

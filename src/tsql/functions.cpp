@@ -573,8 +573,9 @@ void percentFunction(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 // tsql_integer(ops, a, b, ...): arithmetic of SQL Server's integer types, left to right. ops holds, for
-// each step, its operator (+ - * / %) and the width in bytes of its result (1, 2, 4 or 8): a result beyond
-// it is SQL Server's overflow error, a zero divisor its divide-by-zero error; NULL gives NULL.
+// each step, its operator (+ - * / %, or 'a': the absolute value so far, its operand not read) and the width
+// in bytes of its result (1, 2, 4 or 8): a result beyond it is SQL Server's overflow error, a zero divisor
+// its divide-by-zero error; NULL gives NULL.
 void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (argc < 2)
         return;
@@ -614,6 +615,7 @@ void integerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         case '+': overflow = __builtin_add_overflow(result, right, &result); break;
         case '-': overflow = __builtin_sub_overflow(result, right, &result); break;
         case '*': overflow = __builtin_mul_overflow(result, right, &result); break;
+        case 'a': overflow = result < 0 && __builtin_sub_overflow(0, result, &result); break;
         default:
             if (right == 0) {
                 sqlite3_result_error(context, "Divide by zero error encountered.", -1);

@@ -137,7 +137,8 @@ void QueryWriter::begin(Program::Step& step, bool inlineLiterals) {
     step_ = &step;
     inlineLiterals_ = inlineLiterals;
     scopes_.clear();
-    cteNames_.clear();
+    ctes_.clear();
+    queryColumns_.clear();
 }
 
 void QueryWriter::pushScope(std::string_view table, const std::vector<std::unique_ptr<TableRef>>* from) {
@@ -209,20 +210,23 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     }
     if (select.compounds.empty()) {
         pushScope({}, &select.from);  // ORDER BY may name the query's columns too
-        selectCore(select, out, resultSet, false, false);
+        selectCore(select, out, resultSet, false, nullptr);
         orderBy(select.orderBy, out);
         limit(select, out);
         popScope();
         return;
     }
+    std::vector<ColumnTypes::Column> types;
+    for (std::size_t i = 0; i < select.items.size(); ++i)
+        types.push_back(queryColumnAt(select, i));
     // SQLite's LIMIT ends the whole compound: a term with its own TOP becomes a subquery.
     auto term = [&](const Select& t) {
         if (t.top) {
             out += "SELECT * FROM (";
-            selectCore(t, out, resultSet, true, true);
+            selectCore(t, out, resultSet, true, &types);
             out += ")";
         } else {
-            selectCore(t, out, resultSet, false, true);
+            selectCore(t, out, resultSet, false, &types);
         }
     };
     term(select);
@@ -240,7 +244,9 @@ void QueryWriter::query(const Select& select, std::string& out, bool resultSet) 
     }
 }
 
-void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit, bool compound) {
+void QueryWriter::selectCore(const Select& select, std::string& out, bool resultSet, bool withLimit,
+                             const std::vector<ColumnTypes::Column>* types) {
+    const bool compound = types != nullptr;
     if (!select.into.empty())
         raiseSyntaxError(QStringLiteral("Incorrect syntax near 'INTO'."));
     const bool assigning = assigning_;
@@ -254,7 +260,10 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
     const bool singleValue = singleValue_ && !select.top && !select.distinct && !compound && !select.offset;
     singleValue_ = false;
     bool firstItem = true;
+    std::size_t position = 0;
     for (const SelectItem& item : select.items) {
+        const ColumnTypes::Column* type = types && position < types->size() ? &(*types)[position] : nullptr;
+        ++position;
         if (!item.variable.empty() && !assigning) {
             raiseSyntaxError(
                 QStringLiteral("A SELECT statement that assigns a value to a variable must not be "
@@ -270,6 +279,29 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
         if (const auto v = item.variable.empty() ? variables_.end() : variables_.find(item.variable);
             v != variables_.end()) {
             convert(v->second.declared, *item.expr, out, true);  // the variable keeps its declared type
+        } else if (type && scalarTypeOf(*item.expr) == ScalarType::Text &&
+                   (type->type == ScalarType::Integer || type->type == ScalarType::Decimal ||
+                    type->type == ScalarType::Float)) {
+            // A compound's column is of the type of highest precedence among its branches': a text converts.
+            std::string typeName = type->type == ScalarType::Float ? "FLOAT" : "DECIMAL";
+            if (type->type == ScalarType::Integer) {
+                typeName = type->bits == 8    ? "TINYINT"
+                           : type->bits == 16 ? "SMALLINT"
+                           : type->bits == 32 ? "INT"
+                                              : "BIGINT";
+            }
+            if ((type->type == ScalarType::Integer && !type->bits) ||
+                (type->type == ScalarType::Decimal && type->precision == 0)) {
+                raiseUnsupported(QStringLiteral("text in a compound query's number column of unknown precision"));
+            }
+            TypeName target{typeName, {}, false};
+            if (type->type == ScalarType::Decimal)
+                target.arguments = {type->precision, type->scale};
+            convert(target, *item.expr, out);
+            if (!item.hasAlias && item.expr->kind == ExprKind::Column) {
+                out += " AS ";
+                name(item.expr->names.back(), out);  // converted, the column keeps its name
+            }
         } else {
             expression(*item.expr, out);
             // Rows compared with each other (DISTINCT, UNION..., GROUP BY) compare a text that comes from no
@@ -494,7 +526,7 @@ void QueryWriter::ctes(const std::vector<Cte>& ctes, std::string& out) {
     for (std::size_t i = 0; i < ctes.size(); ++i) {
         if (i)
             out += ", ";
-        cteNames_.push_back(upperAscii(ctes[i].name));
+        ctes_.push_back(&ctes[i]);
         name(ctes[i].name, out);
         if (!ctes[i].columns.empty()) {
             out += " (";
@@ -658,6 +690,19 @@ ValueType QueryWriter::plusType(ValueType l, ValueType r) {
     return ValueType::Unknown;
 }
 
+ValueType QueryWriter::valueTypeOf(ScalarType type) {
+    switch (type) {
+    case ScalarType::Text: return ValueType::Text;
+    case ScalarType::Integer:
+    case ScalarType::Decimal:
+    case ScalarType::Float: return ValueType::Number;
+    case ScalarType::Null:
+    case ScalarType::DateTime:
+    case ScalarType::Unknown: return ValueType::Unknown;
+    }
+    return ValueType::Unknown;
+}
+
 ValueType QueryWriter::inferType(const Expr& e) const {
     switch (e.kind) {
     case ExprKind::Literal: return e.text == "s" ? ValueType::Text : ValueType::Number;
@@ -713,10 +758,18 @@ ValueType QueryWriter::inferType(const Expr& e) const {
     case ExprKind::Between:
     case ExprKind::IsNull:
     case ExprKind::Exists: return ValueType::Number;
-    case ExprKind::Subquery:
+    case ExprKind::Subquery: {
         if (e.query->forXmlPath)
             return ValueType::Text;
-        return e.query->items.empty() ? ValueType::Unknown : typeOf(*e.query->items[0].expr);
+        if (const ValueType t = valueTypeOf(scalarTypeOf(e)); t != ValueType::Unknown)
+            return t;
+        if (e.query->items.empty() || !e.query->compounds.empty())
+            return ValueType::Unknown;
+        scopes_.push_back(Scope{{}, &e.query->from});  // its value's names are the subquery's
+        const ValueType t = typeOf(*e.query->items[0].expr);
+        scopes_.pop_back();
+        return t;
+    }
     case ExprKind::Case: {
         const std::size_t firstResult = e.hasOperand ? 2 : 1;
         for (std::size_t i = firstResult; i < e.args.size(); i += 2) {
@@ -729,17 +782,7 @@ ValueType QueryWriter::inferType(const Expr& e) const {
         return ValueType::Unknown;
     }
     case ExprKind::Collate: return typeOf(*e.args[0]);
-    case ExprKind::Column:
-        switch (columnType(e)) {
-        case ScalarType::Text: return ValueType::Text;
-        case ScalarType::Integer:
-        case ScalarType::Decimal:
-        case ScalarType::Float: return ValueType::Number;
-        case ScalarType::Null:
-        case ScalarType::DateTime:
-        case ScalarType::Unknown: return ValueType::Unknown;
-        }
-        return ValueType::Unknown;
+    case ExprKind::Column: return valueTypeOf(columnType(e));
     case ExprKind::Star:
     case ExprKind::Parameter:
     case ExprKind::Default: return ValueType::Unknown;
@@ -801,6 +844,14 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
     case ExprKind::Function: function(e, out); return;
     case ExprKind::Cast: convert(e.type, *e.args[0], out, false, e.args.size() > 1 ? e.args[1].get() : nullptr); return;
     case ExprKind::Unary:
+        if (const int bits = facetsOf(*e.args[0]).bits;
+            e.text == "-" && bits >= 16 && e.args[0]->kind != ExprKind::Literal) {
+            // The negated least value is beyond the type: SQL Server's overflow error.
+            out += "tsql_integer('-" + std::to_string(bits / 8) + "', 0, ";
+            expression(*e.args[0], out);
+            out += ')';
+            return;
+        }
         out += e.text == "NOT" ? "(NOT " : "(" + e.text;
         expression(*e.args[0], out);
         out += ')';
@@ -1035,6 +1086,13 @@ void QueryWriter::function(const Expr& e, std::string& out) {
             out += ", " + limit + ")";
         return;
     }
+    if (const int bits = e.text == "ABS" ? facetsOf(*e.args[0]).bits : 0; bits >= 16) {
+        // Of the argument's type: the least value's absolute value is beyond it, SQL Server's overflow error.
+        out += "tsql_integer('a" + std::to_string(bits / 8) + "', ";
+        expression(*e.args[0], out);
+        out += ", 0)";
+        return;
+    }
     const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
     if (integerAverage)
         out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
@@ -1203,6 +1261,7 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         return ScalarType::Unknown;
     case ExprKind::Null: return ScalarType::Null;
     case ExprKind::Column: return columnType(e);
+    case ExprKind::Subquery: return e.query->forXmlPath ? ScalarType::Text : queryColumnAt(*e.query, 0).type;
     case ExprKind::Variable: {
         const Variable* v = variable(e);
         return v ? ColumnTypes::ofTypeName(v->declared.name) : ScalarType::Unknown;
@@ -1260,59 +1319,215 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
     }
 }
 
-// A column's declared type, found as SQL Server resolves the name: a qualified one by the alias (or name) of
-// its table, an unqualified one in the innermost query whose tables have it. A source whose columns are not
-// read here (derived table, PIVOT, CTE, temporary table) makes a name it might hold unknown.
+// A column's type, found as SQL Server resolves the name: a qualified one by the alias (or name) of its
+// table, an unqualified one in the innermost query whose tables have it. A source whose columns are not
+// known here (PIVOT, a temporary table the batch did not create) makes a name it might hold unknown.
 ScalarType QueryWriter::columnType(const Expr& column) const {
-    const ColumnTypes::Column* c = columnOf(column);
+    const std::optional<ColumnTypes::Column> c = columnOf(column);
     return c ? c->type : ScalarType::Unknown;
 }
 
-const ColumnTypes::Column* QueryWriter::columnOf(const Expr& column) const {
+std::optional<ColumnTypes::Column> QueryWriter::columnOf(const Expr& column) const {
     const std::string name = upperAscii(column.names.back());
     const bool qualified = column.names.size() >= 2;
     const std::string qualifier = qualified ? upperAscii(column.names[column.names.size() - 2]) : std::string();
-    for (auto scope = scopes_.rbegin(); scope != scopes_.rend(); ++scope) {
+    for (std::size_t level = scopes_.size(); level-- > 0;) {
+        const Scope& scope = scopes_[level];
         bool opaque = false;
-        const ColumnTypes::Columns* found = nullptr;
+        std::optional<ColumnTypes::Column> found;
         bool matched = false;  // the qualifier names a source of this scope
-        const auto source = [&](std::string_view table, std::string_view alias, bool known) {
+        const auto source = [&](std::string_view table, std::string_view alias, const auto& lookup) {
             if (matched || (qualified && upperAscii(alias.empty() ? table : alias) != qualifier))
                 return;
-            const std::string key = upperAscii(table);
-            const bool temporary = !table.empty() && table[0] == '#';
-            const bool cte = std::find(cteNames_.begin(), cteNames_.end(), key) != cteNames_.end();
-            const ColumnTypes::Columns* columns = known && !temporary && !cte ? columnTypes_.columns(table) : nullptr;
             matched = qualified;
-            if (!columns) {
+            const SourceColumn c = lookup();
+            if (!c.known) {
                 opaque = true;
-            } else if (!found && columns->count(name)) {
-                found = columns;
+            } else if (!found && c.column) {
+                found = c.column;
             }
+        };
+        const auto inTable = [&](const ColumnTypes::Columns* columns) {
+            SourceColumn c;
+            c.known = columns != nullptr;
+            if (columns) {
+                if (const auto it = columns->find(name); it != columns->end())
+                    c.column = it->second;
+            }
+            return c;
+        };
+        const auto table = [&](std::string_view table) {
+            const std::string key = upperAscii(table);
+            for (auto cte = ctes_.rbegin(); cte != ctes_.rend(); ++cte) {
+                if (upperAscii((*cte)->name) == key)
+                    return queryColumn(*(*cte)->query, name, (*cte)->columns.empty() ? nullptr : &(*cte)->columns, 0);
+            }
+            if (!table.empty() && table[0] == '#')
+                return inTable(columnTypes_.temporary(table));
+            return inTable(columnTypes_.columns(table));
         };
         const auto walk = [&](const auto& self, const TableRef& ref) -> void {
             switch (ref.kind) {
-            case TableRef::Kind::Table: source(ref.name, ref.alias, true); return;
+            case TableRef::Kind::Table: source(ref.name, ref.alias, [&] { return table(ref.name); }); return;
             case TableRef::Kind::Join:
                 self(self, *ref.left);
                 self(self, *ref.right);
                 return;
             case TableRef::Kind::Derived:
-            case TableRef::Kind::Pivot: source({}, ref.alias, false); return;
+                source({}, ref.alias, [&] {
+                    // A derived table sees the scopes around its query, not its siblings.
+                    return ref.columnAliases.empty() ? queryColumn(*ref.query, name, nullptr, level) : SourceColumn{};
+                });
+                return;
+            case TableRef::Kind::Pivot: source({}, ref.alias, [] { return SourceColumn{}; }); return;
             }
         };
-        if (!scope->table.empty())
-            source(scope->table, {}, true);
-        if (scope->from) {
-            for (const auto& ref : *scope->from)
+        if (!scope.table.empty())
+            source(scope.table, {}, [&] { return table(scope.table); });
+        if (scope.from) {
+            for (const auto& ref : *scope.from)
                 walk(walk, *ref);
         }
         if (found)
-            return &found->at(name);
+            return found;
         if (opaque || matched)
-            return nullptr;
+            return std::nullopt;
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+QueryWriter::SourceColumn QueryWriter::queryColumn(const Select& query, const std::string& name,
+                                                   const std::vector<std::string>* names, std::size_t level) const {
+    const auto key = std::make_pair(&query, name);
+    if (const auto it = queryColumns_.find(key); it != queryColumns_.end())
+        return it->second;
+    if (std::find(resolving_.begin(), resolving_.end(), &query) != resolving_.end())
+        return {};  // a recursive CTE's column: its type is its anchor's, which is not worked out here
+    // Worked out from the scopes the query sees, then those open again.
+    struct Restore {
+        const QueryWriter& writer;
+        std::vector<Scope> scopes;
+        ~Restore() {
+            writer.scopes_ = std::move(scopes);
+            writer.resolving_.pop_back();
+        }
+    } restore{*this, scopes_};
+    resolving_.push_back(&query);
+    scopes_.resize(std::min(level, scopes_.size()));
+    SourceColumn result;
+    result.known = true;
+    const bool single = query.compounds.empty();
+    for (std::size_t i = 0; i < query.items.size(); ++i) {
+        const SelectItem& item = query.items[i];
+        if (names) {
+            if (i < names->size() && upperAscii((*names)[i]) == name) {
+                result.column = queryColumnAt(query, i);
+                break;
+            }
+            continue;
+        }
+        if (item.expr->kind == ExprKind::Star && !item.hasAlias) {
+            // The columns of the sources it names: the name as the query's own FROM resolves it.
+            if (!single)
+                return queryColumns_[key] = SourceColumn{};
+            Expr column;
+            column.kind = ExprKind::Column;
+            column.names = item.expr->names;
+            column.names.push_back(name);
+            scopes_.push_back(Scope{{}, &query.from});
+            result.column = columnOf(column);
+            scopes_.pop_back();
+            result.known = result.column.has_value();
+            if (result.column)
+                break;
+            continue;
+        }
+        const bool named = item.hasAlias
+                               ? upperAscii(item.alias) == name
+                               : item.expr->kind == ExprKind::Column && upperAscii(item.expr->names.back()) == name;
+        if (named) {
+            result.column = queryColumnAt(query, i);
+            result.known = true;
+            break;
+        }
+    }
+    return queryColumns_[key] = result;
+}
+
+ColumnTypes::Column QueryWriter::queryColumnAt(const Select& query, std::size_t position) const {
+    ColumnTypes::Column type;
+    bool first = true;
+    const auto branch = [&](const Select& b) {
+        if (position >= b.items.size())
+            return false;
+        for (std::size_t i = 0; i <= position; ++i) {
+            if (b.items[i].expr->kind == ExprKind::Star)
+                return false;  // its columns are counted elsewhere
+        }
+        scopes_.push_back(Scope{{}, &b.from});
+        const ColumnTypes::Column own = facetsOf(*b.items[position].expr);
+        scopes_.pop_back();
+        type = first ? own : compoundOf(type, own);
+        first = false;
+        return true;
+    };
+    if (!branch(query))
+        return {};
+    for (const auto& [op, next] : query.compounds) {
+        if (!branch(*next))
+            return {};
+    }
+    return type.type == ScalarType::Null ? ColumnTypes::Column{} : type;
+}
+
+// The type of a compound's column with branches of types a and b: that of higher precedence (datetime,
+// float, decimal, integers by width, text), a decimal wide enough for both, a text as long as the longer.
+// Unknown where that is not worked out here.
+ColumnTypes::Column QueryWriter::compoundOf(const ColumnTypes::Column& a, const ColumnTypes::Column& b) {
+    using T = ScalarType;
+    if (a.type == T::Null)
+        return b;
+    if (b.type == T::Null)
+        return a;
+    if (a.type == T::Unknown || b.type == T::Unknown || a.money || b.money)
+        return {};
+    ColumnTypes::Column c;
+    if (a.type == T::Text && b.type == T::Text) {
+        c.type = T::Text;
+        c.national = a.national || b.national;
+        c.fixed = a.fixed && b.fixed;
+        c.length = a.length < 0 || b.length < 0     ? -1
+                   : a.length == 0 || b.length == 0 ? 0
+                                                    : std::max(a.length, b.length);
+        return c;
+    }
+    if (a.type == T::Text || b.type == T::Text) {
+        const ColumnTypes::Column& other = a.type == T::Text ? b : a;
+        return other.type == T::DateTime ? ColumnTypes::Column{} : other;  // the text converts to the number
+    }
+    if (a.type == T::DateTime || b.type == T::DateTime)
+        return a.type == b.type ? a : ColumnTypes::Column{};
+    if (a.type == T::Float || b.type == T::Float) {
+        c.type = T::Float;
+        return c;
+    }
+    if (a.type == T::Integer && b.type == T::Integer) {
+        c.type = T::Integer;
+        c.bits = a.bits && b.bits ? std::max(a.bits, b.bits) : 0;
+        c.precision = c.bits ? std::max(a.precision, b.precision) : 0;
+        return c;
+    }
+    // Decimals, or a decimal and an integer (of its type's digits): the larger integer part and scale.
+    c.type = T::Decimal;
+    if (a.precision > 0 && b.precision > 0) {
+        const int scale = std::max(a.scale, b.scale);
+        const int precision = std::max(a.precision - a.scale, b.precision - b.scale) + scale;
+        if (precision <= 38) {
+            c.precision = precision;
+            c.scale = scale;
+        }
+    }
+    return c;
 }
 
 ColumnTypes::Column QueryWriter::facetsOf(const TypeName& type, bool declaration) {
@@ -1358,10 +1573,8 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         }
         return facets;
     }
-    case ExprKind::Column:
-        if (const ColumnTypes::Column* c = columnOf(e))
-            return *c;
-        return facets;
+    case ExprKind::Column: return columnOf(e).value_or(facets);
+    case ExprKind::Subquery: return e.query->forXmlPath ? facets : queryColumnAt(*e.query, 0);
     case ExprKind::Variable:
         if (const Variable* v = variable(e))
             return facetsOf(v->declared, true);
@@ -1661,19 +1874,63 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         prefix += ')';
         openCall = false;
     };
+    const auto integerFacets = [](int bits) {
+        ColumnTypes::Column f;
+        f.type = ScalarType::Integer;
+        f.bits = bits;
+        f.precision = bits == 8 ? 3 : bits == 16 ? 5 : bits == 32 ? 10 : 19;
+        return f;
+    };
     for (std::size_t i = 0; i < e.ops.size(); ++i) {
         const std::string& op = e.ops[i];
         const Expr& right = *e.args[i + 1];
-        const ValueType rightType = typeOf(right);
-        const int rightBits = facetsOf(right).bits;
+        ValueType rightType = typeOf(right);
+        ScalarType rightScalar = scalarTypeOf(right);
+        int rightBits = facetsOf(right).bits;
+        std::string rightSql;
+        expression(right, rightSql);
         const bool arithmetic = op == "+" || op == "-" || op == "*" || op == "/" || op == "%";
-        if (arithmetic && (scalarTypeOf(right) == ScalarType::DateTime ||
-                           (i == 0 && scalarTypeOf(*e.args[0]) == ScalarType::DateTime))) {
+        if (arithmetic &&
+            (rightScalar == ScalarType::DateTime || (i == 0 && scalarTypeOf(*e.args[0]) == ScalarType::DateTime))) {
             raiseUnsupported(QStringLiteral("arithmetic or concatenation with a DATETIME"));
+        }
+        // A text with a number converts to the number's type, which sets the arithmetic: 2147483647 * '2'
+        // overflows an int, 3 * '2.5' is a conversion error.
+        const bool leftText = i == 0 && scalarTypeOf(*e.args[0]) == ScalarType::Text;
+        const bool leftNumber = !leftText && type == ValueType::Number;
+        if (arithmetic && rightScalar == ScalarType::Text && leftNumber) {
+            if (decimalSoFar || exactSoFar.type == ScalarType::Decimal)
+                raiseUnsupported(QStringLiteral("arithmetic of a decimal with a text"));
+            if (bitsSoFar) {
+                rightSql = "tsql_int(" + rightSql + ", " + std::to_string(bitsSoFar) + ")";
+                rightScalar = ScalarType::Integer;
+                rightBits = bitsSoFar;
+                rightType = ValueType::Number;
+            } else if (floatSoFar) {
+                rightSql = "tsql_float(" + rightSql + ")";
+                rightScalar = ScalarType::Float;
+                rightType = ValueType::Number;
+            }
+        } else if (arithmetic && leftText && (exact(rightScalar) || rightScalar == ScalarType::Float)) {
+            if (rightScalar == ScalarType::Decimal)
+                raiseUnsupported(QStringLiteral("arithmetic of a decimal with a text"));
+            if (rightBits) {
+                prefix = "tsql_int(" + prefix + ", " + std::to_string(rightBits) + ")";
+                bitsSoFar = rightBits;
+                exactSoFar = integerFacets(rightBits);
+                type = ValueType::Number;
+            } else if (rightScalar == ScalarType::Float) {
+                prefix = "tsql_float(" + prefix + ")";
+                floatSoFar = true;
+                type = ValueType::Number;
+            }
         }
         Kind kind = Kind::Logical;
         const char* sql = nullptr;
-        const ColumnTypes::Column rightFacets = exact(scalarTypeOf(right)) ? facetsOf(right) : ColumnTypes::Column{};
+        const ColumnTypes::Column rightFacets = rightScalar == ScalarType::Integer && rightBits
+                                                    ? integerFacets(rightBits)
+                                                : exact(rightScalar) ? facetsOf(right)
+                                                                     : ColumnTypes::Column{};
         if (arithmetic && (rightFacets.money || (i == 0 && exactSoFar.money)))
             raiseUnsupported(QStringLiteral("arithmetic on money"));  // its results keep four digits, not a decimal's
         // + of a value that may be text is a concatenation or a sum, decided at run time (tsql_plus).
@@ -1706,7 +1963,7 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
         } else if (op == "*" || op == "/" || op == "%") {
             kind = Kind::Multiplicative;
             if (op != "*") {
-                const ScalarType r = scalarTypeOf(right);
+                const ScalarType r = rightScalar;
                 if (decimalSoFar || r == ScalarType::Decimal) {
                     // The result's scale follows from the operands' precisions, which the text does not tell.
                     raiseUnsupported(op == "/" ? QStringLiteral("division of decimal numbers of unknown precision")
@@ -1748,15 +2005,10 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             bitsSoFar = std::max(bitsSoFar, rightBits);
             runOps += op;
             runOps += static_cast<char>('0' + bitsSoFar / 8);
-            prefix += ", ";
-            expression(right, prefix);  // tsql_integer refuses a zero divisor itself
+            prefix += ", " + rightSql;  // tsql_integer refuses a zero divisor itself
             previous = kind;
             type = ValueType::Number;
-            exactSoFar = ColumnTypes::Column{};
-            exactSoFar.type = ScalarType::Integer;
-            exactSoFar.bits = bitsSoFar;
-            exactSoFar.precision = bitsSoFar == 8 ? 3 : bitsSoFar == 16 ? 5 : bitsSoFar == 32 ? 10 : 19;
-            exactSoFar.scale = 0;
+            exactSoFar = integerFacets(bitsSoFar);
             soFarUnknown = false;
             continue;
         }
@@ -1780,8 +2032,7 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             }
             runOps += checked ? 'c' : '.';
             soFarUnknown = false;
-            prefix += ", ";
-            expression(right, prefix);
+            prefix += ", " + rightSql;
             previous = kind;
             type = ValueType::Number;
             bitsSoFar = 0;
@@ -1804,14 +2055,11 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
             prefix += ' ';
         }
         if (op == "/" || op == "%") {
-            prefix += "tsql_divisor(";  // 0 is SQL Server's error 8134, not NULL
-            expression(right, prefix);
-            prefix += ')';
+            prefix += "tsql_divisor(" + rightSql + ")";  // 0 is SQL Server's error 8134, not NULL
         } else {
-            expression(right, prefix);
+            prefix += rightSql;
         }
         type = op == "+" ? plusType(type, rightType) : ValueType::Number;
-        const ScalarType rightScalar = scalarTypeOf(right);
         decimalSoFar = decimalSoFar || rightScalar == ScalarType::Decimal;
         exactSoFar = ColumnTypes::Column{};
         floatSoFar = floatSoFar || rightScalar == ScalarType::Float;

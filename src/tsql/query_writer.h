@@ -5,6 +5,8 @@
 #include "tsql/program.h"
 #include "tsql/syntax_tree.h"
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -75,7 +77,9 @@ private:
         const std::vector<std::unique_ptr<ast::TableRef>>* from;
     };
 
-    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit, bool compound);
+    // types: the compound's column types, to which a branch's text converts (nullptr outside a compound).
+    void selectCore(const ast::Select& select, std::string& out, bool resultSet, bool withLimit,
+                    const std::vector<ColumnTypes::Column>* types);
     void clauses(const ast::Select& select, std::string& out);
     void limit(const ast::Select& select, std::string& out);
     void topCount(const ast::Select& select, std::string& out);
@@ -96,6 +100,7 @@ private:
     void chain(const ast::Expr& e, std::string& out);
     ast::ValueType inferType(const ast::Expr& e) const;
     static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
+    static ast::ValueType valueTypeOf(ScalarType type);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
     void bind(Program::Binding::Source source, int index, std::string& out);
     bool hasCollation(const ast::Expr& e) const;
@@ -103,8 +108,22 @@ private:
     void refuseCaseSensitive(const ast::Expr& e, std::string_view what) const;
     ScalarType scalarTypeOf(const ast::Expr& e) const;
     ScalarType columnType(const ast::Expr& column) const;
-    // The declared type of the column an expression names, or nullptr where it is not known.
-    const ColumnTypes::Column* columnOf(const ast::Expr& column) const;
+    // The type of the column an expression names (a table's declared one, or that of the expression a derived
+    // table, a CTE or a compound makes it of), or nullopt where it is not known.
+    std::optional<ColumnTypes::Column> columnOf(const ast::Expr& column) const;
+    // What a source tells of a column name: whether it knows its columns at all, and the column's type if
+    // it has one of that name.
+    struct SourceColumn {
+        bool known = false;
+        std::optional<ColumnTypes::Column> column;
+    };
+    // A query's column by name (names: a CTE's column list, or nullptr), seen from the first `level` scopes.
+    SourceColumn queryColumn(const ast::Select& query, const std::string& name, const std::vector<std::string>* names,
+                             std::size_t level) const;
+    // The type of a query's column at a position, from the scopes open: a compound's column takes the type
+    // of highest precedence of its branches'. Unknown where a branch does not tell it.
+    ColumnTypes::Column queryColumnAt(const ast::Select& query, std::size_t position) const;
+    static ColumnTypes::Column compoundOf(const ColumnTypes::Column& a, const ColumnTypes::Column& b);
     // What the text and the declared types tell of a value's type: its family, an integer's width, a text's
     // length (0: not known, -1: a max type) and kind.
     ColumnTypes::Column facetsOf(const ast::Expr& e) const;
@@ -124,8 +143,11 @@ private:
     bool inlineLiterals_ = false;
     bool assigning_ = false;             // the next select list may assign variables
     bool singleValue_ = false;           // the next select core is a scalar subquery's
-    std::vector<Scope> scopes_;          // innermost last
-    std::vector<std::string> cteNames_;  // of the step being written
+    mutable std::vector<Scope> scopes_;  // innermost last
+    std::vector<const ast::Cte*> ctes_;  // of the step being written
+    // The types of queries' columns worked out for the step, by query and name ("#n": by position).
+    mutable std::map<std::pair<const ast::Select*, std::string>, SourceColumn> queryColumns_;
+    mutable std::vector<const ast::Select*> resolving_;  // queries whose columns are being worked out
 };
 
 }  // namespace tsql

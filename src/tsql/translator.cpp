@@ -37,6 +37,8 @@ ProgramPtr Translator::translate(const Lexer& lexer) {
         program->pinnedValues.push_back(lexer.literalValue(ordinal));
     }
     program->statements = batch.size();
+    columnTypes_.forgetTemporaries();
+    conditional_ = 0;
     QueryWriter::Variables variables;
     QueryWriter writer(lexer, target_, columnTypes_, *program, variables);
     for (Statement& s : batch)
@@ -129,6 +131,7 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
             writer.expression(*s.where, step.sql);
             step.sql += " THEN 1 ELSE 0 END";
         }
+        ++conditional_;
         statement(s.body[0], writer, program, variables);
         if (s.kind == Kind::While) {
             Program::Step& back = program.steps.emplace_back();
@@ -141,6 +144,7 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
             branch = jump;  // patched below: past the ELSE
             statement(s.body[1], writer, program, variables);
         }
+        --conditional_;
         program.steps[branch].target = static_cast<int>(program.steps.size());
         return;
     }
@@ -181,6 +185,17 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
         columnTypes_.forget(s.table);
         step.changesSchema = !s.table.empty() && s.table[0] != '#';
         createTable(s, writer, sql);
+        if (!s.table.empty() && s.table[0] == '#' && !conditional_) {
+            // Created whatever ran before: its columns have the types written here. (One created under IF
+            // may be an older one of other types.)
+            ColumnTypes::Columns columns;
+            for (const ColumnDef& column : s.columnDefs) {
+                std::string declared;
+                columnType(column, writer, declared);
+                columns.emplace(upperAscii(column.name), ColumnTypes::ofDeclared(declared));
+            }
+            columnTypes_.declareTemporary(s.table, std::move(columns));
+        }
         if (isGlobalTemporary(s.table))
             step.createsGlobalTemporary = s.table;
         break;

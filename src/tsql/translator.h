@@ -41,6 +41,7 @@ private:
 
     SqlTarget& target_;
     ColumnTypes columnTypes_;
+    int conditional_ = 0;  // depth of IF and WHILE around the statement being translated
 };
 
 }  // namespace tsql
