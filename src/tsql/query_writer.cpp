@@ -1296,6 +1296,8 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
             return ScalarType::DateTime;
         if (e.args.empty())
             return ScalarType::Unknown;
+        if (integerResultBits(e) >= 0)
+            return ScalarType::Integer;
         if (e.text == "SUM" || e.text == "AVG") {
             const ScalarType t = scalarTypeOf(*e.args[0]);
             return numeric(t) ? t : ScalarType::Unknown;
@@ -1315,8 +1317,49 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
         }
         return ScalarType::Unknown;
     }
+    case ExprKind::Case: return caseFacets(e).type;
     default: return ScalarType::Unknown;
     }
+}
+
+// The width of the integer a function of integer result gives: int, bigint for the length of or a position
+// in a max type, 0 where the text's type does not tell which; -1 for other functions. (The aggregates' types
+// are SUM's and AVG's above.)
+int QueryWriter::integerResultBits(const Expr& e) const {
+    if (e.args.empty())
+        return -1;
+    if (e.text == "ASCII" || e.text == "UNICODE")
+        return 32;
+    const bool position = e.text == "CHARINDEX" || e.text == "PATINDEX";
+    if (!position && e.text != "LEN" && e.text != "DATALENGTH")
+        return -1;
+    if (position && e.args.size() < 2)
+        return 0;
+    const ColumnTypes::Column text = facetsOf(*e.args[position ? 1 : 0]);
+    if (text.type == ScalarType::Text)
+        return text.length < 0 ? 64 : text.length > 0 ? 32 : 0;
+    return text.type == ScalarType::Unknown ? 0 : 32;
+}
+
+// CASE's result takes the type of highest precedence of its results'; unknown where a text and a number mix
+// (the text would convert only where its branch is taken).
+ColumnTypes::Column QueryWriter::caseFacets(const Expr& e) const {
+    ColumnTypes::Column type;
+    type.type = ScalarType::Null;
+    bool text = false;
+    const auto result = [&](const Expr& r) {
+        const ColumnTypes::Column f = facetsOf(r);
+        text = text || f.type == ScalarType::Text;
+        type = compoundOf(type, f);
+    };
+    const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
+    for (std::size_t i = e.hasOperand ? 2 : 1; i < pairsEnd; i += 2)
+        result(*e.args[i]);
+    if (e.hasElse)
+        result(*e.args.back());
+    if (text && type.type != ScalarType::Text)
+        return {};
+    return type;
 }
 
 // A column's type, found as SQL Server resolves the name: a qualified one by the alias (or name) of its
@@ -1628,9 +1671,15 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         }
         return facets;
     }
+    case ExprKind::Case: return caseFacets(e);
     case ExprKind::Function: {
         if (e.args.empty())
             return facets;
+        if (const int bits = integerResultBits(e); bits >= 0) {
+            facets.bits = bits;
+            facets.precision = bits == 64 ? 19 : bits == 32 ? 10 : 0;
+            return facets;
+        }
         const ColumnTypes::Column first = facetsOf(*e.args[0]);
         if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "NULLIF")
             return first;

@@ -123,6 +123,8 @@ private:
     // The type of a query's column at a position, from the scopes open: a compound's column takes the type
     // of highest precedence of its branches'. Unknown where a branch does not tell it.
     ColumnTypes::Column queryColumnAt(const ast::Select& query, std::size_t position) const;
+    int integerResultBits(const ast::Expr& e) const;
+    ColumnTypes::Column caseFacets(const ast::Expr& e) const;
     static ColumnTypes::Column compoundOf(const ColumnTypes::Column& a, const ColumnTypes::Column& b);
     // What the text and the declared types tell of a value's type: its family, an integer's width, a text's
     // length (0: not known, -1: a max type) and kind.
