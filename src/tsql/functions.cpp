@@ -837,6 +837,13 @@ void plusFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
                                      -1);
                 return;
             }
+            if (sum.integer < std::numeric_limits<int>::min() || sum.integer > std::numeric_limits<int>::max()) {
+                // Either may be an int, whose sum SQL Server would not take beyond it.
+                resultError(context,
+                            "Unsupported T-SQL construct: integer arithmetic beyond int on a value whose "
+                            "type (int or bigint) is not known");
+                return;
+            }
             continue;
         }
         const double l = sum.type == SQLITE_INTEGER ? static_cast<double>(sum.integer) : sum.real;
@@ -1205,6 +1212,12 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             const double asFloat = ops[at] == '*' ? left * r : ops[at] == '-' ? left - r : left + r;
             if (asFloat != doubleOf(result))
                 return refuse("on a value whose type is not known (a float would give another answer)");
+            // Integers of which one may be an int: beyond it SQL Server would overflow.
+            if (integers &&
+                (result.units < std::numeric_limits<int>::min() || result.units > std::numeric_limits<int>::max()))
+                return resultError(context,
+                                   "Unsupported T-SQL construct: integer arithmetic beyond int on a "
+                                   "value whose type (int or bigint) is not known");
         }
     }
     const ExactDecimal value = trimmed(result);

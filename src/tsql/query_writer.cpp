@@ -2021,6 +2021,14 @@ void QueryWriter::chain(const Expr& e, std::string& out) {
                 if (op == "%" && (floatSoFar || r == ScalarType::Float)) {
                     raiseUnsupported(QStringLiteral("modulo of float numbers"));
                 }
+                // A decimal column's whole value is kept as an integer: it would divide as one.
+                const auto unknownColumn = [&](const Expr& x) {
+                    return x.kind == ExprKind::Column && unknownNumber(x);
+                };
+                if ((unknownColumn(right) || (i == 0 && unknownColumn(*e.args[0]))) && !floatSoFar &&
+                    r != ScalarType::Float) {
+                    raiseUnsupported(QStringLiteral("division of a column whose type is not known"));
+                }
             }
         } else if (op == "&") {
             kind = Kind::BitAnd;
