@@ -1211,9 +1211,9 @@ void QueryWriter::coalesce(const Expr& e, std::string& out) {
 }
 
 // ISNULL's result has its first argument's type, so its replacement is converted to it: '' becomes 0 for an
-// int, 5 becomes '5' for a text. Where the first argument's type is not known here (a variable, a
-// parameter, a column of a derived table, a temporary table or a CTE, a subquery) the replacement stays as
-// it is and the result has its own type.
+// int, 5 becomes '5' for a text. Where the first argument's type is not known here (a parameter, a column
+// of a temporary table an earlier batch created) the replacement stays as it is and the result has its own
+// type.
 void QueryWriter::replacement(ScalarType type, const Expr& e, std::string& out) {
     const ScalarType own = scalarTypeOf(e);
     const bool same = own == type || own == ScalarType::Null ||
@@ -1437,6 +1437,17 @@ std::optional<ColumnTypes::Column> QueryWriter::columnOf(const Expr& column) con
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+std::optional<ColumnTypes::Columns> QueryWriter::resultColumns(const Select& query) const {
+    ColumnTypes::Columns columns;
+    for (std::size_t i = 0; i < query.items.size(); ++i) {
+        const SelectItem& item = query.items[i];
+        if (!item.hasAlias && item.expr->kind != ExprKind::Column)
+            return std::nullopt;
+        columns.emplace(upperAscii(item.hasAlias ? item.alias : item.expr->names.back()), queryColumnAt(query, i));
+    }
+    return columns;
 }
 
 QueryWriter::SourceColumn QueryWriter::queryColumn(const Select& query, const std::string& name,

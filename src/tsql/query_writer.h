@@ -56,6 +56,8 @@ public:
     // The SQLite collation of a T-SQL collation name.
     std::string collation(std::string_view name) const;
     ast::ValueType typeOf(const ast::Expr& e) const;
+    // The columns a query's result has, by name, or nullopt where a column's name is not known here (a star).
+    std::optional<ColumnTypes::Columns> resultColumns(const ast::Select& query) const;
     // Whether e is of a national text type, or of a type the text does not tell.
     bool isNationalText(const ast::Expr& e) const {
         const ColumnTypes::Column f = facetsOf(e);

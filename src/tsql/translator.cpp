@@ -249,6 +249,10 @@ void Translator::select(Statement& s, QueryWriter& writer, Program& program, con
         sql += " AS ";
         writer.ctes(s.ctes, sql);
         writer.query(query, sql, false);
+        if (table[0] == '#' && !conditional_) {
+            if (auto columns = writer.resultColumns(query))
+                columnTypes_.declareTemporary(table, std::move(*columns));
+        }
         if (isGlobalTemporary(table))
             step.createsGlobalTemporary = table;
         return;
