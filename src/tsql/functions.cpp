@@ -1332,9 +1332,6 @@ AggregateState* aggregateState(sqlite3_context* context, bool create) {
     return reinterpret_cast<AggregateState*>(address);
 }
 
-constexpr __int128 maxDecimalUnits =
-    static_cast<__int128>(10'000'000'000'000'000'000ULL) * 10'000'000'000'000'000'000ULL - 1;  // 38 nines
-
 void aggregateStep(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
     if (type == SQLITE_NULL)
@@ -1365,8 +1362,9 @@ void aggregateStep(sqlite3_context* context, int, sqlite3_value** argv) {
     if (kind->of == AggregateKind::Of::Decimal) {
         // A value with more digits after the point than its type keeps was rounded when stored.
         roundExact(value, kind->bitsOrScale);
-        if (!exactStep('+', state->sum, value) || state->sum.units > maxDecimalUnits ||
-            state->sum.units < -maxDecimalUnits)
+        // The sum is a decimal(38, s): 38 - s digits before the point.
+        if (!exactStep('+', state->sum, value) ||
+            digitCount(state->sum.units) - state->sum.scale > 38 - kind->bitsOrScale)
             return fail("Arithmetic overflow error converting expression to data type numeric.", false);
         return;
     }
@@ -1412,8 +1410,8 @@ void aggregateFinal(sqlite3_context* context) {
         return resultExact(context, result, 0, true);
     case AggregateKind::Of::Decimal: {
         const int scale = kind->average ? std::max(kind->bitsOrScale, 6) : kind->bitsOrScale;
-        if (kind->average)
-            exactStep('/', result, ExactDecimal{state->count, 0}, scale);
+        if (kind->average && !exactStep('/', result, ExactDecimal{state->count, 0}, scale))
+            return resultError(context, "Unsupported T-SQL construct: AVG beyond 38 digits");
         return resultExact(context, result, scale, false);
     }
     case AggregateKind::Of::Unknown: break;
@@ -1427,7 +1425,8 @@ void aggregateFinal(sqlite3_context* context) {
     if (kind->average) {
         // int, decimal and float agree only where the quotient is exact (of integers: an integer).
         ExactDecimal quotient = result;
-        exactStep('/', quotient, ExactDecimal{state->count, 0}, state->fractions ? std::max(result.scale, 6) : 0);
+        if (!exactStep('/', quotient, ExactDecimal{state->count, 0}, state->fractions ? std::max(result.scale, 6) : 0))
+            return refuse("beyond 38 digits");
         ExactDecimal back = quotient;
         if (!exactStep('*', back, ExactDecimal{state->count, 0}) || !exactStep('-', back, result) || back.units != 0)
             return refuse("whose quotient is not exact (an int, a decimal and a float give other answers)");
