@@ -971,6 +971,15 @@ void QueryWriter::function(const Expr& e, std::string& out) {
                              .arg(qtext(e.text).toLower())
                              .arg(rule->minArguments));
     }
+    if (isAggregate(e.text)) {
+        for (const ExprPtr& a : e.args) {
+            if (holdsAggregateOrQuery(*a)) {
+                raiseSyntaxError(
+                    QStringLiteral("Cannot perform an aggregate function on an expression containing an "
+                                   "aggregate or a subquery."));
+            }
+        }
+    }
     if (rule->result == FunctionRule::Result::Replacement) {
         std::string call = "ifnull(";
         expression(*e.args[0], call);
@@ -1121,6 +1130,12 @@ std::string QueryWriter::aggregateFunction(std::string_view function, const Colu
         return "tsql_" + operation + "_d" + std::to_string(of.precision > 0 ? of.scale : scale);
     }
     return "tsql_" + operation + "_x";  // decided by the values, or refused
+}
+
+bool QueryWriter::holdsAggregateOrQuery(const Expr& e) {
+    if (e.query || (e.kind == ExprKind::Function && isAggregate(e.text)))
+        return true;
+    return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& a) { return a && holdsAggregateOrQuery(*a); });
 }
 
 bool QueryWriter::isAggregate(std::string_view name) {
