@@ -971,15 +971,6 @@ void QueryWriter::function(const Expr& e, std::string& out) {
                              .arg(qtext(e.text).toLower())
                              .arg(rule->minArguments));
     }
-    if (isAggregate(e.text)) {
-        for (const ExprPtr& a : e.args) {
-            if (holdsAggregateOrQuery(*a)) {
-                raiseSyntaxError(
-                    QStringLiteral("Cannot perform an aggregate function on an expression containing an "
-                                   "aggregate or a subquery."));
-            }
-        }
-    }
     if (rule->result == FunctionRule::Result::Replacement) {
         std::string call = "ifnull(";
         expression(*e.args[0], call);
@@ -1132,20 +1123,13 @@ std::string QueryWriter::aggregateFunction(std::string_view function, const Colu
     return "tsql_" + operation + "_x";  // decided by the values, or refused
 }
 
-bool QueryWriter::holdsAggregateOrQuery(const Expr& e) {
-    if (e.query || (e.kind == ExprKind::Function && isAggregate(e.text)))
-        return true;
-    return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& a) { return a && holdsAggregateOrQuery(*a); });
-}
-
-bool QueryWriter::isAggregate(std::string_view name) {
-    return name == "SUM" || name == "AVG" || name == "COUNT" || name == "COUNT_BIG" || name == "MIN" || name == "MAX";
-}
-
 ColumnTypes::Column QueryWriter::aggregateResult(const Expr& e) const {
     if (e.args.empty())
         return aggregateResult(e.text, ColumnTypes::Column{}, -1);
-    return aggregateResult(e.text, facetsOf(*e.args[0]), scaleOf(*e.args[0]));
+    const ColumnTypes::Column of = facetsOf(*e.args[0]);
+    // The scale where the type does not tell it (a literal's, a product's).
+    const bool scaleUnknown = of.type == ScalarType::Decimal && of.precision == 0;
+    return aggregateResult(e.text, of, scaleUnknown ? scaleOf(*e.args[0]) : -1);
 }
 
 ColumnTypes::Column QueryWriter::aggregateResult(std::string_view function, const ColumnTypes::Column& of, int scale) {
@@ -1430,6 +1414,8 @@ ColumnTypes::Column QueryWriter::facetsOf(const TypeName& type, bool declaration
 }
 
 ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
+    if (e.kind == ExprKind::Function && isAggregate(e.text))
+        return aggregateResult(e);
     ColumnTypes::Column facets;
     facets.type = scalarTypeOf(e);
     const auto integer = [](ScalarType t) { return t == ScalarType::Integer; };
@@ -1512,8 +1498,6 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         return facets;
     }
     case ExprKind::Function: {
-        if (isAggregate(e.text))
-            return aggregateResult(e);
         if (e.args.empty())
             return facets;
         const ColumnTypes::Column first = facetsOf(*e.args[0]);

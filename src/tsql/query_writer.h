@@ -94,9 +94,6 @@ private:
     ColumnTypes::Column aggregateResult(const ast::Expr& e) const;
     // The same from the argument's type, and its scale where its type does not tell it (else -1).
     static ColumnTypes::Column aggregateResult(std::string_view function, const ColumnTypes::Column& of, int scale);
-    static bool isAggregate(std::string_view name);
-    // Whether e holds an aggregate or a query, which no aggregate's argument may (SQL Server's error 130).
-    static bool holdsAggregateOrQuery(const ast::Expr& e);
     // The SQLite function that computes SUM or AVG of a value of that type (SQL Server's error where it
     // has none, a refusal of money).
     static std::string aggregateFunction(std::string_view function, const ColumnTypes::Column& of, int scale);
