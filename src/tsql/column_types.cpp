@@ -97,6 +97,8 @@ ColumnTypes::Column ColumnTypes::ofDeclared(std::string_view declared) {
         column.precision = column.bits == 8 ? 3 : column.bits == 16 ? 5 : column.bits == 64 ? 19 : 10;
     } else if (name == "MONEY" || name == "SMALLMONEY") {
         column.money = true;
+    } else if (name == "BIT") {
+        column.bit = true;
     } else if (name == "DECIMAL" || name == "NUMERIC") {
         // "decimal(18, 4)": without arguments SQL Server's default, 18 and 0.
         column.precision = 18;

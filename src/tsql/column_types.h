@@ -34,6 +34,7 @@ public:
         int precision = 0;
         int scale = 0;
         bool money = false;  // MONEY, SMALLMONEY
+        bool bit = false;    // BIT: no number to SUM and AVG
     };
     using Columns = std::unordered_map<std::string, Column>;  // by upper-case column name
 

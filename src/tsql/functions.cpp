@@ -11,12 +11,14 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tsql {
 
@@ -1134,6 +1136,30 @@ void roundExact(ExactDecimal& d, int scale) {
     d.scale = scale;
 }
 
+// An exact decimal as the result of a function: an integer for a scale of 0 (-1 with integers: a scale not
+// known of a result of integers), else the double of its value. What a double cannot hold exactly (more
+// than 15 significant digits, an integer beyond bigint) is refused, not rounded.
+void resultExact(sqlite3_context* context, const ExactDecimal& result, int scale, bool integers) {
+    const auto refuse = [context](const char* what) {
+        resultError(context, std::string("Unsupported T-SQL construct: decimal arithmetic ") + what);
+    };
+    const ExactDecimal value = trimmed(result);
+    if (scale < 0 && value.scale > unknownScaleDigits)
+        return refuse("on a value whose precision is not known");
+    if (scale == 0 || (scale < 0 && integers)) {
+        if (value.units > std::numeric_limits<sqlite3_int64>::max() ||
+            value.units < std::numeric_limits<sqlite3_int64>::min())
+            return refuse("whose result is an integer beyond bigint");
+        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(value.units));
+    }
+    __int128 significant = value.units;
+    while (significant != 0 && significant % 10 == 0)
+        significant /= 10;
+    if (digitCount(significant) > doubleDigits)
+        return refuse("whose result has more than 15 significant digits");
+    sqlite3_result_double(context, doubleOf(value));
+}
+
 bool sumIsExact(const PlusValue& a, const PlusValue& b, bool minus) {
     ExactDecimal exact[2];
     const PlusValue* values[2] = {&a, &b};
@@ -1220,21 +1246,7 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
                                    "value whose type (int or bigint) is not known");
         }
     }
-    const ExactDecimal value = trimmed(result);
-    if (scale < 0 && value.scale > unknownScaleDigits)
-        return refuse("on a value whose precision is not known");
-    if (scale == 0 || (scale < 0 && integers)) {
-        if (value.units > std::numeric_limits<sqlite3_int64>::max() ||
-            value.units < std::numeric_limits<sqlite3_int64>::min())
-            return refuse("whose result is an integer beyond bigint");
-        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(value.units));
-    }
-    __int128 significant = value.units;
-    while (significant != 0 && significant % 10 == 0)
-        significant /= 10;
-    if (digitCount(significant) > doubleDigits)
-        return refuse("whose result has more than 15 significant digits");
-    sqlite3_result_double(context, doubleOf(value));
+    resultExact(context, result, scale, integers);
 }
 
 const char* integerTypeName(int bits) {
@@ -1299,6 +1311,171 @@ void intFunction(sqlite3_context* context, int, sqlite3_value** argv) {
         return;
     }
     sqlite3_result_int64(context, value);
+}
+
+// ------------------------------------------------------------------------------------ SUM and AVG
+// SUM and AVG as SQL Server computes them, exactly. The argument's type, which the translation tells by the
+// name it calls (DISTINCT takes one argument only), is the function's user data: an integer sums in an int
+// (tinyint, smallint and int) or a bigint, overflowing as those do; a decimal of scale s sums in a
+// decimal(38, s), its average a decimal(38, max(s, 6)) truncated as a quotient is. Of a type not known (a
+// temporary table's column): the answer where every type it may be gives the same one, else a refusal.
+struct AggregateKind {
+    enum class Of : unsigned char { Integer, Decimal, Unknown } of;
+    int bitsOrScale;  // integers: 32 or 64; decimals: the scale
+    bool average;
+};
+
+// Lives in SQLite's aggregate memory, zeroed when the group starts: zero is each member's start.
+struct AggregateState {
+    ExactDecimal sum;
+    double real;          // the sum as floats add
+    sqlite3_int64 count;  // of the values not NULL
+    bool fractions;       // a value not an integer
+    bool floats;          // a value no decimal of 15 digits: a float
+    const char* failure;  // the error met, reported at the end
+    bool unsupported;     // the failure is a refusal
+};
+
+// The group's state, aligned as its 128-bit sum needs (SQLite's memory is aligned to 8 bytes); nullptr
+// where none was made (with create false: no row came).
+AggregateState* aggregateState(sqlite3_context* context, bool create) {
+    constexpr std::size_t alignment = alignof(AggregateState);
+    void* memory = sqlite3_aggregate_context(context, create ? sizeof(AggregateState) + alignment : 0);
+    if (!memory)
+        return nullptr;
+    const auto address = (reinterpret_cast<std::uintptr_t>(memory) + alignment - 1) & ~(alignment - 1);
+    return reinterpret_cast<AggregateState*>(address);
+}
+
+void aggregateStep(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL)
+        return;
+    AggregateState* state = aggregateState(context, true);
+    if (!state)
+        return sqlite3_result_error_nomem(context);
+    if (state->failure)
+        return;
+    const auto* kind = static_cast<const AggregateKind*>(sqlite3_user_data(context));
+    const auto fail = [state](const char* message, bool unsupported) {
+        state->failure = message;
+        state->unsupported = unsupported;
+    };
+    ++state->count;
+    ExactDecimal value;
+    if (!exactOf(argv[0], &value)) {
+        if (type != SQLITE_FLOAT || kind->of != AggregateKind::Of::Unknown)
+            return fail(type == SQLITE_FLOAT ? "SUM or AVG of a value of more than 15 significant digits"
+                                             : "SUM or AVG of a text",
+                        true);
+        state->floats = true;
+    }
+    state->fractions = state->fractions || type != SQLITE_INTEGER;
+    state->real += sqlite3_value_double(argv[0]);
+    if (state->floats)
+        return;
+    if (kind->of == AggregateKind::Of::Decimal) {
+        // A value with more digits after the point than its type keeps was rounded when stored.
+        roundExact(value, kind->bitsOrScale);
+        // The sum is a decimal(38, s): 38 - s digits before the point.
+        if (!exactStep('+', state->sum, value) ||
+            digitCount(state->sum.units) - state->sum.scale > 38 - kind->bitsOrScale)
+            return fail("Arithmetic overflow error converting expression to data type numeric.", false);
+        return;
+    }
+    if (!exactStep('+', state->sum, value))
+        return fail("SUM or AVG beyond 38 digits", true);
+    if (kind->of == AggregateKind::Of::Integer) {
+        if (value.scale != 0)
+            return fail("SUM or AVG of a fraction held in an integer's column", true);
+        const __int128 high = kind->bitsOrScale == 32 ? std::numeric_limits<std::int32_t>::max()
+                                                      : std::numeric_limits<sqlite3_int64>::max();
+        if (state->sum.units > high || state->sum.units < -high - 1) {
+            return fail(kind->bitsOrScale == 32
+                            ? "Arithmetic overflow error converting expression to data type int."
+                            : "Arithmetic overflow error converting expression to data type bigint.",
+                        false);
+        }
+    }
+}
+
+void aggregateFinal(sqlite3_context* context) {
+    AggregateState* state = aggregateState(context, false);
+    if (!state || state->count == 0)
+        return;  // no value but NULL: NULL
+    const auto* kind = static_cast<const AggregateKind*>(sqlite3_user_data(context));
+    if (state->failure) {
+        return resultError(context, state->unsupported ? std::string("Unsupported T-SQL construct: ") + state->failure
+                                                       : std::string(state->failure));
+    }
+    const auto refuse = [context, kind](const char* what) {
+        resultError(context, std::string("Unsupported T-SQL construct: ") + (kind->average ? "AVG" : "SUM") +
+                                 " of a value whose type is not known, " + what);
+    };
+    if (state->floats) {
+        // A float among the values: float arithmetic.
+        return sqlite3_result_double(context,
+                                     kind->average ? state->real / static_cast<double>(state->count) : state->real);
+    }
+    ExactDecimal result = state->sum;
+    switch (kind->of) {
+    case AggregateKind::Of::Integer:
+        if (kind->average)
+            result.units /= state->count;  // truncated towards zero
+        return resultExact(context, result, 0, true);
+    case AggregateKind::Of::Decimal: {
+        const int scale = kind->average ? std::max(kind->bitsOrScale, 6) : kind->bitsOrScale;
+        if (kind->average && !exactStep('/', result, ExactDecimal{state->count, 0}, scale))
+            return resultError(context, "Unsupported T-SQL construct: AVG beyond 38 digits");
+        return resultExact(context, result, scale, false);
+    }
+    case AggregateKind::Of::Unknown: break;
+    }
+    if (!state->fractions && !kind->average) {
+        if (result.units > std::numeric_limits<std::int32_t>::max() ||
+            result.units < std::numeric_limits<std::int32_t>::min())
+            return refuse("beyond int (an int overflows)");
+        return resultExact(context, result, 0, true);
+    }
+    if (kind->average) {
+        // int, decimal and float agree only where the quotient is exact (of integers: an integer).
+        ExactDecimal quotient = result;
+        if (!exactStep('/', quotient, ExactDecimal{state->count, 0}, state->fractions ? std::max(result.scale, 6) : 0))
+            return refuse("beyond 38 digits");
+        ExactDecimal back = quotient;
+        if (!exactStep('*', back, ExactDecimal{state->count, 0}) || !exactStep('-', back, result) || back.units != 0)
+            return refuse("whose quotient is not exact (an int, a decimal and a float give other answers)");
+        result = quotient;
+        if (state->fractions && doubleOf(result) != state->real / static_cast<double>(state->count))
+            return refuse("a float would give another answer");
+        return resultExact(context, result, -1, !state->fractions);
+    }
+    if (doubleOf(result) != state->real)
+        return refuse("a float would give another answer");
+    resultExact(context, result, -1, false);
+}
+
+// The aggregates' names by the type of their argument: tsql_sum_i32 and tsql_avg_i32 (tinyint, smallint,
+// int), _i64 (bigint), _d0 to _d38 (decimals of that scale) and _x (not known).
+struct AggregateRegistration {
+    std::string name;
+    AggregateKind kind;
+};
+
+const std::vector<AggregateRegistration>& aggregateRegistrations() {
+    static const std::vector<AggregateRegistration> all = [] {
+        std::vector<AggregateRegistration> list;
+        for (const bool average : {false, true}) {
+            const std::string prefix = average ? "tsql_avg_" : "tsql_sum_";
+            list.push_back({prefix + "i32", {AggregateKind::Of::Integer, 32, average}});
+            list.push_back({prefix + "i64", {AggregateKind::Of::Integer, 64, average}});
+            for (int scale = 0; scale <= 38; ++scale)
+                list.push_back({prefix + "d" + std::to_string(scale), {AggregateKind::Of::Decimal, scale, average}});
+            list.push_back({prefix + "x", {AggregateKind::Of::Unknown, 0, average}});
+        }
+        return list;
+    }();
+    return all;
 }
 
 // tsql_bit(value): 0 stays 0, any other number is 1; text may be 'TRUE', 'FALSE' or a number.
@@ -1720,6 +1897,13 @@ void registerFunctions(sqlite3* db) {
         const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (r.deterministic ? SQLITE_DETERMINISTIC : 0);
         const int rc =
             sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            throwSqliteError(db, rc);
+    }
+    for (const AggregateRegistration& r : aggregateRegistrations()) {
+        const int rc = sqlite3_create_function_v2(
+            db, r.name.c_str(), 1, SQLITE_UTF8 | SQLITE_INNOCUOUS | SQLITE_DETERMINISTIC,
+            const_cast<AggregateKind*>(&r.kind), nullptr, aggregateStep, aggregateFinal, nullptr);
         if (rc != SQLITE_OK)
             throwSqliteError(db, rc);
     }

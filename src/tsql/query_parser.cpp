@@ -2,6 +2,8 @@
 
 #include "tsql/translation_error.h"
 
+#include <algorithm>
+
 namespace tsql {
 
 using namespace ast;
@@ -621,6 +623,11 @@ ExprPtr QueryParser::functionCall(std::string name) {
         e->args = expressionList();
     }
     expectSymbol(")");
+    if (isAggregate(e->text) &&
+        std::any_of(e->args.begin(), e->args.end(), [](const ExprPtr& a) { return holdsAggregateOrQuery(*a); })) {
+        raiseSyntaxError(QStringLiteral(
+            "Cannot perform an aggregate function on an expression containing an aggregate or a subquery."));
+    }
     if (atWord("OVER"))
         raiseUnsupported(QStringLiteral("window function (OVER)"));
     if (atWord("WITHIN"))

@@ -605,6 +605,17 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
     tableRef(sourceRef, source);
     const std::vector<std::string> columns = target_.columnsOf("SELECT * FROM " + source);
     program_.cacheable = false;
+    std::string aggregateName = function;
+    if (function == "SUM" || function == "AVG") {
+        // The aggregated column's type where its table tells it.
+        ColumnTypes::Column of;
+        const ColumnTypes::Columns* types = sourceRef.kind == TableRef::Kind::Table && sourceRef.name[0] != '#'
+                                                ? columnTypes_.columns(sourceRef.name)
+                                                : nullptr;
+        if (types && types->count(upperAscii(ref.pivotValue)))
+            of = types->at(upperAscii(ref.pivotValue));
+        aggregateName = aggregateFunction(function, of, -1);
+    }
 
     std::string q;
     name(qualifier, q);
@@ -630,7 +641,7 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
         if (!first)
             out += ", ";
         first = false;
-        out += function + "(CASE WHEN " + q;
+        out += aggregateName + "(CASE WHEN " + q;
         name(ref.pivotColumn, out);
         out += " = ";
         quoted(value, '\'', out);
@@ -1093,13 +1104,10 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         out += ", 0)";
         return;
     }
-    const bool integerAverage = e.text == "AVG" && scalarTypeOf(*e.args[0]) == ScalarType::Integer;
-    if (integerAverage)
-        out += "CAST(";  // AVG of integers is an integer, truncated as SQL Server's is
-    // SUM of tinyint, smallint and int is an int: beyond it, SQL Server's overflow error.
-    const bool intSum = e.text == "SUM" && !e.star && facetsOf(*e.args[0]).bits > 0 && facetsOf(*e.args[0]).bits < 64;
-    if (intSum)
-        out += "tsql_int(";
+    if (e.text == "SUM" || e.text == "AVG") {
+        aggregate(e, out);
+        return;
+    }
     out += rule->sqlite;
     out += '(';
     if (e.star)
@@ -1134,10 +1142,84 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         out += ", " + std::to_string(textLimit(facetsOf(*e.args[0])));
     }
     out += ')';
-    if (integerAverage)
-        out += " AS INTEGER)";
-    if (intSum)
-        out += ", 32)";
+}
+
+void QueryWriter::aggregate(const Expr& e, std::string& out) {
+    const Expr& argument = *e.args[0];
+    out += aggregateFunction(e.text, facetsOf(argument), scaleOf(argument));
+    out += e.distinct ? "(DISTINCT " : "(";
+    expression(argument, out);
+    out += ')';
+}
+
+std::string QueryWriter::aggregateFunction(std::string_view function, const ColumnTypes::Column& of, int scale) {
+    const std::string operation = function == "SUM" ? "sum" : "avg";
+    if (of.type == ScalarType::Text || of.type == ScalarType::DateTime || of.type == ScalarType::Null || of.bit) {
+        // SQL Server's error 8117, where the text tells the type's name.
+        std::string type = of.bit                            ? "bit"
+                           : of.type == ScalarType::DateTime ? "datetime"
+                           : of.type == ScalarType::Null     ? "NULL"
+                                                             : "";
+        if (of.type == ScalarType::Text && of.length > 0)
+            type = std::string(of.national ? "n" : "") + (of.fixed ? "char" : "varchar");
+        if (type.empty())
+            raiseUnsupported(QStringLiteral("%1 of a text").arg(qtext(function)));
+        raiseSyntaxError(QStringLiteral("Operand data type %1 is invalid for %2 operator.")
+                             .arg(QString::fromStdString(type), QString::fromStdString(operation)));
+    }
+    if (of.money)
+        raiseUnsupported(QStringLiteral("%1 of money").arg(qtext(function)));  // its results keep four digits
+    const ColumnTypes::Column result = aggregateResult(function, of, scale);
+    if (result.type == ScalarType::Float)
+        return operation;  // SQLite's, in floats as SQL Server's
+    if (result.type == ScalarType::Integer)
+        return "tsql_" + operation + (result.bits == 64 ? "_i64" : "_i32");
+    if (result.type == ScalarType::Decimal && result.precision > 0) {
+        // Named by the argument's scale, which the sum keeps.
+        return "tsql_" + operation + "_d" + std::to_string(of.precision > 0 ? of.scale : scale);
+    }
+    return "tsql_" + operation + "_x";  // decided by the values, or refused
+}
+
+ColumnTypes::Column QueryWriter::aggregateResult(const Expr& e) const {
+    if (e.args.empty())
+        return aggregateResult(e.text, ColumnTypes::Column{}, -1);
+    const ColumnTypes::Column of = facetsOf(*e.args[0]);
+    // The scale where the type does not tell it (a literal's, a product's).
+    const bool scaleUnknown = of.type == ScalarType::Decimal && of.precision == 0;
+    return aggregateResult(e.text, of, scaleUnknown ? scaleOf(*e.args[0]) : -1);
+}
+
+ColumnTypes::Column QueryWriter::aggregateResult(std::string_view function, const ColumnTypes::Column& of, int scale) {
+    ColumnTypes::Column result;
+    if (function == "COUNT" || function == "COUNT_BIG") {
+        result.type = ScalarType::Integer;
+        result.bits = function == "COUNT" ? 32 : 64;
+        result.precision = function == "COUNT" ? 10 : 19;
+        return result;
+    }
+    if (function == "MIN" || function == "MAX" || of.money)
+        return of;
+    switch (of.type) {
+    case ScalarType::Integer:
+        if (of.bits > 0) {
+            result.type = ScalarType::Integer;
+            result.bits = std::max(of.bits, 32);  // tinyint and smallint sum as int
+            result.precision = result.bits == 64 ? 19 : 10;
+        }
+        return result;
+    case ScalarType::Decimal:
+        result.type = ScalarType::Decimal;
+        if (of.precision > 0)
+            scale = of.scale;
+        if (scale >= 0) {
+            result.precision = 38;  // SQL Server sums a decimal in its widest precision
+            result.scale = function == "AVG" ? std::max(scale, 6) : scale;
+        }
+        return result;
+    case ScalarType::Float: result.type = ScalarType::Float; return result;
+    default: return result;
+    }
 }
 
 // DATALENGTH: a text's bytes as SQL Server stores it (two per character for the national types), a number's
@@ -1294,14 +1376,12 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
     case ExprKind::Function: {
         if (e.text == "GETDATE")
             return ScalarType::DateTime;
+        if (isAggregate(e.text))
+            return aggregateResult(e).type;
         if (e.args.empty())
             return ScalarType::Unknown;
         if (integerResultBits(e) >= 0)
             return ScalarType::Integer;
-        if (e.text == "SUM" || e.text == "AVG") {
-            const ScalarType t = scalarTypeOf(*e.args[0]);
-            return numeric(t) ? t : ScalarType::Unknown;
-        }
         const FunctionRule* rule = findFunctionRule(e.text);
         if (!rule)
             return ScalarType::Unknown;
@@ -1603,6 +1683,8 @@ ColumnTypes::Column QueryWriter::facetsOf(const TypeName& type, bool declaration
 }
 
 ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
+    if (e.kind == ExprKind::Function && isAggregate(e.text))
+        return aggregateResult(e);
     ColumnTypes::Column facets;
     facets.type = scalarTypeOf(e);
     const auto integer = [](ScalarType t) { return t == ScalarType::Integer; };
@@ -1692,19 +1774,10 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
             return facets;
         }
         const ColumnTypes::Column first = facetsOf(*e.args[0]);
-        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "NULLIF")
+        if (e.text == "ABS" || e.text == "NULLIF")
             return first;
         if (e.text == "ISNULL")
             return first.type == ScalarType::Null ? facetsOf(*e.args[1]) : first;
-        if (e.text == "SUM" || e.text == "AVG") {
-            if (first.bits)
-                facets.bits = std::max(first.bits, 32);  // tinyint and smallint sum as int
-            if (e.text == "SUM" && first.type == ScalarType::Decimal && first.precision > 0) {
-                facets.precision = 38;  // SQL Server sums a decimal in its widest precision
-                facets.scale = first.scale;
-            }
-            return facets;
-        }
         if (facets.type != ScalarType::Text)
             return facets;
         facets.national = first.national || e.text == "NCHAR";
@@ -1880,8 +1953,13 @@ int QueryWriter::scaleOf(const Expr& e) const {
     case ExprKind::Function:
         if (e.args.empty())
             return -1;
-        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "SUM" || e.text == "ISNULL") {
+        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "ISNULL")
             return scaleOf(*e.args[0]);
+        if (isAggregate(e.text)) {
+            const ColumnTypes::Column result = aggregateResult(e);
+            if (result.type == ScalarType::Integer)
+                return 0;
+            return result.type == ScalarType::Decimal && result.precision > 0 ? result.scale : -1;
         }
         return -1;
     default: return -1;

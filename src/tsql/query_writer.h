@@ -91,6 +91,18 @@ private:
     void tableRef(const ast::TableRef& ref, std::string& out);
     void pivot(const ast::TableRef& ref, std::string& out);
     void function(const ast::Expr& e, std::string& out);
+    // SUM and AVG: exact, in the type SQL Server gives their result.
+    void aggregate(const ast::Expr& e, std::string& out);
+    // The type of an aggregate's result (COUNT, COUNT_BIG, MIN, MAX, SUM, AVG) as SQL Server gives it, from
+    // what is known of its argument's: SUM and AVG of an integer an int (of a bigint a bigint), of a
+    // decimal(p, s) a decimal(38, s) and a decimal(38, max(s, 6)), of a float a float; COUNT an int,
+    // COUNT_BIG a bigint; MIN and MAX the argument's type. Unknown where the argument's type is.
+    ColumnTypes::Column aggregateResult(const ast::Expr& e) const;
+    // The same from the argument's type, and its scale where its type does not tell it (else -1).
+    static ColumnTypes::Column aggregateResult(std::string_view function, const ColumnTypes::Column& of, int scale);
+    // The SQLite function that computes SUM or AVG of a value of that type (SQL Server's error where it
+    // has none, a refusal of money).
+    static std::string aggregateFunction(std::string_view function, const ColumnTypes::Column& of, int scale);
     void coalesce(const ast::Expr& e, std::string& out);
     void datalength(const ast::Expr& e, std::string& out);
     // style: the SQL of CONVERT's style, "-1" for none.

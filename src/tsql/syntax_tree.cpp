@@ -1,5 +1,6 @@
 #include "tsql/syntax_tree.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace tsql::ast {
@@ -18,6 +19,16 @@ ValueType TypeName::category() const {
             return ValueType::Number;
     }
     return ValueType::Unknown;
+}
+
+bool isAggregate(std::string_view name) {
+    return name == "SUM" || name == "AVG" || name == "COUNT" || name == "COUNT_BIG" || name == "MIN" || name == "MAX";
+}
+
+bool holdsAggregateOrQuery(const Expr& e) {
+    if (e.query || (e.kind == ExprKind::Function && isAggregate(e.text)))
+        return true;
+    return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& a) { return a && holdsAggregateOrQuery(*a); });
 }
 
 }  // namespace tsql::ast

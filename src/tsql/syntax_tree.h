@@ -66,6 +66,11 @@ struct Expr {
     mutable ValueType valueType = ValueType::Unknown;
 };
 
+// COUNT, COUNT_BIG, MIN, MAX, SUM, AVG (upper case).
+bool isAggregate(std::string_view name);
+// Whether e holds an aggregate or a query, which no aggregate's argument may (SQL Server's error 130).
+bool holdsAggregateOrQuery(const Expr& e);
+
 struct SelectItem {
     ExprPtr expr;
     std::string alias;
