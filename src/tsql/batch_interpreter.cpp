@@ -85,6 +85,15 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
                                 QStringLiteral("Maximum stored procedure, function, trigger, or view nesting level "
                                                "exceeded (limit 32)."));
     }
+    if (depth == 0) {
+        // A schema changed by another connection (or natively on this one) may have retyped the columns a
+        // translation rests on.
+        if (const std::optional<long long> version = target_->schemaVersion(); version != schemaVersion_) {
+            if (schemaVersion_)
+                forgetTranslations();
+            schemaVersion_ = version;
+        }
+    }
     // Held here: an EXECUTE run from this text may forget every known text while this one still runs.
     std::shared_ptr<const KnownText> known;
     const Lexer* found = nullptr;
@@ -262,15 +271,20 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
             result.rowsAffected = changed;
     }
     if (step.changesSchema) {
-        // Every translation rests on the columns it read: none made before may serve again.
-        cache_.clear();
-        knownTexts_.clear();
-        translator_.schemaChanged();
+        forgetTranslations();
+        schemaVersion_ = target_->schemaVersion();
     }
     if (!step.createsGlobalTemporary.empty())
         globalTemporaryTables_.created(step.createsGlobalTemporary);
     if (!step.dropsGlobalTemporary.empty())
         globalTemporaryTables_.dropped(step.dropsGlobalTemporary);
+}
+
+// Every translation rests on the columns it read: none made before may serve again.
+void BatchInterpreter::forgetTranslations() {
+    cache_.clear();
+    knownTexts_.clear();
+    translator_.schemaChanged();
 }
 
 void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,

@@ -11,6 +11,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,6 +61,7 @@ private:
     QString executeSqlBatch(const Program::Step& step, const std::vector<QVariant>& values, const QString& statement,
                             std::vector<QVariant>& arguments);
     std::shared_ptr<const KnownText> remember(const Lexer& lexer, const ProgramPtr& program);
+    void forgetTranslations();
 
     std::unique_ptr<SqlTarget> target_;
     Translator translator_;
@@ -68,6 +70,7 @@ private:
     TranslationCache cache_;
     std::vector<std::unique_ptr<Lexer>> lexers_;  // one per EXECUTE nesting level, reused
     std::unordered_map<std::string_view, std::shared_ptr<const KnownText>> knownTexts_;  // keys view KnownText::text
+    std::optional<long long> schemaVersion_;                                             // as the last batch found it
     long long translations_ = 0;
     long long preparations_ = 0;
 };

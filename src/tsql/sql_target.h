@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,9 @@ public:
     virtual std::vector<std::string> columnsOf(const std::string& query) = 0;
     // Runs a statement for what it does and ignores a failure: clean-up that must not throw.
     virtual void runQuietly(const std::string& sql) noexcept = 0;
+    // A mark of the database's schema that moves whenever any connection changes it (SQLite's schema
+    // cookie), or nullopt when the target cannot tell.
+    virtual std::optional<long long> schemaVersion() { return std::nullopt; }
 };
 
 // What a value of the data layer binds as: visit receives std::nullptr_t (Null, Empty), qint64 (integers

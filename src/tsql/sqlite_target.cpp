@@ -63,4 +63,18 @@ void SqliteTarget::runQuietly(const std::string& sql) noexcept {
     sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
 }
 
+std::optional<long long> SqliteTarget::schemaVersion() {
+    if (!schemaVersion_) {
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v3(db_, "PRAGMA schema_version", -1, SQLITE_PREPARE_PERSISTENT, &raw, nullptr) != SQLITE_OK)
+            return std::nullopt;
+        schemaVersion_.reset(raw);
+    }
+    std::optional<long long> version;
+    if (sqlite3_step(schemaVersion_.get()) == SQLITE_ROW)
+        version = sqlite3_column_int64(schemaVersion_.get(), 0);
+    sqlite3_reset(schemaVersion_.get());
+    return version;
+}
+
 }  // namespace tsql

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tsql/sql_target.h"
+#include "tsql/sqlite_statement.h"
 
 struct sqlite3;
 
@@ -15,9 +16,11 @@ public:
     std::unique_ptr<Statement> prepare(const std::string& sql, bool persistent) override;
     std::vector<std::string> columnsOf(const std::string& query) override;
     void runQuietly(const std::string& sql) noexcept override;
+    std::optional<long long> schemaVersion() override;
 
 private:
     sqlite3* db_;
+    StatementHandle schemaVersion_;  // prepared on first use
 };
 
 }  // namespace tsql
