@@ -360,7 +360,8 @@ enum class DateRead { Ok, Invalid, Unread };
 // A text as CONVERT reads it in style (-1: CAST, no style): the date in the style's order, then an optional
 // time. Without a style only the forms every language setting reads alike are taken (yyyymmdd, ISO 8601
 // with T); "Unread" is a form SQL Server may read, but not alike in every language (month names too).
-// Blanks alone are 1900-01-01.
+// Style -2 reads what a DATETIME column holds: yyyy-mm-dd (or yyyymmdd), then a time after a blank or a T,
+// whichever way the value was written into it. Blanks alone are 1900-01-01.
 DateRead readDateTime(std::string_view s, int style, DateTime* out) {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
@@ -415,6 +416,10 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
         read = ymd('-');
         isoT = true;
         break;
+    case -2:
+        read = ymd('-') || compact();
+        isoT = read && !rest.empty() && rest.front() == 'T';
+        break;
     default:
         read = compact();
         if (!read && ymd('-') && !rest.empty() && rest.front() == 'T') {
@@ -466,7 +471,8 @@ void resultDateTime(sqlite3_context* context, long long days, long long ticks, b
     resultText(context, std::string_view(text));
 }
 
-// tsql_datetime(value, style): CAST or CONVERT to DATETIME. A number counts days from 1900-01-01.
+// tsql_datetime(value, style): CAST or CONVERT to DATETIME. A number counts days from 1900-01-01. Style -2
+// reads a DATETIME column's stored text (readDateTime).
 void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
     if (type == SQLITE_NULL)

@@ -813,6 +813,33 @@ void QueryWriter::comparand(const Expr& left, const Expr* right, std::string& ou
     out += databaseDefault;
 }
 
+bool QueryWriter::comparesDates(const Expr& left, const std::vector<ExprPtr>& values, std::size_t from) const {
+    bool date = false;
+    for (std::size_t i = from; i <= values.size(); ++i) {
+        const ScalarType t = scalarTypeOf(i == values.size() ? left : *values[i]);
+        if (t == ScalarType::DateTime) {
+            date = true;
+        } else if (t != ScalarType::Text && t != ScalarType::Null) {
+            return false;
+        }
+    }
+    return date;
+}
+
+// DATETIME takes precedence over text: SQL Server converts the text, so '20010203' and
+// '2001-02-03T00:00:00' are the same date. A column holds the date as it was written (with or without its
+// time), read back here into the form every DATETIME value has.
+void QueryWriter::dateComparand(const Expr& e, std::string& out) {
+    const ScalarType t = scalarTypeOf(e);
+    if (t == ScalarType::Null || (t == ScalarType::DateTime && e.kind != ExprKind::Column)) {
+        expression(e, out);
+        return;
+    }
+    out += "tsql_datetime(";
+    expression(e, out);
+    out += t == ScalarType::DateTime ? ", -2)" : ", -1)";
+}
+
 const Expr* QueryWriter::decisiveCollation(const Expr& left, const std::vector<ExprPtr>& values,
                                            std::size_t from) const {
     const Expr* decisive = nullptr;
@@ -879,7 +906,11 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         return;
     case ExprKind::Binary:
         out += '(';
-        if (isComparison(e.ops[0])) {
+        if (isComparison(e.ops[0]) && comparesDates(*e.args[0], e.args, 1)) {
+            dateComparand(*e.args[0], out);
+            out += ' ' + e.ops[0] + ' ';
+            dateComparand(*e.args[1], out);
+        } else if (isComparison(e.ops[0])) {
             const ValueType l = typeOf(*e.args[0]);
             const ValueType r = typeOf(*e.args[1]);
             if ((l == ValueType::Text && r == ValueType::Number) || (l == ValueType::Number && r == ValueType::Text)) {
@@ -917,6 +948,17 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         return;
     case ExprKind::In:
         out += '(';
+        if (!e.query && comparesDates(*e.args[0], e.args, 1)) {
+            dateComparand(*e.args[0], out);
+            out += e.negated ? " NOT IN (" : " IN (";
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                if (i > 1)
+                    out += ", ";
+                dateComparand(*e.args[i], out);
+            }
+            out += "))";
+            return;
+        }
         comparand(*e.args[0], e.query ? nullptr : decisiveCollation(*e.args[0], e.args, 1), out);
         out += e.negated ? " NOT IN (" : " IN (";
         if (e.query) {
@@ -926,15 +968,27 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         }
         out += "))";
         return;
-    case ExprKind::Between:
+    case ExprKind::Between: {
         out += '(';
-        comparand(*e.args[0], decisiveCollation(*e.args[0], e.args, 1), out);
+        const bool dates = comparesDates(*e.args[0], e.args, 1);
+        if (dates) {
+            dateComparand(*e.args[0], out);
+        } else {
+            comparand(*e.args[0], decisiveCollation(*e.args[0], e.args, 1), out);
+        }
         out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
-        expression(*e.args[1], out);
-        out += " AND ";
-        expression(*e.args[2], out);
+        for (std::size_t i = 1; i < 3; ++i) {
+            if (i > 1)
+                out += " AND ";
+            if (dates) {
+                dateComparand(*e.args[i], out);
+            } else {
+                expression(*e.args[i], out);
+            }
+        }
         out += ')';
         return;
+    }
     case ExprKind::IsNull:
         out += '(';
         expression(*e.args[0], out);

@@ -97,6 +97,11 @@ private:
     ast::ValueType inferType(const ast::Expr& e) const;
     static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
+    // Whether left compared with values[from...] compares DATETIMEs: one of them is one and the others are
+    // DATETIMEs, texts or NULL.
+    bool comparesDates(const ast::Expr& left, const std::vector<ast::ExprPtr>& values, std::size_t from) const;
+    // One side of such a comparison, as a DATETIME in its one written form.
+    void dateComparand(const ast::Expr& e, std::string& out);
     // Of the values left is compared with in turn (IN, BETWEEN): one whose explicit collation decides every
     // comparison, or nullptr when none has one; comparisons under different collations are refused.
     const ast::Expr* decisiveCollation(const ast::Expr& left, const std::vector<ast::ExprPtr>& values,
