@@ -67,15 +67,72 @@ BatchInterpreter::BatchInterpreter(std::unique_ptr<SqlTarget> target)
 BatchInterpreter::BatchInterpreter(sqlite3* db) : BatchInterpreter(std::make_unique<SqliteTarget>(db)) {}
 
 BatchResult BatchInterpreter::execute(std::string_view text, const std::vector<QVariant>& parameters) {
+    return runWatched(text, parameters, false);
+}
+
+BatchResult BatchInterpreter::executeStatement(std::string_view text) { return runWatched(text, {}, true); }
+
+// A schema changed by another connection (or natively on this one) may have retyped the columns the kept
+// translations rest on. The target notices it when a kept statement would be prepared again as it runs; a
+// target that cannot is asked for the schema's version before every batch.
+BatchResult BatchInterpreter::runWatched(std::string_view text, const std::vector<QVariant>& parameters, bool single) {
+    watching_ = target_->canWatchSchema();
+    if (!watching_)
+        checkSchema();
+    effects_ = false;
     BatchResult result;
-    run(text, parameters, result, 0);
+    try {
+        run(text, parameters, result, 0, single);
+    } catch (const SchemaChanged&) {
+        checkSchema();
+        if (effects_) {
+            throw automation::Error(automation::errors::ProviderError, QStringLiteral("T-SQL"),
+                                    QStringLiteral("The database schema changed while the batch ran."));
+        }
+        watching_ = false;
+        result = BatchResult{};
+        run(text, parameters, result, 0, single);  // nothing was done yet: again, on fresh translations
+    }
     return result;
 }
 
-BatchResult BatchInterpreter::executeStatement(std::string_view text) {
-    BatchResult result;
-    run(text, {}, result, 0, true);
-    return result;
+void BatchInterpreter::checkSchema() {
+    if (const std::optional<long long> version = target_->schemaVersion(); version != schemaVersion_) {
+        if (schemaVersion_)
+            forgetTranslations();
+        schemaVersion_ = version;
+    }
+}
+
+// A statement of a kept translation prepared for the first time: SQLite reads the schema as it is now.
+void BatchInterpreter::prepare(Program::Step& step, bool persistent) {
+    if (watching_ && target_->schemaVersion() != schemaVersion_)
+        throw SchemaChanged{};
+    step.prepared = target_->prepare(step.sql, persistent);
+    ++preparations_;
+}
+
+// SQLite also prepares a statement again for new values bound to it (a plan may rest on them), which the
+// watching target takes for a schema change: when the schema did not move, the statement (of which nothing
+// was done) runs again, left to prepare itself.
+long long BatchInterpreter::runPrepared(SqlTarget::Statement& statement, ResultSet* rows) {
+    if (!watching_)
+        return statement.run(rows);
+    struct Watch {
+        SqlTarget& target;
+        explicit Watch(SqlTarget& t) : target(t) { target.watchSchema(true); }
+        ~Watch() { target.watchSchema(false); }
+    };
+    try {
+        const Watch watch(*target_);
+        return statement.run(rows);
+    } catch (const SchemaChanged&) {
+        if (target_->schemaVersion() != schemaVersion_)
+            throw;
+    }
+    if (rows)
+        *rows = ResultSet{};
+    return statement.run(rows);
 }
 
 void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& parameters, BatchResult& result,
@@ -102,6 +159,7 @@ void BatchInterpreter::run(std::string_view text, const std::vector<QVariant>& p
         program = cache_.find(fresh);
         if (!program) {
             ++translations_;
+            checkSchema();
             program = translator_.translate(fresh);
             if (program->cacheable)
                 cache_.insert(fresh, program);
@@ -224,28 +282,24 @@ std::shared_ptr<const BatchInterpreter::KnownText> BatchInterpreter::remember(co
 
 bool BatchInterpreter::condition(Program::Step& step, bool persistent, const Lexer& lexer,
                                  const std::vector<QVariant>& parameters, const std::vector<QVariant>& values) {
-    if (!step.prepared) {
-        step.prepared = target_->prepare(step.sql, persistent);
-        ++preparations_;
-    }
+    if (!step.prepared)
+        prepare(step, persistent);
     bind(step, lexer, parameters, values);
     ResultSet rows;
-    step.prepared->run(&rows);
+    runPrepared(*step.prepared, &rows);
     return !rows.rows.empty() && !rows.rows.front().empty() && rows.rows.front().front().toLongLong() == 1;
 }
 
 void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer& lexer,
                                const std::vector<QVariant>& parameters, std::vector<QVariant>& values,
                                BatchResult& result) {
-    if (!step.prepared) {
-        step.prepared = target_->prepare(step.sql, persistent);
-        ++preparations_;
-    }
+    if (!step.prepared)
+        prepare(step, persistent);
     SqlTarget::Statement& statement = *step.prepared;
     bind(step, lexer, parameters, values);
     if (!step.assignTo.empty()) {
         ResultSet rows;
-        statement.run(&rows);
+        runPrepared(statement, &rows);
         if (!rows.rows.empty()) {
             Row last = rows.rows.back();
             for (std::size_t i = 0; i < step.assignTo.size(); ++i) {
@@ -254,23 +308,30 @@ void BatchInterpreter::runStep(Program::Step& step, bool persistent, const Lexer
         }
     } else if (step.resultSet) {
         ResultSet rows;
-        statement.run(&rows);
+        runPrepared(statement, &rows);
         result.resultSets.push_back(std::move(rows));
     } else {
-        const long long changed = statement.run(nullptr);
+        const long long changed = runPrepared(statement, nullptr);
+        effects_ = true;
         if (changed >= 0)
             result.rowsAffected = changed;
     }
     if (step.changesSchema) {
-        // Every translation rests on the columns it read: none made before may serve again.
-        cache_.clear();
-        knownTexts_.clear();
-        translator_.schemaChanged();
+        forgetTranslations();
+        schemaVersion_ = target_->schemaVersion();
+        watching_ = false;  // this batch's own statements are prepared again for its own change
     }
     if (!step.createsGlobalTemporary.empty())
         globalTemporaryTables_.created(step.createsGlobalTemporary);
     if (!step.dropsGlobalTemporary.empty())
         globalTemporaryTables_.dropped(step.dropsGlobalTemporary);
+}
+
+// Every translation rests on the columns it read: none made before may serve again.
+void BatchInterpreter::forgetTranslations() {
+    cache_.clear();
+    knownTexts_.clear();
+    translator_.schemaChanged();
 }
 
 void BatchInterpreter::bind(const Program::Step& step, const Lexer& lexer, const std::vector<QVariant>& parameters,

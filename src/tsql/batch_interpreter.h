@@ -11,6 +11,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,6 +61,12 @@ private:
     QString executeSqlBatch(const Program::Step& step, const std::vector<QVariant>& values, const QString& statement,
                             std::vector<QVariant>& arguments);
     std::shared_ptr<const KnownText> remember(const Lexer& lexer, const ProgramPtr& program);
+    void forgetTranslations();
+    BatchResult runWatched(std::string_view text, const std::vector<QVariant>& parameters, bool single);
+    // Forgets the translations when the schema's version moved since they were made.
+    void checkSchema();
+    void prepare(Program::Step& step, bool persistent);
+    long long runPrepared(SqlTarget::Statement& statement, ResultSet* rows);
 
     std::unique_ptr<SqlTarget> target_;
     Translator translator_;
@@ -68,6 +75,9 @@ private:
     TranslationCache cache_;
     std::vector<std::unique_ptr<Lexer>> lexers_;  // one per EXECUTE nesting level, reused
     std::unordered_map<std::string_view, std::shared_ptr<const KnownText>> knownTexts_;  // keys view KnownText::text
+    std::optional<long long> schemaVersion_;  // what the kept translations rest on
+    bool watching_ = false;                   // the target watches the schema for this batch's statements
+    bool effects_ = false;                    // this batch has written something
     long long translations_ = 0;
     long long preparations_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "tsql/functions.h"
 
 #include "tsql/sqlite_statement.h"
+#include "tsql/text_comparison.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -361,7 +362,8 @@ enum class DateRead { Ok, Invalid, Unread };
 // A text as CONVERT reads it in style (-1: CAST, no style): the date in the style's order, then an optional
 // time. Without a style only the forms every language setting reads alike are taken (yyyymmdd, ISO 8601
 // with T); "Unread" is a form SQL Server may read, but not alike in every language (month names too).
-// Blanks alone are 1900-01-01.
+// Style -2 reads what a DATETIME column holds: yyyy-mm-dd (or yyyymmdd), then a time after a blank or a T,
+// whichever way the value was written into it. Blanks alone are 1900-01-01.
 DateRead readDateTime(std::string_view s, int style, DateTime* out) {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
@@ -416,6 +418,10 @@ DateRead readDateTime(std::string_view s, int style, DateTime* out) {
         read = ymd('-');
         isoT = true;
         break;
+    case -2:
+        read = ymd('-') || compact();
+        isoT = read && !rest.empty() && rest.front() == 'T';
+        break;
     default:
         read = compact();
         if (!read && ymd('-') && !rest.empty() && rest.front() == 'T') {
@@ -467,7 +473,8 @@ void resultDateTime(sqlite3_context* context, long long days, long long ticks, b
     resultText(context, std::string_view(text));
 }
 
-// tsql_datetime(value, style): CAST or CONVERT to DATETIME. A number counts days from 1900-01-01.
+// tsql_datetime(value, style): CAST or CONVERT to DATETIME. A number counts days from 1900-01-01. Style -2
+// reads a DATETIME column's stored text (readDateTime).
 void datetimeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const int type = sqlite3_value_type(argv[0]);
     if (type == SQLITE_NULL)
@@ -670,7 +677,22 @@ void stuffFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     resultText(context, out);
 }
 
-// CHARINDEX(find, text[, start]): 1-based, 0 when absent; compares as the database collation does.
+// How the functions that look for text in text (CHARINDEX, REPLACE, LIKE, PATINDEX) compare characters:
+// without case as the database collation does, with case as a case-sensitive collation does, or by code
+// point as a binary collation does. Each is registered once a way, the way as its user data.
+enum class Matching { WithoutCase, WithCase, Binary };
+constexpr Matching matchings[] = {Matching::WithoutCase, Matching::WithCase, Matching::Binary};
+
+Matching matching(sqlite3_context* context) {
+    const void* way = sqlite3_user_data(context);
+    return way ? *static_cast<const Matching*>(way) : Matching::WithoutCase;
+}
+
+Qt::CaseSensitivity caseSensitivity(sqlite3_context* context) {
+    return matching(context) == Matching::WithoutCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+}
+
+// CHARINDEX(find, text[, start]): 1-based, 0 when absent.
 void charindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv))
         return;
@@ -683,7 +705,7 @@ void charindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         sqlite3_result_int64(context, 0);
         return;
     }
-    sqlite3_result_int64(context, text.indexOf(find, from, Qt::CaseInsensitive) + 1);
+    sqlite3_result_int64(context, text.indexOf(find, from, caseSensitivity(context)) + 1);
 }
 
 // REPLACE(text, find, replacement[, limit]): limit as cutText takes it.
@@ -693,7 +715,7 @@ void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     QString text = qstring(argv[0]);
     const QString find = qstring(argv[1]);
     if (!find.isEmpty())
-        text.replace(find, qstring(argv[2]), Qt::CaseInsensitive);
+        text.replace(find, qstring(argv[2]), caseSensitivity(context));
     std::string out = text.toStdString();
     if (argc > 3 && !cutText(context, out, sqlite3_value_int64(argv[3])))
         return;
@@ -1694,12 +1716,14 @@ void xmlFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 // T-SQL LIKE: % any run, _ any character, [abc] [a-z] [^a] sets, an optional escape character; letters
-// compare without case, as the database collation does. A failed match goes back to the last % only, so
-// the time stays proportional to text times pattern.
+// compare as the matching tells. A failed match goes back to the last % only, so the time stays
+// proportional to text times pattern.
 class LikeMatcher {
 public:
-    LikeMatcher(const QString& text, const QString& pattern, QChar escape)
-        : text_(text.toCaseFolded()), pattern_(pattern.toCaseFolded()), escape_(escape.toCaseFolded()) {}
+    LikeMatcher(const QString& text, const QString& pattern, QChar escape, Matching matching)
+        : text_(matching == Matching::WithoutCase ? text.toCaseFolded() : text),
+          pattern_(matching == Matching::WithoutCase ? pattern.toCaseFolded() : pattern),
+          escape_(matching == Matching::WithoutCase ? escape.toCaseFolded() : escape), matching_(matching) {}
 
     bool matches() const {
         qsizetype t = 0, p = 0;
@@ -1756,7 +1780,7 @@ private:
         bool found = false;
         for (qsizetype i = from; i < to; ++i) {
             if (i + 2 < to && pattern_[i + 1] == u'-') {
-                if (ch >= pattern_[i] && ch <= pattern_[i + 2])
+                if (inRange(ch, pattern_[i], pattern_[i + 2]))
                     found = true;
                 i += 2;
             } else if (pattern_[i] == ch) {
@@ -1766,9 +1790,18 @@ private:
         return found != negate;
     }
 
+    // A case-sensitive collation's ranges run in its order, where a < A < b: [a-c] holds B but not C.
+    bool inRange(QChar ch, QChar low, QChar high) const {
+        if (matching_ != Matching::WithCase)
+            return ch >= low && ch <= high;
+        return compareTextWithCase(QStringView(&low, 1), QStringView(&ch, 1)) <= 0 &&
+               compareTextWithCase(QStringView(&ch, 1), QStringView(&high, 1)) <= 0;
+    }
+
     QString text_;
     QString pattern_;
     QChar escape_;
+    Matching matching_;
 };
 
 // tsql_like(value, pattern[, escape[, mode]]): mode 0 is SQL Server's LIKE of non-Unicode texts, where
@@ -1796,7 +1829,8 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         if (value.size() < width)
             value.append(QString(width - value.size(), u' '));
     }
-    const bool exact = LikeMatcher(value, pattern, escape).matches();
+    const Matching way = matching(context);
+    const bool exact = LikeMatcher(value, pattern, escape, way).matches();
     if (mode >= 1 || exact) {
         sqlite3_result_int(context, exact ? 1 : 0);
         return;
@@ -1804,7 +1838,7 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     bool trimmed = false;
     while (value.endsWith(u' ')) {
         value.chop(1);
-        if (LikeMatcher(value, pattern, escape).matches()) {
+        if (LikeMatcher(value, pattern, escape, way).matches()) {
             trimmed = true;
             break;
         }
@@ -1826,14 +1860,15 @@ void patindexFunction(sqlite3_context* context, int argc, sqlite3_value** argv) 
         return;
     QString pattern = qstring(argv[0]);
     const QString text = qstring(argv[1]);
+    const Matching way = matching(context);
     if (!pattern.startsWith(u'%')) {
-        sqlite3_result_int64(context, LikeMatcher(text, pattern, QChar()).matches() ? 1 : 0);
+        sqlite3_result_int64(context, LikeMatcher(text, pattern, QChar(), way).matches() ? 1 : 0);
         return;
     }
     while (pattern.startsWith(u'%'))
         pattern.remove(0, 1);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (LikeMatcher(text.mid(i), pattern, QChar()).matches()) {
+        if (LikeMatcher(text.mid(i), pattern, QChar(), way).matches()) {
             sqlite3_result_int64(context, static_cast<sqlite3_int64>(QStringView(text).left(i).toUcs4().size()) + 1);
             return;
         }
@@ -1846,6 +1881,7 @@ struct Registration {
     int arguments;
     bool deterministic;
     void (*function)(sqlite3_context*, int, sqlite3_value**);
+    Matching matching = Matching::WithoutCase;
 };
 
 constexpr Registration registrations[] = {
@@ -1888,6 +1924,23 @@ constexpr Registration registrations[] = {
     {"patindex", 2, true, patindexFunction},
     {"tsql_like", 3, true, likeFunction},
     {"tsql_like", 4, true, likeFunction},
+    // Under an explicit case-sensitive or binary collation (QueryWriter::matchingSuffix).
+    {"charindex_cs", 2, true, charindexFunction, Matching::WithCase},
+    {"charindex_cs", 3, true, charindexFunction, Matching::WithCase},
+    {"tsql_replace_cs", 3, true, replaceFunction, Matching::WithCase},
+    {"tsql_replace_cs", 4, true, replaceFunction, Matching::WithCase},
+    {"patindex_cs", 2, true, patindexFunction, Matching::WithCase},
+    {"tsql_like_cs", 2, true, likeFunction, Matching::WithCase},
+    {"tsql_like_cs", 3, true, likeFunction, Matching::WithCase},
+    {"tsql_like_cs", 4, true, likeFunction, Matching::WithCase},
+    {"charindex_bin", 2, true, charindexFunction, Matching::Binary},
+    {"charindex_bin", 3, true, charindexFunction, Matching::Binary},
+    {"tsql_replace_bin", 3, true, replaceFunction, Matching::Binary},
+    {"tsql_replace_bin", 4, true, replaceFunction, Matching::Binary},
+    {"patindex_bin", 2, true, patindexFunction, Matching::Binary},
+    {"tsql_like_bin", 2, true, likeFunction, Matching::Binary},
+    {"tsql_like_bin", 3, true, likeFunction, Matching::Binary},
+    {"tsql_like_bin", 4, true, likeFunction, Matching::Binary},
 };
 
 }  // namespace
@@ -1895,8 +1948,9 @@ constexpr Registration registrations[] = {
 void registerFunctions(sqlite3* db) {
     for (const Registration& r : registrations) {
         const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (r.deterministic ? SQLITE_DETERMINISTIC : 0);
+        void* way = const_cast<Matching*>(&matchings[static_cast<int>(r.matching)]);
         const int rc =
-            sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr, nullptr, nullptr);
+            sqlite3_create_function_v2(db, r.name, r.arguments, flags, way, r.function, nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
             throwSqliteError(db, rc);
     }

@@ -162,13 +162,18 @@ void QueryWriter::tableName(std::string_view name, std::string& out, bool creati
     this->name(name, out);
 }
 
+// Latin1_General's case-sensitive collation sorts a before A before b; its binary ones by code point,
+// trailing blanks ignored (SQLite's RTRIM). Others sort in orders of their own: refused.
 std::string QueryWriter::collation(std::string_view name) const {
     const std::string n = upperAscii(name);
     if (n == "DATABASE_DEFAULT")
         return n;
-    if (n.find("_BIN") != std::string::npos || n.find("_CS_") != std::string::npos)
+    const bool latin1 = n.rfind("LATIN1_GENERAL_", 0) == 0;
+    if (latin1 && (n.ends_with("_BIN") || n.ends_with("_BIN2")))
         return "RTRIM";
-    if (n.find("_CI_AS") != std::string::npos)
+    if (latin1 && n.ends_with("_CS_AS"))
+        return "CASE_SENSITIVE";
+    if (n.find("_CI_AS") != std::string::npos && n.find("_CI_AS_") == std::string::npos)
         return "DATABASE_DEFAULT";
     raiseUnsupported(QStringLiteral("collation %1").arg(qtext(name)));
 }
@@ -306,7 +311,7 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
             expression(*item.expr, out);
             // Rows compared with each other (DISTINCT, UNION..., GROUP BY) compare a text that comes from no
             // column as the database does, without case.
-            if (compares && needsCollation(*item.expr))
+            if (compares && !explicitlyCollated(*item.expr, out) && needsCollation(*item.expr))
                 out += databaseDefault;
         }
         if (single)
@@ -345,7 +350,7 @@ void QueryWriter::clauses(const Select& select, std::string& out) {
             if (i)
                 out += ", ";
             expression(*select.groupBy[i], out);
-            if (needsCollation(*select.groupBy[i]))
+            if (!explicitlyCollated(*select.groupBy[i], out) && needsCollation(*select.groupBy[i]))
                 out += databaseDefault;
         }
     }
@@ -394,7 +399,7 @@ void QueryWriter::topCount(const Select& select, std::string& out) {
                 if (i)
                     n += ", ";
                 expression(*select.items[i].expr, n);
-                if (needsCollation(*select.items[i].expr))
+                if (!explicitlyCollated(*select.items[i].expr, n) && needsCollation(*select.items[i].expr))
                     n += databaseDefault;
             }
         } else {
@@ -459,7 +464,7 @@ void QueryWriter::orderBy(const std::vector<OrderItem>& items, std::string& out)
             inlineLiteral(e.index, out);  // a column's position
         } else {
             expression(e, out);
-            if (e.kind != ExprKind::Collate && typeOf(e) != ValueType::Number)
+            if (!explicitlyCollated(e, out) && typeOf(e) != ValueType::Number)
                 out += databaseDefault;
         }
         if (items[i].descending)
@@ -666,21 +671,67 @@ void QueryWriter::pivot(const TableRef& ref, std::string& out) {
 // ------------------------------------------------------------------------------------------ expressions
 
 bool QueryWriter::hasCollation(const Expr& e) const {
-    return e.kind == ExprKind::Column || e.kind == ExprKind::Collate;
+    return e.kind == ExprKind::Column || !explicitCollation(e).empty();
 }
 
 bool QueryWriter::needsCollation(const Expr& e) const {
     return !hasCollation(e) && e.kind != ExprKind::Star && typeOf(e) != ValueType::Number;
 }
 
-// An explicit case-sensitive collation on an argument, which the functions that compare text without case
-// (CHARINDEX, REPLACE, LIKE) do not follow: the statement is refused.
-void QueryWriter::refuseCaseSensitive(const Expr& e, std::string_view what) const {
-    for (const ExprPtr& a : e.args) {
-        if (a->kind == ExprKind::Collate && collation(a->text) == "RTRIM") {
-            raiseUnsupported(QStringLiteral("case-sensitive collation in %1").arg(qtext(what)));
+std::string QueryWriter::explicitCollation(const Expr& e, const Expr* other) const {
+    std::string found;
+    explicitCollations(e, found);
+    if (other)
+        explicitCollations(*other, found);
+    return found;
+}
+
+void QueryWriter::explicitCollations(const Expr& e, std::string& found) const {
+    switch (e.kind) {
+    case ExprKind::Collate:
+        collation(e.text);  // refused here when it is none the translation knows
+        if (found.empty()) {
+            found = e.text;
+        } else if (upperAscii(found) != upperAscii(e.text)) {
+            raiseUnsupported(QStringLiteral("collation conflict between %1 and %2").arg(qtext(found), qtext(e.text)));
         }
+        return;
+    case ExprKind::Function:
+    case ExprKind::Cast:
+    case ExprKind::Binary:
+        if (typeOf(e) == ValueType::Number)
+            return;  // a number has no collation
+        for (const ExprPtr& a : e.args)
+            explicitCollations(*a, found);
+        return;
+    case ExprKind::Case: {
+        const std::size_t firstResult = e.hasOperand ? 2 : 1;
+        for (std::size_t i = firstResult; i < e.args.size(); i += 2)
+            explicitCollations(*e.args[i], found);
+        if (e.hasElse)
+            explicitCollations(*e.args.back(), found);
+        return;
     }
+    default: return;  // a column's own collation, a subquery's, or no text
+    }
+}
+
+bool QueryWriter::explicitlyCollated(const Expr& e, std::string& out) const {
+    const std::string name = explicitCollation(e);
+    if (name.empty())
+        return false;
+    out += " COLLATE " + collation(name);
+    return true;
+}
+
+std::string QueryWriter::matchingSuffix(const Expr& e) const {
+    std::string found;
+    for (const ExprPtr& a : e.args)
+        explicitCollations(*a, found);
+    if (found.empty())
+        return {};
+    const std::string sqlite = collation(found);
+    return sqlite == "CASE_SENSITIVE" ? "_cs" : sqlite == "RTRIM" ? "_bin" : "";
 }
 
 ValueType QueryWriter::typeOf(const Expr& e) const {
@@ -805,11 +856,59 @@ ValueType QueryWriter::inferType(const Expr& e) const {
 // Server with the database collation.
 void QueryWriter::comparand(const Expr& left, const Expr* right, std::string& out) {
     expression(left, out);
-    if (hasCollation(left) || (right && hasCollation(*right)))
+    if (const std::string name = explicitCollation(left, right); !name.empty()) {
+        out += " COLLATE " + collation(name);  // SQLite would not reach it through every expression
+        return;
+    }
+    if (left.kind == ExprKind::Column || (right && right->kind == ExprKind::Column))
         return;
     if (typeOf(left) == ValueType::Number && (!right || typeOf(*right) == ValueType::Number))
         return;
     out += databaseDefault;
+}
+
+bool QueryWriter::comparesDates(const Expr& left, const std::vector<ExprPtr>& values, std::size_t from) const {
+    bool date = false;
+    for (std::size_t i = from; i <= values.size(); ++i) {
+        const ScalarType t = scalarTypeOf(i == values.size() ? left : *values[i]);
+        if (t == ScalarType::DateTime) {
+            date = true;
+        } else if (t != ScalarType::Text && t != ScalarType::Null) {
+            return false;
+        }
+    }
+    return date;
+}
+
+// DATETIME takes precedence over text: SQL Server converts the text, so '20010203' and
+// '2001-02-03T00:00:00' are the same date. A column holds the date as it was written (with or without its
+// time), read back here into the form every DATETIME value has.
+void QueryWriter::dateComparand(const Expr& e, std::string& out) {
+    const ScalarType t = scalarTypeOf(e);
+    if (t == ScalarType::Null || (t == ScalarType::DateTime && e.kind != ExprKind::Column)) {
+        expression(e, out);
+        return;
+    }
+    out += "tsql_datetime(";
+    expression(e, out);
+    out += t == ScalarType::DateTime ? ", -2)" : ", -1)";
+}
+
+const Expr* QueryWriter::decisiveCollation(const Expr& left, const std::vector<ExprPtr>& values,
+                                           std::size_t from) const {
+    const Expr* decisive = nullptr;
+    std::string first;
+    for (std::size_t i = from; i < values.size(); ++i) {
+        const std::string name = explicitCollation(left, values[i].get());
+        if (i == from) {
+            first = name;
+        } else if (upperAscii(name) != upperAscii(first)) {
+            raiseUnsupported(QStringLiteral("values compared under different collations"));
+        }
+        if (!decisive && !explicitCollation(*values[i]).empty())
+            decisive = values[i].get();
+    }
+    return decisive;
 }
 
 void QueryWriter::expression(const Expr& e, std::string& out) {
@@ -869,7 +968,11 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         return;
     case ExprKind::Binary:
         out += '(';
-        if (isComparison(e.ops[0])) {
+        if (isComparison(e.ops[0]) && comparesDates(*e.args[0], e.args, 1)) {
+            dateComparand(*e.args[0], out);
+            out += ' ' + e.ops[0] + ' ';
+            dateComparand(*e.args[1], out);
+        } else if (isComparison(e.ops[0])) {
             const ValueType l = typeOf(*e.args[0]);
             const ValueType r = typeOf(*e.args[1]);
             if ((l == ValueType::Text && r == ValueType::Number) || (l == ValueType::Number && r == ValueType::Text)) {
@@ -899,15 +1002,26 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         out += ')';
         return;
     case ExprKind::Like:
-        refuseCaseSensitive(e, "LIKE");
-        out += e.negated ? "(NOT tsql_like(" : "(tsql_like(";
+        out += e.negated ? "(NOT tsql_like" : "(tsql_like";
+        out += matchingSuffix(e) + '(';
         expressions(e.args, 0, out);
         likeMode(e, out);
         out += "))";
         return;
     case ExprKind::In:
         out += '(';
-        comparand(*e.args[0], nullptr, out);
+        if (!e.query && comparesDates(*e.args[0], e.args, 1)) {
+            dateComparand(*e.args[0], out);
+            out += e.negated ? " NOT IN (" : " IN (";
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                if (i > 1)
+                    out += ", ";
+                dateComparand(*e.args[i], out);
+            }
+            out += "))";
+            return;
+        }
+        comparand(*e.args[0], e.query ? nullptr : decisiveCollation(*e.args[0], e.args, 1), out);
         out += e.negated ? " NOT IN (" : " IN (";
         if (e.query) {
             query(*e.query, out, false);
@@ -916,15 +1030,27 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
         }
         out += "))";
         return;
-    case ExprKind::Between:
+    case ExprKind::Between: {
         out += '(';
-        comparand(*e.args[0], nullptr, out);
+        const bool dates = comparesDates(*e.args[0], e.args, 1);
+        if (dates) {
+            dateComparand(*e.args[0], out);
+        } else {
+            comparand(*e.args[0], decisiveCollation(*e.args[0], e.args, 1), out);
+        }
         out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
-        expression(*e.args[1], out);
-        out += " AND ";
-        expression(*e.args[2], out);
+        for (std::size_t i = 1; i < 3; ++i) {
+            if (i > 1)
+                out += " AND ";
+            if (dates) {
+                dateComparand(*e.args[i], out);
+            } else {
+                expression(*e.args[i], out);
+            }
+        }
         out += ')';
         return;
+    }
     case ExprKind::IsNull:
         out += '(';
         expression(*e.args[0], out);
@@ -1061,6 +1187,14 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         datalength(*e.args[0], out);
         return;
     }
+    if (e.text == "NULLIF") {
+        out += "nullif(";  // compares its arguments as = does, in the collation SQL Server would
+        comparand(*e.args[0], e.args[1].get(), out);
+        out += ", ";
+        expression(*e.args[1], out);
+        out += ')';
+        return;
+    }
     if (e.text == "CONCAT") {
         // Each argument as text (numbers as SQL Server writes them), NULL as ''; without a max argument the
         // result stops at 8,000 characters (4,000 national).
@@ -1109,22 +1243,24 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         return;
     }
     out += rule->sqlite;
+    if (e.text == "CHARINDEX" || e.text == "REPLACE" || e.text == "PATINDEX")
+        out += matchingSuffix(e);
     out += '(';
     if (e.star)
         out += '*';
     if (e.distinct)
         out += "DISTINCT ";
     const unsigned textArguments = textArgumentsOf(e.text);
-    if (textArguments)
-        refuseCaseSensitive(e, e.text);
     const bool extreme = (e.text == "MIN" || e.text == "MAX") && e.args.size() == 1;
     for (std::size_t i = 0; i < e.args.size(); ++i) {
         if (i)
             out += ", ";
         const Expr& a = *e.args[i];
-        if (extreme && needsCollation(a)) {
+        if (extreme && a.kind != ExprKind::Column && a.kind != ExprKind::Star && typeOf(a) != ValueType::Number) {
             expression(a, out);
-            out += databaseDefault;  // the least and greatest text as the database compares them
+            // the least and greatest text as the database, or the explicit collation, compares them
+            if (!explicitlyCollated(a, out))
+                out += databaseDefault;
             continue;
         }
         const ScalarType t = i < 32 && (textArguments & (1u << i)) ? scalarTypeOf(a) : ScalarType::Text;

@@ -116,10 +116,28 @@ private:
     static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
     static ast::ValueType valueTypeOf(ScalarType type);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
+    // Whether left compared with values[from...] compares DATETIMEs: one of them is one and the others are
+    // DATETIMEs, texts or NULL.
+    bool comparesDates(const ast::Expr& left, const std::vector<ast::ExprPtr>& values, std::size_t from) const;
+    // One side of such a comparison, as a DATETIME in its one written form.
+    void dateComparand(const ast::Expr& e, std::string& out);
+    // Of the values left is compared with in turn (IN, BETWEEN): one whose explicit collation decides every
+    // comparison, or nullptr when none has one; comparisons under different collations are refused.
+    const ast::Expr* decisiveCollation(const ast::Expr& left, const std::vector<ast::ExprPtr>& values,
+                                       std::size_t from) const;
     void bind(Program::Binding::Source source, int index, std::string& out);
     bool hasCollation(const ast::Expr& e) const;
     bool needsCollation(const ast::Expr& e) const;
-    void refuseCaseSensitive(const ast::Expr& e, std::string_view what) const;
+    // The T-SQL name of the explicit COLLATE that decides how the text of the expressions compares (one
+    // reaches through the operators, functions and CASE results it passes), or "" for none. Two different
+    // ones are a collation conflict: refused.
+    std::string explicitCollation(const ast::Expr& e, const ast::Expr* other = nullptr) const;
+    void explicitCollations(const ast::Expr& e, std::string& found) const;
+    // Appends what makes a text compare as its explicit collation does; false when it has none.
+    bool explicitlyCollated(const ast::Expr& e, std::string& out) const;
+    // The suffix of the SQLite function that looks for text in text as the arguments' explicit collation
+    // compares ("_cs", "_bin"), "" for the database collation.
+    std::string matchingSuffix(const ast::Expr& e) const;
     ScalarType scalarTypeOf(const ast::Expr& e) const;
     ScalarType columnType(const ast::Expr& column) const;
     // The type of the column an expression names (a table's declared one, or that of the expression a derived

@@ -9,11 +9,17 @@
 #include <QVariant>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tsql {
+
+// Thrown by a statement run while the target watches the schema (SqlTarget::watchSchema) when the schema
+// changed since the statement was prepared: nothing of it was done, and its SQL was written for the old
+// column types.
+struct SchemaChanged {};
 
 // Where translated statements run: the embedded engine's SQLite connection, or a SQLite database reached
 // through an ODBC driver. The T-SQL dialect prepares, binds, runs and reads only through this seam.
@@ -49,6 +55,13 @@ public:
     virtual std::vector<std::string> columnsOf(const std::string& query) = 0;
     // Runs a statement for what it does and ignores a failure: clean-up that must not throw.
     virtual void runQuietly(const std::string& sql) noexcept = 0;
+    // A mark of the database's schema that moves whenever any connection changes it (SQLite's schema
+    // cookie), or nullopt when the target cannot tell. Costs a statement: not for every run.
+    virtual std::optional<long long> schemaVersion() { return std::nullopt; }
+    // While on, a prepared statement whose schema changed is not prepared again as it runs but throws
+    // SchemaChanged; only targets that can watch it do.
+    virtual bool canWatchSchema() const { return false; }
+    virtual void watchSchema(bool) {}
 };
 
 // What a value of the data layer binds as: visit receives std::nullptr_t (Null, Empty), qint64 (integers

@@ -27,6 +27,20 @@ const icu::Collator* collator() {
     return instance.get();
 }
 
+// The same with case as a level of its own between accents and the rest (width, kana), which stay ignored.
+const icu::Collator* caseCollator() {
+    static const std::unique_ptr<icu::Collator> instance = [] {
+        std::unique_ptr<icu::Collator> c(collator() ? collator()->clone() : nullptr);
+        UErrorCode status = U_ZERO_ERROR;
+        if (c)
+            c->setAttribute(UCOL_CASE_LEVEL, UCOL_ON, status);
+        if (U_FAILURE(status))
+            c.reset();
+        return c;
+    }();
+    return instance.get();
+}
+
 int sign(UCollationResult result) { return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0); }
 
 // Trailing blanks do not count.
@@ -106,6 +120,30 @@ int compareText(std::string_view a, std::string_view b) {
     if (!c) {
         return compareText(QStringView(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))),
                            QStringView(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()))));
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    return sign(c->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                               icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status));
+}
+
+int compareTextWithCase(QStringView a, QStringView b) {
+    a = a.first(significantLength(a));
+    b = b.first(significantLength(b));
+    const icu::Collator* c = caseCollator();
+    if (!c)
+        return a.compare(b, Qt::CaseSensitive);
+    UErrorCode status = U_ZERO_ERROR;
+    return sign(c->compare(reinterpret_cast<const char16_t*>(a.utf16()), static_cast<int32_t>(a.size()),
+                           reinterpret_cast<const char16_t*>(b.utf16()), static_cast<int32_t>(b.size()), status));
+}
+
+int compareTextWithCase(std::string_view a, std::string_view b) {
+    a = a.substr(0, significantLength(a));
+    b = b.substr(0, significantLength(b));
+    const icu::Collator* c = caseCollator();
+    if (!c) {
+        return compareTextWithCase(QStringView(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))),
+                                   QStringView(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()))));
     }
     UErrorCode status = U_ZERO_ERROR;
     return sign(c->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),

@@ -11,5 +11,9 @@ namespace tsql {
 int compareText(QStringView a, QStringView b);
 // The same for UTF-8 text.
 int compareText(std::string_view a, std::string_view b);
+// As a case-sensitive, accent-sensitive collation (Latin1_General_CS_AS) compares UTF-8 text: as
+// compareText, then lower case before upper case (ICU's case level).
+int compareTextWithCase(std::string_view a, std::string_view b);
+int compareTextWithCase(QStringView a, QStringView b);
 
 }  // namespace tsql

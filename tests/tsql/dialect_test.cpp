@@ -144,6 +144,33 @@ TEST(TranslationCache, ALiteralWrittenIntoTheTranslationIsPartOfItsShape) {
     EXPECT_EQ(interpreter.translations(), 2);
 }
 
+TEST(TranslationCache, ATableRetypedByAnotherConnectionIsReadAgain) {
+    DemoDatabase database;
+    tsql::BatchInterpreter interpreter(database.handle());
+    DemoDatabase::exec(database.handle(), QStringLiteral("CREATE TABLE T (X INT, Y INT); INSERT INTO T VALUES (1, 2)"));
+    const char* const sum = "SELECT X + Y FROM T";
+    EXPECT_EQ(interpreter.execute(sum, {}).resultSets.back().rows.front().front(), QVariant(3LL));
+
+    sqlite3* other = database.connect();
+    DemoDatabase::exec(other, QStringLiteral("DROP TABLE T; CREATE TABLE T (X VARCHAR(5), Y VARCHAR(5));"
+                                             "INSERT INTO T VALUES ('1', '2')"));
+    sqlite3_close(other);
+    EXPECT_EQ(interpreter.execute(sum, {}).resultSets.back().rows.front().front(), QVariant(QStringLiteral("12")));
+    EXPECT_EQ(interpreter.translations(), 2);
+}
+
+TEST(TranslationCache, AStatementFirstSeenAfterATableWasRetypedNativelyReadsItsNewTypes) {
+    DemoDatabase database;
+    tsql::BatchInterpreter interpreter(database.handle());
+    DemoDatabase::exec(database.handle(), QStringLiteral("CREATE TABLE T (X INT, Y INT); INSERT INTO T VALUES (1, 2)"));
+    EXPECT_EQ(interpreter.execute("SELECT X + Y FROM T", {}).resultSets.back().rows.front().front(), QVariant(3LL));
+
+    DemoDatabase::exec(database.handle(), QStringLiteral("DROP TABLE T; CREATE TABLE T (X VARCHAR(5), Y VARCHAR(5));"
+                                                         "INSERT INTO T VALUES ('1', '2')"));
+    EXPECT_EQ(interpreter.execute("SELECT Y + X FROM T", {}).resultSets.back().rows.front().front(),
+              QVariant(QStringLiteral("21")));
+}
+
 // Long operator chains, built here because they are too long to write out: SQL Server answers them, or the
 // dialect refuses them with an error; the process never goes down.
 struct Chain {

@@ -25,4 +25,20 @@ void OdbcTarget::runQuietly(const std::string& sql) noexcept {
     }
 }
 
+std::optional<long long> OdbcTarget::schemaVersion() {
+    if (!sqliteBackend_)
+        return std::nullopt;
+    try {
+        if (!schemaVersion_)
+            schemaVersion_ = prepare("PRAGMA schema_version", true);
+        tsql::ResultSet result;
+        schemaVersion_->run(&result);
+        if (result.rows.size() == 1)
+            return result.rows.front().at(0).toLongLong();
+    } catch (const automation::Error&) {
+        // A driver that does not pass the pragma through: changes made elsewhere go unseen.
+    }
+    return std::nullopt;
+}
+
 }  // namespace ado

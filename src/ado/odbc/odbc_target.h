@@ -16,10 +16,12 @@ public:
     std::unique_ptr<Statement> prepare(const std::string& sql, bool persistent) override;
     std::vector<std::string> columnsOf(const std::string& query) override;
     void runQuietly(const std::string& sql) noexcept override;
+    std::optional<long long> schemaVersion() override;
 
 private:
     SQLHDBC connection_;
     bool sqliteBackend_;
+    std::unique_ptr<Statement> schemaVersion_;  // prepared on first use
 };
 
 }  // namespace ado
