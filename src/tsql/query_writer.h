@@ -87,6 +87,7 @@ private:
     void function(const ast::Expr& e, std::string& out);
     void coalesce(const ast::Expr& e, std::string& out);
     void datalength(const ast::Expr& e, std::string& out);
+    void mathFunction(const ast::Expr& e, std::string& out);
     // style: the SQL of CONVERT's style, "-1" for none.
     void convertWritten(const ast::TypeName& type, const std::string& value, ScalarType from, int scale,
                         bool declaration, std::string& out, const std::string& style = "-1");
@@ -95,6 +96,8 @@ private:
     const Variable* variable(const ast::Expr& e) const;
     void chain(const ast::Expr& e, std::string& out);
     ast::ValueType inferType(const ast::Expr& e) const;
+    ast::ValueType resultsType(const std::vector<ast::ExprPtr>& args, std::size_t from, std::size_t end,
+                               const ast::Expr* otherwise, std::size_t step = 1) const;
     static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);
     void bind(Program::Binding::Source source, int index, std::string& out);
