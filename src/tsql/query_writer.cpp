@@ -1488,15 +1488,18 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
             if (facets.length > 0)
                 facets.length = std::min(facets.length, facets.national ? 4000 : 8000);
         } else if (integer(facets.type)) {
+            // Each operand's facets read once: reading them again at every level of a nested expression
+            // would take time exponential in its depth.
             facets.bits = first.bits;
-            for (std::size_t i = 1; i < e.args.size() && facets.bits; ++i) {
-                facets.bits = std::max(facets.bits, facetsOf(*e.args[i]).bits);
-                if (!facetsOf(*e.args[i]).bits)
-                    facets.bits = 0;
-            }
             facets.precision = first.precision;  // of the widest integer
-            for (std::size_t i = 1; i < e.args.size() && facets.precision; ++i)
-                facets.precision = facets.bits ? std::max(facets.precision, facetsOf(*e.args[i]).precision) : 0;
+            for (std::size_t i = 1; i < e.args.size() && facets.bits; ++i) {
+                const ColumnTypes::Column operand = facetsOf(*e.args[i]);
+                facets.bits = operand.bits ? std::max(facets.bits, operand.bits) : 0;
+                if (facets.precision)
+                    facets.precision = std::max(facets.precision, operand.precision);
+            }
+            if (!facets.bits)
+                facets.precision = 0;
         } else if (facets.type == ScalarType::Decimal) {
             ColumnTypes::Column so = first;
             for (std::size_t i = 0; i < e.ops.size() && so.precision > 0; ++i) {
