@@ -561,6 +561,18 @@ void topFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_int64(context, sqlite3_value_int64(argv[0]));
 }
 
+// tsql_rows(count, fetch): OFFSET's count of rows (fetch 0) or FETCH's (1), checked as SQL Server checks it.
+void rowsFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_INTEGER)
+        return resultError(context, "Unsupported T-SQL construct: OFFSET or FETCH of a count that is no integer");
+    const sqlite3_int64 count = sqlite3_value_int64(argv[0]);
+    if (sqlite3_value_int64(argv[1]) == 0 && count < 0)
+        return resultError(context, "The offset specified in a OFFSET clause may not be negative.");
+    if (sqlite3_value_int64(argv[1]) != 0 && count < 1)
+        return resultError(context, "The number of rows provided for a FETCH clause must be greater then zero.");
+    sqlite3_result_int64(context, count);
+}
+
 // tsql_percent(percent, rows): the rows TOP percent PERCENT keeps of rows, rounded up.
 void percentFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const double percent = sqlite3_value_double(argv[0]);
@@ -1970,6 +1982,7 @@ constexpr Registration registrations[] = {
     {"tsql_datetext", 2, true, datetextFunction},
     {"tsql_top", 1, true, topFunction},
     {"tsql_percent", 2, true, percentFunction},
+    {"tsql_rows", 2, true, rowsFunction},
     {"tsql_datalength", 2, true, datalengthFunction},
     {"tsql_integer", -1, true, integerFunction},
     {"stuff", 4, true, stuffFunction},

@@ -405,12 +405,15 @@ void QueryWriter::topCount(const Select& select, std::string& out) {
 void QueryWriter::offsetFetch(const Select& select, std::string& out) {
     out += " LIMIT ";
     if (select.fetch) {
+        out += "tsql_rows(";
         expression(*select.fetch, out);
+        out += ", 1)";
     } else {
         out += "-1";
     }
-    out += " OFFSET ";
+    out += " OFFSET tsql_rows(";
     expression(*select.offset, out);
+    out += ", 0)";
 }
 
 // Text sorts as the database collation does, also when it is computed or comes through a derived table
