@@ -10,8 +10,19 @@ namespace tsql {
 // what a + around it means.
 struct FunctionRule {
     // Replacement: ISNULL, the first argument's type (the second's when the first is NULL); the second is
-    // converted to the first's type.
-    enum class Result : unsigned char { Text, Number, FirstArgument, FirstKnown, Replacement };
+    // converted to the first's type. Numeric: the first argument's type where it is a number, float for a
+    // text. Choice: the type of the arguments after the first, as CASE has its results'.
+    enum class Result : unsigned char {
+        Text,
+        Number,
+        Integer,
+        Float,
+        FirstArgument,
+        FirstKnown,
+        Replacement,
+        Numeric,
+        Choice
+    };
 
     std::string_view name;    // T-SQL, upper case
     std::string_view sqlite;  // the function the translation calls

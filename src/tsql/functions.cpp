@@ -570,6 +570,18 @@ void topFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_int64(context, sqlite3_value_int64(argv[0]));
 }
 
+// tsql_rows(count, fetch): OFFSET's count of rows (fetch 0) or FETCH's (1), checked as SQL Server checks it.
+void rowsFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_INTEGER)
+        return resultError(context, "Unsupported T-SQL construct: OFFSET or FETCH of a count that is no integer");
+    const sqlite3_int64 count = sqlite3_value_int64(argv[0]);
+    if (sqlite3_value_int64(argv[1]) == 0 && count < 0)
+        return resultError(context, "The offset specified in a OFFSET clause may not be negative.");
+    if (sqlite3_value_int64(argv[1]) != 0 && count < 1)
+        return resultError(context, "The number of rows provided for a FETCH clause must be greater then zero.");
+    sqlite3_result_int64(context, count);
+}
+
 // tsql_percent(percent, rows): the rows TOP percent PERCENT keeps of rows, rounded up.
 void percentFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const double percent = sqlite3_value_double(argv[0]);
@@ -1271,6 +1283,306 @@ void numericFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     resultExact(context, result, scale, integers);
 }
 
+// ------------------------------------------------------------------------------------ number functions
+
+// tsql_round(value, length, truncate, bits, precision, scale): ROUND of an integer (bits 32 or 64, its
+// result's type) or of a decimal(precision, scale), which keeps its type: rounded half away from zero (or
+// cut, truncate not 0) to length digits after the point, before it where length is negative; a result
+// beyond the type is SQL Server's overflow error (ROUND(748.58, -3) is one: decimal(5,2) holds no 1000.00).
+void roundFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (anyNull(2, argv))
+        return;
+    const auto refuse = [context](const char* what) {
+        resultError(context, std::string("Unsupported T-SQL construct: ROUND ") + what);
+    };
+    if (sqlite3_value_type(argv[1]) != SQLITE_INTEGER || sqlite3_value_type(argv[2]) != SQLITE_INTEGER)
+        return refuse("with a length or function that is no integer");
+    const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
+    const bool truncate = sqlite3_value_int64(argv[2]) != 0;
+    const int bits = static_cast<int>(sqlite3_value_int64(argv[3]));
+    const int precision = static_cast<int>(sqlite3_value_int64(argv[4]));
+    const int scale = static_cast<int>(sqlite3_value_int64(argv[5]));
+    ExactDecimal d;
+    if (!exactOf(argv[0], &d))
+        return refuse("of a value that is no decimal of up to 15 significant digits");
+    bool beyond = false;  // more than 38 digits: beyond every type
+    if (length < d.scale) {
+        const sqlite3_int64 shift = length < -38 ? 39 : d.scale - length;
+        if (shift > 38) {
+            d.units = 0;
+        } else {
+            const __int128 divisor = powerOfTen(static_cast<int>(shift));
+            const __int128 rest = d.units % divisor;
+            d.units /= divisor;
+            if (!truncate && 2 * (rest < 0 ? -rest : rest) >= divisor)
+                d.units += rest < 0 ? -1 : 1;
+            beyond = d.units != 0 && digitCount(d.units) + shift > 38;
+            if (!beyond)
+                d.units *= divisor;
+        }
+    }
+    d = trimmed(d);
+    if (bits > 0) {
+        const __int128 high = bits == 32 ? std::numeric_limits<int>::max() : std::numeric_limits<sqlite3_int64>::max();
+        const __int128 low = bits == 32 ? std::numeric_limits<int>::min() : std::numeric_limits<sqlite3_int64>::min();
+        if (beyond || d.scale != 0 || d.units > high || d.units < low) {
+            return resultError(context, std::string("Arithmetic overflow error converting expression to data type ") +
+                                            (bits == 32 ? "int." : "bigint."));
+        }
+        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(d.units));
+    }
+    if (beyond || digitCount(d.units) - d.scale > precision - scale)
+        return resultError(context, "Arithmetic overflow error converting expression to data type numeric.");
+    if (scale == 0) {
+        if (d.scale != 0 || d.units > std::numeric_limits<sqlite3_int64>::max() ||
+            d.units < std::numeric_limits<sqlite3_int64>::min())
+            return refuse("whose result is an integer beyond bigint");
+        return sqlite3_result_int64(context, static_cast<sqlite3_int64>(d.units));
+    }
+    sqlite3_result_double(context, doubleOf(d));
+}
+
+// tsql_floor(value, up, exact): FLOOR (CEILING where up is 1); an integer stays as it is, a float gives a
+// float, a decimal (exact 1) an integer: its result has scale 0.
+void floorFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL)
+        return;
+    if (type == SQLITE_INTEGER)
+        return sqlite3_result_int64(context, sqlite3_value_int64(argv[0]));
+    const double v = sqlite3_value_double(argv[0]);
+    const double r = sqlite3_value_int64(argv[1]) ? std::ceil(v) : std::floor(v);
+    if (!sqlite3_value_int64(argv[2]))
+        return sqlite3_result_double(context, r == 0 ? 0.0 : r);
+    if (!(std::fabs(r) < 9.0e15))
+        return resultError(context, "Unsupported T-SQL construct: FLOOR or CEILING of a decimal beyond 15 digits");
+    sqlite3_result_int64(context, static_cast<sqlite3_int64>(r));
+}
+
+// tsql_sign(value): -1, 0 or 1, an integer for an integer, else a double.
+void signFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL)
+        return;
+    if (type == SQLITE_INTEGER) {
+        const sqlite3_int64 v = sqlite3_value_int64(argv[0]);
+        return sqlite3_result_int64(context, v > 0 ? 1 : v < 0 ? -1 : 0);
+    }
+    const double v = sqlite3_value_double(argv[0]);
+    sqlite3_result_double(context, v > 0 ? 1.0 : v < 0 ? -1.0 : 0.0);
+}
+
+// tsql_sqrt(float) and tsql_square(float).
+void sqrtFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    const double v = sqlite3_value_double(argv[0]);
+    if (v < 0)
+        return resultError(context, "An invalid floating point operation occurred.");
+    sqlite3_result_double(context, std::sqrt(v));
+}
+
+void squareFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    const double v = sqlite3_value_double(argv[0]);
+    if (!std::isfinite(v * v))
+        return resultError(context, "Unsupported T-SQL construct: SQUARE beyond the range of float");
+    sqlite3_result_double(context, v * v);
+}
+
+// tsql_isnumeric(value): 1 where SQL Server converts the value to some number type (int, decimal, float,
+// money), else 0: a text with a letter never is. Beside plain numbers that takes in a lone sign, point or
+// $, and an exponent ('1e5'); texts with what only some of those types read (thousands separators, other
+// currency signs, the D exponent, blanks inside, other characters), blanks alone and signs in odd places
+// are refused: SQL Server's answer for them is not one this rule can be sure of.
+void isnumericFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int type = sqlite3_value_type(argv[0]);
+    if (type == SQLITE_NULL)
+        return sqlite3_result_int(context, 0);
+    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        return sqlite3_result_int(context, 1);
+    const std::string_view text = utf8(argv[0]);
+    const auto unsure = [&] {
+        resultError(context, "Unsupported T-SQL construct: ISNUMERIC of '" + std::string(text) + "'");
+    };
+    if (text.empty())
+        return sqlite3_result_int(context, 0);
+    std::string_view s = text;
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    if (s.empty())
+        return unsure();
+    for (const char c : s) {
+        const bool exponent = c == 'd' || c == 'D' || c == 'e' || c == 'E';
+        if (!exponent && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return sqlite3_result_int(context, 0);  // no number type reads a word
+    }
+    for (const char c : s) {
+        const bool part = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == '$' || c == 'e' ||
+                          c == 'E' || c == 'd' || c == 'D';
+        if (!part)
+            return unsure();  // a blank inside, a separator, a sign some code page reads as a currency's
+    }
+    if (s.find_first_of("dD") != std::string_view::npos)
+        return unsure();
+    if (s == "$" || s == "." || s == "+" || s == "-")
+        return sqlite3_result_int(context, 1);
+    std::string_view number = s;
+    if (number.front() == '$')
+        number.remove_prefix(1);
+    else if (number.front() == '+' || number.front() == '-')
+        number.remove_prefix(1);
+    std::size_t i = 0, mantissa = 0;
+    while (i < number.size() && number[i] >= '0' && number[i] <= '9')
+        ++i, ++mantissa;
+    if (i < number.size() && number[i] == '.') {
+        ++i;
+        while (i < number.size() && number[i] >= '0' && number[i] <= '9')
+            ++i, ++mantissa;
+    }
+    if (mantissa == 0)
+        return unsure();
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E') && s.front() != '$') {
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        std::size_t exponent = 0;
+        while (i < number.size() && number[i] >= '0' && number[i] <= '9')
+            ++i, ++exponent;
+        const double value = std::strtod(std::string(number).c_str(), nullptr);
+        if (exponent == 0 || exponent > 3 || !std::isfinite(value) || (value != 0 && std::fabs(value) < 1e-300))
+            return unsure();
+    }
+    if (i != number.size())
+        return unsure();
+    sqlite3_result_int(context, 1);
+}
+
+// ------------------------------------------------------------------------------------ text functions
+
+// tsql_str(float, length, decimals): STR: the number rounded to decimals places (at most 16), right-aligned
+// in length characters, or length asterisks where the part before the point does not fit. Refused where the
+// decimals would have to give way to fit, where the double and the decimal it reads as round differently
+// (a tie between two last digits), and past 15 significant digits.
+void strFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (anyNull(3, argv))
+        return;
+    const auto refuse = [context](const char* what) {
+        resultError(context, std::string("Unsupported T-SQL construct: STR ") + what);
+    };
+    if (sqlite3_value_type(argv[1]) != SQLITE_INTEGER || sqlite3_value_type(argv[2]) != SQLITE_INTEGER)
+        return refuse("with a length or decimals that are no integer");
+    const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
+    sqlite3_int64 decimals = sqlite3_value_int64(argv[2]);
+    if (length < 1 || length > maxTextLength || decimals < 0)
+        return refuse("with a length or decimals out of range");
+    decimals = std::min<sqlite3_int64>(decimals, 16);
+    const double v = sqlite3_value_double(argv[0]);
+    if (!std::isfinite(v) || std::fabs(v) >= 1e15)
+        return refuse("of a number of more than 15 digits");
+    DecimalText d = decimalOf(v);
+    roundDecimal(d, static_cast<int>(decimals));
+    const std::string text = decimalString(d);
+    char written[64];
+    std::snprintf(written, sizeof written, "%.*f", static_cast<int>(decimals), v);
+    if (text != written)
+        return refuse("of a number whose rounding is not certain");
+    const auto size = static_cast<sqlite3_int64>(text.size());
+    if (size > length) {
+        const std::size_t point = text.find('.');
+        if (static_cast<sqlite3_int64>(point == std::string::npos ? text.size() : point) <= length)
+            return refuse("whose decimals do not fit its length");
+        return resultText(context, std::string(static_cast<std::size_t>(length), '*'));
+    }
+    resultText(context, std::string(static_cast<std::size_t>(length - size), ' ') + text);
+}
+
+// tsql_char(code, national): CHAR (national 0) or NCHAR (1) of a code; NULL outside the type's range. The
+// database's code page (1252) agrees with Unicode on all of CHAR's codes but 128 to 159, which are refused.
+void charFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    if (sqlite3_value_type(argv[0]) != SQLITE_INTEGER)
+        return resultError(context, "Unsupported T-SQL construct: CHAR or NCHAR of a code that is no integer");
+    const sqlite3_int64 code = sqlite3_value_int64(argv[0]);
+    const bool national = sqlite3_value_int64(argv[1]) != 0;
+    if (code < 0 || code > (national ? 0xFFFF : 0xFF))
+        return;
+    if ((!national && code >= 0x80 && code < 0xA0) || (code >= 0xD800 && code < 0xE000))
+        return resultError(context, "Unsupported T-SQL construct: " + std::string(national ? "NCHAR(" : "CHAR(") +
+                                        std::to_string(code) + ")");
+    resultText(context, QString(QChar(static_cast<char16_t>(code))));
+}
+
+// tsql_code(text, national): ASCII (national 0) or UNICODE (1) of the first character; NULL for ''. Beyond
+// what the code page shares with Unicode (ASCII) or past the basic plane (UNICODE, which gives a surrogate
+// there) it is refused.
+void codeFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    const QString text = qstring(argv[0]);
+    if (text.isEmpty())
+        return;
+    const char16_t c = text.at(0).unicode();
+    const bool national = sqlite3_value_int64(argv[1]) != 0;
+    if (QChar::isSurrogate(c) || (!national && (c > 0xFF || (c >= 0x80 && c < 0xA0))))
+        return resultError(context, std::string("Unsupported T-SQL construct: ") + (national ? "UNICODE" : "ASCII") +
+                                        " of a character beyond its code page");
+    sqlite3_result_int64(context, c);
+}
+
+// tsql_quotename(text[, quote]): the text between the delimiters, its closing delimiter doubled; NULL beyond
+// 128 characters. The delimiters whose doubling is not certain are refused.
+void quotenameFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    const std::string_view quote = argc < 2                                     ? std::string_view("[")
+                                   : sqlite3_value_type(argv[1]) == SQLITE_NULL ? std::string_view()
+                                                                                : utf8(argv[1]);
+    char open = 0, close = 0;
+    if (quote == "[" || quote == "]") {
+        open = '[';
+        close = ']';
+    } else if (quote == "\"" || quote == "'") {
+        open = close = quote[0];
+    } else {
+        return resultError(
+            context, "Unsupported T-SQL construct: QUOTENAME with the quote character '" + std::string(quote) + "'");
+    }
+    const std::string_view s = utf8(argv[0]);
+    if (codePoints(s) > 128)
+        return;
+    std::string out(1, open);
+    for (const char c : s) {
+        out += c;
+        if (c == close)
+            out += c;
+    }
+    out += close;
+    resultText(context, out);
+}
+
+// tsql_concat_ws(separator, value, ...): the values that are not NULL, the separator between them.
+void concatWsFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return resultError(context, "Unsupported T-SQL construct: CONCAT_WS with a NULL separator");
+    const std::string_view separator = utf8(argv[0]);
+    std::string out;
+    bool first = true;
+    for (int i = 1; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            continue;
+        if (!first)
+            out += separator;
+        out += utf8(argv[i]);
+        first = false;
+    }
+    resultText(context, out);
+}
+
 const char* integerTypeName(int bits) {
     switch (bits) {
     case 8: return "tinyint";
@@ -1898,6 +2210,7 @@ constexpr Registration registrations[] = {
     {"tsql_datetext", 2, true, datetextFunction},
     {"tsql_top", 1, true, topFunction},
     {"tsql_percent", 2, true, percentFunction},
+    {"tsql_rows", 2, true, rowsFunction},
     {"tsql_datalength", 2, true, datalengthFunction},
     {"tsql_integer", -1, true, integerFunction},
     {"stuff", 4, true, stuffFunction},
@@ -1941,6 +2254,18 @@ constexpr Registration registrations[] = {
     {"tsql_like_bin", 2, true, likeFunction, Matching::Binary},
     {"tsql_like_bin", 3, true, likeFunction, Matching::Binary},
     {"tsql_like_bin", 4, true, likeFunction, Matching::Binary},
+    {"tsql_round", 6, true, roundFunction},
+    {"tsql_floor", 3, true, floorFunction},
+    {"tsql_sign", 1, true, signFunction},
+    {"tsql_sqrt", 1, true, sqrtFunction},
+    {"tsql_square", 1, true, squareFunction},
+    {"tsql_isnumeric", 1, true, isnumericFunction},
+    {"tsql_quotename", 1, true, quotenameFunction},
+    {"tsql_quotename", 2, true, quotenameFunction},
+    {"tsql_concat_ws", -1, true, concatWsFunction},
+    {"tsql_str", 3, true, strFunction},
+    {"tsql_char", 2, true, charFunction},
+    {"tsql_code", 2, true, codeFunction},
 };
 
 }  // namespace

@@ -189,6 +189,8 @@ void Lexer::tokenize(std::string_view source) {
         } else if (isDigit(c) || (c == '.' && i + 1 < n && isDigit(static_cast<unsigned char>(s[i + 1])))) {
             while (i < n && isDigit(static_cast<unsigned char>(s[i])))
                 ++i;
+            if (i == begin + 1 && c == '0' && i < n && (s[i] == 'x' || s[i] == 'X'))
+                raiseUnsupported(QStringLiteral("binary constant"));  // else read as 0 named x...
             if (i < n && s[i] == '.') {
                 ++i;
                 while (i < n && isDigit(static_cast<unsigned char>(s[i])))

@@ -632,6 +632,15 @@ ExprPtr QueryParser::functionCall(std::string name) {
         raiseUnsupported(QStringLiteral("window function (OVER)"));
     if (atWord("WITHIN"))
         raiseUnsupported(QStringLiteral("WITHIN GROUP"));
+    if (e->text == "IIF" && !e->star && !e->distinct) {
+        // IIF(condition, a, b) is CASE WHEN condition THEN a ELSE b END, its type rules included.
+        if (e->args.size() != 3)
+            raiseSyntaxError(QStringLiteral("The iif function requires 3 arguments."));
+        auto c = makeExpr(ExprKind::Case);
+        c->hasElse = true;
+        c->args = std::move(e->args);
+        return c;
+    }
     return e;
 }
 

@@ -75,7 +75,7 @@ unsigned textArgumentsOf(std::string_view function) {
         return 0b1001;
     if (function == "LEN" || function == "LEFT" || function == "REVERSE" || function == "RIGHT" ||
         function == "SUBSTRING" || function == "UPPER" || function == "LOWER" || function == "LTRIM" ||
-        function == "RTRIM" || function == "TRIM" || function == "REPLICATE") {
+        function == "RTRIM" || function == "TRIM" || function == "REPLICATE" || function == "QUOTENAME") {
         return 0b1;
     }
     return 0;
@@ -442,12 +442,15 @@ void QueryWriter::topCount(const Select& select, std::string& out) {
 void QueryWriter::offsetFetch(const Select& select, std::string& out) {
     out += " LIMIT ";
     if (select.fetch) {
+        out += "tsql_rows(";
         expression(*select.fetch, out);
+        out += ", 1)";
     } else {
         out += "-1";
     }
-    out += " OFFSET ";
+    out += " OFFSET tsql_rows(";
     expression(*select.offset, out);
+    out += ", 0)";
 }
 
 // Text sorts as the database collation does, also when it is computed or comes through a derived table
@@ -765,6 +768,17 @@ ValueType QueryWriter::valueTypeOf(ScalarType type) {
     return ValueType::Unknown;
 }
 
+// The type of CASE's results (from, from + step... before end, then otherwise), as far as they tell it.
+ValueType QueryWriter::resultsType(const std::vector<ExprPtr>& args, std::size_t from, std::size_t end,
+                                   const Expr* otherwise, std::size_t step) const {
+    for (std::size_t i = from; i < end; i += step) {
+        const ValueType t = typeOf(*args[i]);
+        if (t == ValueType::Text || t == ValueType::Number)
+            return t;
+    }
+    return otherwise ? typeOf(*otherwise) : ValueType::Unknown;
+}
+
 ValueType QueryWriter::inferType(const Expr& e) const {
     switch (e.kind) {
     case ExprKind::Literal: return e.text == "s" ? ValueType::Text : ValueType::Number;
@@ -779,7 +793,11 @@ ValueType QueryWriter::inferType(const Expr& e) const {
             return ValueType::Unknown;
         switch (rule->result) {
         case FunctionRule::Result::Text: return ValueType::Text;
-        case FunctionRule::Result::Number: return ValueType::Number;
+        case FunctionRule::Result::Number:
+        case FunctionRule::Result::Integer:
+        case FunctionRule::Result::Float:
+        case FunctionRule::Result::Numeric: return ValueType::Number;
+        case FunctionRule::Result::Choice: return resultsType(e.args, 1, e.args.size(), nullptr);
         case FunctionRule::Result::FirstArgument: return e.args.empty() ? ValueType::Unknown : typeOf(*e.args[0]);
         case FunctionRule::Result::Replacement: {
             const ValueType first = typeOf(*e.args[0]);
@@ -833,15 +851,8 @@ ValueType QueryWriter::inferType(const Expr& e) const {
         return t;
     }
     case ExprKind::Case: {
-        const std::size_t firstResult = e.hasOperand ? 2 : 1;
-        for (std::size_t i = firstResult; i < e.args.size(); i += 2) {
-            const ValueType t = typeOf(*e.args[i]);
-            if (t == ValueType::Text || t == ValueType::Number)
-                return t;
-        }
-        if (e.hasElse)
-            return typeOf(*e.args.back());
-        return ValueType::Unknown;
+        const std::size_t end = e.args.size() - (e.hasElse ? 1 : 0);
+        return resultsType(e.args, e.hasOperand ? 2 : 1, end, e.hasElse ? e.args.back().get() : nullptr, 2);
     }
     case ExprKind::Collate: return typeOf(*e.args[0]);
     case ExprKind::Column: return valueTypeOf(columnType(e));
@@ -1195,9 +1206,50 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         out += ')';
         return;
     }
-    if (e.text == "CONCAT") {
-        // Each argument as text (numbers as SQL Server writes them), NULL as ''; without a max argument the
-        // result stops at 8,000 characters (4,000 national).
+    if (rule->result == FunctionRule::Result::Numeric || rule->result == FunctionRule::Result::Float) {
+        mathFunction(e, out);
+        return;
+    }
+    if (e.text == "CHAR" || e.text == "NCHAR" || e.text == "ASCII" || e.text == "UNICODE") {
+        out += e.text == "CHAR" || e.text == "NCHAR" ? "tsql_char(" : "tsql_code(";
+        expression(*e.args[0], out);
+        out += e.text == "NCHAR" || e.text == "UNICODE" ? ", 1)" : ", 0)";
+        return;
+    }
+    if (e.text == "ABS" && scalarTypeOf(*e.args[0]) == ScalarType::Text) {
+        out += "abs(tsql_float(";  // a text converts to float: 'x' is SQL Server's conversion error
+        expression(*e.args[0], out);
+        out += "))";
+        return;
+    }
+    if (e.text == "STR") {
+        out += "tsql_str(tsql_float(";
+        expression(*e.args[0], out);
+        out += "), ";
+        if (e.args.size() > 1) {
+            expressions(e.args, 1, out);
+        } else {
+            out += "10";
+        }
+        out += e.args.size() < 3 ? ", 0)" : ")";
+        return;
+    }
+    if (e.text == "CHOOSE") {
+        // The value at the index (converted to an int), NULL past the last.
+        out += "CASE tsql_int(";
+        expression(*e.args[0], out);
+        out += ", 32)";
+        for (std::size_t i = 1; i < e.args.size(); ++i) {
+            out += " WHEN " + std::to_string(i) + " THEN ";
+            expression(*e.args[i], out);
+        }
+        out += " END";
+        return;
+    }
+    if (e.text == "CONCAT" || e.text == "CONCAT_WS") {
+        // Each argument as text (numbers as SQL Server writes them), NULL as '' (CONCAT_WS leaves it out,
+        // separator and all); without a max argument the result stops at 8,000 characters (4,000 national).
+        const bool separated = e.text == "CONCAT_WS";
         bool large = false, unknown = false, national = false;
         for (const ExprPtr& a : e.args) {
             const ColumnTypes::Column f = facetsOf(*a);
@@ -1210,12 +1262,13 @@ void QueryWriter::function(const Expr& e, std::string& out) {
         const std::string limit = large ? std::string() : unknown ? "0" : national ? "4000" : "8000";
         if (!limit.empty())
             out += "tsql_cut(";
-        out += '(';
+        out += separated ? "tsql_concat_ws(" : "(";
         for (std::size_t i = 0; i < e.args.size(); ++i) {
             if (i)
-                out += " || ";
+                out += separated ? ", " : " || ";
             const Expr& a = *e.args[i];
-            out += "ifnull(";
+            if (!separated)
+                out += "ifnull(";
             const ScalarType t = scalarTypeOf(a);
             if (t == ScalarType::Text) {
                 expression(a, out);
@@ -1224,7 +1277,8 @@ void QueryWriter::function(const Expr& e, std::string& out) {
                 expression(a, value);
                 convertWritten(TypeName{"VARCHAR", {}, true}, value, t, scaleOf(a), false, out);
             }
-            out += ", '')";
+            if (!separated)
+                out += ", '')";
         }
         out += ')';
         if (!limit.empty())
@@ -1356,6 +1410,45 @@ ColumnTypes::Column QueryWriter::aggregateResult(std::string_view function, cons
     case ScalarType::Float: result.type = ScalarType::Float; return result;
     default: return result;
     }
+}
+
+// ROUND, FLOOR, CEILING and SIGN keep their argument's type (ROUND and SIGN widen tinyint and smallint to
+// int; FLOOR and CEILING give a decimal scale 0), so they are refused where it is not known; SIGN of a text
+// and SQRT and SQUARE compute in float.
+void QueryWriter::mathFunction(const Expr& e, std::string& out) {
+    const Expr& a = *e.args[0];
+    const ColumnTypes::Column f = facetsOf(a);
+    const bool text = f.type == ScalarType::Text;
+    if (e.text == "SQRT" || e.text == "SQUARE" || e.text == "SIGN") {
+        out += e.text == "SQRT" ? "tsql_sqrt(" : e.text == "SQUARE" ? "tsql_square(" : "tsql_sign(";
+        const bool toFloat = e.text != "SIGN" || text;
+        out += toFloat ? "tsql_float(" : "(";
+        expression(a, out);
+        out += "))";
+        return;
+    }
+    if (f.type == ScalarType::Null) {
+        out += "NULL";
+        return;
+    }
+    if (e.text == "FLOOR" || e.text == "CEILING") {
+        if (f.type != ScalarType::Integer && f.type != ScalarType::Float && (f.type != ScalarType::Decimal || f.money))
+            raiseUnsupported(QStringLiteral("%1 of a value that is no integer, decimal or float").arg(qtext(e.text)));
+        out += "tsql_floor(";
+        expression(a, out);
+        out += e.text == "CEILING" ? ", 1, " : ", 0, ";
+        out += f.type == ScalarType::Decimal ? "1)" : "0)";
+        return;
+    }
+    const bool integer = f.type == ScalarType::Integer && f.bits > 0;
+    if (!integer && (f.type != ScalarType::Decimal || f.money || f.precision <= 0))
+        raiseUnsupported(QStringLiteral("ROUND of a value that is no integer or decimal of known precision"));
+    out += "tsql_round(";
+    expressions(e.args, 0, out);
+    if (e.args.size() < 3)
+        out += ", 0";
+    out += ", " + std::to_string(integer ? std::max(f.bits, 32) : 0) + ", " + std::to_string(f.precision) + ", " +
+           std::to_string(integer ? 0 : f.scale) + ')';
 }
 
 // DATALENGTH: a text's bytes as SQL Server stores it (two per character for the national types), a number's
@@ -1523,12 +1616,19 @@ ScalarType QueryWriter::scalarTypeOf(const Expr& e) const {
             return ScalarType::Unknown;
         switch (rule->result) {
         case FunctionRule::Result::Text: return ScalarType::Text;
+        case FunctionRule::Result::Integer: return ScalarType::Integer;
+        case FunctionRule::Result::Float: return ScalarType::Float;
+        case FunctionRule::Result::Numeric: {
+            const ScalarType t = scalarTypeOf(*e.args[0]);
+            return numeric(t) ? t : t == ScalarType::Text ? ScalarType::Float : ScalarType::Unknown;
+        }
         case FunctionRule::Result::FirstArgument: return scalarTypeOf(*e.args[0]);
         case FunctionRule::Result::Replacement: {
             const ScalarType first = scalarTypeOf(*e.args[0]);
             return first == ScalarType::Null ? scalarTypeOf(*e.args[1]) : first;
         }
         case FunctionRule::Result::Number:
+        case FunctionRule::Result::Choice:
         case FunctionRule::Result::FirstKnown: return ScalarType::Unknown;
         }
         return ScalarType::Unknown;
@@ -1876,15 +1976,18 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
             if (facets.length > 0)
                 facets.length = std::min(facets.length, facets.national ? 4000 : 8000);
         } else if (integer(facets.type)) {
+            // Each operand's facets read once: reading them again at every level of a nested expression
+            // would take time exponential in its depth.
             facets.bits = first.bits;
-            for (std::size_t i = 1; i < e.args.size() && facets.bits; ++i) {
-                facets.bits = std::max(facets.bits, facetsOf(*e.args[i]).bits);
-                if (!facetsOf(*e.args[i]).bits)
-                    facets.bits = 0;
-            }
             facets.precision = first.precision;  // of the widest integer
-            for (std::size_t i = 1; i < e.args.size() && facets.precision; ++i)
-                facets.precision = facets.bits ? std::max(facets.precision, facetsOf(*e.args[i]).precision) : 0;
+            for (std::size_t i = 1; i < e.args.size() && facets.bits; ++i) {
+                const ColumnTypes::Column operand = facetsOf(*e.args[i]);
+                facets.bits = operand.bits ? std::max(facets.bits, operand.bits) : 0;
+                if (facets.precision)
+                    facets.precision = std::max(facets.precision, operand.precision);
+            }
+            if (!facets.bits)
+                facets.precision = 0;
         } else if (facets.type == ScalarType::Decimal) {
             ColumnTypes::Column so = first;
             for (std::size_t i = 0; i < e.ops.size() && so.precision > 0; ++i) {
@@ -1912,6 +2015,28 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         const ColumnTypes::Column first = facetsOf(*e.args[0]);
         if (e.text == "ABS" || e.text == "NULLIF")
             return first;
+        if (e.text == "ROUND" || e.text == "SIGN" || e.text == "FLOOR" || e.text == "CEILING") {
+            if (facets.type != first.type)
+                return facets;  // a float from a text
+            facets = first;
+            if (facets.type == ScalarType::Decimal && (e.text == "FLOOR" || e.text == "CEILING"))
+                facets.scale = 0;
+            if (facets.bits > 0 && facets.bits < 32 && e.text != "FLOOR" && e.text != "CEILING") {
+                facets.bits = 32;  // tinyint and smallint give an int
+                facets.precision = 10;
+            }
+            return facets;
+        }
+        if (e.text == "ISNUMERIC") {
+            facets.bits = 32;
+            facets.precision = 10;
+            return facets;
+        }
+        if (e.text == "QUOTENAME") {
+            facets.national = true;
+            facets.length = 258;
+            return facets;
+        }
         if (e.text == "ISNULL")
             return first.type == ScalarType::Null ? facetsOf(*e.args[1]) : first;
         if (facets.type != ScalarType::Text)
@@ -1920,7 +2045,8 @@ ColumnTypes::Column QueryWriter::facetsOf(const Expr& e) const {
         const bool sameLength = e.text == "LEFT" || e.text == "RIGHT" || e.text == "SUBSTRING" || e.text == "LTRIM" ||
                                 e.text == "RTRIM" || e.text == "TRIM" || e.text == "UPPER" || e.text == "LOWER" ||
                                 e.text == "REVERSE";
-        const bool limited = e.text == "REPLACE" || e.text == "REPLICATE" || e.text == "STUFF" || e.text == "CONCAT";
+        const bool limited = e.text == "REPLACE" || e.text == "REPLICATE" || e.text == "STUFF" || e.text == "CONCAT" ||
+                             e.text == "CONCAT_WS";
         if (sameLength && first.type == ScalarType::Text) {
             facets.length = first.length;
         } else if (limited && first.length > 0) {
@@ -2089,13 +2215,18 @@ int QueryWriter::scaleOf(const Expr& e) const {
     case ExprKind::Function:
         if (e.args.empty())
             return -1;
-        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "ISNULL")
+        if (e.text == "ABS" || e.text == "MIN" || e.text == "MAX" || e.text == "ISNULL" || e.text == "ROUND" ||
+            e.text == "SIGN")
             return scaleOf(*e.args[0]);
         if (isAggregate(e.text)) {
             const ColumnTypes::Column result = aggregateResult(e);
             if (result.type == ScalarType::Integer)
                 return 0;
             return result.type == ScalarType::Decimal && result.precision > 0 ? result.scale : -1;
+        }
+        if (e.text == "FLOOR" || e.text == "CEILING" || e.text == "ISNUMERIC") {
+            const ScalarType t = scalarTypeOf(e);
+            return t == ScalarType::Integer || t == ScalarType::Decimal ? 0 : -1;
         }
         return -1;
     default: return -1;

@@ -105,6 +105,7 @@ private:
     static std::string aggregateFunction(std::string_view function, const ColumnTypes::Column& of, int scale);
     void coalesce(const ast::Expr& e, std::string& out);
     void datalength(const ast::Expr& e, std::string& out);
+    void mathFunction(const ast::Expr& e, std::string& out);
     // style: the SQL of CONVERT's style, "-1" for none.
     void convertWritten(const ast::TypeName& type, const std::string& value, ScalarType from, int scale,
                         bool declaration, std::string& out, const std::string& style = "-1");
@@ -113,6 +114,8 @@ private:
     const Variable* variable(const ast::Expr& e) const;
     void chain(const ast::Expr& e, std::string& out);
     ast::ValueType inferType(const ast::Expr& e) const;
+    ast::ValueType resultsType(const std::vector<ast::ExprPtr>& args, std::size_t from, std::size_t end,
+                               const ast::Expr* otherwise, std::size_t step = 1) const;
     static ast::ValueType plusType(ast::ValueType l, ast::ValueType r);
     static ast::ValueType valueTypeOf(ScalarType type);
     void comparand(const ast::Expr& left, const ast::Expr* right, std::string& out);

@@ -12,9 +12,28 @@
 
 namespace tsql {
 
+namespace {
+
+// SQLite's own limits (its parser's stack, terms of a compound query, depth of an expression), which SQL
+// Server's are not: a statement that reaches one is refused, not reported as the provider's failure.
+bool beyondSqliteLimits(const QString& message) {
+    static const char* const limits[] = {"parser stack overflow", "too many terms in compound SELECT",
+                                         "Expression tree is too large", "too many arguments on function",
+                                         "at most 64 tables in a join"};
+    for (const char* limit : limits) {
+        if (message.startsWith(QLatin1String(limit)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void throwSqliteError(sqlite3* db, int code) {
     const int primary = code & 0xff;
     const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+    if (beyondSqliteLimits(message))
+        raiseUnsupported(QStringLiteral("a statement beyond SQLite's limits (%1)").arg(message));
     const long number = primary == SQLITE_CONSTRAINT ? automation::errors::IntegrityViolation
                                                      : runtimeErrorNumber(message, automation::errors::ProviderError);
     throw automation::Error(number, QStringLiteral("SQLite"), message);

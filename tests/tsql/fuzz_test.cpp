@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -101,6 +102,32 @@ const std::vector<std::string>& fragments() {
         "N'",
         ";",
         "GO",
+        "0x",
+        "0x1A",
+        "N''",
+        "''''",
+        "1e308",
+        "-9223372036854775808",
+        "N'\xF0\x9F\x98\x80'",
+        "[aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa]",
+        "TOP 0",
+        "TOP (-1)",
+        "OFFSET 0 ROWS",
+        "OFFSET -1 ROWS FETCH NEXT 0 ROWS ONLY",
+        "CONVERT(VARCHAR(30), GETDATE(), 121)",
+        "CONVERT(DATETIME, '31/12/2024', 103)",
+        "CASE 1 WHEN 1 THEN",
+        "(SELECT 1)",
+        "ROUND(1.5, -40)",
+        "ROUND(2147483647, -1, 1)",
+        "FLOOR(",
+        "IIF(1 = 1,",
+        "CHOOSE(-2147483648,",
+        "STR(1e308, 8000, 16)",
+        "QUOTENAME(",
+        "ISNUMERIC('$')",
+        "CONCAT_WS(NULL,",
+        "NCHAR(55296)",
     };
     return list;
 }
@@ -114,7 +141,8 @@ std::string repeated(const std::string& term, std::size_t times) {
 }
 
 // One mutation of a statement, chosen by the generator: at a token boundary (or anywhere, when the text
-// does not lex) insert, delete, duplicate or swap tokens, splice another statement in, or add a long run.
+// does not lex) insert, delete, duplicate or swap tokens, splice another statement in, add a long run, or
+// nest a part deeply.
 class Mutator {
 public:
     Mutator(std::vector<std::string> statements, unsigned seed) : statements_(std::move(statements)), random_(seed) {}
@@ -158,7 +186,7 @@ private:
         std::size_t a = pick(at), b = pick(at);
         if (a > b)
             std::swap(a, b);
-        switch (below(7)) {
+        switch (below(8)) {
         case 0: return text.substr(0, a) + ' ' + pick(fragments()) + ' ' + text.substr(a);
         case 1: return text.substr(0, a) + text.substr(b);
         case 2: return text.substr(0, b) + ' ' + text.substr(a, b - a) + text.substr(b);
@@ -175,6 +203,17 @@ private:
         case 5: {
             const std::size_t depth = std::size_t{1} << below(10);
             return text.substr(0, a) + repeated("(", depth) + text.substr(a, b - a) + repeated(")", depth) +
+                   text.substr(b);
+        }
+        case 6: {
+            // A part wrapped in nested operators, functions, CASE or subqueries: each level's types are read
+            // from the level below.
+            static const std::vector<std::pair<std::string, std::string>> levels = {
+                {"1+(2*", ")"}, {"CASE WHEN 1=1 THEN ", " END"}, {"(SELECT ", ")"},  {"ABS(", ")"}, {"~", ""},
+                {"NOT ", ""},   {"IIF(1=1, ", ", 0)"},           {"ROUND(", ", 0)"}, {"'a'+(", ")"}};
+            const auto& [open, close] = pick(levels);
+            const std::size_t depth = std::size_t{1} << below(8);
+            return text.substr(0, a) + repeated(open, depth) + text.substr(a, b - a) + repeated(close, depth) +
                    text.substr(b);
         }
         default: return text.substr(0, a) + text.substr(a, b - a) + text.substr(a, b - a) + text.substr(b);
