@@ -696,16 +696,25 @@ void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     resultText(context, out);
 }
 
+// UPPER and LOWER map each character to one character, as SQL Server does: 'ß' stays 'ß' (QString's own
+// toUpper would make it "SS" and change the length).
+QString mapEachCharacter(const QString& text, char32_t (*map)(char32_t) noexcept) {
+    QList<uint> characters = QStringView(text).toUcs4();
+    for (uint& c : characters)
+        c = map(c);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
+}
+
 void upperFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv))
         return;
-    resultText(context, qstring(argv[0]).toUpper());
+    resultText(context, mapEachCharacter(qstring(argv[0]), &QChar::toUpper));
 }
 
 void lowerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv))
         return;
-    resultText(context, qstring(argv[0]).toLower());
+    resultText(context, mapEachCharacter(qstring(argv[0]), &QChar::toLower));
 }
 
 // NEWID(): a random (version 4) GUID in SQL Server's upper-case 36-character form.
