@@ -33,15 +33,27 @@ const ColumnTypes::Columns* ColumnTypes::columns(std::string_view table) {
     if (rows.rows.empty())
         return nullptr;  // not kept: the table may be created later
     Columns columns;
+    std::vector<std::string> names;
     for (const Row& row : rows.rows) {
         const QByteArray type = row[1].toString().toUtf8();
-        columns.emplace(upperAscii(row[0].toString().toStdString()),
+        names.push_back(upperAscii(row[0].toString().toStdString()));
+        columns.emplace(names.back(),
                         ofDeclared(std::string_view(type.constData(), static_cast<std::size_t>(type.size()))));
     }
+    order_[key] = std::move(names);
     return &tables_.emplace(std::move(key), std::move(columns)).first->second;
 }
 
-void ColumnTypes::forget(std::string_view table) { tables_.erase(upperAscii(table)); }
+const std::vector<std::string>* ColumnTypes::columnNames(std::string_view table) {
+    if (!columns(table))
+        return nullptr;
+    return &order_.at(upperAscii(table));
+}
+
+void ColumnTypes::forget(std::string_view table) {
+    tables_.erase(upperAscii(table));
+    order_.erase(upperAscii(table));
+}
 
 ScalarType ColumnTypes::ofTypeName(std::string_view declared) {
     std::size_t end = 0;
@@ -83,6 +95,8 @@ ColumnTypes::Column ColumnTypes::ofDeclared(std::string_view declared) {
     if (column.type == ScalarType::Integer) {
         column.bits = name == "TINYINT" ? 8 : name == "SMALLINT" ? 16 : name == "BIGINT" ? 64 : 32;
         column.precision = column.bits == 8 ? 3 : column.bits == 16 ? 5 : column.bits == 64 ? 19 : 10;
+    } else if (name == "BIT") {
+        column.bit = true;
     } else if (name == "MONEY" || name == "SMALLMONEY") {
         column.money = true;
     } else if (name == "DECIMAL" || name == "NUMERIC") {

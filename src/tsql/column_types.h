@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tsql {
 
@@ -34,6 +35,7 @@ public:
         int precision = 0;
         int scale = 0;
         bool money = false;  // MONEY, SMALLMONEY
+        bool bit = false;    // BIT
     };
     using Columns = std::unordered_map<std::string, Column>;  // by upper-case column name
 
@@ -41,6 +43,8 @@ public:
 
     // The columns of a table, or nullptr for a name that is no table of the database (yet).
     const Columns* columns(std::string_view table);
+    // The same table's column names (upper case) in their declared order, or nullptr.
+    const std::vector<std::string>* columnNames(std::string_view table);
     // Forgets what was read of a table the batch creates or drops.
     void forget(std::string_view table);
 
@@ -50,11 +54,15 @@ public:
     // The same with the integer's width and the text's length: "NVARCHAR(20)", "int", "varchar(max)".
     static Column ofDeclared(std::string_view declared);
     // Forgets every table: the schema changed.
-    void clear() { tables_.clear(); }
+    void clear() {
+        tables_.clear();
+        order_.clear();
+    }
 
 private:
     SqlTarget& target_;
-    std::unordered_map<std::string, Columns> tables_;  // by upper-case table name
+    std::unordered_map<std::string, Columns> tables_;                  // by upper-case table name
+    std::unordered_map<std::string, std::vector<std::string>> order_;  // the same tables' column names
 };
 
 }  // namespace tsql
