@@ -33,16 +33,26 @@ const ColumnTypes::Columns* ColumnTypes::columns(std::string_view table) {
     if (rows.rows.empty())
         return nullptr;  // not kept: the table may be created later
     Columns columns;
+    std::vector<std::string> names;
     for (const Row& row : rows.rows) {
         const QByteArray type = row[1].toString().toUtf8();
-        columns.emplace(upperAscii(row[0].toString().toStdString()),
+        names.push_back(upperAscii(row[0].toString().toStdString()));
+        columns.emplace(names.back(),
                         ofDeclared(std::string_view(type.constData(), static_cast<std::size_t>(type.size()))));
     }
+    order_[key] = std::move(names);
     return &tables_.emplace(std::move(key), std::move(columns)).first->second;
+}
+
+const std::vector<std::string>* ColumnTypes::columnNames(std::string_view table) {
+    if (!columns(table))
+        return nullptr;
+    return &order_.at(upperAscii(table));
 }
 
 void ColumnTypes::forget(std::string_view table) {
     tables_.erase(upperAscii(table));
+    order_.erase(upperAscii(table));
     temporaries_.erase(upperAscii(table));
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tsql {
 
@@ -42,6 +43,8 @@ public:
 
     // The columns of a table, or nullptr for a name that is no table of the database (yet).
     const Columns* columns(std::string_view table);
+    // The same table's column names (upper case) in their declared order, or nullptr.
+    const std::vector<std::string>* columnNames(std::string_view table);
     // Forgets what was read of a table the batch creates or drops.
     void forget(std::string_view table);
     // The columns of a temporary table the batch being translated created so far, or nullptr.
@@ -56,12 +59,16 @@ public:
     // The same with the integer's width and the text's length: "NVARCHAR(20)", "int", "varchar(max)".
     static Column ofDeclared(std::string_view declared);
     // Forgets every table: the schema changed.
-    void clear() { tables_.clear(); }
+    void clear() {
+        tables_.clear();
+        order_.clear();
+    }
 
 private:
     SqlTarget& target_;
-    std::unordered_map<std::string, Columns> tables_;       // by upper-case table name
-    std::unordered_map<std::string, Columns> temporaries_;  // the same, of the batch's temporary tables
+    std::unordered_map<std::string, Columns> tables_;                  // by upper-case table name
+    std::unordered_map<std::string, std::vector<std::string>> order_;  // the same tables' column names
+    std::unordered_map<std::string, Columns> temporaries_;             // the batch's temporary tables
 };
 
 }  // namespace tsql

@@ -734,16 +734,25 @@ void replaceFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     resultText(context, out);
 }
 
+// UPPER and LOWER map each character to one character, as SQL Server does: 'ß' stays 'ß' (QString's own
+// toUpper would make it "SS" and change the length).
+QString mapEachCharacter(const QString& text, char32_t (*map)(char32_t) noexcept) {
+    QList<uint> characters = QStringView(text).toUcs4();
+    for (uint& c : characters)
+        c = map(c);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
+}
+
 void upperFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv))
         return;
-    resultText(context, qstring(argv[0]).toUpper());
+    resultText(context, mapEachCharacter(qstring(argv[0]), &QChar::toUpper));
 }
 
 void lowerFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv))
         return;
-    resultText(context, qstring(argv[0]).toLower());
+    resultText(context, mapEachCharacter(qstring(argv[0]), &QChar::toLower));
 }
 
 // NEWID(): a random (version 4) GUID in SQL Server's upper-case 36-character form.
@@ -1917,7 +1926,8 @@ void finishText(sqlite3_context* context, std::string text, sqlite3_int64 width)
 }
 
 // tsql_text(value, length, kind, scale): CAST to a text type of length characters (-1: MAX); kind: 1 for
-// the national types, plus 2 for the fixed-length ones. A number becomes text as SQL Server writes it: an integer in its digits (a
+// the national types, plus 2 for the fixed-length ones, plus 4 for a value written into a column, which is
+// cut only of blanks (anything else is the truncation error) and takes no number too long for it. A number becomes text as SQL Server writes it: an integer in its digits (a
 // varchar too short for it holds '*', an nvarchar is an error), a decimal with the scale the translation
 // knows (-1: not known, and a non-integer value is refused rather than written in a form SQL Server would
 // not give); too long a decimal is an error.
@@ -1929,6 +1939,7 @@ void textFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     const sqlite3_int64 kind = sqlite3_value_int64(argv[2]);
     const bool national = (kind & 1) != 0;
     const bool fixed = (kind & 2) != 0;  // CHAR and NCHAR: padded with blanks to their length
+    const bool write = (kind & 4) != 0;
     const int scale = static_cast<int>(sqlite3_value_int64(argv[3]));
     const char* typeName = national ? "nvarchar" : "varchar";
     if (type == SQLITE_TEXT || type == SQLITE_BLOB) {
@@ -1938,6 +1949,10 @@ void textFunction(sqlite3_context* context, int, sqlite3_value** argv) {
             return;
         }
         std::string out(slice(s, 0, static_cast<std::size_t>(length)));
+        if (write && s.substr(out.size()).find_first_not_of(' ') != std::string_view::npos) {
+            resultError(context, "String or binary data would be truncated.");
+            return;
+        }
         finishText(context, out, fixed ? length : -1);
         return;
     }
@@ -1945,7 +1960,9 @@ void textFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     if (type == SQLITE_INTEGER && scale <= 0) {
         text = std::to_string(sqlite3_value_int64(argv[0]));
         if (length >= 0 && static_cast<sqlite3_int64>(text.size()) > length) {
-            if (national) {
+            if (write) {
+                resultError(context, "Unsupported T-SQL construct: a number longer than its text column");
+            } else if (national) {
                 resultError(context, std::string("Arithmetic overflow error converting expression to data type ") +
                                          typeName + ".");
             } else {

@@ -2163,6 +2163,66 @@ void QueryWriter::convertWritten(const TypeName& type, const std::string& writte
     raiseUnsupported(QStringLiteral("CAST to %1").arg(qtext(n)));
 }
 
+void QueryWriter::stored(std::string_view table, std::string_view column, const Expr& value, std::string& out) {
+    std::string written;
+    expression(value, written);
+    if (value.kind == ExprKind::Default || value.kind == ExprKind::Null) {
+        out += written;
+        return;
+    }
+    storedWritten(table, column, written, scalarTypeOf(value), scaleOf(value), out);
+}
+
+void QueryWriter::storedWritten(std::string_view table, std::string_view column, const std::string& written,
+                                ScalarType from, int scale, std::string& out) {
+    const bool temporary = !table.empty() && table[0] == '#';
+    const ColumnTypes::Columns* columns = temporary ? columnTypes_.temporary(table) : columnTypes_.columns(table);
+    const auto it = columns ? columns->find(upperAscii(column)) : ColumnTypes::Columns::const_iterator{};
+    if (!columns || it == columns->end()) {
+        out += written;
+        return;
+    }
+    const ColumnTypes::Column& target = it->second;
+    switch (target.type) {
+    case ScalarType::Integer: out += "tsql_int(" + written + ", " + std::to_string(target.bits) + ")"; return;
+    case ScalarType::Decimal:
+        if (target.precision > 0) {
+            out += "tsql_decimal(" + written + ", " + std::to_string(target.precision) + ", " +
+                   std::to_string(target.scale) + ")";
+            return;
+        }
+        break;  // money keeps its value
+    case ScalarType::Float: out += "tsql_float(" + written + ")"; return;
+    case ScalarType::Text:
+        if (target.length > 0 && from != ScalarType::DateTime) {
+            if (from == ScalarType::Float)
+                raiseUnsupported(QStringLiteral("a float written into a text column"));
+            // kind 4: a write, which refuses to cut anything but blanks.
+            out += "tsql_text(" + written + ", " + std::to_string(target.length) + ", " +
+                   std::to_string((target.national ? 1 : 0) | (target.fixed ? 2 : 0) | 4) + ", " +
+                   std::to_string(from == ScalarType::Decimal   ? scale
+                                  : from == ScalarType::Integer ? 0
+                                                                : -1) +
+                   ")";
+            return;
+        }
+        break;
+    case ScalarType::DateTime:
+        if (from == ScalarType::Text) {
+            out += "tsql_datetime(" + written + ", -1)";
+            return;
+        }
+        break;
+    default:
+        if (target.bit) {
+            out += "tsql_bit(" + written + ")";
+            return;
+        }
+        break;
+    }
+    out += written;
+}
+
 int QueryWriter::scaleOf(const Expr& e) const {
     const auto ofType = [](const TypeName& t) {
         const std::string& n = t.name;

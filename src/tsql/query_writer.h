@@ -68,6 +68,14 @@ public:
     // style: CONVERT's, or nullptr.
     void convert(const ast::TypeName& type, const ast::Expr& e, std::string& out, bool declaration = false,
                  const ast::Expr* style = nullptr);
+    // A value INSERT or UPDATE writes into table.column, converted to the column's declared type as SQL Server
+    // converts it on a write: integers truncated, decimals rounded to their scale (both with their overflow
+    // errors), bits 0 or 1, text checked against the column's length (blanks past it dropped, anything else
+    // the truncation error), fixed-length text padded. A column whose type is not known takes the value as it is.
+    void stored(std::string_view table, std::string_view column, const ast::Expr& value, std::string& out);
+    // The same for a value already written, of type from (scale: as scaleOf gives it).
+    void storedWritten(std::string_view table, std::string_view column, const std::string& written, ScalarType from,
+                       int scale, std::string& out);
     // Writes a literal into the text and remembers that the program depends on its value.
     void inlineLiteral(int ordinal, std::string& out);
     // The value of a literal the translation depends on (pinned).

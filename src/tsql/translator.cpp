@@ -166,7 +166,8 @@ void Translator::statement(Statement& s, QueryWriter& writer, Program& program, 
     const bool definition = s.kind == Kind::CreateTable || s.kind == Kind::CreateIndex;
     writer.begin(step, definition);
     std::string& sql = step.sql;
-    writer.ctes(s.ctes, sql);
+    if (s.kind != Kind::Insert || !s.select)
+        writer.ctes(s.ctes, sql);  // an INSERT's query takes them itself
     switch (s.kind) {
     case Kind::Insert: insert(s, writer, sql); break;
     case Kind::Update: update(s, writer, sql); break;
@@ -262,7 +263,13 @@ void Translator::select(Statement& s, QueryWriter& writer, Program& program, con
     step.resultSet = true;
 }
 
+// The values are converted to the columns' declared types as SQL Server converts them; a query's rows pass
+// through a common table expression whose columns are converted in the same way.
 void Translator::insert(const Statement& s, QueryWriter& writer, std::string& sql) {
+    const std::vector<std::string>* declared = nullptr;
+    if (s.columns.empty() && !s.defaultValues)
+        declared = columnTypes_.columnNames(s.table);
+    const std::vector<std::string>& targets = s.columns.empty() && declared ? *declared : s.columns;
     sql += "INSERT INTO ";
     writer.tableName(s.table, sql);
     if (!s.columns.empty()) {
@@ -271,14 +278,40 @@ void Translator::insert(const Statement& s, QueryWriter& writer, std::string& sq
     }
     if (s.defaultValues) {
         sql += " DEFAULT VALUES";
+    } else if (s.select && !targets.empty()) {
+        // The WITH follows INSERT: the SQLite ODBC driver counts no changed rows for a text that starts with it.
+        sql += ' ';
+        writer.ctes(s.ctes, sql);
+        sql += s.ctes.empty() ? "WITH \"tsql_rows\" (" : ", \"tsql_rows\" (";
+        for (std::size_t i = 0; i < targets.size(); ++i)
+            sql += (i ? ", c" : "c") + std::to_string(i + 1);
+        sql += ") AS (";
+        writer.query(*s.select, sql, false);
+        sql += ") SELECT ";
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            if (i)
+                sql += ", ";
+            writer.storedWritten(s.table, targets[i], "c" + std::to_string(i + 1), ScalarType::Unknown, -1, sql);
+        }
+        sql += " FROM \"tsql_rows\"";
     } else if (s.select) {
         sql += ' ';
+        writer.ctes(s.ctes, sql);
         writer.query(*s.select, sql, false);
     } else {
         sql += " VALUES ";
         for (std::size_t r = 0; r < s.values.size(); ++r) {
             sql += r ? ", (" : "(";
-            writer.expressions(s.values[r], 0, sql);
+            const std::vector<ExprPtr>& row = s.values[r];
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                if (i)
+                    sql += ", ";
+                if (i < targets.size()) {
+                    writer.stored(s.table, targets[i], *row[i], sql);
+                } else {
+                    writer.expression(*row[i], sql);  // SQLite reports the count that does not match
+                }
+            }
             sql += ')';
         }
     }
@@ -294,7 +327,7 @@ void Translator::update(const Statement& s, QueryWriter& writer, std::string& sq
             sql += ", ";
         writer.name(s.assignments[i].target, sql);
         sql += " = ";
-        writer.expression(*s.assignments[i].value, sql);
+        writer.stored(s.table, s.assignments[i].target, *s.assignments[i].value, sql);
     }
     if (!s.from.empty()) {
         for (const auto& source : s.from) {
