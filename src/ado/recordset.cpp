@@ -98,7 +98,7 @@ void Recordset::Private::resync() {
 }
 
 bool Recordset::Private::shows(int row) const {
-    return store->isVisible(row) && (!filter || filter->matches(store->values(row)));
+    return store->isVisible(row) && (!filter || filter->matches([&](int column) { return store->value(row, column); }));
 }
 
 void Recordset::Private::rebuild(bool keepCurrent) {
