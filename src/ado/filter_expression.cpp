@@ -73,12 +73,12 @@ struct FilterExpression::Node {
     QVariant value;  // Null for "= Null"
     std::shared_ptr<const Node> left, right;
 
-    bool matches(const std::vector<QVariant>& row) const {
+    bool matches(const FieldValue& fieldValue) const {
         if (op == Op::And)
-            return left->matches(row) && right->matches(row);
+            return left->matches(fieldValue) && right->matches(fieldValue);
         if (op == Op::Or)
-            return left->matches(row) || right->matches(row);
-        const QVariant& v = row[static_cast<std::size_t>(field)];
+            return left->matches(fieldValue) || right->matches(fieldValue);
+        const QVariant v = fieldValue(field);
         const bool fieldNull = automation::isNull(v) || automation::isEmpty(v);
         if (automation::isNull(value)) {
             if (op == Op::Equal)
@@ -327,6 +327,6 @@ FilterExpression FilterExpression::parse(const QString& text, const std::functio
     return expression;
 }
 
-bool FilterExpression::matches(const std::vector<QVariant>& row) const { return root_->matches(row); }
+bool FilterExpression::matches(const FieldValue& field) const { return root_->matches(field); }
 
 }  // namespace ado

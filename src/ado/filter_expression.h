@@ -18,7 +18,9 @@ public:
     // ArgumentsWrongType.
     static FilterExpression parse(const QString& text, const std::function<int(const QString&)>& fieldIndex);
 
-    bool matches(const std::vector<QVariant>& row) const;
+    // field gives the value of a row's field by index; only the fields the filter tests are read.
+    using FieldValue = std::function<QVariant(int field)>;
+    bool matches(const FieldValue& field) const;
 
     struct Node;
 

@@ -64,9 +64,7 @@ int Recordset::Private::fieldIndex(const QString& name) const {
     return index;
 }
 
-void Recordset::Private::sync() {
-    if (store->version() == version)
-        return;
+void Recordset::Private::resync() {
     if (store->resetVersion() != resetVersion) {
         rebuild(true);
         return;
@@ -100,7 +98,7 @@ void Recordset::Private::sync() {
 }
 
 bool Recordset::Private::shows(int row) const {
-    return store->isVisible(row) && (!filter || filter->matches(store->values(row)));
+    return store->isVisible(row) && (!filter || filter->matches([&](int column) { return store->value(row, column); }));
 }
 
 void Recordset::Private::rebuild(bool keepCurrent) {
@@ -170,11 +168,7 @@ void Recordset::Private::leave() {
         store->commitEdit();
 }
 
-int Recordset::Private::currentRow() {
-    // The common case first: open, up to date, on a row.
-    if (store && store->version() == version && !onDeleted && pos >= 0 && pos < static_cast<qint64>(view.size())) {
-        return view[static_cast<std::size_t>(pos)];
-    }
+int Recordset::Private::checkedCurrentRow() {
     requireOpen();
     sync();
     if (onDeleted)

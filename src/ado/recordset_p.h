@@ -48,7 +48,11 @@ struct Recordset::Private {
     int fieldIndex(const QString& name) const;  // raises ItemNotFound
 
     // Brings the view up to date with rows added or removed through clones.
-    void sync();
+    void sync() {
+        if (store->version() != version)
+            resync();
+    }
+    void resync();
     // Whether a row belongs in the view: visible and passing the filter.
     bool shows(int row) const;
     // Recomputes the view under the filter and sort; stays on the current row when asked and possible,
@@ -61,7 +65,14 @@ struct Recordset::Private {
     // Before the cursor moves: a pending edit this recordset started is updated.
     void leave();
 
-    int currentRow();
+    int currentRow() {
+        // The common case inline (a walk reads every field through it): open, up to date, on a row.
+        if (store && store->version() == version && !onDeleted && pos >= 0 && pos < static_cast<qint64>(view.size()))
+            return view[static_cast<std::size_t>(pos)];
+        return checkedCurrentRow();
+    }
+    // currentRow() the long way, raising where there is no current row.
+    int checkedCurrentRow();
     Record currentRecord() { return store->record(currentRow()); }
     // Runs a batch operation of the rows on the rows in scope: the current row (also when just deleted),
     // the rows under the filter, or all.

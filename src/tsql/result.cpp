@@ -7,6 +7,20 @@
 
 namespace tsql {
 
+namespace {
+
+// A variant holding the value moved into it: QVariant(const T&) would copy it, one reference count taken
+// and dropped per value read. The variant starts with an empty T (no data to count) and is nobody else's,
+// so its own T is written in place without data()'s detach.
+template <class T>
+QVariant holding(T&& value) {
+    QVariant v{T()};
+    *static_cast<T*>(const_cast<void*>(v.constData())) = std::move(value);
+    return v;
+}
+
+}  // namespace
+
 QVariant Rows::value(std::size_t row, std::size_t column) const {
     const Cell& cell = cells_[row * width_ + column];
     switch (cell.kind) {
@@ -16,8 +30,8 @@ QVariant Rows::value(std::size_t row, std::size_t column) const {
         std::memcpy(&real, &cell.number, sizeof real);
         return QVariant(real);
     }
-    case Kind::Text: return QVariant(QString::fromUtf8(bytes_.data() + cell.number, cell.size));
-    case Kind::Blob: return QVariant(QByteArray(bytes_.data() + cell.number, cell.size));
+    case Kind::Text: return holding(QString::fromUtf8(bytes_.data() + cell.number, cell.size));
+    case Kind::Blob: return holding(QByteArray(bytes_.data() + cell.number, cell.size));
     case Kind::Other: return others_[static_cast<std::size_t>(cell.number)];
     case Kind::Null: break;
     }
@@ -54,12 +68,6 @@ void Rows::push_back(const Row& row) {
     }
 }
 
-void Rows::appendReal(double value) {
-    qint64 bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    cells_.push_back(Cell{bits, 0, Kind::Real});
-}
-
 void Rows::appendBlob(const void* data, int size) {
     if (!data) {
         cells_.push_back(Cell{static_cast<qint64>(others_.size()), 0, Kind::Other});
@@ -67,11 +75,6 @@ void Rows::appendBlob(const void* data, int size) {
         return;
     }
     appendBytes(static_cast<const char*>(data), size, Kind::Blob);
-}
-
-void Rows::appendBytes(const char* data, int size, Kind kind) {
-    cells_.push_back(Cell{static_cast<qint64>(bytes_.size()), size, kind});
-    bytes_.append(data, static_cast<std::size_t>(size));
 }
 
 }  // namespace tsql

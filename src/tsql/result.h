@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -64,7 +65,11 @@ public:
     // A row cell by cell: width() cells make a row.
     void appendNull() { cells_.push_back(Cell{0, 0, Kind::Null}); }
     void appendInteger(qint64 value) { cells_.push_back(Cell{value, 0, Kind::Integer}); }
-    void appendReal(double value);
+    void appendReal(double value) {
+        qint64 bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        cells_.push_back(Cell{bits, 0, Kind::Real});
+    }
     void appendText(const char* utf8, int size) { appendBytes(utf8, size, Kind::Text); }
     // data may be null for an empty value (SQLite's zero-length blob), which reads as a null QByteArray.
     void appendBlob(const void* data, int size);
@@ -77,7 +82,10 @@ private:
         qint32 size;
         Kind kind;
     };
-    void appendBytes(const char* data, int size, Kind kind);
+    void appendBytes(const char* data, int size, Kind kind) {
+        cells_.push_back(Cell{static_cast<qint64>(bytes_.size()), size, kind});
+        bytes_.append(data, static_cast<std::size_t>(size));
+    }
 
     std::size_t width_ = 0;
     std::size_t rows_ = 0;  // rows of no columns
