@@ -284,25 +284,9 @@ void QueryWriter::selectCore(const Select& select, std::string& out, bool result
         if (const auto v = item.variable.empty() ? variables_.end() : variables_.find(item.variable);
             v != variables_.end()) {
             convert(v->second.declared, *item.expr, out, true);  // the variable keeps its declared type
-        } else if (type && scalarTypeOf(*item.expr) == ScalarType::Text &&
-                   (type->type == ScalarType::Integer || type->type == ScalarType::Decimal ||
-                    type->type == ScalarType::Float)) {
+        } else if (type && scalarTypeOf(*item.expr) == ScalarType::Text && isNumber(type->type)) {
             // A compound's column is of the type of highest precedence among its branches': a text converts.
-            std::string typeName = type->type == ScalarType::Float ? "FLOAT" : "DECIMAL";
-            if (type->type == ScalarType::Integer) {
-                typeName = type->bits == 8    ? "TINYINT"
-                           : type->bits == 16 ? "SMALLINT"
-                           : type->bits == 32 ? "INT"
-                                              : "BIGINT";
-            }
-            if ((type->type == ScalarType::Integer && !type->bits) ||
-                (type->type == ScalarType::Decimal && type->precision == 0)) {
-                raiseUnsupported(QStringLiteral("text in a compound query's number column of unknown precision"));
-            }
-            TypeName target{typeName, {}, false};
-            if (type->type == ScalarType::Decimal)
-                target.arguments = {type->precision, type->scale};
-            convert(target, *item.expr, out);
+            textAsNumber(*type, *item.expr, "compound query's number column", out);
             if (!item.hasAlias && item.expr->kind == ExprKind::Column) {
                 out += " AS ";
                 name(item.expr->names.back(), out);  // converted, the column keeps its name
@@ -851,6 +835,8 @@ ValueType QueryWriter::inferType(const Expr& e) const {
         return t;
     }
     case ExprKind::Case: {
+        if (const ScalarType t = caseFacets(e).type; t != ScalarType::Unknown && t != ScalarType::Null)
+            return valueTypeOf(t);  // a text result converts to a number result's type
         const std::size_t end = e.args.size() - (e.hasElse ? 1 : 0);
         return resultsType(e.args, e.hasOperand ? 2 : 1, end, e.hasElse ? e.args.back().get() : nullptr, 2);
     }
@@ -1091,16 +1077,26 @@ void QueryWriter::expression(const Expr& e, std::string& out) {
             comparand(*e.args[0], nullptr, out);
             i = 1;
         }
+        // CASE's value is of the type of highest precedence among its results': a text result taken converts
+        // to a number result's type (and is SQL Server's conversion error where it is no such number).
+        const ColumnTypes::Column type = caseFacets(e);
+        const auto result = [&](const Expr& r) {
+            if (isNumber(type.type) && scalarTypeOf(r) == ScalarType::Text) {
+                textAsNumber(type, r, "CASE of number results", out);
+            } else {
+                expression(r, out);
+            }
+        };
         const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
         for (; i < pairsEnd; i += 2) {
             out += " WHEN ";
             expression(*e.args[i], out);
             out += " THEN ";
-            expression(*e.args[i + 1], out);
+            result(*e.args[i + 1]);
         }
         if (e.hasElse) {
             out += " ELSE ";
-            expression(*e.args.back(), out);
+            result(*e.args.back());
         }
         out += " END";
         return;
@@ -1657,25 +1653,36 @@ int QueryWriter::integerResultBits(const Expr& e) const {
     return text.type == ScalarType::Unknown ? 0 : 32;
 }
 
-// CASE's result takes the type of highest precedence of its results'; unknown where a text and a number mix
-// (the text would convert only where its branch is taken).
+// CASE's result takes the type of highest precedence of its results': a text result converts to a number
+// result's type when its branch is taken.
 ColumnTypes::Column QueryWriter::caseFacets(const Expr& e) const {
     ColumnTypes::Column type;
     type.type = ScalarType::Null;
-    bool text = false;
-    const auto result = [&](const Expr& r) {
-        const ColumnTypes::Column f = facetsOf(r);
-        text = text || f.type == ScalarType::Text;
-        type = compoundOf(type, f);
-    };
+    const auto result = [&](const Expr& r) { type = compoundOf(type, facetsOf(r)); };
     const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
     for (std::size_t i = e.hasOperand ? 2 : 1; i < pairsEnd; i += 2)
         result(*e.args[i]);
     if (e.hasElse)
         result(*e.args.back());
-    if (text && type.type != ScalarType::Text)
-        return {};
     return type;
+}
+
+bool QueryWriter::isNumber(ScalarType type) {
+    return type == ScalarType::Integer || type == ScalarType::Decimal || type == ScalarType::Float;
+}
+
+void QueryWriter::textAsNumber(const ColumnTypes::Column& type, const Expr& e, const char* where, std::string& out) {
+    std::string typeName = type.type == ScalarType::Float ? "FLOAT" : "DECIMAL";
+    if (type.type == ScalarType::Integer) {
+        typeName = type.bits == 8 ? "TINYINT" : type.bits == 16 ? "SMALLINT" : type.bits == 32 ? "INT" : "BIGINT";
+    }
+    if ((type.type == ScalarType::Integer && !type.bits) || (type.type == ScalarType::Decimal && type.precision == 0)) {
+        raiseUnsupported(QStringLiteral("text in a %1 of unknown precision").arg(QLatin1String(where)));
+    }
+    TypeName target{typeName, {}, false};
+    if (type.type == ScalarType::Decimal)
+        target.arguments = {type.precision, type.scale};
+    convert(target, e, out);
 }
 
 // A column's type, found as SQL Server resolves the name: a qualified one by the alias (or name) of its

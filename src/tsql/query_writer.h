@@ -169,6 +169,9 @@ private:
     int integerResultBits(const ast::Expr& e) const;
     ColumnTypes::Column caseFacets(const ast::Expr& e) const;
     static ColumnTypes::Column compoundOf(const ColumnTypes::Column& a, const ColumnTypes::Column& b);
+    static bool isNumber(ScalarType type);
+    // e, a text, converted to the number type (of a compound's column or a CASE's value); where: what for.
+    void textAsNumber(const ColumnTypes::Column& type, const ast::Expr& e, const char* where, std::string& out);
     // What the text and the declared types tell of a value's type: its family, an integer's width, a text's
     // length (0: not known, -1: a max type) and kind.
     ColumnTypes::Column facetsOf(const ast::Expr& e) const;
